@@ -1,0 +1,44 @@
+#include "link/comm_error.h"
+
+namespace kv {
+
+QString CommErrorText(int number, const QString& portText)
+{
+    switch (number) {
+    case 0: return QString();
+    case 1: return QStringLiteral("发送字符");
+    case 7: return QStringLiteral("EOF");
+    case 1006: return QStringLiteral("端口溢出");
+    case 1008: return QStringLiteral("接收缓冲区溢出");
+    case 8000: return QStringLiteral("Operation not valid while the port is opened");
+    case 8001: return QStringLiteral("Timeout value must be greater than zero");
+    case 8002: return QStringLiteral("该串口不存在！");
+    case 8003: return QStringLiteral("Property available only at run time");
+    case 8004: return QStringLiteral("Property is read only at runtime");
+    case 8005: return QStringLiteral("串口") + portText + QStringLiteral("已被其它程序占用");
+    case 8006: return QStringLiteral("The device identifier is invalid or unsupported");
+    case 8007: return QStringLiteral("The Device 's baud rate is unsupported");
+    case 8008: return QStringLiteral("The specified byte size is invalid");
+    case 8009: return QStringLiteral("The default parameters are in error");
+    case 8010: return QStringLiteral("The hardware is not available (locked by another device)");
+    case 8011: return QStringLiteral("The function cannot allocate the queues");
+    case 8012: return QStringLiteral("串口还没打开，先选好波特率！");
+    case 8013: return QStringLiteral("The device is already open");
+    case 8014: return QStringLiteral("Could not enable comm notification");
+    case 8015: return QStringLiteral("Could not set comm state");
+    case 8016: return QStringLiteral("Could not set comm event mask");
+    case 8018: return QStringLiteral("串口尚未打开!");
+    case 8019: return QStringLiteral("Device busy");
+    case 8020: return QStringLiteral("Error reading comm device");
+    case comm::kPermissionDenied:
+        return QStringLiteral("没有权限打开串口") + portText
+            + QStringLiteral("：请把当前用户加入拥有该设备的用户组（Linux 上通常是 dialout，"
+                             "可用 ls -l 查看设备所属的组），重新登录后再试");
+    case comm::kDrainTimeout:
+        return QStringLiteral("串口") + portText
+            + QStringLiteral("发送超时：数据没有在规定时间内送出，请检查串口及连接线");
+    default: return QString::number(number);
+    }
+}
+
+} // namespace kv

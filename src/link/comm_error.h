@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace kv {
+
+// A serial-port fault, numbered like the rows of the serial-port message table so
+// every operation reports it with the same text. Port operations throw it; each
+// operation catches it at its end and shows it with ShowCommError.
+struct CommError {
+    int number;
+};
+
+namespace comm {
+constexpr int kPortMissing = 8002;
+constexpr int kPortOccupied = 8005;
+constexpr int kDeviceInvalid = 8006;
+constexpr int kBaudUnsupported = 8007;
+constexpr int kHardwareUnavailable = 8010;
+constexpr int kAlreadyOpen = 8013;
+constexpr int kPortNotOpen = 8018;
+constexpr int kReadFailed = 8020;
+// Rows of our own, beyond the table of the original control.
+constexpr int kPermissionDenied = 8101;
+constexpr int kDrainTimeout = 8102;
+} // namespace comm
+
+// The message for an error number; portText is the port as the port choice shows it.
+// Number 0 has no message (an empty text).
+QString CommErrorText(int number, const QString& portText);
+
+} // namespace kv

@@ -1,0 +1,47 @@
+#include "link/frames.h"
+
+namespace kv {
+
+QByteArray AddressedFrame(quint8 target, quint8 code, const QByteArray& fields)
+{
+    QByteArray frame;
+    frame.reserve(4 + fields.size());
+    frame.append(char(0x5A)).append(char(0x5B)).append(char(target)).append(char(code));
+    frame.append(fields);
+    return frame;
+}
+
+QByteArray CheckByteFrame(quint8 code, quint8 address, const QByteArray& payload)
+{
+    QByteArray frame;
+    frame.reserve(5 + payload.size());
+    frame.append(char(0x5A)).append(char(code)).append(char(address));
+    frame.append(char(payload.size() + 1));
+    frame.append(payload);
+    frame.append(char(XorOf(frame)));
+    return frame;
+}
+
+quint8 XorOf(const QByteArray& bytes)
+{
+    quint8 x = 0;
+    for (char b : bytes)
+        x ^= static_cast<quint8>(b);
+    return x;
+}
+
+QString HexText(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.toHex().toUpper());
+}
+
+QString SpacedHexText(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size() * 3);
+    for (char b : bytes)
+        text += QStringLiteral("%1 ").arg(static_cast<quint8>(b), 2, 16, QLatin1Char('0')).toUpper();
+    return text;
+}
+
+} // namespace kv

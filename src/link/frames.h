@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace kv {
+
+// Addressed frame: 5A 5B, target address (1-254 one unit, 255 every unit and the
+// address-queue mode), command code, fields. No length and no check byte.
+QByteArray AddressedFrame(quint8 target, quint8 code, const QByteArray& fields = {});
+
+// Check-byte frame: 5A, command code, device address (0 = every unit), the count of
+// the bytes after the count, the payload, and the XOR of every byte before it.
+QByteArray CheckByteFrame(quint8 code, quint8 address, const QByteArray& payload = {});
+
+quint8 XorOf(const QByteArray& bytes);
+
+// Two upper-case hex digits per byte, no separators: the reply text ("050A").
+QString HexText(const QByteArray& bytes);
+// Two upper-case hex digits and a space per byte ("5A F9 01 01 A3 ").
+QString SpacedHexText(const QByteArray& bytes);
+
+} // namespace kv

@@ -1,0 +1,296 @@
+#include "link/link.h"
+
+#include "app/prompter.h"
+#include "link/baud.h"
+#include "link/frames.h"
+#include "link/port_map.h"
+
+#include <QDateTime>
+
+namespace kv {
+
+namespace {
+const QString kComFile = QStringLiteral("COM.TXT");
+const QString kBaudFile = QStringLiteral("BTL.TXT");
+
+// A drain may take the line time of what is pending, three times over, plus two
+// seconds; past that the port is stalled or gone.
+qint64 drainLimitMs(qint64 pending, int baud)
+{
+    const qint64 lineMs = baud > 0 ? pending * 10 * 1000 / baud : 0;
+    return 2000 + 3 * lineMs;
+}
+
+std::optional<int> readIndex(const QString& path, int choices)
+{
+    const auto line = ReadFirstLine(path);
+    if (!line)
+        return std::nullopt;
+    bool ok = false;
+    const int value = line->trimmed().toInt(&ok);
+    if (!ok || value < 0 || value >= choices)
+        return std::nullopt;
+    return value;
+}
+} // namespace
+
+Link::Link(const AppFolder& folder, SerialPortFactory factory, Clock& clock)
+    : folder_(folder), factory_(std::move(factory)), port_(factory_()), clock_(clock)
+{
+}
+
+Link::~Link()
+{
+    closePort();
+}
+
+QString Link::portText() const
+{
+    return runPath_.isEmpty() ? PortChoiceText(portChoice_) : runPath_;
+}
+
+QString Link::devicePath() const
+{
+    if (!runPath_.isEmpty())
+        return runPath_;
+    return PortMap::load(folder_).pathFor(portChoice_);
+}
+
+QString Link::lineSettings() const
+{
+    return LineSettingsText(lineBaud_);
+}
+
+void Link::usePathForRun(const QString& path)
+{
+    runPath_ = path;
+}
+
+void Link::setPortChoiceQuietly(int index)
+{
+    portChoice_ = index;
+    if (observer_)
+        observer_->portChoiceChanged(index);
+}
+
+void Link::setBaudChoiceQuietly(int index)
+{
+    baudChoice_ = index;
+    if (observer_)
+        observer_->baudChoiceChanged(index);
+}
+
+void Link::setStatusText(const QString& text)
+{
+    statusText_ = text;
+    if (observer_)
+        observer_->statusTextChanged(text);
+}
+
+bool Link::writeSetting(const QString& name, const QString& value, Prompter& prompter)
+{
+    QString reason;
+    if (!folder_.ensureSettingsFolder()) {
+        prompter.error(FileWriteErrorText(folder_.settingsFolder(), QStringLiteral("无法创建文件夹")));
+        return false;
+    }
+    if (!WriteTextFile(folder_.settingsPath(name), value, &reason)) {
+        prompter.error(FileWriteErrorText(folder_.settingsPath(name), reason));
+        return false;
+    }
+    return true;
+}
+
+void Link::selectPort(int index, Prompter& prompter)
+{
+    setPortChoiceQuietly(index);
+    try {
+        if (index > 0) {
+            runPath_.clear();
+            if (!writeAddressDialogVisible_) {
+                // Opening and closing at once probes the port: a missing or busy port
+                // is reported now rather than at the first operation.
+                ensurePortOpen();
+                closePort();
+            }
+            writeSetting(kComFile, QString::number(index), prompter);
+            setStatusText(QStringLiteral("  串 口：") + portText() + QStringLiteral("  波特率：")
+                          + lineSettings());
+        } else {
+            setStatusText(QStringLiteral("  串 口：") + PortChoiceText(0) + QStringLiteral("  波特率：")
+                          + lineSettings());
+            writeSetting(kComFile, QStringLiteral("0"), prompter);
+        }
+    } catch (const CommError& error) {
+        showCommError(prompter, error);
+    }
+}
+
+void Link::selectBaud(int index, Prompter& prompter)
+{
+    setBaudChoiceQuietly(index);
+    try {
+        setStatusText(QStringLiteral("  串 口：") + portText() + QStringLiteral("  波特率：")
+                      + LineSettingsText(BaudRate(index)));
+        if (writeAddressDialogVisible_ || index < 0 || index >= kBaudChoices)
+            return;
+        if (portChoice_ == 0 && runPath_.isEmpty()) {
+            // No port is chosen, so there is no line to tell; the rate is still the one
+            // the next chosen port will use.
+            lineBaud_ = BaudRate(index);
+            writeSetting(kBaudFile, QString::number(index), prompter);
+            return;
+        }
+        if (openPortReport(prompter) != 0)
+            return;
+        // Sent at the line settings still in force, so units listening at the old rate
+        // hear it.
+        write(AddressedFrame(0xFF, 0x17, QByteArray::fromRawData("\x77", 1) + char(index)));
+        drainOutput();
+        closePort();
+        writeSetting(kBaudFile, QString::number(index), prompter);
+        lineBaud_ = BaudRate(index);
+    } catch (const CommError& error) {
+        closePort();
+        showCommError(prompter, error);
+    }
+}
+
+void Link::startupRestore(Prompter& prompter)
+{
+    const auto port = readIndex(folder_.settingsPath(kComFile), kPortChoices);
+    if (port) {
+        selectPort(*port, prompter);
+    } else {
+        writeSetting(kComFile, QStringLiteral("1"), prompter);
+        selectPort(1, prompter);
+    }
+    const auto baud = readIndex(folder_.settingsPath(kBaudFile), kBaudChoices);
+    if (baud) {
+        selectBaud(*baud, prompter);
+        closePort();
+        lineBaud_ = BaudRate(*baud);
+    } else {
+        writeSetting(kBaudFile, QString::number(kFirstStartBaudIndex), prompter);
+        selectBaud(kFirstStartBaudIndex, prompter);
+    }
+}
+
+void Link::ensurePortOpen()
+{
+    if ((portChoice_ != 0 || !runPath_.isEmpty()) && !port_->isOpen())
+        port_->open(devicePath(), lineBaud_);
+}
+
+void Link::closePort()
+{
+    if (port_->isOpen())
+        port_->close();
+}
+
+bool Link::isOpen() const
+{
+    return port_->isOpen();
+}
+
+int Link::openPortReport(Prompter& prompter)
+{
+    try {
+        if (!port_->isOpen())
+            port_->open(devicePath(), lineBaud_);
+        return 0;
+    } catch (const CommError& error) {
+        showCommError(prompter, error);
+        return error.number;
+    }
+}
+
+void Link::write(const QByteArray& bytes)
+{
+    port_->write(bytes);
+    logTraffic(true, bytes);
+}
+
+void Link::drainOutput()
+{
+    qint64 pending = port_->pendingOutput();
+    if (pending <= 0)
+        return;
+    const qint64 start = clock_.nowMs();
+    const qint64 limit = drainLimitMs(pending, lineBaud_);
+    while (pending > 0) {
+        const qint64 elapsed = clock_.nowMs() - start;
+        if (elapsed > limit) {
+            closePort();
+            throw CommError{comm::kDrainTimeout};
+        }
+        port_->waitForOutput(static_cast<int>(qMin<qint64>(limit - elapsed, 100)));
+        pending = port_->pendingOutput();
+    }
+}
+
+QString Link::waitReply(int n, int timeoutMs)
+{
+    replyBytes_ = QByteArray(qMax(n, 0), '\0');
+    // Bytes that arrived before the wait belong to nothing we asked for.
+    port_->discardInput();
+    qint64 start = clock_.nowMs();
+    qint64 seen = 0;
+    for (;;) {
+        const qint64 count = port_->inputCount();
+        if (count == n) {
+            replyBytes_ = port_->readInput();
+            logTraffic(false, replyBytes_);
+            port_->discardInput();
+            return HexText(replyBytes_);
+        }
+        if (count > seen) {
+            // The time-out bounds the silence, not the whole reply: every new byte
+            // starts it again.
+            seen = count;
+            start = clock_.nowMs();
+            continue;
+        }
+        const qint64 silent = clock_.nowMs() - start;
+        if (silent > timeoutMs) {
+            const QByteArray rest = port_->readInput();
+            if (!rest.isEmpty())
+                logTraffic(false, rest);
+            port_->discardInput();
+            return kReplyErr;
+        }
+        port_->waitForInput(static_cast<int>(timeoutMs - silent + 1));
+    }
+}
+
+void Link::showCommError(Prompter& prompter, const CommError& error)
+{
+    const QString text = CommErrorText(error.number, portText());
+    if (!text.isEmpty())
+        prompter.error(text);
+    // A missing chosen port falls back to "关闭"; a path given for one run is not the
+    // saved choice and leaves it alone.
+    if (error.number == comm::kPortMissing && runPath_.isEmpty())
+        selectPort(0, prompter);
+}
+
+QString Link::echoSent(const QByteArray& frame)
+{
+    const QString text = SpacedHexText(frame);
+    if (observer_)
+        observer_->sentDataShown(QStringLiteral("你刚刚发送的数据：") + text);
+    return text;
+}
+
+void Link::logTraffic(bool sent, const QByteArray& bytes)
+{
+    if (observer_)
+        observer_->trafficLogged({QDateTime::currentMSecsSinceEpoch(), sent, bytes});
+}
+
+QString Btyes2String(Link& link, const QByteArray& frame)
+{
+    return link.echoSent(frame);
+}
+
+} // namespace kv

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "app/app_folder.h"
+#include "link/clock.h"
+#include "link/comm_error.h"
+#include "link/serial_port.h"
+#include "link/traffic.h"
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+namespace kv {
+
+class Prompter;
+
+// What the window shows of the link; the link tells it of every change. Calls come
+// from the thread that runs the operation, so a window marshals them to its own.
+class LinkObserver {
+public:
+    virtual ~LinkObserver() = default;
+    virtual void portChoiceChanged(int index) = 0;
+    virtual void baudChoiceChanged(int index) = 0;
+    virtual void statusTextChanged(const QString& text) = 0;
+    // The sent-data pane: show this text, then hide it after 20 s.
+    virtual void sentDataShown(const QString& paneText) = 0;
+    virtual void trafficLogged(const TrafficEntry& entry) = 0;
+};
+
+// The serial link: the port and baud choices with their settings files, the line
+// settings in force, the port itself (closed between operations), frame writes, the
+// bounded drain and the reply wait.
+class Link {
+public:
+    Link(const AppFolder& folder, SerialPortFactory factory, Clock& clock);
+    ~Link();
+
+    void setObserver(LinkObserver* observer) { observer_ = observer; }
+    const AppFolder& folder() const { return folder_; }
+    Clock& clock() { return clock_; }
+
+    // --- state of the serial strip ---
+    int portChoice() const { return portChoice_; }
+    // The port as the port choice shows it, or the device path given for this run.
+    QString portText() const;
+    QString devicePath() const;
+    int baudChoice() const { return baudChoice_; }
+    int lineBaud() const { return lineBaud_; }
+    QString lineSettings() const;
+    QString statusText() const { return statusText_; }
+    // A device path for this run instead of the chosen COMk (kvctl --port PATH).
+    void usePathForRun(const QString& path);
+    // Sets the choices without running their handlers (kvctl's run settings).
+    void setPortChoiceQuietly(int index);
+    void setBaudChoiceQuietly(int index);
+    void setLineBaud(int baud) { lineBaud_ = baud; }
+    // While the write-address dialog is visible, the port is not probed and a baud
+    // change is neither broadcast nor saved.
+    void setWriteAddressDialogVisible(bool visible) { writeAddressDialogVisible_ = visible; }
+    bool writeAddressDialogVisible() const { return writeAddressDialogVisible_; }
+
+    // --- the two selection handlers and the start-up restore ---
+    void selectPort(int index, Prompter& prompter);
+    void selectBaud(int index, Prompter& prompter);
+    void startupRestore(Prompter& prompter);
+
+    // --- the operation bracket ---
+    void ensurePortOpen();
+    void closePort();
+    bool isOpen() const;
+    int openPortReport(Prompter& prompter);
+    void write(const QByteArray& bytes);
+    void drainOutput();
+    QString waitReply(int n, int timeoutMs);
+    const QByteArray& replyBytes() const { return replyBytes_; }
+    // Shows the message for a serial-port fault; a missing port also sets the port
+    // choice back to "关闭".
+    void showCommError(Prompter& prompter, const CommError& error);
+
+    // Shows "你刚刚发送的数据：" and the frame in the sent-data pane; returns the text.
+    QString echoSent(const QByteArray& frame);
+
+private:
+    void setStatusText(const QString& text);
+    void logTraffic(bool sent, const QByteArray& bytes);
+    bool writeSetting(const QString& name, const QString& value, Prompter& prompter);
+
+    AppFolder folder_;
+    SerialPortFactory factory_;
+    std::unique_ptr<SerialPort> port_;
+    Clock& clock_;
+    LinkObserver* observer_ = nullptr;
+
+    int portChoice_ = 0;
+    QString runPath_;
+    int baudChoice_ = -1;
+    int lineBaud_ = 115200;
+    QString statusText_;
+    bool writeAddressDialogVisible_ = false;
+    QByteArray replyBytes_;
+};
+
+// The reply text of WaitReply for a time-out.
+inline const QString kReplyErr = QStringLiteral("Err");
+
+// Formats a frame just sent and shows it in the sent-data pane through the link.
+QString Btyes2String(Link& link, const QByteArray& frame);
+
+} // namespace kv

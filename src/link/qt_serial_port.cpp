@@ -1,0 +1,158 @@
+#include "link/qt_serial_port.h"
+
+#include "link/comm_error.h"
+
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace kv {
+
+namespace {
+
+// A port that exists but may not be opened is either held by another program or
+// forbidden to this user; QSerialPort reports both as PermissionError.
+int permissionErrorNumber(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray native = QFileInfo(path).canonicalFilePath().toLocal8Bit();
+    if (!native.isEmpty() && ::access(native.constData(), R_OK | W_OK) != 0 && errno == EACCES)
+        return comm::kPermissionDenied;
+#else
+    Q_UNUSED(path);
+#endif
+    return comm::kPortOccupied;
+}
+
+int errorNumber(QSerialPort::SerialPortError error, const QString& path, int fallback)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError: return comm::kPortMissing;
+    case QSerialPort::PermissionError: return permissionErrorNumber(path);
+    case QSerialPort::OpenError: return comm::kAlreadyOpen;
+    case QSerialPort::NotOpenError: return comm::kPortNotOpen;
+    case QSerialPort::ReadError: return comm::kReadFailed;
+    case QSerialPort::WriteError:
+    case QSerialPort::ResourceError: return comm::kHardwareUnavailable;
+    case QSerialPort::UnsupportedOperationError: return comm::kDeviceInvalid;
+    default: return fallback;
+    }
+}
+
+} // namespace
+
+QtSerialPort::QtSerialPort() = default;
+QtSerialPort::~QtSerialPort() = default;
+
+void QtSerialPort::open(const QString& path, int baud)
+{
+    if (isOpen())
+        return;
+    path_ = path;
+    if (!QFileInfo::exists(path) && path.startsWith(QLatin1Char('/')))
+        throw CommError{comm::kPortMissing};
+    port_ = std::make_unique<QSerialPort>();
+    port_->setPortName(path);
+    if (!port_->open(QIODevice::ReadWrite))
+        fail(comm::kDeviceInvalid);
+    if (!port_->setBaudRate(baud) || !port_->setDataBits(QSerialPort::Data8)
+        || !port_->setParity(QSerialPort::NoParity) || !port_->setStopBits(QSerialPort::OneStop)
+        || !port_->setFlowControl(QSerialPort::NoFlowControl))
+        fail(comm::kBaudUnsupported);
+}
+
+void QtSerialPort::close()
+{
+    if (port_)
+        port_->close();
+    port_.reset();
+}
+
+bool QtSerialPort::isOpen() const
+{
+    return port_ && port_->isOpen();
+}
+
+QSerialPort& QtSerialPort::openPort()
+{
+    if (!isOpen())
+        throw CommError{comm::kPortNotOpen};
+    return *port_;
+}
+
+void QtSerialPort::fail(int fallbackNumber)
+{
+    const int number = errorNumber(port_->error(), path_, fallbackNumber);
+    close();
+    throw CommError{number};
+}
+
+void QtSerialPort::write(const QByteArray& bytes)
+{
+    QSerialPort& port = openPort();
+    if (port.write(bytes) != bytes.size())
+        fail(comm::kHardwareUnavailable);
+}
+
+qint64 QtSerialPort::pendingOutput()
+{
+    QSerialPort& port = openPort();
+    qint64 pending = port.bytesToWrite();
+#ifdef Q_OS_UNIX
+    // Bytes the driver still holds count too: the line must be quiet before the rate
+    // changes or the port closes.
+    int queued = 0;
+    if (::ioctl(static_cast<int>(port.handle()), TIOCOUTQ, &queued) == 0 && queued > 0)
+        pending += queued;
+#endif
+    return pending;
+}
+
+void QtSerialPort::waitForOutput(int ms)
+{
+    QSerialPort& port = openPort();
+    if (port.bytesToWrite() > 0) {
+        port.waitForBytesWritten(ms);
+        if (port.error() != QSerialPort::NoError && port.error() != QSerialPort::TimeoutError)
+            fail(comm::kHardwareUnavailable);
+        port.clearError();
+    } else {
+        // Only the driver's queue is left; it empties at the line's own pace.
+        QThread::msleep(static_cast<unsigned long>(qBound(1, ms, 5)));
+    }
+}
+
+qint64 QtSerialPort::inputCount()
+{
+    return openPort().bytesAvailable();
+}
+
+void QtSerialPort::discardInput()
+{
+    QSerialPort& port = openPort();
+    port.readAll();
+    port.clear(QSerialPort::Input);
+}
+
+QByteArray QtSerialPort::readInput()
+{
+    return openPort().readAll();
+}
+
+void QtSerialPort::waitForInput(int ms)
+{
+    QSerialPort& port = openPort();
+    port.waitForReadyRead(ms);
+    if (port.error() != QSerialPort::NoError && port.error() != QSerialPort::TimeoutError)
+        fail(comm::kReadFailed);
+    port.clearError();
+}
+
+} // namespace kv

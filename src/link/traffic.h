@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace kv {
+
+// One write to or read from the line, for the traffic log.
+struct TrafficEntry {
+    qint64 msSinceEpoch;
+    bool sent;
+    QByteArray bytes;
+};
+
+// "2026-12-08 09:30:01.250 发送 5A 5B FF 17 77 04" (local time).
+QString TrafficLine(const TrafficEntry& entry);
+
+} // namespace kv
