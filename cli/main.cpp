@@ -1,1 +1,94 @@
-int main() { return 0; }
+// kvctl: the tool's operations from the command line, for scripts, automation and
+// acceptance tests. It runs the same operations as the window and shows the same texts.
+
+#include "cli_context.h"
+#include "commands.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+using namespace kv::cli;
+
+namespace {
+
+QString globalUsage()
+{
+    QString text = QStringLiteral(
+        "usage: kvctl [--dir DIR] [--port COMk|PATH] [--baud RATE] [--target broadcast|queue|ADDR]\n"
+        "             [--address N] [--yes] [--log FILE] COMMAND [arguments]\n"
+        "commands:");
+    for (const Command& command : Commands())
+        text += QStringLiteral("\n  ") + QString::fromUtf8(command.usage);
+    return text;
+}
+
+// Takes the global options out of the arguments, wherever they stand; what is left is
+// the command and its own arguments. False on a global option without its value.
+bool takeGlobalOptions(QStringList& args, GlobalOptions& options)
+{
+    const QList<std::pair<QString, QString*>> valued = {
+        {QStringLiteral("--dir"), &options.dir},       {QStringLiteral("--port"), &options.port},
+        {QStringLiteral("--baud"), &options.baud},     {QStringLiteral("--target"), &options.target},
+        {QStringLiteral("--address"), &options.address}, {QStringLiteral("--log"), &options.log},
+    };
+    QStringList rest;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == QLatin1String("--yes")) {
+            options.yes = true;
+            continue;
+        }
+        bool taken = false;
+        for (const auto& [name, value] : valued) {
+            if (arg == name) {
+                if (i + 1 >= args.size())
+                    return false;
+                *value = args.at(++i);
+                taken = true;
+                break;
+            }
+            if (arg.startsWith(name + QLatin1Char('='))) {
+                *value = arg.mid(name.size() + 1);
+                taken = true;
+                break;
+            }
+        }
+        if (!taken)
+            rest << arg;
+    }
+    args = rest;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    GlobalOptions options;
+    if (!takeGlobalOptions(args, options) || args.isEmpty()) {
+        PrintErr(globalUsage());
+        return 2;
+    }
+    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("help")) {
+        PrintOut(globalUsage());
+        return 0;
+    }
+    const QString name = args.takeFirst();
+    for (const Command& command : Commands()) {
+        if (name == QLatin1String(command.name)) {
+            if (!options.dir.isEmpty() && !QDir().mkpath(options.dir)) {
+                PrintErr(QStringLiteral("无法创建应用文件夹 ") + options.dir);
+                return 1;
+            }
+            CliContext ctx(options);
+            if (!ctx.prepare())
+                return 1;
+            return command.run(ctx, args);
+        }
+    }
+    PrintErr(QStringLiteral("unknown command: ") + name);
+    PrintErr(globalUsage());
+    return 2;
+}

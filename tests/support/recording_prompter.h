@@ -17,9 +17,9 @@ public:
         QString title;
     };
 
-    void error(const QString& text, const QString& title) override { shown << Shown{"error", text, title}; }
-    void message(const QString& text, const QString& title) override { shown << Shown{"message", text, title}; }
-    bool ask(const QString& text, const QString& title) override
+    void error(const QString& text, const QString& title = QStringLiteral("错误")) override { shown << Shown{"error", text, title}; }
+    void message(const QString& text, const QString& title = QString()) override { shown << Shown{"message", text, title}; }
+    bool ask(const QString& text, const QString& title = QString()) override
     {
         shown << Shown{"ask", text, title};
         return answers.isEmpty() ? false : answers.takeFirst();

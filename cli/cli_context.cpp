@@ -1,0 +1,127 @@
+#include "cli_context.h"
+
+#include "link/baud.h"
+#include "link/port_map.h"
+#include "link/qt_serial_port.h"
+
+#include <QRegularExpression>
+
+namespace kv::cli {
+
+namespace {
+QString rootFor(const GlobalOptions& options)
+{
+    return options.dir.isEmpty() ? AppFolder::defaultRoot() : options.dir;
+}
+
+std::optional<int> savedIndex(const AppFolder& folder, const QString& name, int choices)
+{
+    const auto line = ReadFirstLine(folder.settingsPath(name));
+    if (!line)
+        return std::nullopt;
+    bool ok = false;
+    const int value = line->trimmed().toInt(&ok);
+    if (!ok || value < 0 || value >= choices)
+        return std::nullopt;
+    return value;
+}
+} // namespace
+
+CliContext::CliContext(const GlobalOptions& opts)
+    : folder(rootFor(opts)), prompter(opts.yes), options(opts)
+{
+    link = std::make_unique<Link>(folder, [] { return std::make_unique<QtSerialPort>(); }, clock);
+    link->setObserver(this);
+}
+
+CliContext::~CliContext()
+{
+    link->closePort();
+}
+
+bool CliContext::prepare()
+{
+    if (!options.log.isEmpty()) {
+        log_ = std::make_unique<QFile>(options.log);
+        if (!log_->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+            prompter.error(FileWriteErrorText(options.log, log_->errorString()));
+            return false;
+        }
+    }
+
+    // The line rate: --baud, else the saved choice, else the first-start default.
+    int baudIndex = kFirstStartBaudIndex;
+    if (!options.baud.isEmpty()) {
+        baudIndex = BaudIndexOf(options.baud);
+        if (baudIndex < 0) {
+            prompter.error(QStringLiteral("波特率必须是 1200、2400、4800、9600、19200、38400、57600 或 115200"));
+            return false;
+        }
+    } else if (const auto saved = savedIndex(folder, QStringLiteral("BTL.TXT"), kBaudChoices)) {
+        baudIndex = *saved;
+    }
+    link->setBaudChoiceQuietly(baudIndex);
+    link->setLineBaud(BaudRate(baudIndex));
+
+    // The port: --port COMk or a device path, else the saved choice through COMMAP.TXT.
+    static const QRegularExpression comName(QStringLiteral("^COM(\\d+)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const auto com = comName.match(options.port);
+    if (com.hasMatch()) {
+        const int k = com.captured(1).toInt();
+        if (k < 1 || k >= kPortChoices) {
+            prompter.error(QStringLiteral("串口只能是 COM1 至 COM12"));
+            return false;
+        }
+        link->setPortChoiceQuietly(k);
+    } else if (!options.port.isEmpty()) {
+        link->setPortChoiceQuietly(savedIndex(folder, QStringLiteral("COM.TXT"), kPortChoices).value_or(0));
+        link->usePathForRun(options.port);
+    } else {
+        link->setPortChoiceQuietly(savedIndex(folder, QStringLiteral("COM.TXT"), kPortChoices).value_or(0));
+    }
+    return true;
+}
+
+std::optional<TargetChoice> CliContext::targetChoice()
+{
+    TargetChoice choice;
+    const QString& target = options.target;
+    if (target.isEmpty() || target == QLatin1String("broadcast")) {
+        choice.mode = SendMode::Broadcast;
+        return choice;
+    }
+    if (target == QLatin1String("queue")) {
+        choice.mode = SendMode::AddressQueue;
+        return choice;
+    }
+    const QString message = SpecifiedAddressMessage(target);
+    if (!message.isEmpty()) {
+        prompter.error(message);
+        return std::nullopt;
+    }
+    choice.mode = SendMode::SpecifiedAddress;
+    choice.specifiedAddress = target;
+    return choice;
+}
+
+int CliContext::usage(const QString& text)
+{
+    PrintErr(QStringLiteral("usage: kvctl [global options] ") + text);
+    return 2;
+}
+
+void CliContext::sentDataShown(const QString& paneText)
+{
+    PrintOut(paneText);
+}
+
+void CliContext::trafficLogged(const TrafficEntry& entry)
+{
+    if (!log_)
+        return;
+    log_->write(TrafficLine(entry).toUtf8() + '\n');
+    log_->flush();
+}
+
+} // namespace kv::cli

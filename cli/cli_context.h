@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/app_folder.h"
+#include "cli_prompter.h"
+#include "link/clock.h"
+#include "link/link.h"
+#include "link/send_target.h"
+
+#include <QFile>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace kv::cli {
+
+// The global options of one run.
+struct GlobalOptions {
+    QString dir;
+    QString port;     // COMk or a device path
+    QString baud;     // one of the eight rates
+    QString target;   // broadcast | queue | ADDR
+    QString address = QStringLiteral("1");
+    QString log;
+    bool yes = false;
+};
+
+// Everything a command needs: the application folder, the link set up with this run's
+// port and rate, the terminal prompter and the options.
+class CliContext : public LinkObserver {
+public:
+    explicit CliContext(const GlobalOptions& options);
+    ~CliContext() override;
+
+    // Sets the link to this run's port and rate; false (after the message) when an
+    // option is unusable.
+    bool prepare();
+
+    AppFolder folder;
+    SteadyClock clock;
+    std::unique_ptr<Link> link;
+    CliPrompter prompter;
+    GlobalOptions options;
+
+    // The send-mode option for this run; nothing (after the message) when --target holds
+    // a value the window's box would refuse.
+    std::optional<TargetChoice> targetChoice();
+    // The device address box of the check-byte frames.
+    const QString& deviceAddress() const { return options.address; }
+
+    // Exit status of a command that ran: 1 when it stopped with an error message.
+    int exitStatus() const { return prompter.errorsShown() > 0 ? 1 : 0; }
+    // Prints the usage text of a command to standard error; returns 2.
+    int usage(const QString& text);
+
+    // LinkObserver: the traffic log goes to --log, the sent-data echo to standard output.
+    void portChoiceChanged(int) override {}
+    void baudChoiceChanged(int) override {}
+    void statusTextChanged(const QString&) override {}
+    void sentDataShown(const QString& paneText) override;
+    void trafficLogged(const TrafficEntry& entry) override;
+
+private:
+    std::unique_ptr<QFile> log_;
+};
+
+} // namespace kv::cli

@@ -1,0 +1,110 @@
+#include "cli_prompter.h"
+
+#include <QByteArray>
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace kv::cli {
+
+namespace {
+std::atomic<bool> interrupted{false};
+
+void onInterrupt(int)
+{
+    interrupted.store(true);
+}
+} // namespace
+
+void PrintOut(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void PrintErr(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+void CliPrompter::error(const QString& text, const QString&)
+{
+    ++errors_;
+    PrintErr(text);
+}
+
+void CliPrompter::message(const QString& text, const QString&)
+{
+    PrintOut(text);
+}
+
+bool CliPrompter::ask(const QString& text, const QString&)
+{
+    if (yesToAll_)
+        return true;
+    if (!::isatty(STDIN_FILENO))
+        return false;
+    PrintErr(text + QStringLiteral(" [y/N] "));
+    char answer[16] = {};
+    if (!std::fgets(answer, sizeof answer, stdin))
+        return false;
+    return answer[0] == 'y' || answer[0] == 'Y';
+}
+
+void CliPrompter::notice(const QString& text, const QString&, int)
+{
+    PrintOut(text);
+}
+
+void CliPrompter::report(const QString&, const QString& text)
+{
+    PrintOut(text);
+}
+
+QString CliPrompter::chooseOpenFile(const QString&, const QString&)
+{
+    return files_.isEmpty() ? QString() : files_.takeFirst();
+}
+
+QString CliPrompter::chooseSaveFile(const QString&, const QString&, const QString&)
+{
+    return files_.isEmpty() ? QString() : files_.takeFirst();
+}
+
+void CliPrompter::beginProgress(const QString& title, int maximum)
+{
+    progressTitle_ = title;
+    progressMaximum_ = maximum;
+    interrupted.store(false);
+    // Ctrl+C cancels a long operation at its next step instead of killing it mid-frame.
+    std::signal(SIGINT, onInterrupt);
+}
+
+bool CliPrompter::stepProgress(int value, const QString& text)
+{
+    if (::isatty(STDERR_FILENO)) {
+        const QByteArray line = QStringLiteral("\r%1 %2/%3 %4")
+                                    .arg(progressTitle_)
+                                    .arg(value)
+                                    .arg(progressMaximum_)
+                                    .arg(text)
+                                    .toUtf8();
+        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
+        std::fflush(stderr);
+    }
+    return !interrupted.load();
+}
+
+void CliPrompter::endProgress()
+{
+    std::signal(SIGINT, SIG_DFL);
+    if (::isatty(STDERR_FILENO))
+        std::fputc('\n', stderr);
+}
+
+} // namespace kv::cli

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/prompter.h"
+
+#include <QStringList>
+#include <atomic>
+
+namespace kv::cli {
+
+// The terminal's Prompter: results and plain messages on standard output, errors on
+// standard error, questions answered by --yes, at the terminal, or No without one.
+class CliPrompter : public Prompter {
+public:
+    explicit CliPrompter(bool yesToAll) : yesToAll_(yesToAll) {}
+
+    void error(const QString& text, const QString& title = QStringLiteral("错误")) override;
+    void message(const QString& text, const QString& title = QString()) override;
+    bool ask(const QString& text, const QString& title = QString()) override;
+    void notice(const QString& text, const QString& title, int seconds) override;
+    void report(const QString& title, const QString& text) override;
+    QString chooseOpenFile(const QString& title, const QString& filter) override;
+    QString chooseSaveFile(const QString& title, const QString& filter, const QString& suggested) override;
+    void beginProgress(const QString& title, int maximum) override;
+    bool stepProgress(int value, const QString& text) override;
+    void endProgress() override;
+
+    // Files a command was given on its command line, handed out to the file choices in order.
+    void presetFiles(const QStringList& files) { files_ = files; }
+    int errorsShown() const { return errors_; }
+
+private:
+    bool yesToAll_;
+    int errors_ = 0;
+    QStringList files_;
+    QString progressTitle_;
+    int progressMaximum_ = 0;
+};
+
+// Standard output and error as UTF-8 lines.
+void PrintOut(const QString& text);
+void PrintErr(const QString& text);
+
+} // namespace kv::cli

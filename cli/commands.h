@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+
+namespace kv::cli {
+
+class CliContext;
+
+// One function per command group; each returns the exit status (0 ran to its end,
+// 1 stopped with a message, 2 usage error).
+int RunPort(CliContext& ctx, const QStringList& args);
+int RunBaud(CliContext& ctx, const QStringList& args);
+int RunRaw(CliContext& ctx, const QStringList& args);
+
+struct Command {
+    const char* name;
+    int (*run)(CliContext&, const QStringList&);
+    const char* usage;
+};
+
+// The commands kvctl knows, in the order the usage text lists them.
+const QList<Command>& Commands();
+
+} // namespace kv::cli
