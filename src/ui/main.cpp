@@ -1,1 +1,33 @@
-int main() { return 0; }
+// kvtool: the desktop window with which operators configure, feed and test caption
+// overlay units.
+
+#include "app/app_folder.h"
+#include "link/qt_serial_port.h"
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kvtool"));
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("The application folder."),
+                                       QStringLiteral("DIR"));
+    parser.addOption(dirOption);
+    parser.process(app);
+
+    QString root = parser.value(dirOption);
+    if (root.isEmpty())
+        root = kv::AppFolder::defaultRoot();
+    QDir().mkpath(root);
+
+    kv::SteadyClock clock;
+    kv::ui::MainWindow window(kv::AppFolder(root), [] { return std::make_unique<kv::QtSerialPort>(); }, clock);
+    window.show();
+    return app.exec();
+}

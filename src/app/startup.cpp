@@ -1,0 +1,24 @@
+#include "app/startup.h"
+
+#include "app/app_folder.h"
+
+#include <QFileInfo>
+
+namespace kv {
+
+QString MainWindowTitle()
+{
+    return QStringLiteral("KV820T字符叠加器测试及字库编辑软件V1.1");
+}
+
+QString LoadKjSelect(const AppFolder& folder)
+{
+    const QString path = folder.settingsPath(QStringLiteral("KjSelect.txt"));
+    if (const auto value = ReadFirstLine(path))
+        return *value;
+    if (folder.ensureSettingsFolder())
+        WriteTextFile(path, QStringLiteral("0"));
+    return QStringLiteral("0");
+}
+
+} // namespace kv

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/app_folder.h"
+#include "link/clock.h"
+#include "link/serial_port.h"
+#include "panel_context.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QLabel;
+class QPlainTextEdit;
+class QTabWidget;
+class QTimer;
+class QVBoxLayout;
+
+namespace kv {
+class Link;
+class Prompter;
+} // namespace kv
+
+namespace kv::ui {
+
+class LinkBridge;
+class OperationRunner;
+class SerialStrip;
+class UiPrompter;
+
+// The main window: the serial strip, the subsystem panels, the sent-data pane and the
+// traffic log. Loading it runs the start-up sequence; half a second later the start
+// timer restores the chosen port and baud rate.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // prompter: where operations talk to the operator; the window's own dialogs when
+    // left out (tests give a recording one).
+    MainWindow(const AppFolder& folder, SerialPortFactory ports, Clock& clock, Prompter* prompter = nullptr);
+    ~MainWindow() override;
+
+    // A panel of a subsystem in the main area, or in the side column.
+    void addPanel(QWidget* panel, const QString& title);
+    void addSidePanel(QWidget* panel);
+
+    PanelContext& context() { return *context_; }
+    Link& link() { return *link_; }
+    OperationRunner& runner() { return *runner_; }
+    SerialStrip* serialStrip() const { return strip_; }
+    QLabel* sentDataPane() const { return sentData_; }
+    QPlainTextEdit* trafficLog() const { return traffic_; }
+    QTimer* startTimer() const { return startTimer_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();
+    void load();
+    void restorePortAndBaud();
+    void showSentData(const QString& paneText);
+
+    std::unique_ptr<UiPrompter> ownPrompter_;
+    Prompter* prompter_;
+    std::unique_ptr<Link> link_;
+    LinkBridge* bridge_;
+    OperationRunner* runner_;
+    std::unique_ptr<PanelContext> context_;
+
+    SerialStrip* strip_ = nullptr;
+    QTabWidget* panels_ = nullptr;
+    QVBoxLayout* side_ = nullptr;
+    QLabel* sentData_ = nullptr;
+    QTimer* sentDataTimer_ = nullptr;
+    QPlainTextEdit* traffic_ = nullptr;
+    QTimer* startTimer_ = nullptr;
+};
+
+} // namespace kv::ui

@@ -1,0 +1,55 @@
+#include "operation_runner.h"
+
+#include "app/prompter.h"
+
+#include <QCoreApplication>
+#include <exception>
+
+namespace kv::ui {
+
+OperationRunner::OperationRunner(Prompter& prompter, QObject* parent)
+    : QObject(parent), prompter_(prompter), worker_(new QObject)
+{
+    worker_->moveToThread(&thread_);
+    connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
+    thread_.start();
+}
+
+OperationRunner::~OperationRunner()
+{
+    thread_.quit();
+    thread_.wait();
+}
+
+bool OperationRunner::run(std::function<void(Prompter&)> work, std::function<void()> done)
+{
+    if (!guard_.tryBegin()) {
+        prompter_.error(OperationGuard::busyText());
+        return false;
+    }
+    emit busyChanged(true);
+    QMetaObject::invokeMethod(worker_, [this, work = std::move(work), done = std::move(done)] {
+        try {
+            work(prompter_);
+        } catch (const std::exception& e) {
+            prompter_.error(QStringLiteral("操作失败：") + QString::fromLocal8Bit(e.what()));
+        }
+        QMetaObject::invokeMethod(this, [this, done] {
+            guard_.end();
+            if (done)
+                done();
+            emit busyChanged(false);
+        });
+    });
+    return true;
+}
+
+void OperationRunner::waitIdle()
+{
+    while (guard_.busy()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+}
+
+} // namespace kv::ui

@@ -1,0 +1,69 @@
+#include "port_map_dialog.h"
+
+#include "link/port_map.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace kv::ui {
+
+PortMapDialog::PortMapDialog(const AppFolder& folder, QWidget* parent) : QDialog(parent), folder_(folder)
+{
+    setWindowTitle(QStringLiteral("串口对应"));
+    const PortMap map = PortMap::load(folder_);
+    const QList<SystemPort> found = ListSystemPorts();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("本机找到的串口："), this));
+    auto* list = new QTreeWidget(this);
+    list->setHeaderLabels({QStringLiteral("名称"), QStringLiteral("设备"), QStringLiteral("说明"),
+                           QStringLiteral("USB 编号")});
+    for (const SystemPort& port : found)
+        list->addTopLevelItem(new QTreeWidgetItem({port.name, port.path, port.description, port.usbIds}));
+    list->setRootIsDecorated(false);
+    layout->addWidget(list);
+
+    auto* form = new QFormLayout;
+    for (int k = 1; k < kPortChoices; ++k) {
+        auto* path = new QComboBox(this);
+        path->setEditable(true);
+        path->addItem(PortMap::defaultPath(k));
+        for (const SystemPort& port : found)
+            if (path->findText(port.path) < 0)
+                path->addItem(port.path);
+        path->setCurrentText(map.pathFor(k));
+        form->addRow(PortChoiceText(k), path);
+        paths_ << path;
+    }
+    layout->addLayout(form);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PortMapDialog::save);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+void PortMapDialog::save()
+{
+    PortMap map;
+    for (int k = 1; k < kPortChoices; ++k) {
+        const QString path = paths_.at(k - 1)->currentText().trimmed();
+        // The default needs no line; only real assignments are written.
+        if (path != PortMap::defaultPath(k))
+            map.assign(k, path);
+    }
+    QString error;
+    if (!map.save(folder_, &error)) {
+        QMessageBox::critical(this, QStringLiteral("错误"),
+                              FileWriteErrorText(folder_.settingsPath(QStringLiteral("COMMAP.TXT")), error));
+        return;
+    }
+    accept();
+}
+
+} // namespace kv::ui

@@ -1,0 +1,96 @@
+#include "serial_strip.h"
+
+#include "link/baud.h"
+#include "link/link.h"
+#include "link/port_map.h"
+#include "operation_runner.h"
+#include "panel_context.h"
+#include "port_map_dialog.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace kv::ui {
+
+SerialStrip::SerialStrip(PanelContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+
+    port_ = new QComboBox(this);
+    port_->setObjectName(QStringLiteral("portCombo"));
+    port_->setToolTip(QStringLiteral("选择或关闭串口"));
+    for (int i = 0; i < kPortChoices; ++i)
+        port_->addItem(PortChoiceText(i));
+
+    baud_ = new QComboBox(this);
+    baud_->setObjectName(QStringLiteral("baudCombo"));
+    for (int i = 0; i < kBaudChoices; ++i)
+        baud_->addItem(BaudText(i));
+    baud_->setCurrentIndex(-1);
+
+    deviceAddress_ = new QLineEdit(QStringLiteral("1"), this);
+    deviceAddress_->setObjectName(QStringLiteral("deviceAddressBox"));
+    deviceAddress_->setMaximumWidth(60);
+
+    status_ = new QLineEdit(this);
+    status_->setObjectName(QStringLiteral("statusPane"));
+    status_->setReadOnly(true);
+    status_->setMinimumWidth(300);
+
+    auto* mapButton = new QPushButton(QStringLiteral("串口对应…"), this);
+    mapButton->setToolTip(QStringLiteral("把本机的串口设备对应到 COM1 … COM12"));
+
+    layout->addWidget(new QLabel(QStringLiteral("当前串口："), this));
+    layout->addWidget(port_);
+    layout->addWidget(new QLabel(QStringLiteral("波特率："), this));
+    layout->addWidget(baud_);
+    layout->addWidget(new QLabel(QStringLiteral("地址码："), this));
+    layout->addWidget(deviceAddress_);
+    layout->addWidget(status_, 1);
+    layout->addWidget(mapButton);
+
+    connect(port_, &QComboBox::currentIndexChanged, this, &SerialStrip::portChosen);
+    connect(baud_, &QComboBox::currentIndexChanged, this, &SerialStrip::baudChosen);
+    connect(mapButton, &QPushButton::clicked, this, [this] {
+        PortMapDialog dialog(context_.folder, this);
+        dialog.exec();
+    });
+}
+
+void SerialStrip::showPortChoice(int index)
+{
+    const QSignalBlocker block(port_);
+    port_->setCurrentIndex(index);
+}
+
+void SerialStrip::showBaudChoice(int index)
+{
+    const QSignalBlocker block(baud_);
+    baud_->setCurrentIndex(index);
+}
+
+void SerialStrip::showStatusText(const QString& text)
+{
+    status_->setText(text);
+}
+
+void SerialStrip::portChosen(int index)
+{
+    Link& link = context_.link;
+    if (!context_.runner.run([&link, index](Prompter& p) { link.selectPort(index, p); }))
+        showPortChoice(link.portChoice());
+}
+
+void SerialStrip::baudChosen(int index)
+{
+    Link& link = context_.link;
+    if (!context_.runner.run([&link, index](Prompter& p) { link.selectBaud(index, p); }))
+        showBaudChoice(link.baudChoice());
+}
+
+} // namespace kv::ui

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/prompter.h"
+
+#include <QPointer>
+#include <atomic>
+
+class QWidget;
+class QProgressDialog;
+class QDialog;
+class QPlainTextEdit;
+
+namespace kv::ui {
+
+// The window's Prompter: message boxes, questions, file dialogs, the self-closing
+// notice, the report window and a progress dialog with Cancel. Operations call it from
+// the worker thread; every call is carried out on the window's own thread.
+class UiPrompter : public Prompter {
+public:
+    explicit UiPrompter(QWidget* parent);
+    ~UiPrompter() override;
+
+    void error(const QString& text, const QString& title = QStringLiteral("错误")) override;
+    void message(const QString& text, const QString& title = QString()) override;
+    bool ask(const QString& text, const QString& title = QString()) override;
+    void notice(const QString& text, const QString& title, int seconds) override;
+    void report(const QString& title, const QString& text) override;
+    QString chooseOpenFile(const QString& title, const QString& filter) override;
+    QString chooseSaveFile(const QString& title, const QString& filter, const QString& suggested) override;
+    void beginProgress(const QString& title, int maximum) override;
+    bool stepProgress(int value, const QString& text) override;
+    void endProgress() override;
+
+    // From now on questions answer No and nothing more is shown: the window is closing.
+    void shutDown();
+    // Asks a running long operation to stop at its next step.
+    void cancelProgress() { cancelled_.store(true); }
+
+private:
+    void onWindowThread(const std::function<void()>& call, bool wait = true);
+
+    QPointer<QWidget> parent_;
+    QPointer<QProgressDialog> progress_;
+    QPointer<QDialog> reportWindow_;
+    QPointer<QPlainTextEdit> reportText_;
+    std::atomic<bool> cancelled_{false};
+    std::atomic<bool> closing_{false};
+};
+
+} // namespace kv::ui
