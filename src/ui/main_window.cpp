@@ -77,6 +77,7 @@ void MainWindow::buildLayout()
     sentData_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     sentData_->hide();
     sentDataTimer_ = new QTimer(this);
+    sentDataTimer_->setObjectName(QStringLiteral("sentDataTimer"));
     sentDataTimer_->setSingleShot(true);
     sentDataTimer_->setInterval(kSentDataShownMs);
     connect(sentDataTimer_, &QTimer::timeout, sentData_, &QWidget::hide);

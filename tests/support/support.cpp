@@ -1,1 +1,3 @@
+#include "link_fixture.h"
 #include "recording_prompter.h"
+#include "wait_until.h"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the project twice (normal, and with AddressSanitizer and UBSan) and runs every
+# test in both builds. Exits non-zero on any failure or sanitizer report.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+kv_install_missing_packages
+
+export QT_QPA_PLATFORM=offscreen
+jobs=2
+
+echo "== normal build"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== sanitizer build"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_BENCHMARKS=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+ctest --test-dir build-asan --output-on-failure -j"$jobs"

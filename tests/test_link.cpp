@@ -1,0 +1,336 @@
+// The serial link: frame envelopes, the error table, the reply wait's rules, the
+// bounded drain, and the port and baud selection handlers with their settings files.
+
+#include "link/baud.h"
+#include "link/comm_error.h"
+#include "link/frames.h"
+#include "link/port_map.h"
+#include "link_fixture.h"
+
+#include <QDir>
+
+using namespace kv;
+using namespace kv::test;
+
+namespace {
+QByteArray hex(const char* text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+} // namespace
+
+TEST(Frames, CheckByteFramesXorToZeroAndCountTheRest)
+{
+    const QList<QByteArray> payloads = {{}, hex("05 09"), hex("01 02 03 04 05"), QByteArray(54, '\x7F')};
+    for (const QByteArray& payload : payloads) {
+        const QByteArray frame = CheckByteFrame(0xF8, 0x00, payload);
+        EXPECT_EQ(XorOf(frame), 0) << frame.toHex().constData();
+        EXPECT_EQ(quint8(frame.at(3)), frame.size() - 4);
+        EXPECT_EQ(frame.mid(4, payload.size()), payload);
+    }
+    EXPECT_EQ(CheckByteFrame(0xF9, 0x01), hex("5A F9 01 01 A3"));
+    EXPECT_EQ(CheckByteFrame(0xF7, 0x00), hex("5A F7 00 01 AC"));
+}
+
+TEST(Frames, AddressedFrameHasNoLengthAndNoCheckByte)
+{
+    EXPECT_EQ(AddressedFrame(0xFF, 0x17, hex("77 04")), hex("5A 5B FF 17 77 04"));
+    EXPECT_EQ(AddressedFrame(7, 0x12), hex("5A 5B 07 12"));
+}
+
+TEST(Frames, HexTexts)
+{
+    EXPECT_EQ(HexText(hex("05 0A")), "050A");
+    EXPECT_EQ(HexText(hex("88")), "88");
+    EXPECT_EQ(SpacedHexText(hex("5A 5B FF 11 00 07")), "5A 5B FF 11 00 07 ");
+}
+
+TEST(CommErrors, TableTexts)
+{
+    EXPECT_EQ(CommErrorText(0, "COM3"), "");
+    EXPECT_EQ(CommErrorText(8002, "COM3"), "该串口不存在！");
+    EXPECT_EQ(CommErrorText(8005, "COM3"), "串口COM3已被其它程序占用");
+    EXPECT_EQ(CommErrorText(8012, "COM3"), "串口还没打开，先选好波特率！");
+    EXPECT_EQ(CommErrorText(8018, "COM3"), "串口尚未打开!");
+    EXPECT_EQ(CommErrorText(1008, "COM3"), "接收缓冲区溢出");
+    EXPECT_EQ(CommErrorText(8007, "COM3"), "The Device 's baud rate is unsupported");
+    EXPECT_EQ(CommErrorText(4242, "COM3"), "4242");
+    EXPECT_TRUE(CommErrorText(comm::kPermissionDenied, "COM3").contains("COM3"));
+    EXPECT_TRUE(CommErrorText(comm::kPermissionDenied, "COM3").contains("dialout"));
+}
+
+TEST(Baud, ChoicesAndSettings)
+{
+    EXPECT_EQ(BaudRate(0), 1200);
+    EXPECT_EQ(BaudRate(7), 115200);
+    EXPECT_EQ(BaudIndexOf("19200"), 4);
+    EXPECT_EQ(BaudIndexOf("19201"), -1);
+    EXPECT_EQ(LineSettingsText(9600), "9600,N,8,1");
+    EXPECT_EQ(PortChoiceText(0), "关闭");
+    EXPECT_EQ(PortChoiceText(12), "COM12");
+}
+
+class ReplyWait : public LinkFixture {
+protected:
+    void SetUp() override { link.ensurePortOpen(); }
+
+    // Schedules the reply pieces after the next write: (delay after the previous piece, bytes).
+    void replyAfterWrite(const QList<std::pair<int, QByteArray>>& pieces)
+    {
+        port->onWrite = [pieces](MemoryPort& p, const QByteArray&) {
+            qint64 at = 0;
+            for (const auto& [delay, bytes] : pieces) {
+                at += delay;
+                p.arrive(at, bytes);
+            }
+        };
+    }
+};
+
+TEST_F(ReplyWait, OneByteReplies)
+{
+    replyAfterWrite({{5, hex("88")}});
+    link.write(hex("5A F8 00 03 05 09 A9"));
+    EXPECT_EQ(link.waitReply(1, 1500), "88");
+    replyAfterWrite({{5, hex("05")}});
+    link.write(hex("00"));
+    EXPECT_EQ(link.waitReply(1, 1500), "05");
+    EXPECT_EQ(link.replyBytes(), hex("05"));
+}
+
+TEST_F(ReplyWait, SilenceEndsInErrWithZeroedReplyBytes)
+{
+    link.write(hex("5A F9 01 01 A3"));
+    const qint64 before = clock.now;
+    EXPECT_EQ(link.waitReply(5, 1500), "Err");
+    EXPECT_EQ(link.replyBytes(), QByteArray(5, '\0'));
+    EXPECT_GT(clock.now - before, 1500);
+    EXPECT_LT(clock.now - before, 1600);
+}
+
+TEST_F(ReplyWait, BytesBeforeTheWaitAreDiscarded)
+{
+    port->arrive(0, hex("EE EE"));
+    replyAfterWrite({{10, hex("12 34 56 78 08")}});
+    link.write(hex("5A F9 01 01 A3"));
+    EXPECT_EQ(link.waitReply(5, 1500), "1234567808");
+}
+
+TEST_F(ReplyWait, BurstsWithinTheTimeOutSucceedEvenWhenTheWholeReplyTakesLonger)
+{
+    QList<std::pair<int, QByteArray>> bursts;
+    for (int i = 0; i < 5; ++i)
+        bursts.append({2000, QByteArray(11, char(i))});
+    replyAfterWrite(bursts);
+    link.write(hex("5A FF 01 02 00 A6"));
+    const qint64 before = clock.now;
+    const QString reply = link.waitReply(55, 2500);
+    EXPECT_NE(reply, "Err");
+    EXPECT_EQ(reply.size(), 110);
+    EXPECT_GT(clock.now - before, 2500);
+}
+
+TEST_F(ReplyWait, ASilenceLongerThanTheTimeOutBetweenBurstsFails)
+{
+    replyAfterWrite({{100, QByteArray(3, 'a')}, {300, QByteArray(2, 'b')}});
+    link.write(hex("00"));
+    EXPECT_EQ(link.waitReply(5, 250), "Err");
+}
+
+TEST_F(ReplyWait, OneByteTooManyOrTooFewEndsInErr)
+{
+    replyAfterWrite({{5, hex("12 34 56 78 08 99")}});
+    link.write(hex("5A F9 01 01 A3"));
+    EXPECT_EQ(link.waitReply(5, 1500), "Err");
+    replyAfterWrite({{5, hex("12 34 56 78")}});
+    link.write(hex("5A F9 01 01 A3"));
+    EXPECT_EQ(link.waitReply(5, 1500), "Err");
+}
+
+TEST_F(ReplyWait, ALateExtraByteAfterACompleteReplyIsNotPartOfIt)
+{
+    replyAfterWrite({{5, hex("88")}, {50, hex("77")}});
+    link.write(hex("00"));
+    EXPECT_EQ(link.waitReply(1, 1500), "88");
+}
+
+TEST_F(LinkFixture, DrainEndsWithAnErrorWhenTheLineStalls)
+{
+    link.ensurePortOpen();
+    port->stallOutput = true;
+    link.write(QByteArray(96, '\x55'));
+    try {
+        link.drainOutput();
+        FAIL() << "a stalled drain returned";
+    } catch (const CommError& error) {
+        EXPECT_EQ(error.number, comm::kDrainTimeout);
+    }
+    EXPECT_FALSE(link.isOpen());
+}
+
+TEST_F(LinkFixture, WritingWithNoPortOpenIsReportedAsPortNotOpen)
+{
+    link.setPortChoiceQuietly(0);
+    link.ensurePortOpen();
+    try {
+        link.write(hex("5A"));
+        FAIL();
+    } catch (const CommError& error) {
+        EXPECT_EQ(CommErrorText(error.number, link.portText()), "串口尚未打开!");
+    }
+}
+
+TEST_F(LinkFixture, EchoShowsTheFrameInTheSentDataPane)
+{
+    struct Pane : LinkObserver {
+        void portChoiceChanged(int) override {}
+        void baudChoiceChanged(int) override {}
+        void statusTextChanged(const QString&) override {}
+        void sentDataShown(const QString& text) override { shown = text; }
+        void trafficLogged(const TrafficEntry&) override {}
+        QString shown;
+    } pane;
+    link.setObserver(&pane);
+    EXPECT_EQ(Btyes2String(link, hex("5A F9 01 01 A3")), "5A F9 01 01 A3 ");
+    EXPECT_EQ(pane.shown, "你刚刚发送的数据：5A F9 01 01 A3 ");
+    link.setObserver(nullptr);
+}
+
+// --- port selection ---
+
+TEST_F(LinkFixture, ChoosingAPortProbesItAndRemembersIt)
+{
+    link.selectPort(3, prompter);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_EQ(port->opens, 1);
+    EXPECT_EQ(port->closes, 1);
+    EXPECT_EQ(port->openPaths.value(0), PortMap::defaultPath(3));
+    EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "3");
+    EXPECT_EQ(link.statusText(), "  串 口：COM3  波特率：9600,N,8,1");
+}
+
+TEST_F(LinkFixture, ThePortMapDecidesTheDevicePath)
+{
+    ASSERT_TRUE(folder.ensureSettingsFolder());
+    ASSERT_TRUE(WriteTextFile(settingsFile("COMMAP.TXT"), "COM3=/dev/ttyUSB0\r\njunk\r\nCOM99=/dev/x"));
+    link.selectPort(3, prompter);
+    EXPECT_EQ(port->openPaths.value(0), "/dev/ttyUSB0");
+    PortMap map = PortMap::load(folder);
+    EXPECT_EQ(map.pathFor(4), PortMap::defaultPath(4));
+    map.assign(5, "/dev/ttyACM0");
+    map.assign(3, "");
+    EXPECT_EQ(map.fileText(), "COM5=/dev/ttyACM0");
+}
+
+TEST_F(LinkFixture, AMissingPortFallsBackToClosed)
+{
+    port->failOpenWith = comm::kPortMissing;
+    link.selectPort(5, prompter);
+    EXPECT_EQ(prompter.texts("error"), QStringList{"该串口不存在！"});
+    EXPECT_EQ(prompter.shown.value(0).title, "错误");
+    EXPECT_EQ(link.portChoice(), 0);
+    EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "0");
+    EXPECT_EQ(link.statusText(), "  串 口：关闭  波特率：9600,N,8,1");
+}
+
+TEST_F(LinkFixture, AnOccupiedPortIsReportedAndTheChoiceStays)
+{
+    ASSERT_TRUE(folder.ensureSettingsFolder());
+    ASSERT_TRUE(WriteTextFile(settingsFile("COM.TXT"), "1"));
+    port->failOpenWith = comm::kPortOccupied;
+    link.selectPort(3, prompter);
+    EXPECT_EQ(prompter.texts("error"), QStringList{"串口COM3已被其它程序占用"});
+    EXPECT_EQ(link.portChoice(), 3);
+    EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "1");
+}
+
+TEST_F(LinkFixture, ChoosingClosedTouchesNoPort)
+{
+    link.selectPort(0, prompter);
+    EXPECT_EQ(port->opens, 0);
+    EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "0");
+    EXPECT_EQ(link.statusText(), "  串 口：关闭  波特率：9600,N,8,1");
+}
+
+TEST_F(LinkFixture, WithTheWriteAddressDialogVisibleThePortIsNotProbed)
+{
+    link.setWriteAddressDialogVisible(true);
+    link.selectPort(2, prompter);
+    EXPECT_EQ(port->opens, 0);
+    EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "2");
+}
+
+// --- baud selection ---
+
+TEST_F(LinkFixture, ABaudChangeIsBroadcastAtTheOldRateThenTheLineFollows)
+{
+    link.selectBaud(4, prompter);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_EQ(port->written, hex("5A 5B FF 17 77 04"));
+    EXPECT_EQ(port->openBauds, QList<int>{9600});
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "4");
+    EXPECT_EQ(link.lineBaud(), 19200);
+    EXPECT_EQ(link.statusText(), "  串 口：COM1  波特率：19200,N,8,1");
+}
+
+TEST_F(LinkFixture, ABaudChangeThatCannotOpenThePortChangesNothing)
+{
+    port->failOpenWith = comm::kPortOccupied;
+    link.selectBaud(4, prompter);
+    EXPECT_EQ(prompter.texts("error"), QStringList{"串口COM1已被其它程序占用"});
+    EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "<missing>");
+    EXPECT_EQ(link.lineBaud(), 9600);
+}
+
+TEST_F(LinkFixture, WithTheWriteAddressDialogVisibleABaudChangeOnlyShowsTheStatus)
+{
+    link.setWriteAddressDialogVisible(true);
+    link.selectBaud(5, prompter);
+    EXPECT_TRUE(port->written.isEmpty());
+    EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "<missing>");
+    EXPECT_EQ(link.lineBaud(), 9600);
+    EXPECT_EQ(link.statusText(), "  串 口：COM1  波特率：38400,N,8,1");
+}
+
+TEST_F(LinkFixture, WithNoPortChosenABaudChangeIsRememberedWithoutSending)
+{
+    link.setPortChoiceQuietly(0);
+    link.selectBaud(6, prompter);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_EQ(port->opens, 0);
+    EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "6");
+    EXPECT_EQ(link.lineBaud(), 57600);
+}
+
+// --- start-up restore ---
+
+TEST_F(LinkFixture, FirstStartRestoreCreatesTheChoicesAndBroadcastsAtTheStartUpRate)
+{
+    link.setPortChoiceQuietly(0);
+    link.setLineBaud(115200);
+    link.startupRestore(prompter);
+    EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "1");
+    EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "3");
+    EXPECT_EQ(port->written, hex("5A 5B FF 17 77 03"));
+    EXPECT_EQ(port->openBauds.last(), 115200);
+    EXPECT_EQ(link.lineBaud(), 9600);
+    EXPECT_EQ(link.statusText(), "  串 口：COM1  波特率：9600,N,8,1");
+}
+
+TEST_F(LinkFixture, RestoreUsesTheSavedChoicesAndIgnoresUnreadableOnes)
+{
+    ASSERT_TRUE(folder.ensureSettingsFolder());
+    ASSERT_TRUE(WriteTextFile(settingsFile("COM.TXT"), "2"));
+    ASSERT_TRUE(WriteTextFile(settingsFile("BTL.TXT"), "4"));
+    link.setLineBaud(115200);
+    link.startupRestore(prompter);
+    EXPECT_EQ(link.portChoice(), 2);
+    EXPECT_EQ(link.lineBaud(), 19200);
+    EXPECT_EQ(port->written, hex("5A 5B FF 17 77 04"));
+
+    ASSERT_TRUE(WriteTextFile(settingsFile("BTL.TXT"), "9x"));
+    link.startupRestore(prompter);
+    EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "3");
+    EXPECT_EQ(link.lineBaud(), 9600);
+}

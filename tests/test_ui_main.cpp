@@ -1,0 +1,145 @@
+// The main window: the start-up sequence and its first-start files, the serial strip,
+// the sent-data pane, and the one-operation-at-a-time rule.
+
+#include "app/operation_guard.h"
+#include "link/link.h"
+#include "main_window.h"
+#include "memory_port.h"
+#include "operation_runner.h"
+#include "recording_prompter.h"
+#include "serial_strip.h"
+#include "ui_app.h"
+#include "wait_until.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <atomic>
+
+using namespace kv;
+using namespace kv::test;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { UiApp(); }
+
+    std::unique_ptr<ui::MainWindow> open()
+    {
+        auto window = std::make_unique<ui::MainWindow>(
+            AppFolder(dir.path()),
+            [this] {
+                auto p = std::make_unique<MemoryPort>(clock);
+                port = p.get();
+                return p;
+            },
+            clock, &prompter);
+        return window;
+    }
+
+    // The start timer has fired and its restore has run.
+    bool restored(ui::MainWindow& window)
+    {
+        return WaitUntil([&] { return !window.startTimer()->isActive() && !window.runner().busy(); });
+    }
+
+    QTemporaryDir dir;
+    FakeClock clock;
+    MemoryPort* port = nullptr;
+    RecordingPrompter prompter;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, FirstStartInAnEmptyFolderCreatesTheSettingsFiles)
+{
+    auto window = open();
+    EXPECT_EQ(window->windowTitle(), "KV820T字符叠加器测试及字库编辑软件V1.1");
+    EXPECT_EQ(window->startTimer()->interval(), 500);
+    ASSERT_TRUE(restored(*window));
+    const AppFolder folder(dir.path());
+    EXPECT_EQ(readAll(folder.settingsPath("COM.TXT")), "1");
+    EXPECT_EQ(readAll(folder.settingsPath("BTL.TXT")), "3");
+    EXPECT_EQ(readAll(folder.settingsPath("KjSelect.txt")), "0");
+    EXPECT_TRUE(prompter.shown.isEmpty());
+
+    // The restore broadcast the rate at the start-up line settings of 115200 baud.
+    EXPECT_EQ(port->openBauds.last(), 115200);
+    EXPECT_EQ(port->written, QByteArray::fromHex("5A5BFF177703"));
+    ASSERT_TRUE(WaitUntil([&] { return !window->serialStrip()->statusPane()->text().isEmpty(); }));
+    EXPECT_EQ(window->serialStrip()->statusPane()->text(), "  串 口：COM1  波特率：9600,N,8,1");
+    EXPECT_EQ(window->serialStrip()->portCombo()->currentText(), "COM1");
+    EXPECT_EQ(window->serialStrip()->baudCombo()->currentText(), "9600");
+    EXPECT_TRUE(window->trafficLog()->toPlainText().contains("发送 5A 5B FF 17 77 03"));
+}
+
+TEST_F(MainWindowTest, ChoosingABaudRateInTheStripRunsTheHandler)
+{
+    auto window = open();
+    ASSERT_TRUE(restored(*window));
+    port->written.clear();
+    window->serialStrip()->baudCombo()->setCurrentIndex(4);
+    ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy() && window->link().lineBaud() == 19200; }));
+    EXPECT_EQ(port->written, QByteArray::fromHex("5A5BFF177704"));
+    ASSERT_TRUE(WaitUntil([&] { return window->serialStrip()->statusPane()->text().contains("19200"); }));
+    EXPECT_EQ(readAll(AppFolder(dir.path()).settingsPath("BTL.TXT")), "4");
+}
+
+TEST_F(MainWindowTest, AMissingPortResetsTheStripToClosed)
+{
+    auto window = open();
+    ASSERT_TRUE(restored(*window));
+    port->failOpenWith = 8002;
+    window->serialStrip()->portCombo()->setCurrentIndex(5);
+    ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy() && window->serialStrip()->portCombo()->currentIndex() == 0; }));
+    EXPECT_EQ(prompter.texts("error"), QStringList{"该串口不存在！"});
+    EXPECT_EQ(readAll(AppFolder(dir.path()).settingsPath("COM.TXT")), "0");
+}
+
+TEST_F(MainWindowTest, TheSentDataPaneShowsTheEchoForTwentySeconds)
+{
+    auto window = open();
+    ASSERT_TRUE(restored(*window));
+    window->show();
+    Link& link = window->link();
+    window->runner().run([&link](Prompter&) { link.echoSent(QByteArray::fromHex("5AF90101A3")); });
+    ASSERT_TRUE(WaitUntil([&] { return window->sentDataPane()->isVisible(); }));
+    EXPECT_EQ(window->sentDataPane()->text(), "你刚刚发送的数据：5A F9 01 01 A3 ");
+    auto* timer = window->findChild<QTimer*>("sentDataTimer");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 20000);
+    EXPECT_TRUE(timer->isSingleShot());
+}
+
+TEST_F(MainWindowTest, ASecondOperationIsRefusedWhileOneRuns)
+{
+    auto window = open();
+    ASSERT_TRUE(restored(*window));
+    std::atomic<bool> release{false};
+    std::atomic<bool> started{false};
+    ASSERT_TRUE(window->runner().run([&](Prompter&) {
+        started = true;
+        while (!release)
+            QThread::msleep(1);
+    }));
+    ASSERT_TRUE(WaitUntil([&] { return started.load(); }));
+    bool secondRan = false;
+    EXPECT_FALSE(window->runner().run([&](Prompter&) { secondRan = true; }));
+    EXPECT_EQ(prompter.texts("error"), QStringList{OperationGuard::busyText()});
+    release = true;
+    ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy(); }));
+    EXPECT_FALSE(secondRan);
+}
