@@ -9,6 +9,7 @@
 #include "recording_prompter.h"
 #include "serial_strip.h"
 #include "ui_app.h"
+#include "ui_prompter.h"
 #include "wait_until.h"
 
 #include <QComboBox>
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -142,4 +145,38 @@ TEST_F(MainWindowTest, ASecondOperationIsRefusedWhileOneRuns)
     release = true;
     ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy(); }));
     EXPECT_FALSE(secondRan);
+}
+
+TEST_F(MainWindowTest, ALongOperationShowsProgressAndStopsWhenCancelled)
+{
+    ui::UiPrompter uiPrompter(nullptr);
+    std::atomic<int> stepsTaken{0};
+    std::atomic<bool> finished{false};
+    QThread* worker = QThread::create([&] {
+        ProgressScope progress(uiPrompter, "读取字库", 256);
+        for (int code = 0; code < 256; ++code) {
+            if (!progress.step(code, QString::number(code)))
+                break;
+            stepsTaken = code + 1;
+            QThread::msleep(5);
+        }
+        finished = true;
+    });
+    worker->start();
+    QProgressDialog* dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QProgressDialog*>(w); d && d->isVisible())
+                dialog = d;
+        return dialog != nullptr;
+    }));
+    EXPECT_EQ(dialog->maximum(), 256);
+    auto* cancel = dialog->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(cancel->text(), "取消");
+    cancel->click();
+    ASSERT_TRUE(WaitUntil([&] { return finished.load(); }));
+    worker->wait();
+    delete worker;
+    EXPECT_LT(stepsTaken.load(), 256);
 }
