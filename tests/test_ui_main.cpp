@@ -8,6 +8,7 @@
 #include "operation_runner.h"
 #include "recording_prompter.h"
 #include "serial_strip.h"
+#include "screenshot.h"
 #include "ui_app.h"
 #include "ui_prompter.h"
 #include "wait_until.h"
@@ -86,6 +87,8 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolderCreatesTheSettingsFiles)
     EXPECT_EQ(window->serialStrip()->portCombo()->currentText(), "COM1");
     EXPECT_EQ(window->serialStrip()->baudCombo()->currentText(), "9600");
     EXPECT_TRUE(window->trafficLog()->toPlainText().contains("发送 5A 5B FF 17 77 03"));
+    window->show();
+    SaveScreenshot(*window, "main_window");
 }
 
 TEST_F(MainWindowTest, ChoosingABaudRateInTheStripRunsTheHandler)

@@ -71,6 +71,7 @@ void MainWindow::buildLayout()
     body->addWidget(sideArea);
     body->setStretchFactor(0, 3);
     body->setStretchFactor(1, 1);
+    body->setSizes({860, 330});
 
     sentData_ = new QLabel(central);
     sentData_->setObjectName(QStringLiteral("sentDataPane"));
@@ -98,6 +99,7 @@ void MainWindow::buildLayout()
     vertical->addWidget(trafficBox);
     vertical->setStretchFactor(0, 4);
     vertical->setStretchFactor(1, 1);
+    vertical->setSizes({620, 150});
     layout->addWidget(vertical, 1);
     layout->addWidget(sentData_);
     setCentralWidget(central);
