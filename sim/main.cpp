@@ -1,1 +1,115 @@
-int main() { return 0; }
+#include "sim/faults.h"
+#include "sim/font_file.h"
+#include "sim/line_server.h"
+#include "sim/options.h"
+#include "sim/pty_line.h"
+#include "sim/simulator.h"
+#include "sim/state_writer.h"
+#include "sim/traffic_log.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <csignal>
+#include <cstdio>
+
+using namespace kv::sim;
+
+namespace {
+
+void printError(const QString& text)
+{
+    std::fprintf(stderr, "kvsim: %s\n", qPrintable(text));
+}
+
+// The font every unit starts with: the given file, else the local font beside the
+// program when there is one, else an empty font.
+bool startFont(const Options& options, QByteArray& font)
+{
+    font = QByteArray(kFontSize, '\0');
+    QString error;
+    if (!options.fontPath.isEmpty()) {
+        if (!LoadFontFile(options.fontPath, font, error)) {
+            printError(error);
+            return false;
+        }
+        return true;
+    }
+    const QString local = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("hebingf.bin"));
+    if (QFileInfo::exists(local) && !LoadFontFile(local, font, error)) {
+        printError(error);
+        font = QByteArray(kFontSize, '\0');
+    }
+    return true;
+}
+
+QList<Unit> buildUnits(const Options& options, const QByteArray& font)
+{
+    QList<Unit> units;
+    for (const UnitOption& option : options.units) {
+        UnitState state;
+        state.address = option.address;
+        state.baud = option.baud;
+        state.product = option.product;
+        state.font = font;
+        Faults faults;
+        for (const FaultSwitch& fault : options.faults) {
+            if (fault.address < 0 || fault.address == option.address)
+                ApplyFaultSwitch(faults, fault);
+        }
+        units.append(Unit(state, faults));
+    }
+    return units;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        std::fputs(qPrintable(UsageText()), stdout);
+        return 0;
+    }
+    Options options;
+    QString error;
+    if (!ParseOptions(args, options, error)) {
+        printError(error);
+        std::fputs(qPrintable(UsageText()), stderr);
+        return 2;
+    }
+    QByteArray font;
+    if (!startFont(options, font))
+        return 2;
+
+    // Stop requests wait until the line is up and the server can end cleanly.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGINT);
+    sigprocmask(SIG_BLOCK, &stopSignals, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    TrafficLog log;
+    if (!options.logPath.isEmpty() && !log.open(options.logPath, error)) {
+        printError(error);
+        return 1;
+    }
+    Simulator simulator(buildUnits(options, font), options.pace);
+    simulator.setLog(&log);
+    const StateWriter stateWriter(options.statePath);
+    if (!options.statePath.isEmpty()) {
+        simulator.setStateWriter(&stateWriter);
+        simulator.writeState();
+    }
+
+    PtyLine line;
+    if (!line.open(options.linkPath, error)) {
+        printError(error);
+        return 1;
+    }
+    return ServeLine(line, simulator, log);
+}

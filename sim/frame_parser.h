@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+namespace kv::sim {
+
+// What a run of line bytes turned out to be.
+struct ParseEvent {
+    enum class Kind {
+        Frame,      // a whole frame of a known command
+        Unknown,    // bytes that start no known frame, skipped up to the next 5A
+        BadCount,   // a check-byte frame whose count does not fit its command
+        BadCheck,   // a check-byte frame whose check byte is wrong
+        TooLong,    // a frame whose length fields exceed anything the unit takes
+        Incomplete, // a frame cut short by silence or a change of line rate
+        PictureSum, // the sum byte after a picture matrix that may or may not carry one
+    };
+    Kind kind;
+    QByteArray bytes;
+};
+
+// Turns the byte stream of the line into frames. It resynchronises on 5A after
+// anything it does not understand, so no byte sequence can stall or break it.
+class FrameParser {
+public:
+    // Consumes the bytes; returns what they completed, in line order. Stray bytes are
+    // reported when a 5A follows them or at the end of the call.
+    QList<ParseEvent> feed(const QByteArray& bytes);
+    // Abandons a frame in progress.
+    QList<ParseEvent> flush();
+    bool midFrame() const { return !frame_.isEmpty(); }
+
+private:
+    void take(quint8 byte, QList<ParseEvent>& out);
+    void complete(ParseEvent::Kind kind, QList<ParseEvent>& out);
+    void reject(ParseEvent::Kind kind, QList<ParseEvent>& out);
+    void reportJunk(QList<ParseEvent>& out);
+
+    QByteArray frame_;
+    QByteArray junk_;
+    int optionalSum_ = -1;
+};
+
+} // namespace kv::sim

@@ -1,0 +1,116 @@
+#include "sim/options.h"
+
+#include "sim/baud_rates.h"
+
+namespace kv::sim {
+
+namespace {
+
+bool parseUnit(const QString& text, UnitOption& unit, QString& error)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    bool ok = false;
+    unit.address = parts.value(0).toInt(&ok);
+    if (!ok || unit.address < 1 || unit.address > 254 || parts.size() > 3) {
+        error = QStringLiteral("bad unit '%1': use ADDR[:BAUD[:PRODUCTHEX]], ADDR 1-254").arg(text);
+        return false;
+    }
+    if (parts.size() > 1) {
+        unit.baud = parts.at(1).toInt(&ok);
+        if (!ok || !IsUnitBaud(unit.baud)) {
+            error = QStringLiteral("bad baud rate in unit '%1'").arg(text);
+            return false;
+        }
+    }
+    unit.product = DefaultProduct(unit.address);
+    if (parts.size() > 2) {
+        const QString hex = parts.at(2);
+        const QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
+        if (hex.size() != 8 || bytes.size() != 4 || bytes.toHex().compare(hex.toLatin1(), Qt::CaseInsensitive) != 0) {
+            error = QStringLiteral("bad product number in unit '%1': eight hex digits").arg(text);
+            return false;
+        }
+        unit.product = bytes;
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray DefaultProduct(int address)
+{
+    QByteArray product = QByteArray::fromHex("12345600");
+    product[3] = static_cast<char>((0x77 + address) & 0xFF);
+    return product;
+}
+
+bool ParseOptions(const QStringList& args, Options& options, QString& error)
+{
+    Options result;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        auto value = [&](QString& into) {
+            if (i + 1 >= args.size()) {
+                error = QStringLiteral("%1 needs a value").arg(arg);
+                return false;
+            }
+            into = args.at(++i);
+            return true;
+        };
+        QString text;
+        if (arg == QLatin1String("--link")) {
+            if (!value(result.linkPath))
+                return false;
+        } else if (arg == QLatin1String("--state")) {
+            if (!value(result.statePath))
+                return false;
+        } else if (arg == QLatin1String("--log")) {
+            if (!value(result.logPath))
+                return false;
+        } else if (arg == QLatin1String("--font")) {
+            if (!value(result.fontPath))
+                return false;
+        } else if (arg == QLatin1String("--pace")) {
+            result.pace = true;
+        } else if (arg == QLatin1String("--unit")) {
+            UnitOption unit;
+            if (!value(text) || !parseUnit(text, unit, error))
+                return false;
+            result.units.append(unit);
+        } else if (arg == QLatin1String("--fault")) {
+            FaultSwitch fault;
+            if (!value(text) || !ParseFaultSwitch(text, fault, error))
+                return false;
+            result.faults.append(fault);
+        } else {
+            error = QStringLiteral("unknown argument '%1'").arg(arg);
+            return false;
+        }
+    }
+    if (result.linkPath.isEmpty()) {
+        error = QStringLiteral("--link PATH is required");
+        return false;
+    }
+    if (result.units.isEmpty())
+        result.units.append(UnitOption{1, 9600, DefaultProduct(1)});
+    options = result;
+    return true;
+}
+
+QString UsageText()
+{
+    return QStringLiteral(
+        "usage: kvsim --link PATH [--unit ADDR[:BAUD[:PRODUCTHEX]]]... [--state FILE]\n"
+        "             [--log FILE] [--pace] [--font FILE] [--fault KIND[=MS][@ADDR]]...\n"
+        "  --link PATH   symbolic link to the simulated line's terminal side\n"
+        "  --unit        a unit on the line (default: address 1 at 9600 baud)\n"
+        "  --state FILE  every unit's state as JSON, rewritten after each command\n"
+        "  --log FILE    every frame received and every reply sent\n"
+        "  --pace        the line takes its real time, 10 bit times per byte\n"
+        "  --font FILE   the units' font, a 13824-byte font file (default hebingf.bin\n"
+        "                beside kvsim when present)\n"
+        "  --fault       silent, late=MS, short, long, badcheck, otheraddr, split=MS;\n"
+        "                for every unit, or for the unit at @ADDR\n");
+}
+
+} // namespace kv::sim

@@ -1,0 +1,230 @@
+#include "sim/simulator.h"
+
+#include "sim/frame_layout.h"
+#include "sim/state_writer.h"
+#include "sim/traffic_log.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cstdio>
+
+namespace kv::sim {
+
+namespace {
+
+QString describe(const QByteArray& frame)
+{
+    if (frame.size() < 2)
+        return {};
+    const bool addressed = static_cast<quint8>(frame.at(1)) == 0x5B;
+    if (addressed && frame.size() < 4)
+        return {};
+    const quint8 code = static_cast<quint8>(frame.at(addressed ? 3 : 1));
+    const QString name = CommandName(addressed ? Envelope::Addressed : Envelope::CheckByte, code);
+    if (name.isEmpty())
+        return {};
+    return name + QStringLiteral(" 0x") + QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+QString unitList(const QStringList& addresses)
+{
+    return (addresses.size() == 1 ? QStringLiteral("unit ") : QStringLiteral("units "))
+           + addresses.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+Simulator::Simulator(QList<Unit> units, bool pace) : units_(std::move(units)), pace_(pace) {}
+
+qint64 Simulator::byteTimeUs(int baud) const
+{
+    // Ten bit times per byte: start bit, eight data bits, stop bit.
+    return baud > 0 ? 10'000'000 / baud : 0;
+}
+
+void Simulator::log(const QString& line)
+{
+    if (log_)
+        log_->write(line);
+}
+
+void Simulator::receive(const QByteArray& bytes, int lineBaud, qint64 nowUs)
+{
+    if (!pace_) {
+        deliver(bytes, lineBaud, nowUs);
+        return;
+    }
+    inputFreeUs_ = std::max(inputFreeUs_, nowUs);
+    for (char b : bytes) {
+        inputFreeUs_ += byteTimeUs(lineBaud);
+        incoming_.push_back({inputFreeUs_, lineBaud, b});
+    }
+}
+
+void Simulator::advance(qint64 nowUs)
+{
+    while (!incoming_.empty() && incoming_.front().dueUs <= nowUs) {
+        const int baud = incoming_.front().baud;
+        QByteArray run;
+        while (!incoming_.empty() && incoming_.front().dueUs <= nowUs && incoming_.front().baud == baud) {
+            run.append(incoming_.front().byte);
+            incoming_.pop_front();
+        }
+        deliver(run, baud, nowUs);
+    }
+    if (parser_.midFrame() && nowUs - lastDeliveryUs_ >= kQuietResetUs) {
+        for (const ParseEvent& event : parser_.flush())
+            handle(event, parserBaud_, nowUs);
+    }
+}
+
+qint64 Simulator::nextWakeUs() const
+{
+    qint64 next = -1;
+    auto consider = [&next](qint64 t) { next = next < 0 ? t : std::min(next, t); };
+    if (!incoming_.empty())
+        consider(incoming_.front().dueUs);
+    if (!outgoing_.empty())
+        consider(outgoing_.front().dueUs);
+    if (parser_.midFrame())
+        consider(lastDeliveryUs_ + kQuietResetUs);
+    return next;
+}
+
+QList<Simulator::Output> Simulator::takeDueOutput(qint64 nowUs)
+{
+    QList<Output> due;
+    while (!outgoing_.empty() && outgoing_.front().dueUs <= nowUs) {
+        due.append(outgoing_.front());
+        outgoing_.pop_front();
+    }
+    return due;
+}
+
+void Simulator::putBack(const Output& output)
+{
+    outgoing_.push_front(output);
+}
+
+// What was on the line at another rate is noise to a unit: a frame in progress at the
+// old rate is given up when the rate changes.
+void Simulator::deliver(const QByteArray& bytes, int baud, qint64 nowUs)
+{
+    if (baud != parserBaud_) {
+        for (const ParseEvent& event : parser_.flush())
+            handle(event, parserBaud_, nowUs);
+        parserBaud_ = baud;
+    }
+    lastDeliveryUs_ = nowUs;
+    for (const ParseEvent& event : parser_.feed(bytes))
+        handle(event, baud, nowUs);
+}
+
+void Simulator::handle(const ParseEvent& event, int baud, qint64 nowUs)
+{
+    const QString head = QStringLiteral("RX %1 %2").arg(baud).arg(SpacedHex(event.bytes));
+    const QString name = describe(event.bytes);
+    auto named = [&](const QString& what) {
+        log(name.isEmpty() ? head + QStringLiteral(" | ") + what
+                           : head + QStringLiteral(" | ") + name + QStringLiteral(" | ") + what);
+    };
+    switch (event.kind) {
+    case ParseEvent::Kind::Frame:
+        handleFrame(event.bytes, baud, nowUs);
+        return;
+    case ParseEvent::Kind::Unknown:
+        log(head + QStringLiteral(" | unknown"));
+        return;
+    case ParseEvent::Kind::BadCount: named(QStringLiteral("bad count")); return;
+    case ParseEvent::Kind::BadCheck: named(QStringLiteral("bad check byte")); return;
+    case ParseEvent::Kind::TooLong: named(QStringLiteral("too long")); return;
+    case ParseEvent::Kind::Incomplete: named(QStringLiteral("incomplete")); return;
+    case ParseEvent::Kind::PictureSum:
+        log(head + QStringLiteral(" | picture sum byte"));
+        for (int index : lastActors_)
+            units_[index].pictureSumArrived();
+        writeState();
+        return;
+    }
+}
+
+void Simulator::handleFrame(const QByteArray& bytes, int baud, qint64 nowUs)
+{
+    const Frame frame = DecodeFrame(bytes);
+    QStringList actors;
+    QList<Reply> replies;
+    int lateMs = 0;
+    int splitMs = 0;
+    bool anyHears = false;
+    lastActors_.clear();
+    for (qsizetype i = 0; i < units_.size(); ++i) {
+        Unit& unit = units_[i];
+        if (!unit.hears(baud))
+            continue;
+        anyHears = true;
+        if (!unit.isAddressed(frame))
+            continue;
+        actors.append(QString::number(unit.state().address));
+        lastActors_.append(int(i));
+        const Reply reply = unit.act(frame);
+        if (!reply.empty()) {
+            replies.append(reply);
+            lateMs = std::max(lateMs, unit.faults().lateMs);
+            splitMs = std::max(splitMs, unit.faults().splitMs);
+        }
+    }
+    QString who;
+    if (!anyHears)
+        who = QStringLiteral("no unit at %1 baud").arg(baud);
+    else if (actors.isEmpty())
+        who = QStringLiteral("no unit addressed");
+    else
+        who = unitList(actors);
+    log(QStringLiteral("RX %1 %2 | %3 | %4").arg(baud).arg(SpacedHex(bytes), describe(bytes), who));
+
+    if (!replies.isEmpty()) {
+        const bool collided = replies.size() > 1;
+        QString label = QStringLiteral("reply of ") + unitList(actors);
+        if (collided)
+            label += QStringLiteral(" (collided)");
+        schedule(CollideReplies(replies), baud, lateMs, splitMs, label, nowUs);
+    }
+    if (!actors.isEmpty())
+        writeState();
+}
+
+void Simulator::schedule(const Reply& reply, int baud, int lateMs, int splitMs, const QString& label,
+                         qint64 nowUs)
+{
+    const qint64 gap = (pace_ ? byteTimeUs(baud) : 0) + qint64(splitMs) * 1000;
+    qint64 t = std::max(nowUs + kTurnaroundUs + qint64(lateMs) * 1000, outputFreeUs_);
+    for (qsizetype p = 0; p < reply.parts.size(); ++p) {
+        if (p > 0)
+            t += kStatusGapUs;
+        const QByteArray& part = reply.parts.at(p);
+        if (part.isEmpty())
+            continue;
+        if (gap == 0) {
+            outgoing_.push_back({t, part, label});
+            continue;
+        }
+        for (char b : part) {
+            outgoing_.push_back({t, QByteArray(1, b), label});
+            t += gap;
+        }
+    }
+    outputFreeUs_ = t;
+}
+
+void Simulator::writeState()
+{
+    if (!stateWriter_)
+        return;
+    QString error;
+    if (!stateWriter_->write(units_, error) && !stateErrorShown_) {
+        std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
+        stateErrorShown_ = true;
+    }
+}
+
+} // namespace kv::sim

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "sim/frame_parser.h"
+#include "sim/unit.h"
+
+#include <QList>
+#include <QString>
+#include <deque>
+
+namespace kv::sim {
+
+class StateWriter;
+class TrafficLog;
+
+// The line and the units on it, free of any real device or clock: bytes go in with
+// the rate they were sent at and the time, replies come out with the time they are
+// due. The pty server drives it; tests drive it directly.
+class Simulator {
+public:
+    struct Output {
+        qint64 dueUs;
+        QByteArray bytes;
+        QString label;
+    };
+
+    // A real unit needs a moment before it answers; the tool clears its input when it
+    // starts waiting, so an answer must not come back faster than that.
+    static constexpr qint64 kTurnaroundUs = 10'000;
+    // The status block follows its head once the tool has begun the second wait.
+    static constexpr qint64 kStatusGapUs = 40'000;
+    // A frame left half-way for this long is abandoned.
+    static constexpr qint64 kQuietResetUs = 1'000'000;
+
+    Simulator(QList<Unit> units, bool pace);
+    void setLog(TrafficLog* log) { log_ = log; }
+    void setStateWriter(const StateWriter* writer) { stateWriter_ = writer; }
+
+    // Bytes the tool wrote while the line ran at lineBaud (0: unknown rate).
+    void receive(const QByteArray& bytes, int lineBaud, qint64 nowUs);
+    // Hands over received bytes whose time has come and gives up stale frames.
+    void advance(qint64 nowUs);
+    // When advance or takeDueOutput next has work; -1 when only new bytes can bring any.
+    qint64 nextWakeUs() const;
+    QList<Output> takeDueOutput(qint64 nowUs);
+    // Output the line could not take yet goes back to the front of the queue.
+    void putBack(const Output& output);
+
+    const QList<Unit>& units() const { return units_; }
+    void writeState();
+
+private:
+    struct Incoming {
+        qint64 dueUs;
+        int baud;
+        char byte;
+    };
+
+    void deliver(const QByteArray& bytes, int baud, qint64 nowUs);
+    void handle(const ParseEvent& event, int baud, qint64 nowUs);
+    void handleFrame(const QByteArray& bytes, int baud, qint64 nowUs);
+    void schedule(const Reply& reply, int baud, int lateMs, int splitMs, const QString& label,
+                  qint64 nowUs);
+    void log(const QString& line);
+    qint64 byteTimeUs(int baud) const;
+
+    QList<Unit> units_;
+    bool pace_;
+    TrafficLog* log_ = nullptr;
+    const StateWriter* stateWriter_ = nullptr;
+    FrameParser parser_;
+    std::deque<Incoming> incoming_;
+    std::deque<Output> outgoing_;
+    qint64 inputFreeUs_ = 0;  // when the last received byte is through, paced
+    qint64 outputFreeUs_ = 0; // when the last scheduled reply byte is out
+    qint64 lastDeliveryUs_ = 0;
+    int parserBaud_ = -1;
+    QList<int> lastActors_;   // indexes of the units that took the last frame
+    bool stateErrorShown_ = false;
+};
+
+} // namespace kv::sim

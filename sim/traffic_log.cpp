@@ -1,0 +1,32 @@
+#include "sim/traffic_log.h"
+
+#include <QDateTime>
+
+namespace kv::sim {
+
+bool TrafficLog::open(const QString& path, QString& error)
+{
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        error = QStringLiteral("cannot write log %1: %2").arg(path, file_.errorString());
+        return false;
+    }
+    return true;
+}
+
+void TrafficLog::write(const QString& line)
+{
+    if (!file_.isOpen())
+        return;
+    const QString stamped = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz "))
+                            + line + QLatin1Char('\n');
+    file_.write(stamped.toUtf8());
+    file_.flush();
+}
+
+QString SpacedHex(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+} // namespace kv::sim

@@ -1,0 +1,226 @@
+// End-to-end tests of kvsim over its pseudo-terminal, with the bytes written as a
+// tool would write them.
+#include "sim_process.h"
+
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QJsonArray>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+using kv::test::SimProcess;
+
+namespace {
+
+// The tool's side of the line: a raw terminal at a chosen rate.
+class LineClient {
+public:
+    explicit LineClient(const QString& path, speed_t speed = B9600)
+    {
+        fd_ = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd_ >= 0)
+            setSpeed(speed);
+    }
+    ~LineClient()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    bool isOpen() const { return fd_ >= 0; }
+
+    void setSpeed(speed_t speed)
+    {
+        termios t{};
+        ::tcgetattr(fd_, &t);
+        ::cfmakeraw(&t);
+        ::cfsetispeed(&t, speed);
+        ::cfsetospeed(&t, speed);
+        ::tcsetattr(fd_, TCSANOW, &t);
+    }
+
+    void send(const QByteArray& bytes) { ASSERT_EQ(::write(fd_, bytes.constData(), bytes.size()), bytes.size()); }
+
+    // Reads until n bytes have come, or gives up after a bound.
+    QByteArray read(int n, int boundMs = 3000)
+    {
+        QByteArray got;
+        const QDeadlineTimer deadline(boundMs);
+        while (got.size() < n && !deadline.hasExpired()) {
+            pollfd p{fd_, POLLIN, 0};
+            if (::poll(&p, 1, int(qMax<qint64>(1, deadline.remainingTime()))) <= 0)
+                continue;
+            char buffer[256];
+            const ssize_t r = ::read(fd_, buffer, size_t(qMin<qsizetype>(sizeof buffer, n - got.size())));
+            if (r > 0)
+                got.append(buffer, r);
+        }
+        return got;
+    }
+
+    // Sends the frame and reads the n bytes of its answer.
+    QByteArray ask(const QByteArray& frame, int n)
+    {
+        send(frame);
+        return read(n);
+    }
+
+private:
+    int fd_ = -1;
+};
+
+QByteArray hex(const char* text)
+{
+    return QByteArray::fromHex(text);
+}
+
+const QByteArray kIdentityQuery = hex("5AF70001AC");
+
+QByteArray checkByteFrame(quint8 code, quint8 address, const QByteArray& payload)
+{
+    QByteArray frame;
+    frame.append(char(0x5A)).append(char(code)).append(char(address)).append(char(payload.size() + 1));
+    frame.append(payload);
+    quint8 x = 0;
+    for (char b : frame)
+        x ^= quint8(b);
+    return frame.append(char(x));
+}
+
+// A probe of unit `address` whose answer proves that everything sent before it has
+// been dealt with: the simulator answers in line order.
+QByteArray probe(quint8 address)
+{
+    return QByteArray::fromHex("5A5B") + char(address) + QByteArray::fromHex("120000");
+}
+
+} // namespace
+
+TEST(SimLine, AnswersIdentityAndProductNumberOfTheDefaultUnit)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.isRunning()) << sim.stop().toStdString();
+    LineClient line(sim.linkPath());
+    ASSERT_TRUE(line.isOpen());
+
+    EXPECT_EQ(line.ask(kIdentityQuery, 3).toHex(), "ff01fe");
+    EXPECT_EQ(line.ask(hex("5AF90101A3"), 5).toHex(), "1234567808");
+    EXPECT_TRUE(sim.waitForLog("RX 9600 5A F9 01 01 A3 | product number 0xF9 | unit 1"));
+    EXPECT_TRUE(sim.waitForLog("TX 12 34 56 78 08 | reply of unit 1"));
+    EXPECT_EQ(sim.unitState(1).value("lastCommand").toString(), "0xF9");
+}
+
+TEST(SimLine, GivenProductNumberAndRateAreTheUnits)
+{
+    SimProcess sim({"--unit", "7:19200:CAFE0102"});
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath(), B19200);
+    EXPECT_EQ(line.ask(checkByteFrame(0xF9, 7, {}), 5).toHex(), "cafe010237");
+    EXPECT_EQ(sim.unitState(7).value("baud").toInt(), 19200);
+    EXPECT_EQ(sim.unitState(7).value("product").toString(), "CAFE0102");
+}
+
+TEST(SimLine, UnitAtAnotherRateHearsNothing)
+{
+    SimProcess sim({"--unit", "1:19200"});
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath(), B9600);
+    line.send(kIdentityQuery);
+    EXPECT_TRUE(sim.waitForLog("RX 9600 5A F7 00 01 AC | identity query 0xF7 | no unit at 9600 baud"));
+    EXPECT_FALSE(sim.logText().contains("TX"));
+
+    line.setSpeed(B19200);
+    EXPECT_EQ(line.ask(kIdentityQuery, 3).toHex(), "ff01fe");
+}
+
+TEST(SimLine, TwoUnitsAtDifferentRatesEachAnswerAtTheirOwn)
+{
+    SimProcess sim({"--unit", "3:9600", "--unit", "12:115200"});
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath(), B9600);
+    EXPECT_EQ(line.ask(kIdentityQuery, 3).toHex(), "ff03fc");
+    line.setSpeed(B115200);
+    EXPECT_EQ(line.ask(kIdentityQuery, 3).toHex(), "ff0cf3");
+    EXPECT_EQ(line.ask(probe(12), 1).toHex(), "0c");
+}
+
+TEST(SimLine, UnitsAnsweringTogetherGarbleTheReply)
+{
+    SimProcess sim({"--unit", "1", "--unit", "2"});
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath());
+    // FF 01 FE and FF 02 FD on the line at once.
+    const QByteArray reply = line.ask(kIdentityQuery, 3);
+    EXPECT_EQ(reply.toHex(), "ff00fc");
+    EXPECT_NE(quint8(reply[0]) ^ quint8(reply[1]), quint8(reply[2]));
+    EXPECT_TRUE(sim.waitForLog("reply of units 1 2 (collided)"));
+}
+
+TEST(SimLine, JunkIsSkippedAndTheNextFrameIsServed)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath());
+    // Stray bytes, a 5A that starts nothing, a truncated addressed frame of an unknown
+    // code, then a good query.
+    EXPECT_EQ(line.ask(hex("0102FF5A005A5B01EE") + kIdentityQuery, 3).toHex(), "ff01fe");
+    const QString log = sim.logText();
+    EXPECT_TRUE(log.contains("RX 9600 01 02 FF | unknown"));
+    EXPECT_TRUE(log.contains("RX 9600 5A 00 | unknown"));
+    EXPECT_TRUE(log.contains("RX 9600 5A 5B 01 EE | unknown"));
+}
+
+TEST(SimLine, CheckByteFrameWithWrongCheckOrCountIsIgnored)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath());
+    line.send(hex("5AF70001AD"));
+    line.send(hex("5AF90102A0"));
+    EXPECT_EQ(line.ask(probe(1), 1).toHex(), "01");
+    const QString log = sim.logText();
+    EXPECT_TRUE(log.contains("RX 9600 5A F7 00 01 AD | identity query 0xF7 | bad check byte"));
+    EXPECT_TRUE(log.contains("RX 9600 5A F9 01 02 | product number 0xF9 | bad count"));
+    EXPECT_EQ(log.count("TX "), 1);
+}
+
+TEST(SimLine, BaudChangeMovesTheUnitAfterTheFrame)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath());
+    line.send(hex("5A5BFF177704"));
+    ASSERT_TRUE(sim.waitFor([&] { return sim.unitState(1).value("baud").toInt() == 19200; }));
+    line.send(kIdentityQuery);
+    EXPECT_TRUE(sim.waitForLog("no unit at 9600 baud"));
+    line.setSpeed(B19200);
+    EXPECT_EQ(line.ask(kIdentityQuery, 3).toHex(), "ff01fe");
+}
+
+TEST(SimLine, StateFileListsEveryUnitFromTheStart)
+{
+    SimProcess sim({"--unit", "4:2400", "--unit", "9"});
+    ASSERT_TRUE(sim.isRunning());
+    const QJsonArray units = sim.state().value("units").toArray();
+    ASSERT_EQ(units.size(), 2);
+    EXPECT_EQ(units[0].toObject().value("address").toInt(), 4);
+    EXPECT_EQ(units[0].toObject().value("baud").toInt(), 2400);
+    EXPECT_EQ(units[1].toObject().value("product").toString(), "12345680");
+    EXPECT_EQ(units[1].toObject().value("font").toString().size(), 2 * 13824);
+}
+
+TEST(SimLine, UsageErrorsExitWithTwo)
+{
+    QProcess process;
+    for (const QStringList& args : {QStringList{}, QStringList{"--link", "/tmp/x", "--unit", "300"},
+                                    QStringList{"--link", "/tmp/x", "--unit", "1:1234"},
+                                    QStringList{"--link", "/tmp/x", "--fault", "late"},
+                                    QStringList{"--link", "/tmp/x", "--bogus"}}) {
+        process.start(KVSIM_PATH, args);
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitCode(), 2) << args.join(' ').toStdString();
+    }
+}
