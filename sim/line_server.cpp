@@ -30,6 +30,7 @@ qint64 nowUs()
 
 // Output the line refuses (the tool's input queue is full) is tried again shortly.
 constexpr qint64 kRetryUs = 10'000;
+constexpr qint64 kSettlingIntervalUs = 100;
 
 } // namespace
 
@@ -46,7 +47,11 @@ int ServeLine(PtyLine& line, Simulator& simulator, TrafficLog& log)
     sigdelset(&waitMask, SIGINT);
 
     while (!stopRequested) {
-        const qint64 wake = simulator.nextWakeUs();
+        qint64 wake = simulator.nextWakeUs();
+        if (line.settingsSettling()) {
+            const qint64 soon = nowUs() + kSettlingIntervalUs;
+            wake = wake < 0 ? soon : std::min(wake, soon);
+        }
         timespec timeout{};
         timespec* timeoutArg = nullptr;
         if (wake >= 0) {
@@ -61,6 +66,7 @@ int ServeLine(PtyLine& line, Simulator& simulator, TrafficLog& log)
             std::perror("kvsim: ppoll");
             return 1;
         }
+        line.lookAgain();
         if (ready > 0) {
             const bool ok = line.readInput([&](const QByteArray& bytes, int baud) {
                 simulator.receive(bytes, baud, nowUs());

@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <sched.h>
 
 using namespace kv::sim;
 
@@ -105,6 +106,14 @@ int main(int argc, char** argv)
         simulator.setStateWriter(&stateWriter);
         simulator.writeState();
     }
+
+    // The rate of the tool's bytes is read from the terminal settings, which the tool
+    // changes again as soon as it closes its port; a simulator that runs the moment
+    // the settings change sees them. Where real-time scheduling is not allowed the
+    // simulator still works, with the last rate it saw for late reads.
+    sched_param priority{};
+    priority.sched_priority = 10;
+    sched_setscheduler(0, SCHED_FIFO, &priority);
 
     PtyLine line;
     if (!line.open(options.linkPath, error)) {

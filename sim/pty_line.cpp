@@ -15,6 +15,9 @@ namespace kv::sim {
 
 namespace {
 
+// How many more times the settings are read, at short intervals, after a change.
+constexpr int kSettlingReads = 20;
+
 QString systemError(const char* what)
 {
     return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
@@ -126,6 +129,14 @@ bool PtyLine::open(const QString& linkPath, QString& error)
     return true;
 }
 
+void PtyLine::lookAgain()
+{
+    if (settlingReads_ > 0) {
+        --settlingReads_;
+        lineBaud();
+    }
+}
+
 int PtyLine::lineBaud()
 {
     termios settings{};
@@ -156,6 +167,7 @@ bool PtyLine::readInput(const std::function<void(const QByteArray&, int)>& take)
                 take(QByteArray(buffer + 1, n - 1), lineBaud());
         } else {
             lineBaud();
+            settlingReads_ = kSettlingReads;
         }
     }
 }

@@ -31,6 +31,11 @@ public:
     bool readInput(const std::function<void(const QByteArray&, int)>& take);
     // The rate the tool's bytes travel at, 0 when no rate has been seen yet.
     int lineBaud();
+    // True for a short while after the tool changed the terminal settings: the tool
+    // sets them several times in a burst when it opens its port, so the simulator
+    // looks again soon to catch the last of them.
+    bool settingsSettling() const { return settlingReads_ > 0; }
+    void lookAgain();
     // Writes what it can without blocking; returns the number of bytes taken, -1 on
     // failure.
     qint64 write(const QByteArray& bytes);
@@ -41,6 +46,7 @@ private:
     QString linkPath_;
     QString terminalName_;
     int lastBaud_ = 0;
+    int settlingReads_ = 0;
 };
 
 // The rate a terminal speed code stands for, 0 for B0 or an unknown code.
