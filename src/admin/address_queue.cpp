@@ -22,7 +22,8 @@ int valueOf(const QString& address)
 }
 
 // data.txt holds line pairs; the file may carry any number of line ends after the
-// last pair, and files edited elsewhere may end lines with LF alone.
+// last pair, and files edited elsewhere may end lines with LF alone. Stripping the
+// trailing line ends also strips an empty last description, which is put back.
 QStringList queueFileLines(const QByteArray& bytes)
 {
     QString text = DecodeCp936(bytes);
@@ -31,7 +32,10 @@ QStringList queueFileLines(const QByteArray& bytes)
         text.chop(1);
     if (text.isEmpty())
         return {};
-    return text.split(QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() % 2 != 0)
+        lines.append(QString());
+    return lines;
 }
 
 // A description is one line of data.txt: a line end inside it would shift every
@@ -112,9 +116,8 @@ AddressQueue LoadAddressQueue(const AppFolder& folder)
     queue.fileFound = true;
     const QStringList lines = queueFileLines(file.readAll());
 
-    // The last pair given for an address describes it; a line left without its pair
-    // is not an entry.
-    for (int i = 0; i + 1 < lines.size(); i += 2) {
+    // The last pair given for an address describes it.
+    for (int i = 0; i < lines.size(); i += 2) {
         const QString address = lines.at(i).trimmed();
         const int value = valueOf(address);
         if (value < 0 || value > kHighestAddress)
