@@ -14,6 +14,15 @@ namespace kv::test {
 // A link on an in-memory port, in a temporary application folder, with COM1 chosen
 // at 9600 baud.
 class LinkFixture : public ::testing::Test {
+public:
+    static QByteArray bytes(std::initializer_list<int> values)
+    {
+        QByteArray out;
+        for (int v : values)
+            out.append(char(v));
+        return out;
+    }
+
 protected:
     LinkFixture()
     {
@@ -33,14 +42,6 @@ protected:
     // The baud rate at which the port was last opened: a unit at another rate hears
     // nothing.
     int currentBaud() const { return port->openBauds.isEmpty() ? 0 : port->openBauds.last(); }
-
-    static QByteArray bytes(std::initializer_list<int> values)
-    {
-        QByteArray out;
-        for (int v : values)
-            out.append(char(v));
-        return out;
-    }
 
     QTemporaryDir dir;
     AppFolder folder{dir.path()};
