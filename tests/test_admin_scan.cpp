@@ -1,15 +1,16 @@
 #include "admin/bus_scan.h"
-#include "admin_link_fixture.h"
+#include "admin_fixture.h"
 
 #include <QMap>
 
 using namespace kv;
-using kv::test::LinkFixture;
+using kv::test::AdminFixture;
+using kv::test::Bytes;
 using kv::test::MemoryPort;
 
 namespace {
 
-class BusScan : public LinkFixture {
+class BusScan : public AdminFixture {
 protected:
     // Units on the line by address, each with the byte it answers the probe with.
     void unitsAnswering(const QMap<int, int>& answers)
@@ -23,13 +24,13 @@ protected:
     {
         return TargetChoice{mode, QStringLiteral("0"), addresses};
     }
-    static QByteArray probe(int address) { return bytes({0x5A, 0x5B, address, 0x12, 0x00, 0x00}); }
+    static QByteArray probe(int address) { return Bytes({0x5A, 0x5B, address, 0x12, 0x00, 0x00}); }
 };
 
 TEST_F(BusScan, ListsTheUnitsThatAnswerWithTheirOwnAddress)
 {
     unitsAnswering({{3, 3}, {7, 8}, {12, 12}});
-    const auto outcome = ScanConnectedDevices(queueOf("003007012", SendMode::SpecifiedAddress), *link, prompter);
+    const auto outcome = ScanConnectedDevices(queueOf("003007012", SendMode::SpecifiedAddress), link, prompter);
     EXPECT_EQ(port->writes, QList<QByteArray>({probe(3), probe(7), probe(12)}));
     EXPECT_EQ(outcome.found, QList<int>({3, 12}));
     ASSERT_EQ(prompter.shown.size(), 1);
@@ -38,13 +39,13 @@ TEST_F(BusScan, ListsTheUnitsThatAnswerWithTheirOwnAddress)
                                                      "地址码为：3的设备\r\n地址码为：12的设备\r\n"));
     EXPECT_EQ(prompter.shown[0].title, QString());
     EXPECT_EQ(outcome.modeToRestore, SendMode::SpecifiedAddress);
-    EXPECT_FALSE(link->isOpen());
+    EXPECT_FALSE(link.isOpen());
     EXPECT_EQ(prompter.progressOpen, 0);
 }
 
 TEST_F(BusScan, NothingAnsweringIsAnError)
 {
-    const auto outcome = ScanConnectedDevices(queueOf("001002"), *link, prompter);
+    const auto outcome = ScanConnectedDevices(queueOf("001002"), link, prompter);
     EXPECT_TRUE(outcome.ran);
     EXPECT_TRUE(outcome.found.isEmpty());
     ASSERT_EQ(prompter.shown.size(), 1);
@@ -55,7 +56,7 @@ TEST_F(BusScan, NothingAnsweringIsAnError)
 
 TEST_F(BusScan, NothingTickedSendsNothingAndRestoresTheMode)
 {
-    const auto outcome = ScanConnectedDevices(queueOf(QString(), SendMode::Broadcast), *link, prompter);
+    const auto outcome = ScanConnectedDevices(queueOf(QString(), SendMode::Broadcast), link, prompter);
     EXPECT_FALSE(outcome.ran);
     EXPECT_EQ(outcome.modeToRestore, SendMode::Broadcast);
     EXPECT_EQ(prompter.texts("error"),
@@ -67,7 +68,7 @@ TEST_F(BusScan, CancelStopsBeforeTheNextProbe)
 {
     unitsAnswering({{1, 1}, {2, 2}, {3, 3}});
     prompter.cancelAtStep = 3;
-    const auto outcome = ScanConnectedDevices(queueOf("001002003", SendMode::AddressQueue), *link, prompter);
+    const auto outcome = ScanConnectedDevices(queueOf("001002003", SendMode::AddressQueue), link, prompter);
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_EQ(port->writes, QList<QByteArray>({probe(1), probe(2)}));
     EXPECT_EQ(outcome.found, QList<int>({1, 2}));
@@ -75,13 +76,13 @@ TEST_F(BusScan, CancelStopsBeforeTheNextProbe)
     EXPECT_EQ(prompter.progressOpen, 0);
     EXPECT_EQ(prompter.progressMaximum, 3);
     EXPECT_EQ(outcome.modeToRestore, SendMode::AddressQueue);
-    EXPECT_FALSE(link->isOpen());
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(BusScan, PortFaultEndsTheScanWithItsMessage)
 {
     port->failOpenWith = 8005;
-    const auto outcome = ScanConnectedDevices(queueOf("001", SendMode::SpecifiedAddress), *link, prompter);
+    const auto outcome = ScanConnectedDevices(queueOf("001", SendMode::SpecifiedAddress), link, prompter);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("串口COM1已被其它程序占用")});
     EXPECT_EQ(outcome.modeToRestore, SendMode::SpecifiedAddress);
     EXPECT_EQ(prompter.progressOpen, 0);

@@ -1,10 +1,11 @@
 #include "admin/address_queue.h"
-#include "admin_link_fixture.h"
+#include "admin_fixture.h"
 #include "link/send_target.h"
 #include "link/stored_scroll_play.h"
 
 using namespace kv;
-using kv::test::LinkFixture;
+using kv::test::AdminFixture;
+using kv::test::Bytes;
 using kv::test::RecordingPrompter;
 
 namespace {
@@ -40,7 +41,7 @@ TEST(SendTarget, QueueModeListsTheTickedAddressesBehindTheCount)
         ResolveSendTarget(choiceOf(SendMode::AddressQueue, "0", QueueAddressString(queue)), prompter);
     ASSERT_TRUE(target);
     EXPECT_EQ(target->address, 255);
-    EXPECT_EQ(target->queueFields(), LinkFixture::bytes({3, 0x03, 0x0F, 0x78}));
+    EXPECT_EQ(target->queueFields(), Bytes({3, 0x03, 0x0F, 0x78}));
 }
 
 TEST(SendTarget, RefusesAnEmptyQueueAndUnusableSpecifiedAddresses)
@@ -79,7 +80,7 @@ TEST(SendTarget, OneUnitOperationsRefuseTheBroadcastAddress)
               QStringList{QStringLiteral("这个操作不能为广播地址，只能指定特定设备，请修改指定地址码！")});
 }
 
-class StoredScrollPlay : public LinkFixture {};
+class StoredScrollPlay : public AdminFixture {};
 
 TEST_F(StoredScrollPlay, OffersThePowerOnScrollAndSixteenShortcuts)
 {
@@ -92,27 +93,27 @@ TEST_F(StoredScrollPlay, OffersThePowerOnScrollAndSixteenShortcuts)
 
 TEST_F(StoredScrollPlay, ShortcutFiveToUnitTwo)
 {
-    ASSERT_TRUE(PlayStoredScroll(5, choiceOf(SendMode::SpecifiedAddress, "2"), *link, prompter));
-    EXPECT_EQ(port->written, bytes({0x5A, 0x5B, 0x02, 0x86, 0x01, 0x04, 0x00}));
-    EXPECT_FALSE(link->isOpen());
+    ASSERT_TRUE(PlayStoredScroll(5, choiceOf(SendMode::SpecifiedAddress, "2"), link, prompter));
+    EXPECT_EQ(port->written, Bytes({0x5A, 0x5B, 0x02, 0x86, 0x01, 0x04, 0x00}));
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(StoredScrollPlay, PowerOnScrollToTheQueue)
 {
-    ASSERT_TRUE(PlayStoredScroll(0, choiceOf(SendMode::AddressQueue, "0", "003012"), *link, prompter));
-    EXPECT_EQ(port->written, bytes({0x5A, 0x5B, 0xFF, 0x86, 0x00, 0x00, 0x02, 0x03, 0x0C}));
-    ASSERT_TRUE(PlayStoredScroll(16, choiceOf(SendMode::Broadcast), *link, prompter));
-    EXPECT_EQ(port->writes.last(), bytes({0x5A, 0x5B, 0xFF, 0x86, 0x01, 0x0F, 0x00}));
+    ASSERT_TRUE(PlayStoredScroll(0, choiceOf(SendMode::AddressQueue, "0", "003012"), link, prompter));
+    EXPECT_EQ(port->written, Bytes({0x5A, 0x5B, 0xFF, 0x86, 0x00, 0x00, 0x02, 0x03, 0x0C}));
+    ASSERT_TRUE(PlayStoredScroll(16, choiceOf(SendMode::Broadcast), link, prompter));
+    EXPECT_EQ(port->writes.last(), Bytes({0x5A, 0x5B, 0xFF, 0x86, 0x01, 0x0F, 0x00}));
 }
 
 TEST_F(StoredScrollPlay, SendsNothingWhenRefused)
 {
-    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::AddressQueue), *link, prompter));
+    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::AddressQueue), link, prompter));
     EXPECT_EQ(prompter.texts("error"), QStringList{kQueueMessage});
     EXPECT_EQ(port->opens, 0);
 
-    link->setWriteAddressDialogVisible(true);
-    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::Broadcast), *link, prompter));
+    link.setWriteAddressDialogVisible(true);
+    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::Broadcast), link, prompter));
     EXPECT_EQ(port->opens, 0);
     EXPECT_EQ(prompter.shown.size(), 1);
 }
@@ -120,9 +121,9 @@ TEST_F(StoredScrollPlay, SendsNothingWhenRefused)
 TEST_F(StoredScrollPlay, PortFaultIsReportedAndLeavesThePortClosed)
 {
     port->failOpenWith = 8005;
-    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::Broadcast), *link, prompter));
+    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::Broadcast), link, prompter));
     EXPECT_EQ(prompter.texts("error"), QStringList{QStringLiteral("串口COM1已被其它程序占用")});
-    EXPECT_FALSE(link->isOpen());
+    EXPECT_FALSE(link.isOpen());
 }
 
 } // namespace
