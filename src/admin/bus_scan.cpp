@@ -24,7 +24,6 @@ QString resultText(const QList<int>& found)
 BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prompter& prompter)
 {
     BusScanOutcome outcome;
-    outcome.modeToRestore = choice.mode;
     TargetChoice queueChoice = choice;
     queueChoice.mode = SendMode::AddressQueue;
     const auto target = ResolveSendTarget(queueChoice, prompter);

@@ -11,13 +11,12 @@ class Prompter;
 
 // "扫描连接的设备": probes each ticked queue address in turn and lists the units that
 // answer with their own address. The scan always works on the queue, whatever send
-// mode is chosen; the front end shows the queue mode while it runs and puts back
-// `modeToRestore` afterwards.
+// mode is chosen; a window shows the queue mode while it runs and then puts the
+// operator's choice back.
 struct BusScanOutcome {
     QList<int> found;      // in queue order
     bool cancelled = false;
     bool ran = false;      // the queue resolved and the probes ran (or were cancelled)
-    SendMode modeToRestore = SendMode::Broadcast;
 };
 BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prompter& prompter);
 
