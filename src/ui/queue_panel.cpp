@@ -78,13 +78,13 @@ QueuePanel::QueuePanel(PanelContext& context, TargetPanel& target, QWidget* pare
     connect(address_, &QLineEdit::textChanged, this, &QueuePanel::checkAddressEntry);
     connect(description_, &QLineEdit::textChanged, this, &QueuePanel::checkAddressEntry);
     connect(add_, &QPushButton::clicked, this, [this] {
-        show(AddQueueEntry(context_.folder, entries_, {address_->text(), description_->text()}, context_.prompter));
+        showOutcome(AddQueueEntry(context_.folder, entries_, {address_->text(), description_->text()}, context_.prompter));
     });
     connect(modify_, &QPushButton::clicked, this, [this] {
         const auto selected = selectedIndex();
         if (!selected)
             return;
-        show(ModifyQueueEntry(context_.folder, entries_, *selected, {address_->text(), description_->text()},
+        showOutcome(ModifyQueueEntry(context_.folder, entries_, *selected, {address_->text(), description_->text()},
                               context_.prompter));
     });
     connect(help_, &QPushButton::clicked, this, &QueuePanel::showHelp);
@@ -113,7 +113,7 @@ void QueuePanel::fill(const QList<QueueEntry>& entries, std::optional<int> selec
         list_->setCurrentItem(list_->topLevelItem(*selected));
 }
 
-void QueuePanel::show(const QueueEditOutcome& outcome)
+void QueuePanel::showOutcome(const QueueEditOutcome& outcome)
 {
     fill(outcome.entries, outcome.selected);
     if (!outcome.caption.isEmpty())
@@ -151,7 +151,7 @@ void QueuePanel::deleteSelected()
     const auto selected = selectedIndex();
     if (entries_.isEmpty() || !selected)
         return;
-    show(DeleteQueueEntry(context_.folder, entries_, *selected, context_.prompter));
+    showOutcome(DeleteQueueEntry(context_.folder, entries_, *selected, context_.prompter));
 }
 
 bool QueuePanel::eventFilter(QObject* watched, QEvent* event)

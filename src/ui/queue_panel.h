@@ -42,7 +42,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void show(const QueueEditOutcome& outcome);
+    void showOutcome(const QueueEditOutcome& outcome);
     void fill(const QList<QueueEntry>& entries, std::optional<int> selected);
     std::optional<int> selectedIndex() const;
     void entryClicked();
