@@ -1,5 +1,6 @@
 #include "cli_context.h"
 
+#include "admin/address_queue.h"
 #include "link/baud.h"
 #include "link/port_map.h"
 #include "link/qt_serial_port.h"
@@ -93,6 +94,7 @@ std::optional<TargetChoice> CliContext::targetChoice()
     }
     if (target == QLatin1String("queue")) {
         choice.mode = SendMode::AddressQueue;
+        choice.queueAddressString = QueueAddressString(LoadAddressQueue(folder).entries);
         return choice;
     }
     const QString message = SpecifiedAddressMessage(target);

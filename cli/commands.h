@@ -11,6 +11,13 @@ class CliContext;
 int RunPort(CliContext& ctx, const QStringList& args);
 int RunBaud(CliContext& ctx, const QStringList& args);
 int RunRaw(CliContext& ctx, const QStringList& args);
+int RunQueue(CliContext& ctx, const QStringList& args);
+int RunPlayStored(CliContext& ctx, const QStringList& args);
+int RunIdentity(CliContext& ctx, const QStringList& args);
+int RunModifyIdentity(CliContext& ctx, const QStringList& args);
+int RunProductNumber(CliContext& ctx, const QStringList& args);
+int RunWriteAddress(CliContext& ctx, const QStringList& args);
+int RunScan(CliContext& ctx, const QStringList& args);
 
 struct Command {
     const char* name;

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 #include <memory>
 
 namespace kv {
@@ -96,7 +97,8 @@ private:
     int baudChoice_ = -1;
     int lineBaud_ = 115200;
     QString statusText_;
-    bool writeAddressDialogVisible_ = false;
+    // Set from the window's thread while an operation may read it on the worker.
+    std::atomic<bool> writeAddressDialogVisible_{false};
     QByteArray replyBytes_;
 };
 

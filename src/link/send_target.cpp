@@ -1,27 +1,15 @@
 #include "link/send_target.h"
 
 #include "app/prompter.h"
+#include "link/decimal_text.h"
 
 namespace kv {
-
-namespace {
-// A box value is a plain decimal number: no sign, no spaces, no other base.
-std::optional<int> decimalValue(const QString& text)
-{
-    if (text.isEmpty() || text.size() > 9)
-        return std::nullopt;
-    for (QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-    return text.toInt();
-}
-} // namespace
 
 QString SpecifiedAddressMessage(const QString& text)
 {
     if (text.isEmpty())
         return QString();
-    const auto value = decimalValue(text);
+    const auto value = DecimalValue(text);
     if (!value)
         return QStringLiteral("地址码必须为0-255的十进制数");
     if (*value > 255)
@@ -46,7 +34,7 @@ std::optional<SendTarget> ResolveSendTarget(const TargetChoice& choice, Prompter
             prompter.error(message);
             return std::nullopt;
         }
-        target.address = static_cast<quint8>(decimalValue(choice.specifiedAddress).value_or(0));
+        target.address = static_cast<quint8>(DecimalValue(choice.specifiedAddress).value_or(0));
         return target;
     }
     case SendMode::AddressQueue: {
@@ -67,7 +55,7 @@ std::optional<SendTarget> ResolveSendTarget(const TargetChoice& choice, Prompter
 
 bool RefuseBroadcastAddress(const QString& specifiedAddress, Prompter& prompter)
 {
-    if (decimalValue(specifiedAddress) == 255) {
+    if (DecimalValue(specifiedAddress) == 255) {
         prompter.error(QStringLiteral("这个操作不能为广播地址，只能指定特定设备，请修改指定地址码！"));
         return false;
     }

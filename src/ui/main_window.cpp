@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "admin_panels.h"
 #include "app/startup.h"
 #include "link/link.h"
 #include "link_bridge.h"
@@ -33,7 +34,7 @@ MainWindow::MainWindow(const AppFolder& folder, SerialPortFactory ports, Clock& 
       link_(std::make_unique<Link>(folder, std::move(ports), clock)),
       bridge_(new LinkBridge(this)),
       runner_(new OperationRunner(*prompter_, this)),
-      context_(std::make_unique<PanelContext>(PanelContext{folder, *link_, *runner_, *prompter_, nullptr, {}}))
+      context_(std::make_unique<PanelContext>(PanelContext{folder, *link_, *runner_, *prompter_, nullptr, {}, {}}))
 {
     link_->setObserver(bridge_);
     buildLayout();
@@ -130,6 +131,9 @@ void MainWindow::load()
 
     // The settings folder.
     context_->folder.ensureSettingsFolder();
+
+    // The device address queue is loaded, with the send targeting and identity panels.
+    admin_ = InstallAdminPanels(*this);
 
     // The serial port's fixed configuration, then the start timer.
     link_->setLineBaud(kStartupLineBaud);

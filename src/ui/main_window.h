@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admin_panels.h"
 #include "app/app_folder.h"
 #include "link/clock.h"
 #include "link/serial_port.h"
@@ -48,6 +49,7 @@ public:
     QLabel* sentDataPane() const { return sentData_; }
     QPlainTextEdit* trafficLog() const { return traffic_; }
     QTimer* startTimer() const { return startTimer_; }
+    const AdminPanels& adminPanels() const { return admin_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,6 +74,7 @@ private:
     QTimer* sentDataTimer_ = nullptr;
     QPlainTextEdit* traffic_ = nullptr;
     QTimer* startTimer_ = nullptr;
+    AdminPanels admin_;
 };
 
 } // namespace kv::ui

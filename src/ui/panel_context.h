@@ -28,6 +28,9 @@ struct PanelContext {
     // The current send-mode option, specified address and ticked queue, installed by the
     // panel that owns the option group.
     std::function<TargetChoice()> targetChoice;
+    // Opens the write-address dialog (an item of the device command menu), installed by
+    // the administration panels.
+    std::function<void()> openWriteAddressDialog;
 };
 
 } // namespace kv::ui

@@ -1,0 +1,25 @@
+// kvctl scan: which of the ticked queue entries answer on the line.
+
+#include "admin/address_queue.h"
+#include "admin/bus_scan.h"
+#include "cli_context.h"
+#include "commands.h"
+
+namespace kv::cli {
+
+int RunScan(CliContext& ctx, const QStringList& args)
+{
+    if (!args.isEmpty())
+        return ctx.usage(QStringLiteral("scan"));
+    TargetChoice choice;
+    choice.mode = SendMode::AddressQueue;
+    choice.queueAddressString = QueueAddressString(LoadAddressQueue(ctx.folder).entries);
+    const BusScanOutcome outcome = ScanConnectedDevices(choice, *ctx.link, ctx.prompter);
+    if (outcome.cancelled) {
+        ctx.prompter.error(QStringLiteral("扫描已取消"));
+        return 1;
+    }
+    return outcome.found.isEmpty() ? 1 : ctx.exitStatus();
+}
+
+} // namespace kv::cli

@@ -1,0 +1,263 @@
+#include "admin/address_queue.h"
+
+#include "app/app_folder.h"
+#include "app/cp936.h"
+#include "app/prompter.h"
+#include "link/decimal_text.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace kv {
+
+namespace {
+const QString kQueueFile = QStringLiteral("data.txt");
+const QString kTicksFile = QStringLiteral("Lv1Checked.TXT");
+const QString kCrLf = QStringLiteral("\r\n");
+constexpr int kHighestAddress = 254;
+
+int valueOf(const QString& address)
+{
+    return DecimalValue(address).value_or(-1);
+}
+
+// data.txt holds line pairs; the file may carry any number of line ends after the
+// last pair, and files edited elsewhere may end lines with LF alone. Stripping the
+// trailing line ends also strips an empty last description, which is put back.
+QStringList queueFileLines(const QByteArray& bytes)
+{
+    QString text = DecodeCp936(bytes);
+    text.replace(kCrLf, QStringLiteral("\n"));
+    while (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    if (text.isEmpty())
+        return {};
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() % 2 != 0)
+        lines.append(QString());
+    return lines;
+}
+
+// A description is one line of data.txt: a line end inside it would shift every
+// pair after it.
+QString oneLine(QString text)
+{
+    text.replace(kCrLf, QStringLiteral(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+void sortByAddress(QList<QueueEntry>& entries)
+{
+    std::stable_sort(entries.begin(), entries.end(), [](const QueueEntry& a, const QueueEntry& b) {
+        return valueOf(a.address) < valueOf(b.address);
+    });
+}
+
+// Add and modify share their address checks; the address is cut to three characters
+// first. Returns the address to store, or nothing after the message.
+std::optional<QString> checkedAddress(const QString& entered, Prompter& prompter)
+{
+    const QString address = entered.left(3);
+    const auto value = DecimalValue(address);
+    if (!value) {
+        prompter.message(QStringLiteral("地址码必须是数字"), QStringLiteral("错误"));
+        return std::nullopt;
+    }
+    if (*value > kHighestAddress) {
+        prompter.message(QStringLiteral("地址码不能大于254"), QStringLiteral("错误"));
+        return std::nullopt;
+    }
+    return address;
+}
+
+// Saves and reads the files back, so the list shows what is stored even when a write
+// failed.
+QueueEditOutcome saveAndReload(const AppFolder& folder, const QList<QueueEntry>& entries,
+                               QueueCaptionWording wording, Prompter& prompter)
+{
+    QueueEditOutcome outcome;
+    outcome.changed = SaveAddressQueue(folder, entries, prompter);
+    outcome.entries = LoadAddressQueue(folder).entries;
+    if (outcome.changed)
+        outcome.caption = QueueCaption(wording, int(outcome.entries.size()));
+    return outcome;
+}
+
+QueueEditOutcome unchanged(const QList<QueueEntry>& entries, std::optional<int> selected = std::nullopt)
+{
+    QueueEditOutcome outcome;
+    outcome.entries = entries;
+    outcome.selected = selected;
+    return outcome;
+}
+} // namespace
+
+QString QueueCaption(QueueCaptionWording wording, int count)
+{
+    switch (wording) {
+    case QueueCaptionWording::Loaded:
+        return QStringLiteral("设备地址队列 -- 共有%1条设备地址记录").arg(count);
+    case QueueCaptionWording::Added:
+        return QStringLiteral("设备地址队列 -- 共有%1条记录").arg(count);
+    case QueueCaptionWording::Modified:
+        return QStringLiteral("共有%1条记录").arg(count);
+    }
+    return QString();
+}
+
+AddressQueue LoadAddressQueue(const AppFolder& folder)
+{
+    AddressQueue queue;
+    QFile file(folder.path(kQueueFile));
+    if (!file.open(QIODevice::ReadOnly))
+        return queue;
+    queue.fileFound = true;
+    const QStringList lines = queueFileLines(file.readAll());
+
+    // The last pair given for an address describes it.
+    for (int i = 0; i < lines.size(); i += 2) {
+        const QString address = lines.at(i).trimmed();
+        const int value = valueOf(address);
+        if (value < 0 || value > kHighestAddress)
+            continue;
+        QueueEntry entry{address, lines.at(i + 1), false};
+        auto same = std::find_if(queue.entries.begin(), queue.entries.end(),
+                                 [value](const QueueEntry& e) { return valueOf(e.address) == value; });
+        if (same != queue.entries.end())
+            *same = entry;
+        else
+            queue.entries.append(entry);
+    }
+    sortByAddress(queue.entries);
+
+    if (const auto ticks = ReadFirstLine(folder.settingsPath(kTicksFile))) {
+        for (int i = 0; i < queue.entries.size(); ++i)
+            queue.entries[i].ticked = i < ticks->size() && ticks->at(i) == QLatin1Char('1');
+    }
+    return queue;
+}
+
+bool SaveQueueTicks(const AppFolder& folder, const QList<QueueEntry>& entries, Prompter& prompter)
+{
+    QString ticks;
+    for (const QueueEntry& entry : entries)
+        ticks += entry.ticked ? QLatin1Char('1') : QLatin1Char('0');
+    if (!folder.ensureSettingsFolder()) {
+        prompter.error(FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
+        return false;
+    }
+    QString reason;
+    if (!WriteTextFile(folder.settingsPath(kTicksFile), ticks, &reason)) {
+        prompter.error(FileWriteErrorText(folder.settingsPath(kTicksFile), reason));
+        return false;
+    }
+    return true;
+}
+
+bool SaveAddressQueue(const AppFolder& folder, QList<QueueEntry> entries, Prompter& prompter)
+{
+    sortByAddress(entries);
+    QString text;
+    for (const QueueEntry& entry : entries)
+        text += entry.address + kCrLf + oneLine(entry.description) + kCrLf;
+    QString reason;
+    if (!WriteTextFile(folder.path(kQueueFile), text, &reason)) {
+        prompter.error(FileWriteErrorText(folder.path(kQueueFile), reason));
+        return false;
+    }
+    // The ticks are stored with the list they belong to, so each stays with its unit
+    // when the list is re-sorted.
+    return SaveQueueTicks(folder, entries, prompter);
+}
+
+QString QueueAddressString(const QList<QueueEntry>& entries)
+{
+    QString text;
+    for (const QueueEntry& entry : entries)
+        if (entry.ticked)
+            text += QStringLiteral("%1").arg(valueOf(entry.address), 3, 10, QLatin1Char('0'));
+    return text;
+}
+
+bool PD_ADD(const QList<QueueEntry>& entries, const QString& address, bool modifying,
+            std::optional<int>* selected, Prompter& prompter)
+{
+    const int value = valueOf(address);
+    for (int i = 0; i < entries.size(); ++i) {
+        if (valueOf(entries.at(i).address) != value)
+            continue;
+        if (modifying && selected->has_value() && **selected == i)
+            continue;
+        prompter.message(QStringLiteral("地址码已存在，不能重复！"), QString());
+        *selected = i;
+        return true;
+    }
+    return false;
+}
+
+QString QueueAddressEntryMessage(const QString& text)
+{
+    if (text.isEmpty())
+        return QString();
+    const auto value = DecimalValue(text);
+    if (!value)
+        return QStringLiteral("地址码必须为0-254的十进制数");
+    if (*value > 255)
+        return QStringLiteral("地址码不能大于255");
+    return QString();
+}
+
+QueueEditOutcome AddQueueEntry(const AppFolder& folder, const QList<QueueEntry>& entries,
+                               const QueueEntryInput& input, Prompter& prompter)
+{
+    const auto address = checkedAddress(input.address, prompter);
+    if (!address)
+        return unchanged(entries);
+    std::optional<int> selected;
+    if (PD_ADD(entries, *address, false, &selected, prompter))
+        return unchanged(entries, selected);
+    QString description = oneLine(input.description);
+    if (description.size() > 33)
+        description = description.left(30);
+    QList<QueueEntry> next = entries;
+    next.append({*address, description, false});
+    return saveAndReload(folder, next, QueueCaptionWording::Added, prompter);
+}
+
+QueueEditOutcome ModifyQueueEntry(const AppFolder& folder, const QList<QueueEntry>& entries, int selected,
+                                  const QueueEntryInput& input, Prompter& prompter)
+{
+    if (selected < 0 || selected >= entries.size())
+        return unchanged(entries);
+    const auto address = checkedAddress(input.address, prompter);
+    if (!address)
+        return unchanged(entries, selected);
+    std::optional<int> chosen = selected;
+    if (PD_ADD(entries, *address, true, &chosen, prompter))
+        return unchanged(entries, chosen);
+    QString description = oneLine(input.description);
+    if (description.size() > 60)
+        description = description.left(60);
+    QList<QueueEntry> next = entries;
+    next[selected].address = *address;
+    next[selected].description = description;
+    return saveAndReload(folder, next, QueueCaptionWording::Modified, prompter);
+}
+
+QueueEditOutcome DeleteQueueEntry(const AppFolder& folder, const QList<QueueEntry>& entries, int selected,
+                                  Prompter& prompter)
+{
+    if (selected < 0 || selected >= entries.size())
+        return unchanged(entries);
+    const QString question = QStringLiteral("真的要删除地址为 ") + entries.at(selected).address
+                             + QStringLiteral(" 的记录吗？");
+    if (!prompter.ask(question, QString()))
+        return unchanged(entries, selected);
+    QList<QueueEntry> next = entries;
+    next.removeAt(selected);
+    return saveAndReload(folder, next, QueueCaptionWording::Loaded, prompter);
+}
+
+} // namespace kv

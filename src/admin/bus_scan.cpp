@@ -1,0 +1,71 @@
+#include "admin/bus_scan.h"
+
+#include "app/prompter.h"
+#include "link/frames.h"
+#include "link/link.h"
+
+namespace kv {
+
+namespace {
+constexpr quint8 kProbe = 0x12;
+constexpr int kProbeReplyMs = 200;
+// Lets an answering unit finish before the next probe goes out.
+constexpr int kAfterAnswerMs = 20;
+
+QString resultText(const QList<int>& found)
+{
+    QString lines;
+    for (int address : found)
+        lines += QStringLiteral("地址码为：%1的设备\r\n").arg(address);
+    return QStringLiteral("共检测到%1个连接的设备，分别为：\r\n").arg(found.size()) + lines;
+}
+} // namespace
+
+BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prompter& prompter)
+{
+    BusScanOutcome outcome;
+    TargetChoice queueChoice = choice;
+    queueChoice.mode = SendMode::AddressQueue;
+    const auto target = ResolveSendTarget(queueChoice, prompter);
+    if (!target)
+        return outcome;
+
+    outcome.ran = true;
+    const QByteArray& addresses = target->queue;
+    try {
+        ProgressScope progress(prompter, QStringLiteral("扫描连接的设备"), int(addresses.size()));
+        link.ensurePortOpen();
+        for (int i = 0; i < addresses.size(); ++i) {
+            const quint8 address = quint8(addresses.at(i));
+            if (!progress.step(i, QStringLiteral("地址码 %1").arg(address))) {
+                outcome.cancelled = true;
+                break;
+            }
+            link.write(AddressedFrame(address, kProbe, QByteArray(2, '\0')));
+            link.drainOutput();
+            if (link.waitReply(1, kProbeReplyMs) == kReplyErr)
+                continue;
+            if (quint8(link.replyBytes().at(0)) != address)
+                continue;
+            outcome.found << address;
+            link.clock().sleepMs(kAfterAnswerMs);
+        }
+        if (!outcome.cancelled)
+            progress.step(int(addresses.size()));
+        link.closePort();
+    } catch (const CommError& error) {
+        link.closePort();
+        link.showCommError(prompter, error);
+        return outcome;
+    }
+
+    if (outcome.cancelled)
+        return outcome;
+    if (!outcome.found.isEmpty())
+        prompter.message(resultText(outcome.found), QString());
+    else
+        prompter.error(QStringLiteral("没有任何设备连接或通讯错误！"), QString());
+    return outcome;
+}
+
+} // namespace kv

@@ -1,0 +1,39 @@
+#include "admin/device_address.h"
+
+#include "app/prompter.h"
+#include "link/decimal_text.h"
+
+namespace kv {
+
+DeviceAddressCheck CheckDeviceAddressText(const QString& text)
+{
+    DeviceAddressCheck check;
+    check.text = text;
+    check.text.remove(QLatin1Char(' '));
+    if (check.text.isEmpty())
+        return check;
+    const auto value = DecimalValue(check.text);
+    if (!value)
+        check.message = QStringLiteral("有效数值必须为1-255的十进制数0为广播地址");
+    else if (*value > 254 || *value == 0)
+        check.message = QStringLiteral("有效数值1-255,0为广播地址");
+    if (!check.message.isEmpty())
+        check.text = QStringLiteral("1");
+    return check;
+}
+
+std::optional<quint8> DeviceAddressByte(const QString& text, Prompter& prompter)
+{
+    const DeviceAddressCheck check = CheckDeviceAddressText(text);
+    if (!check.message.isEmpty()) {
+        prompter.error(check.message);
+        return std::nullopt;
+    }
+    if (check.text.isEmpty()) {
+        prompter.error(QStringLiteral("地址码为空，请先输入1-254的设备地址码"));
+        return std::nullopt;
+    }
+    return static_cast<quint8>(*DecimalValue(check.text));
+}
+
+} // namespace kv

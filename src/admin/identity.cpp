@@ -1,0 +1,144 @@
+#include "admin/identity.h"
+
+#include "admin/device_address.h"
+#include "app/prompter.h"
+#include "link/baud.h"
+#include "link/frames.h"
+#include "link/link.h"
+#include "link/port_map.h"
+
+namespace kv {
+
+namespace {
+constexpr quint8 kIdentityQuery = 0xF7;
+constexpr quint8 kModifyIdentity = 0xF8;
+constexpr quint8 kProductNumber = 0xF9;
+constexpr quint8 kEveryUnit = 0;
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// A device path given for this run counts as a chosen port.
+bool portChosen(const Link& link)
+{
+    return link.portChoice() != 0 || link.portText() != PortChoiceText(0);
+}
+} // namespace
+
+IdentityReadOutcome ReadIdentity(Link& link, Prompter& prompter)
+{
+    IdentityReadOutcome outcome;
+    if (!portChosen(link)) {
+        prompter.error(QStringLiteral("还没选择串口！"));
+        return outcome;
+    }
+    const QString question = QStringLiteral("这个操作将读出设备的波特率、地址码及版本号，不能有多台设备连接") + kCrLf
+                             + kCrLf + QStringLiteral("                         确认只有单台设备连接吗？");
+    if (!prompter.ask(question, QString()))
+        return outcome;
+
+    const int rememberedBaud = link.lineBaud();
+    const QByteArray query = CheckByteFrame(kIdentityQuery, kEveryUnit);
+    try {
+        for (int i = 0; i < kBaudChoices; ++i) {
+            link.closePort();
+            link.setLineBaud(BaudRate(i));
+            link.clock().sleepMs(1);
+            link.ensurePortOpen();
+            link.clock().sleepMs(1);
+            link.write(query);
+            link.drainOutput();
+            if (link.waitReply(3, 100) == kReplyErr)
+                continue;
+            const QByteArray reply = link.replyBytes();
+            if (quint8(reply.at(0) ^ reply.at(1)) != quint8(reply.at(2)))
+                continue;
+
+            outcome.found = true;
+            outcome.baudIndex = i;
+            outcome.address = quint8(reply.at(1));
+            prompter.message(QStringLiteral("读出成功!") + kCrLf + kCrLf + QStringLiteral("波特率：") + BaudText(i)
+                                 + QStringLiteral(" BPS") + kCrLf + QStringLiteral("地址码：")
+                                 + QString::number(outcome.address) + QStringLiteral(" (十进制)"),
+                             QString());
+            // The baud choice follows the unit: status line, the baud broadcast at the
+            // rate just found, BTL.TXT and the line settings.
+            link.selectBaud(i, prompter);
+            outcome.deviceAddress = QString::number(outcome.address);
+            link.closePort();
+            return outcome;
+        }
+        link.closePort();
+        link.setLineBaud(rememberedBaud);
+        prompter.error(QStringLiteral("通信错误，请检查通信端口及连接线等是否正确"));
+    } catch (const CommError& error) {
+        link.closePort();
+        link.setLineBaud(rememberedBaud);
+        link.showCommError(prompter, error);
+    }
+    return outcome;
+}
+
+IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, Link& link, Prompter& prompter)
+{
+    IdentityChangeOutcome outcome;
+    if (change.baudIndex < 0 || change.baudIndex >= kBaudChoices)
+        return outcome;
+    const auto address = DeviceAddressByte(change.newAddress, prompter);
+    if (!address)
+        return outcome;
+    try {
+        link.ensurePortOpen();
+        link.write(CheckByteFrame(kModifyIdentity, kEveryUnit,
+                                  QByteArray(1, char(change.baudIndex)) + char(*address)));
+        link.drainOutput();
+        if (link.waitReply(1, 1500) != QStringLiteral("88")) {
+            prompter.message(QStringLiteral("写入失败"), QString());
+            link.closePort();
+            return outcome;
+        }
+        outcome.written = true;
+        prompter.message(QStringLiteral("写入成功"), QString());
+        link.closePort();
+        // The baud broadcast goes out at the rate still in force, so units that have
+        // not changed hear it; then the line follows the unit.
+        link.selectBaud(change.baudIndex, prompter);
+        link.setLineBaud(BaudRate(change.baudIndex));
+        outcome.deviceAddress = QString::number(*address);
+        link.closePort();
+    } catch (const CommError& error) {
+        link.closePort();
+        link.showCommError(prompter, error);
+    }
+    return outcome;
+}
+
+ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link, Prompter& prompter)
+{
+    ProductNumberOutcome outcome;
+    const auto address = DeviceAddressByte(deviceAddress, prompter);
+    if (!address)
+        return outcome;
+    const QByteArray frame = CheckByteFrame(kProductNumber, *address);
+    try {
+        link.ensurePortOpen();
+        link.write(frame);
+        link.drainOutput();
+        const QString reply = link.waitReply(5, 1500);
+        const QByteArray bytes = link.replyBytes();
+        if (reply != kReplyErr && XorOf(bytes.left(4)) == quint8(bytes.at(4))) {
+            outcome.read = true;
+            outcome.number = reply;
+            prompter.message(QStringLiteral("产品编号：") + reply, QString());
+            Btyes2String(link, frame);
+        } else {
+            prompter.message(QStringLiteral("读出失败"), QString());
+        }
+        link.closePort();
+    } catch (const CommError& error) {
+        link.closePort();
+        link.showCommError(prompter, error);
+    }
+    return outcome;
+}
+
+} // namespace kv

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace kv {
+
+class Link;
+class Prompter;
+
+// Identity operations address every unit (address 0), so only one unit may be on the
+// line while they run; the read asks the operator to confirm that.
+
+// "读出波特率地址码": sweeps the eight rates, 1200 first, with the identity query.
+struct IdentityReadOutcome {
+    bool found = false;
+    int baudIndex = -1;
+    int address = 0;                     // the unit's address, in decimal
+    std::optional<QString> deviceAddress; // the device address box's new text
+};
+IdentityReadOutcome ReadIdentity(Link& link, Prompter& prompter);
+
+// "修改地址码及波特率": the new-baud list index and the new-address box.
+struct IdentityChange {
+    int baudIndex = 7;
+    QString newAddress = QStringLiteral("1");
+};
+struct IdentityChangeOutcome {
+    bool written = false;
+    std::optional<QString> deviceAddress; // the device address box's new text
+};
+IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, Link& link, Prompter& prompter);
+
+// "产品编号": asks the unit of the device address box for its product number.
+struct ProductNumberOutcome {
+    bool read = false;
+    QString number; // ten hex digits, check byte included
+};
+ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link, Prompter& prompter);
+
+} // namespace kv

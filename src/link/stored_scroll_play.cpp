@@ -1,0 +1,47 @@
+#include "link/stored_scroll_play.h"
+
+#include "link/frames.h"
+#include "link/link.h"
+
+namespace kv {
+
+namespace {
+constexpr quint8 kPlayStoredScroll = 0x86;
+constexpr int kShortcuts = 16;
+} // namespace
+
+QStringList StoredScrollItems()
+{
+    QStringList items{QStringLiteral("开机滚动")};
+    for (int n = 1; n <= kShortcuts; ++n)
+        items << QStringLiteral("快捷%1").arg(n);
+    return items;
+}
+
+bool PlayStoredScroll(int item, const TargetChoice& choice, Link& link, Prompter& prompter)
+{
+    if (link.writeAddressDialogVisible() || item < 0 || item > kShortcuts)
+        return false;
+    const auto target = ResolveSendTarget(choice, prompter);
+    if (!target)
+        return false;
+    const bool shortcut = item > 0;
+    QByteArray fields;
+    fields.append(char(shortcut ? 1 : 0));
+    fields.append(char(shortcut ? item - 1 : 0));
+    fields.append(target->queueFields());
+    try {
+        link.ensurePortOpen();
+        link.write(AddressedFrame(target->address, kPlayStoredScroll, fields));
+        link.drainOutput();
+        link.clock().sleepMs(10);
+        link.closePort();
+    } catch (const CommError& error) {
+        link.closePort();
+        link.showCommError(prompter, error);
+        return false;
+    }
+    return true;
+}
+
+} // namespace kv

@@ -1,0 +1,64 @@
+#include "write_address_dialog.h"
+
+#include "admin/write_address.h"
+#include "link/link.h"
+#include "operation_runner.h"
+#include "panel_context.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace kv::ui {
+
+WriteAddressDialog::WriteAddressDialog(PanelContext& context, std::function<void(const QString&)> written,
+                                       QWidget* parent)
+    : QDialog(parent), context_(context), written_(std::move(written))
+{
+    setWindowTitle(QStringLiteral("字符叠加器字库编辑程序"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("输入十进制0-254地址码："), this));
+    address_ = new QLineEdit(QStringLiteral("0"), this);
+    address_->setObjectName(QStringLiteral("writeAddressBox"));
+    layout->addWidget(address_);
+    write_ = new QPushButton(QStringLiteral("写入地址"), this);
+    write_->setAutoDefault(false);
+    layout->addWidget(write_);
+    connect(write_, &QPushButton::clicked, this, &WriteAddressDialog::writeAddress);
+}
+
+void WriteAddressDialog::open()
+{
+    address_->setText(QStringLiteral("0"));
+    QDialog::open();
+}
+
+void WriteAddressDialog::showEvent(QShowEvent* event)
+{
+    context_.link.setWriteAddressDialogVisible(true);
+    QDialog::showEvent(event);
+}
+
+void WriteAddressDialog::hideEvent(QHideEvent* event)
+{
+    context_.link.setWriteAddressDialogVisible(false);
+    QDialog::hideEvent(event);
+}
+
+void WriteAddressDialog::writeAddress()
+{
+    auto outcome = std::make_shared<WriteAddressOutcome>();
+    const QString text = address_->text();
+    Link& link = context_.link;
+    // The dialog closes once the write has ended, whatever its result.
+    context_.runner.run([outcome, text, &link](Prompter& p) { *outcome = WriteUnitAddress(text, link, p); },
+                        [this, outcome] {
+                            if (outcome->specifiedAddress && written_)
+                                written_(*outcome->specifiedAddress);
+                            accept();
+                        });
+}
+
+} // namespace kv::ui

@@ -1,0 +1,247 @@
+#include "admin/address_queue.h"
+#include "app/app_folder.h"
+#include "app/cp936.h"
+#include "recording_prompter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kv;
+using kv::test::RecordingPrompter;
+
+namespace {
+
+class QueueFiles : public ::testing::Test {
+protected:
+    void writeRaw(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void writeQueue(const QByteArray& bytes) { writeRaw(folder.path("data.txt"), bytes); }
+    void writeTicks(const QByteArray& ticks)
+    {
+        folder.ensureSettingsFolder();
+        writeRaw(folder.settingsPath("Lv1Checked.TXT"), ticks);
+    }
+    QByteArray readRaw(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    QByteArray storedTicks() { return readRaw(folder.settingsPath("Lv1Checked.TXT")); }
+
+    QStringList addresses(const QList<QueueEntry>& entries)
+    {
+        QStringList out;
+        for (const QueueEntry& e : entries)
+            out << e.address;
+        return out;
+    }
+    QString ticks(const QList<QueueEntry>& entries)
+    {
+        QString out;
+        for (const QueueEntry& e : entries)
+            out += e.ticked ? '1' : '0';
+        return out;
+    }
+    QList<QueueEntry> load() { return LoadAddressQueue(folder).entries; }
+
+    QTemporaryDir dir;
+    AppFolder folder{dir.path()};
+    RecordingPrompter prompter;
+};
+
+TEST_F(QueueFiles, LoadSortsByValueAndIgnoresTrailingLineEnds)
+{
+    writeQueue("12\r\nA\r\n3\r\nB\r\n7\r\nC\r\n\r\n\r\n");
+    const AddressQueue queue = LoadAddressQueue(folder);
+    ASSERT_TRUE(queue.fileFound);
+    EXPECT_EQ(addresses(queue.entries), QStringList({"3", "7", "12"}));
+    EXPECT_EQ(queue.entries[0].description, "B");
+    EXPECT_EQ(queue.entries[1].description, "C");
+    EXPECT_EQ(queue.entries[2].description, "A");
+    EXPECT_EQ(QueueCaption(QueueCaptionWording::Loaded, int(queue.entries.size())),
+              QStringLiteral("设备地址队列 -- 共有3条设备地址记录"));
+}
+
+TEST_F(QueueFiles, LoadKeepsTheLastPairOfAnAddressAndSkipsWhatIsNoAddress)
+{
+    // "5" and "005" are one unit; text, negative and too large are not entries; a last
+    // address without its line is an entry with no description.
+    writeQueue("5\r\nold\r\nabc\r\nx\r\n-1\r\ny\r\n300\r\nz\r\n005\r\nnew\r\n9\r\nnine\r\n4");
+    const auto entries = load();
+    EXPECT_EQ(addresses(entries), QStringList({"4", "005", "9"}));
+    EXPECT_EQ(entries[1].description, "new");
+    EXPECT_EQ(entries[0].description, "");
+}
+
+TEST_F(QueueFiles, LoadWithoutFilesGivesAnEmptyUntickedList)
+{
+    EXPECT_FALSE(LoadAddressQueue(folder).fileFound);
+    writeQueue("1\r\nA\r\n2\r\nB");
+    EXPECT_EQ(ticks(load()), "00");
+    writeTicks("1");
+    EXPECT_EQ(ticks(load()), "10"); // a short tick string leaves the rest unticked
+}
+
+TEST_F(QueueFiles, LoadReadsDescriptionsInCodePage936)
+{
+    writeQueue(*EncodeCp936(QStringLiteral("8\r\n演播室\r\n")));
+    EXPECT_EQ(load().value(0).description, QStringLiteral("演播室"));
+}
+
+TEST_F(QueueFiles, QueueAddressStringWritesTickedValuesAsThreeDigits)
+{
+    const QList<QueueEntry> entries = {
+        {"3", "", true}, {"8", "", false}, {"15", "", true}, {"120", "", true}};
+    EXPECT_EQ(QueueAddressString(entries), "003015120");
+    EXPECT_EQ(QueueAddressString({{"005", "", true}}), "005");
+    EXPECT_EQ(QueueAddressString({{"5", "", false}}), "");
+    EXPECT_EQ(QueueAddressString({}), "");
+}
+
+TEST_F(QueueFiles, SaveWritesPairsAndTicksInSortedOrder)
+{
+    ASSERT_TRUE(SaveAddressQueue(folder, {{"12", "A", true}, {"3", "B", false}}, prompter));
+    EXPECT_EQ(readRaw(folder.path("data.txt")), "3\r\nB\r\n12\r\nA\r\n");
+    EXPECT_EQ(storedTicks(), "01");
+    // An empty last description survives the trailing line ends being stripped.
+    ASSERT_TRUE(SaveAddressQueue(folder, {{"12", "A", true}, {"30", "", true}}, prompter));
+    EXPECT_EQ(addresses(load()), QStringList({"12", "30"}));
+    ASSERT_TRUE(SaveAddressQueue(folder, {}, prompter));
+    EXPECT_EQ(readRaw(folder.path("data.txt")), "");
+}
+
+TEST_F(QueueFiles, TickChangeWritesTheTickString)
+{
+    const QList<QueueEntry> entries = {{"1", "", true}, {"2", "", false}, {"3", "", true}, {"4", "", false}};
+    ASSERT_TRUE(SaveQueueTicks(folder, entries, prompter));
+    EXPECT_EQ(storedTicks(), "1010");
+}
+
+TEST_F(QueueFiles, AddCutsTheAddressToThreeCharacters)
+{
+    const auto outcome = AddQueueEntry(folder, {}, {"0055", "desk"}, prompter);
+    ASSERT_TRUE(outcome.changed);
+    ASSERT_EQ(outcome.entries.size(), 1);
+    EXPECT_EQ(outcome.entries[0].address, "005");
+    EXPECT_EQ(outcome.caption, QStringLiteral("设备地址队列 -- 共有1条记录"));
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(QueueFiles, AddRefusesTextTooLargeAndEmptyAddresses)
+{
+    for (const QString& bad : {QString("abc"), QString(""), QString("-1"), QString("1.5")}) {
+        prompter.shown.clear();
+        EXPECT_FALSE(AddQueueEntry(folder, {}, {bad, ""}, prompter).changed) << bad.toStdString();
+        ASSERT_EQ(prompter.texts(), QStringList{QStringLiteral("地址码必须是数字")});
+        EXPECT_EQ(prompter.shown[0].kind, "message");
+        EXPECT_EQ(prompter.shown[0].title, QStringLiteral("错误"));
+    }
+    prompter.shown.clear();
+    EXPECT_FALSE(AddQueueEntry(folder, {}, {"255", ""}, prompter).changed);
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("地址码不能大于254")});
+    EXPECT_TRUE(AddQueueEntry(folder, {}, {"254", ""}, prompter).changed);
+    EXPECT_TRUE(AddQueueEntry(folder, load(), {"0", ""}, prompter).changed);
+}
+
+TEST_F(QueueFiles, AddOfAnExistingValueSelectsTheExistingEntry)
+{
+    SaveAddressQueue(folder, {{"3", "", false}, {"005", "", false}}, prompter);
+    const auto outcome = AddQueueEntry(folder, load(), {"5", "again"}, prompter);
+    EXPECT_FALSE(outcome.changed);
+    EXPECT_EQ(outcome.selected, 1);
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown[0].text, QStringLiteral("地址码已存在，不能重复！"));
+    EXPECT_EQ(prompter.shown[0].title, QString());
+    EXPECT_EQ(addresses(load()), QStringList({"3", "005"}));
+}
+
+TEST_F(QueueFiles, AddCutsLongDescriptionsAndKeepsThemOnOneLine)
+{
+    const QString d33(33, 'd');
+    const QString d34(34, 'd');
+    auto entries = AddQueueEntry(folder, {}, {"1", d33}, prompter).entries;
+    entries = AddQueueEntry(folder, entries, {"2", d34}, prompter).entries;
+    entries = AddQueueEntry(folder, entries, {"3", "two\r\nlines"}, prompter).entries;
+    EXPECT_EQ(entries[0].description, d33);
+    EXPECT_EQ(entries[1].description, QString(30, 'd'));
+    EXPECT_EQ(entries[2].description, "two lines");
+    EXPECT_EQ(load().size(), 3);
+}
+
+TEST_F(QueueFiles, TicksStayWithTheirUnitsWhenAnAddReSortsTheList)
+{
+    SaveAddressQueue(folder, {{"3", "", true}, {"7", "", false}, {"12", "", true}}, prompter);
+    const auto outcome = AddQueueEntry(folder, load(), {"5", ""}, prompter);
+    EXPECT_EQ(addresses(outcome.entries), QStringList({"3", "5", "7", "12"}));
+    EXPECT_EQ(ticks(outcome.entries), "1001");
+    EXPECT_EQ(storedTicks(), "1001");
+    EXPECT_EQ(QueueAddressString(load()), "003012");
+}
+
+TEST_F(QueueFiles, ModifyKeepsTheTickAndMayKeepItsOwnAddress)
+{
+    SaveAddressQueue(folder, {{"3", "a", false}, {"7", "b", true}, {"12", "c", false}}, prompter);
+    auto outcome = ModifyQueueEntry(folder, load(), 1, {"7", "renamed"}, prompter);
+    ASSERT_TRUE(outcome.changed);
+    EXPECT_EQ(outcome.caption, QStringLiteral("共有3条记录"));
+    EXPECT_EQ(outcome.entries[1].description, "renamed");
+
+    // Moving 7 to 20 re-sorts it to the end; its tick goes with it.
+    outcome = ModifyQueueEntry(folder, outcome.entries, 1, {"20", QString(61, 'x')}, prompter);
+    EXPECT_EQ(addresses(outcome.entries), QStringList({"3", "12", "20"}));
+    EXPECT_EQ(ticks(outcome.entries), "001");
+    EXPECT_EQ(outcome.entries[2].description, QString(60, 'x'));
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(QueueFiles, ModifyToAnotherEntrysAddressIsRefused)
+{
+    SaveAddressQueue(folder, {{"3", "a", false}, {"7", "b", false}}, prompter);
+    const auto outcome = ModifyQueueEntry(folder, load(), 0, {"007", "x"}, prompter);
+    EXPECT_FALSE(outcome.changed);
+    EXPECT_EQ(outcome.selected, 1);
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("地址码已存在，不能重复！")});
+    EXPECT_EQ(load()[0].description, "a");
+}
+
+TEST_F(QueueFiles, DeleteAsksAndOnlyYesRemoves)
+{
+    SaveAddressQueue(folder, {{"3", "", true}, {"7", "", false}, {"12", "", true}}, prompter);
+    prompter.answers = {false};
+    EXPECT_FALSE(DeleteQueueEntry(folder, load(), 0, prompter).changed);
+    EXPECT_EQ(prompter.texts("ask"), QStringList{QStringLiteral("真的要删除地址为 3 的记录吗？")});
+    EXPECT_EQ(load().size(), 3);
+
+    prompter.answers = {true};
+    const auto outcome = DeleteQueueEntry(folder, load(), 0, prompter);
+    ASSERT_TRUE(outcome.changed);
+    EXPECT_EQ(addresses(outcome.entries), QStringList({"7", "12"}));
+    EXPECT_EQ(storedTicks(), "01");
+    EXPECT_EQ(outcome.caption, QStringLiteral("设备地址队列 -- 共有2条设备地址记录"));
+}
+
+TEST_F(QueueFiles, EditsWithoutASelectedEntryDoNothing)
+{
+    SaveAddressQueue(folder, {{"3", "", false}}, prompter);
+    EXPECT_FALSE(ModifyQueueEntry(folder, load(), -1, {"4", ""}, prompter).changed);
+    EXPECT_FALSE(DeleteQueueEntry(folder, load(), 5, prompter).changed);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST(QueueAddressEntry, ChecksEveryChange)
+{
+    EXPECT_EQ(QueueAddressEntryMessage(""), QString());
+    EXPECT_EQ(QueueAddressEntryMessage("255"), QString());
+    EXPECT_EQ(QueueAddressEntryMessage("0055"), QString());
+    EXPECT_EQ(QueueAddressEntryMessage("256"), QStringLiteral("地址码不能大于255"));
+    EXPECT_EQ(QueueAddressEntryMessage("99999999999"), QStringLiteral("地址码不能大于255"));
+    for (const char* bad : {"abc", "-1", "+3", "0x10", " 5", "5 "})
+        EXPECT_EQ(QueueAddressEntryMessage(bad), QStringLiteral("地址码必须为0-254的十进制数")) << bad;
+}
+
+} // namespace
