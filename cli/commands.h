@@ -11,6 +11,9 @@ class CliContext;
 int RunPort(CliContext& ctx, const QStringList& args);
 int RunBaud(CliContext& ctx, const QStringList& args);
 int RunRaw(CliContext& ctx, const QStringList& args);
+int RunSend(CliContext& ctx, const QStringList& args);
+int RunScrollParams(CliContext& ctx, const QStringList& args);
+int RunStatus(CliContext& ctx, const QStringList& args);
 
 struct Command {
     const char* name;
