@@ -1,8 +1,7 @@
 // The scroll parameters: selector items, the box rules, the block and GDCS.txt, and
 // "设置参数" on the line.
 
-#include "memory_link.h"
-#include "recording_prompter.h"
+#include "link_fixture.h"
 #include "scroll/display_effects.h"
 #include "scroll/number_boxes.h"
 #include "scroll/scroll_params.h"
@@ -107,20 +106,18 @@ TEST(ScrollParamBlock, ProblemsBeforeSending)
     EXPECT_FALSE(ScrollParamsProblem(p).isEmpty());
 }
 
-class SetParameters : public ::testing::Test {
+class SetParameters : public LinkFixture {
 protected:
     ScrollParamsOutcome set(const ScrollParams& params, const TargetChoice& choice = {})
     {
-        return SetScrollParameters(params, choice, *line.link, prompter, line.folder);
+        return SetScrollParameters(params, choice, link, prompter, folder);
     }
     QString gdcs() const
     {
-        QFile file(line.folder.settingsPath(QStringLiteral("GDCS.txt")));
+        QFile file(folder.settingsPath(QStringLiteral("GDCS.txt")));
         return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QStringLiteral("<missing>");
     }
 
-    MemoryLink line;
-    RecordingPrompter prompter;
 };
 
 TEST_F(SetParameters, TwoWritesBothDrainedAndGdcsWhenSaved)
@@ -130,11 +127,11 @@ TEST_F(SetParameters, TwoWritesBothDrainedAndGdcsWhenSaved)
     const auto outcome = set(p, {SendMode::AddressQueue, QStringLiteral("0"), QStringLiteral("003015")});
     EXPECT_TRUE(outcome.sent);
     EXPECT_TRUE(outcome.saved);
-    ASSERT_EQ(line.port->writes.size(), 2);
-    EXPECT_EQ(line.port->writes.at(0), QByteArray::fromHex("5A5BFF2002030F"));
-    EXPECT_EQ(line.port->writes.at(1), QByteArray::fromHex("1A0190000000000800" "0001001E"));
+    ASSERT_EQ(port->writes.size(), 2);
+    EXPECT_EQ(port->writes.at(0), QByteArray::fromHex("5A5BFF2002030F"));
+    EXPECT_EQ(port->writes.at(1), QByteArray::fromHex("1A0190000000000800" "0001001E"));
     EXPECT_EQ(gdcs(), GdcsText(p));
-    EXPECT_FALSE(line.link->isOpen());
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(SetParameters, UnsavedLeavesGdcsAsItWas)
@@ -147,16 +144,16 @@ TEST_F(SetParameters, UnsavedLeavesGdcsAsItWas)
     p.speed = 0;
     set(p);
     EXPECT_EQ(gdcs(), before);
-    EXPECT_EQ(line.port->writes.last().at(10), 0);
+    EXPECT_EQ(port->writes.last().at(10), 0);
 }
 
 TEST_F(SetParameters, OutputThatNeverLeavesIsAnErrorNotASilentClose)
 {
-    line.port->stallOutput = true;
+    port->stallOutput = true;
     const auto outcome = set(ScrollParams{});
     EXPECT_FALSE(outcome.sent);
     EXPECT_EQ(prompter.texts(QStringLiteral("error")).size(), 1);
-    EXPECT_FALSE(line.link->isOpen());
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(SetParameters, InvalidBoxesSendNothing)
@@ -170,5 +167,5 @@ TEST_F(SetParameters, InvalidBoxesSendNothing)
     EXPECT_EQ(prompter.texts(QStringLiteral("error")),
               (QStringList{QStringLiteral("Pal制式时，垂直位置的取值范围最大值为590，Ntsc制式时，取值范围最大值为490"),
                            QStringLiteral("循环间隔时间必须为0-60000的十进制数")}));
-    EXPECT_EQ(line.port->opens, 0);
+    EXPECT_EQ(port->opens, 0);
 }

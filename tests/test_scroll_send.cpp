@@ -2,8 +2,7 @@
 // display timer, the refusals that send nothing, and the editor's mode switching.
 
 #include "app/record_store.h"
-#include "memory_link.h"
-#include "recording_prompter.h"
+#include "link_fixture.h"
 #include "scroll/scroll_send.h"
 #include "scroll/send_modes.h"
 #include "app/numbered_list.h"
@@ -30,11 +29,11 @@ TargetChoice queue(const char* addresses)
 }
 } // namespace
 
-class ScrollSend : public ::testing::Test {
+class ScrollSend : public LinkFixture {
 protected:
     ScrollSendOutcome send(const ScrollSendRequest& request)
     {
-        return SendScroll(request, *line.link, prompter, store, cache);
+        return SendScroll(request, link, prompter, store, cache);
     }
 
     ScrollSendRequest builtIn(int mode, const QString& text)
@@ -57,13 +56,11 @@ protected:
 
     void expectNothingSent()
     {
-        EXPECT_TRUE(line.port->writes.isEmpty());
-        EXPECT_EQ(line.port->opens, 0);
+        EXPECT_TRUE(port->writes.isEmpty());
+        EXPECT_EQ(port->opens, 0);
     }
 
-    MemoryLink line;
-    RecordingPrompter prompter;
-    RecordStore store{line.folder};
+    RecordStore store{folder};
     ScrollTextCache cache;
 };
 
@@ -72,11 +69,11 @@ TEST_F(ScrollSend, RefreshInTheLargeFontSendsThreeWrites)
     const auto outcome = send(builtIn(kModeLargeFont, QStringLiteral("A 中  \r\n")));
     EXPECT_TRUE(outcome.sent);
     EXPECT_FALSE(outcome.timerSent);
-    ASSERT_EQ(line.port->writes.size(), 3);
-    EXPECT_EQ(line.port->writes.at(0), hex("5A5B07220000"));
-    EXPECT_EQ(line.port->writes.at(1), hex("000006"));
-    EXPECT_EQ(line.port->writes.at(2), hex("A3C1A1A1D6D0"));
-    EXPECT_FALSE(line.link->isOpen());
+    ASSERT_EQ(port->writes.size(), 3);
+    EXPECT_EQ(port->writes.at(0), hex("5A5B07220000"));
+    EXPECT_EQ(port->writes.at(1), hex("000006"));
+    EXPECT_EQ(port->writes.at(2), hex("A3C1A1A1D6D0"));
+    EXPECT_FALSE(link.isOpen());
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
@@ -87,10 +84,10 @@ TEST_F(ScrollSend, AppendSmallFontPowerOnAndQueue)
     request.powerOn = true;
     request.target = queue("003015120");
     send(request);
-    ASSERT_EQ(line.port->writes.size(), 3);
-    EXPECT_EQ(line.port->writes.at(0), hex("5A5BFF220301030F78"));
-    EXPECT_EQ(line.port->writes.at(1), hex("210004"));
-    EXPECT_EQ(line.port->writes.at(2), hex("A3C1A3C2"));
+    ASSERT_EQ(port->writes.size(), 3);
+    EXPECT_EQ(port->writes.at(0), hex("5A5BFF220301030F78"));
+    EXPECT_EQ(port->writes.at(1), hex("210004"));
+    EXPECT_EQ(port->writes.at(2), hex("A3C1A3C2"));
 }
 
 TEST_F(ScrollSend, PowerOnTurnsTheLargeFontFlagInto0x20)
@@ -98,8 +95,8 @@ TEST_F(ScrollSend, PowerOnTurnsTheLargeFontFlagInto0x20)
     auto request = builtIn(kModeLargeFont, QStringLiteral("A"));
     request.powerOn = true;
     send(request);
-    ASSERT_EQ(line.port->writes.size(), 3);
-    EXPECT_EQ(line.port->writes.at(1), hex("200002"));
+    ASSERT_EQ(port->writes.size(), 3);
+    EXPECT_EQ(port->writes.at(1), hex("200002"));
 }
 
 TEST_F(ScrollSend, SentTextIsKeptInTheModesRecordWithCrLfBreaks)
@@ -109,7 +106,7 @@ TEST_F(ScrollSend, SentTextIsKeptInTheModesRecordWithCrLfBreaks)
     EXPECT_FALSE(store.exists(QStringLiteral("Fszk_Gdd")));
     EXPECT_EQ(cache.textFor(kModeSmallFont, store), QStringLiteral("一\r\n二"));
     // The unit gets the CR LF as two A1 bytes.
-    EXPECT_EQ(line.port->writes.at(2), hex("D2BBA1A1B6FE"));
+    EXPECT_EQ(port->writes.at(2), hex("D2BBA1A1B6FE"));
 }
 
 TEST_F(ScrollSend, TimerFollowsTheSendToTheSameTarget)
@@ -117,24 +114,24 @@ TEST_F(ScrollSend, TimerFollowsTheSendToTheSameTarget)
     auto request = builtIn(kModeLargeFont, QStringLiteral("A"));
     request.timer = QStringLiteral("300");
     request.target = queue("009");
-    const qint64 before = line.clock.now;
+    const qint64 before = clock.now;
     const auto outcome = send(request);
     EXPECT_TRUE(outcome.timerSent);
-    ASSERT_EQ(line.port->writes.size(), 4);
-    EXPECT_EQ(line.port->writes.at(3), hex("5A5BFF2401012C0109"));
-    EXPECT_GE(line.clock.now - before, 20);
-    EXPECT_EQ(line.port->opens, 2);
-    EXPECT_FALSE(line.link->isOpen());
+    ASSERT_EQ(port->writes.size(), 4);
+    EXPECT_EQ(port->writes.at(3), hex("5A5BFF2401012C0109"));
+    EXPECT_GE(clock.now - before, 20);
+    EXPECT_EQ(port->opens, 2);
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(ScrollSend, TimerOfZeroOrEmptySendsNoTimedDisplay)
 {
     for (const char* timer : {"0", ""}) {
-        line.port->writes.clear();
+        port->writes.clear();
         auto request = builtIn(kModeLargeFont, QStringLiteral("A"));
         request.timer = QString::fromLatin1(timer);
         EXPECT_FALSE(send(request).timerSent);
-        EXPECT_EQ(line.port->writes.size(), 3) << timer;
+        EXPECT_EQ(port->writes.size(), 3) << timer;
     }
 }
 
@@ -179,7 +176,7 @@ TEST_F(ScrollSend, EntryTwoThousandCharactersAndABreakStillGo)
 {
     const auto outcome = send(builtIn(kModeLargeFont, QString(2000, QChar(0x4E2D)) + QStringLiteral("\r\n")));
     EXPECT_TRUE(outcome.sent);
-    EXPECT_EQ(line.port->writes.at(1), hex("000FA0"));
+    EXPECT_EQ(port->writes.at(1), hex("000FA0"));
 }
 
 TEST_F(ScrollSend, PictureMessageRefreshSendsTheQueueAsASecondWrite)
@@ -187,9 +184,9 @@ TEST_F(ScrollSend, PictureMessageRefreshSendsTheQueueAsASecondWrite)
     auto request = entry(kModeLargePictureMessage, QStringLiteral("3"));
     request.target = queue("003015");
     send(request);
-    ASSERT_EQ(line.port->writes.size(), 2);
-    EXPECT_EQ(line.port->writes.at(0), hex("5A5BFF8300020002"));
-    EXPECT_EQ(line.port->writes.at(1), hex("030F"));
+    ASSERT_EQ(port->writes.size(), 2);
+    EXPECT_EQ(port->writes.at(0), hex("5A5BFF8300020002"));
+    EXPECT_EQ(port->writes.at(1), hex("030F"));
 }
 
 TEST_F(ScrollSend, PictureMessageCalls)
@@ -199,9 +196,9 @@ TEST_F(ScrollSend, PictureMessageCalls)
     append.secondButton = true;
     append.target = queue("045");
     send(append);
-    ASSERT_EQ(line.port->writes.size(), 2);
-    EXPECT_EQ(line.port->writes.at(0), hex("5A5B0283011D0000"));
-    EXPECT_EQ(line.port->writes.at(1), hex("5A5BFF8501000001" "2D"));
+    ASSERT_EQ(port->writes.size(), 2);
+    EXPECT_EQ(port->writes.at(0), hex("5A5B0283011D0000"));
+    EXPECT_EQ(port->writes.at(1), hex("5A5BFF8501000001" "2D"));
 }
 
 TEST_F(ScrollSend, ShortcutCallAndPowerOnShortcut)
@@ -213,15 +210,15 @@ TEST_F(ScrollSend, ShortcutCallAndPowerOnShortcut)
     request.timer = QStringLiteral("0");
     request.target = queue("001");
     send(request);
-    ASSERT_EQ(line.port->writes.size(), 3);
-    EXPECT_EQ(line.port->writes.at(0), hex("5A5B02870F0000"));
-    EXPECT_EQ(line.port->writes.at(1), hex("5A5B02240000050" "1"));
-    EXPECT_EQ(line.port->writes.at(2), hex("5A5BFF870F010101"));
+    ASSERT_EQ(port->writes.size(), 3);
+    EXPECT_EQ(port->writes.at(0), hex("5A5B02870F0000"));
+    EXPECT_EQ(port->writes.at(1), hex("5A5B02240000050" "1"));
+    EXPECT_EQ(port->writes.at(2), hex("5A5BFF870F010101"));
 }
 
 TEST_F(ScrollSend, PortFaultIsShownAndNothingIsKept)
 {
-    line.port->failOpenWith = 8005;
+    port->failOpenWith = 8005;
     const auto outcome = send(builtIn(kModeLargeFont, QStringLiteral("A")));
     EXPECT_FALSE(outcome.sent);
     EXPECT_EQ(prompter.texts(QStringLiteral("error")).size(), 1);

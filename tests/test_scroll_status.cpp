@@ -2,8 +2,7 @@
 // request with its two-part reply on the line.
 
 #include "app/cp936.h"
-#include "memory_link.h"
-#include "recording_prompter.h"
+#include "link_fixture.h"
 #include "scroll/status_report.h"
 
 #include <gtest/gtest.h>
@@ -224,38 +223,36 @@ TEST(StatusReportText, StaticPictureAndPowerOnLines)
     EXPECT_FALSE(reportWith(b).contains(QStringLiteral("字符亮度")));
 }
 
-class StatusRequest : public ::testing::Test {
+class StatusRequest : public LinkFixture {
 protected:
     StatusReportOutcome request(const char* address)
     {
-        return RequestStatusReport({SendMode::SpecifiedAddress, QString::fromLatin1(address), QString()}, *line.link,
+        return RequestStatusReport({SendMode::SpecifiedAddress, QString::fromLatin1(address), QString()}, link,
                                    prompter);
     }
 
-    MemoryLink line;
-    RecordingPrompter prompter;
 };
 
 TEST_F(StatusRequest, ReadsBothPartsAndShowsTheReport)
 {
     const QByteArray message = *EncodeCp936(QStringLiteral("你好"));
-    line.port->onWrite = [&](MemoryPort& port, const QByteArray&) {
+    port->onWrite = [&](MemoryPort& port, const QByteArray&) {
         port.arrive(40, head(4, 0));
         port.arrive(100, message + typicalBlock().bytes);
     };
     const auto outcome = request("7");
     EXPECT_TRUE(outcome.shown);
-    EXPECT_EQ(line.port->writes, QList<QByteArray>{QByteArray::fromHex("5A5B0784FE")});
+    EXPECT_EQ(port->writes, QList<QByteArray>{QByteArray::fromHex("5A5B0784FE")});
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown.first().kind, QStringLiteral("report"));
     EXPECT_EQ(prompter.shown.first().title, QStringLiteral("字幕信息"));
     EXPECT_EQ(prompter.shown.first().text, report(message, typicalBlock()));
-    EXPECT_FALSE(line.link->isOpen());
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(StatusRequest, BothPartsInOneBurstAreNotLost)
 {
-    line.port->onWrite = [&](MemoryPort& port, const QByteArray&) { port.arrive(5, head(0, 1) + typicalBlock().bytes); };
+    port->onWrite = [&](MemoryPort& port, const QByteArray&) { port.arrive(5, head(0, 1) + typicalBlock().bytes); };
     EXPECT_TRUE(request("7").shown);
 }
 
@@ -271,10 +268,10 @@ TEST_F(StatusRequest, FailuresShowTheNotConnectedMessage)
     };
     for (const auto& reply : replies) {
         prompter.shown.clear();
-        line.port->onWrite = [&](MemoryPort& port, const QByteArray&) { reply(port); };
+        port->onWrite = [&](MemoryPort& port, const QByteArray&) { reply(port); };
         EXPECT_FALSE(request("7").shown);
         EXPECT_EQ(prompter.texts(QStringLiteral("error")), QStringList{failure});
-        EXPECT_FALSE(line.link->isOpen());
+        EXPECT_FALSE(link.isOpen());
     }
 }
 
@@ -285,5 +282,5 @@ TEST_F(StatusRequest, BroadcastAndUnusableAddressesAreRefused)
     EXPECT_EQ(prompter.texts(QStringLiteral("error")).first(),
               QStringLiteral("这个操作不能为广播地址，只能指定特定设备，请修改指定地址码！"));
     EXPECT_EQ(prompter.texts(QStringLiteral("error")).size(), 2);
-    EXPECT_EQ(line.port->opens, 0);
+    EXPECT_EQ(port->opens, 0);
 }

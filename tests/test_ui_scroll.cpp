@@ -2,10 +2,11 @@
 // the controls.
 
 #include "app/record_store.h"
-#include "memory_link.h"
-#include "recording_prompter.h"
+#include "link_fixture.h"
+#include "operation_runner.h"
 #include "scroll_editor_panel.h"
 #include "scroll_params_panel.h"
+#include "ui_app.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,31 +21,18 @@
 
 using namespace kv;
 using namespace kv::test;
+using kv::ui::ScrollEditorPanel;
+using kv::ui::ScrollParamsPanel;
 
-namespace {
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "test_ui_scroll";
-    static char* argv[] = {name, nullptr};
-    static QApplication instance(argc, argv);
-    return instance;
-}
-} // namespace
-
-class ScrollPanels : public ::testing::Test {
+class ScrollPanels : public LinkFixture {
 protected:
-    ScrollPanels()
+    void SetUp() override { UiApp(); }
+
+    // A button press whose operation runs on the worker thread; returns once it is over.
+    void press(QPushButton* button)
     {
-        app();
-        context.link = line.link.get();
-        context.prompter = &prompter;
-        context.folder = line.folder;
-        context.targetChoice = [this] { return target; };
-        context.runOperation = [](std::function<void()> operation, std::function<void()> done) {
-            operation();
-            done();
-        };
+        button->click();
+        runner.waitIdle();
     }
 
     // A left click released on the editor with the caret at position.
@@ -58,10 +46,9 @@ protected:
         QApplication::sendEvent(panel.editor()->viewport(), &release);
     }
 
-    MemoryLink line;
-    RecordingPrompter prompter;
     TargetChoice target{SendMode::SpecifiedAddress, QStringLiteral("7"), QString()};
-    ScrollPanelContext context;
+    ui::OperationRunner runner{prompter};
+    ui::PanelContext context{folder, link, runner, prompter, nullptr, [this] { return target; }};
 };
 
 TEST_F(ScrollPanels, ModeListRelaysThePanel)
@@ -83,7 +70,7 @@ TEST_F(ScrollPanels, ModeListRelaysThePanel)
 TEST_F(ScrollPanels, ClickInTheEntryListPicksAndHighlightsTheLine)
 {
     QString error;
-    RecordStore(line.folder).writeLines(QStringLiteral("DXD"),
+    RecordStore(folder).writeLines(QStringLiteral("DXD"),
                                         {QStringLiteral("[01]:晴"), QStringLiteral("[02]:雨"), QStringLiteral("[03]:雪")},
                                         &error);
     ScrollEditorPanel panel(context);
@@ -93,8 +80,8 @@ TEST_F(ScrollPanels, ClickInTheEntryListPicksAndHighlightsTheLine)
     EXPECT_EQ(panel.entryDescriptionBox()->text(), QStringLiteral("雨"));
     EXPECT_EQ(panel.editor()->textCursor().selectedText(), QStringLiteral("[02]:雨"));
 
-    panel.refreshButton()->click();
-    EXPECT_EQ(line.port->writes, QList<QByteArray>{QByteArray::fromHex("5A5B0783000100" "00")});
+    press(panel.refreshButton());
+    EXPECT_EQ(port->writes, QList<QByteArray>{QByteArray::fromHex("5A5B0783000100" "00")});
 }
 
 TEST_F(ScrollPanels, EntryModesRefuseTheBroadcastAddressOnChoosing)
@@ -113,12 +100,12 @@ TEST_F(ScrollPanels, SendWithTimerMarksTheTimerBoxAndKeepsTheText)
     panel.editor()->setPlainText(QStringLiteral("A\nB"));
     panel.timerBox()->setText(QStringLiteral("10"));
     panel.powerOnBox()->setChecked(true);
-    panel.secondButton()->click();
-    ASSERT_EQ(line.port->writes.size(), 4);
-    EXPECT_EQ(line.port->writes.at(0), QByteArray::fromHex("5A5B07220001"));
-    EXPECT_EQ(line.port->writes.at(1), QByteArray::fromHex("200006"));
+    press(panel.secondButton());
+    ASSERT_EQ(port->writes.size(), 4);
+    EXPECT_EQ(port->writes.at(0), QByteArray::fromHex("5A5B07220001"));
+    EXPECT_EQ(port->writes.at(1), QByteArray::fromHex("200006"));
     EXPECT_TRUE(panel.timerMarked());
-    EXPECT_EQ(RecordStore(line.folder).readText(QStringLiteral("Fszk_Gdd")), QStringLiteral("A\r\nB"));
+    EXPECT_EQ(RecordStore(folder).readText(QStringLiteral("Fszk_Gdd")), QStringLiteral("A\r\nB"));
 
     // A new panel (a restart) brings the text back from the record.
     ScrollEditorPanel again(context);
@@ -136,12 +123,12 @@ TEST_F(ScrollPanels, TimerBoxRefusesBadValuesAndResets)
 
 TEST_F(ScrollPanels, StartupModeComesFromEndFsMode)
 {
-    line.folder.ensureSettingsFolder();
-    WriteTextFile(line.folder.settingsPath(QStringLiteral("end_fs_mode.txt")), QStringLiteral("12"));
+    folder.ensureSettingsFolder();
+    WriteTextFile(folder.settingsPath(QStringLiteral("end_fs_mode.txt")), QStringLiteral("12"));
     ScrollEditorPanel panel(context);
     panel.applyStartupMode();
     EXPECT_EQ(panel.sendMode(), 0);
-    WriteTextFile(line.folder.settingsPath(QStringLiteral("end_fs_mode.txt")), QStringLiteral("4"));
+    WriteTextFile(folder.settingsPath(QStringLiteral("end_fs_mode.txt")), QStringLiteral("4"));
     panel.applyStartupMode();
     EXPECT_EQ(panel.sendMode(), 4);
 }
@@ -154,10 +141,10 @@ TEST_F(ScrollPanels, ParametersPanelSendsItsChoices)
     panel.repetitionBox()->setCurrentIndex(0);
     panel.offsetBox()->setCurrentIndex(12);
     panel.intervalBox()->setText(QStringLiteral("60000"));
-    panel.setButton()->click();
-    ASSERT_EQ(line.port->writes.size(), 2);
-    EXPECT_EQ(line.port->writes.at(0), QByteArray::fromHex("5A5B072000"));
-    EXPECT_EQ(line.port->writes.at(1), QByteArray::fromHex("020190000000000830" "0000EA60"));
+    press(panel.setButton());
+    ASSERT_EQ(port->writes.size(), 2);
+    EXPECT_EQ(port->writes.at(0), QByteArray::fromHex("5A5B072000"));
+    EXPECT_EQ(port->writes.at(1), QByteArray::fromHex("020190000000000830" "0000EA60"));
 }
 
 TEST_F(ScrollPanels, PositionBoxKeepsToThePalLimit)

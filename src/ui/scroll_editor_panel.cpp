@@ -1,6 +1,7 @@
 #include "scroll_editor_panel.h"
 
 #include "app/prompter.h"
+#include "operation_runner.h"
 #include "scroll/editor_lines.h"
 #include "scroll/entry_list.h"
 #include "scroll/number_boxes.h"
@@ -21,7 +22,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
-namespace kv {
+namespace kv::ui {
 
 namespace {
 // The timer box's mark after a display timer went out: colour value 0x8080FF in the
@@ -36,7 +37,7 @@ QString markedStyle()
 }
 } // namespace
 
-ScrollEditorPanel::ScrollEditorPanel(const ScrollPanelContext& context, QWidget* parent)
+ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     : QWidget(parent), context_(context), store_(context.folder)
 {
     editor_ = new QTextEdit(this);
@@ -104,7 +105,7 @@ void ScrollEditorPanel::chooseSendMode(int mode)
     relayFor(mode);
     const TargetChoice target = context_.targetChoice ? context_.targetChoice() : TargetChoice{};
     const SendModeSelection selection = SelectSendMode(mode, target.specifiedAddress, cache_, store_,
-                                                       *context_.prompter);
+                                                       context_.prompter);
     entries_ = selection.entries;
     if (selection.editorText)
         editor_->setPlainText(*selection.editorText);
@@ -161,7 +162,7 @@ void ScrollEditorPanel::timerChanged(const QString& text)
     const BoxVerdict verdict = CheckTimerBox(text);
     if (verdict.ok())
         return;
-    context_.prompter->error(verdict.message);
+    context_.prompter.error(verdict.message);
     timer_->setText(verdict.resetTo);
 }
 
@@ -183,14 +184,13 @@ void ScrollEditorPanel::send(bool secondButton)
     request.target = context_.targetChoice ? context_.targetChoice() : TargetChoice{};
 
     auto outcome = std::make_shared<ScrollSendOutcome>();
-    Link* link = context_.link;
-    Prompter* prompter = context_.prompter;
+    Link* link = &context_.link;
     RecordStore store = store_;
     // The operation works on a copy of the cache, so the window never reads it while
     // the worker writes it; the copy comes back when the send is over.
     auto cache = std::make_shared<ScrollTextCache>(cache_);
-    context_.runOperation(
-        [=] { *outcome = SendScroll(request, *link, *prompter, store, *cache); },
+    context_.runner.run(
+        [=](Prompter& prompter) { *outcome = SendScroll(request, *link, prompter, store, *cache); },
         [this, outcome, cache] {
             cache_ = *cache;
             if (outcome->timerSent)
@@ -198,4 +198,4 @@ void ScrollEditorPanel::send(bool secondButton)
         });
 }
 
-} // namespace kv
+} // namespace kv::ui

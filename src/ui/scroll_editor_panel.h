@@ -2,7 +2,7 @@
 
 #include "app/record_store.h"
 #include "scroll/scroll_text_cache.h"
-#include "scroll_panel_context.h"
+#include "panel_context.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -14,7 +14,7 @@ class QMenu;
 class QPushButton;
 class QTextEdit;
 
-namespace kv {
+namespace kv::ui {
 
 // The scroll editor with its send panel: the send mode list, the two send buttons, the
 // entry number and description boxes, the timer box and "并设为开机滚动". In the
@@ -23,7 +23,7 @@ namespace kv {
 class ScrollEditorPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit ScrollEditorPanel(const ScrollPanelContext& context, QWidget* parent = nullptr);
+    explicit ScrollEditorPanel(PanelContext& context, QWidget* parent = nullptr);
 
     // Chooses an entry of the send mode list, as the list itself does.
     void chooseSendMode(int mode);
@@ -53,7 +53,7 @@ private:
     void send(bool secondButton);
     void markTimer(bool marked);
 
-    ScrollPanelContext context_;
+    PanelContext& context_;
     RecordStore store_;
     ScrollTextCache cache_;
     int mode_ = 0;
@@ -73,4 +73,4 @@ private:
     QCheckBox* powerOn_ = nullptr;
 };
 
-} // namespace kv
+} // namespace kv::ui

@@ -1,6 +1,7 @@
 #include "scroll_params_panel.h"
 
 #include "app/prompter.h"
+#include "operation_runner.h"
 #include "scroll/display_effects.h"
 
 #include <QCheckBox>
@@ -12,9 +13,9 @@
 #include <QVBoxLayout>
 #include <memory>
 
-namespace kv {
+namespace kv::ui {
 
-ScrollParamsPanel::ScrollParamsPanel(const ScrollPanelContext& context, QWidget* parent)
+ScrollParamsPanel::ScrollParamsPanel(PanelContext& context, QWidget* parent)
     : QWidget(parent), context_(context)
 {
     const ScrollParams start;
@@ -66,7 +67,7 @@ void ScrollParamsPanel::guardBox(QLineEdit* box, BoxVerdict (*check)(const QStri
         const BoxVerdict verdict = check(text);
         if (verdict.ok())
             return;
-        context_.prompter->error(verdict.message);
+        context_.prompter.error(verdict.message);
         box->setText(verdict.resetTo);
     });
 }
@@ -92,10 +93,9 @@ void ScrollParamsPanel::setParameters()
 {
     const ScrollParams p = params();
     const TargetChoice target = context_.targetChoice ? context_.targetChoice() : TargetChoice{};
-    Link* link = context_.link;
-    Prompter* prompter = context_.prompter;
+    Link* link = &context_.link;
     const AppFolder folder = context_.folder;
-    context_.runOperation([=] { SetScrollParameters(p, target, *link, *prompter, folder); }, [] {});
+    context_.runner.run([=](Prompter& prompter) { SetScrollParameters(p, target, *link, prompter, folder); });
 }
 
-} // namespace kv
+} // namespace kv::ui

@@ -2,7 +2,7 @@
 
 #include "scroll/number_boxes.h"
 #include "scroll/scroll_params.h"
-#include "scroll_panel_context.h"
+#include "panel_context.h"
 
 #include <QWidget>
 
@@ -11,13 +11,13 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-namespace kv {
+namespace kv::ui {
 
 // The panel "滚动参数设置": how the units scroll, sent with "设置参数".
 class ScrollParamsPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit ScrollParamsPanel(const ScrollPanelContext& context, QWidget* parent = nullptr);
+    explicit ScrollParamsPanel(PanelContext& context, QWidget* parent = nullptr);
 
     // The panel's choices as the operation takes them.
     ScrollParams params() const;
@@ -40,7 +40,7 @@ private:
     void guardBox(QLineEdit* box, BoxVerdict (*check)(const QString&));
     void setParameters();
 
-    ScrollPanelContext context_;
+    PanelContext& context_;
     QComboBox* repetition_ = nullptr;
     QComboBox* brightness_ = nullptr;
     QComboBox* background_ = nullptr;
@@ -55,4 +55,4 @@ private:
     QPushButton* setButton_ = nullptr;
 };
 
-} // namespace kv
+} // namespace kv::ui
