@@ -15,6 +15,11 @@ const QList<Command>& Commands()
         {"product-number", RunProductNumber, "product-number"},
         {"write-address", RunWriteAddress, "write-address ADDR"},
         {"scan", RunScan, "scan"},
+        {"send", RunSend, "send MODE [--append] [--text T | --text-file F] [--entry N] [--timer S] [--power-on]"},
+        {"scroll-params", RunScrollParams,
+         "scroll-params [--count I] [--vpos N] [--brightness I] [--background I] [--bar-above I] [--bar-below I] "
+         "[--speed I] [--hoffset I] [--video I] [--interval S] [--save]"},
+        {"status", RunStatus, "status   (with --target ADDR)"},
     };
     return commands;
 }

@@ -18,6 +18,9 @@ int RunModifyIdentity(CliContext& ctx, const QStringList& args);
 int RunProductNumber(CliContext& ctx, const QStringList& args);
 int RunWriteAddress(CliContext& ctx, const QStringList& args);
 int RunScan(CliContext& ctx, const QStringList& args);
+int RunSend(CliContext& ctx, const QStringList& args);
+int RunScrollParams(CliContext& ctx, const QStringList& args);
+int RunStatus(CliContext& ctx, const QStringList& args);
 
 struct Command {
     const char* name;

@@ -263,6 +263,48 @@ QString Link::waitReply(int n, int timeoutMs)
     }
 }
 
+QString Link::waitTwoPartReply(int headBytes, int headTimeoutMs,
+                               const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs)
+{
+    replyBytes_.clear();
+    port_->discardInput();
+    QByteArray received;
+    qint64 expected = -1; // known once the head is in
+    int timeoutMs = headTimeoutMs;
+    qint64 start = clock_.nowMs();
+    auto fail = [&] {
+        received += port_->readInput();
+        if (!received.isEmpty())
+            logTraffic(false, received);
+        port_->discardInput();
+        replyBytes_.clear();
+        return kReplyErr;
+    };
+    for (;;) {
+        if (port_->inputCount() > 0) {
+            received += port_->readInput();
+            start = clock_.nowMs();
+        }
+        if (expected < 0 && received.size() >= headBytes) {
+            const int rest = restLength(received.left(headBytes));
+            if (rest < 0)
+                return fail();
+            expected = headBytes + rest;
+            timeoutMs = restTimeoutMs;
+        }
+        if (expected >= 0 && received.size() == expected) {
+            replyBytes_ = received;
+            logTraffic(false, received);
+            port_->discardInput();
+            return HexText(received);
+        }
+        const qint64 silent = clock_.nowMs() - start;
+        if (silent > timeoutMs)
+            return fail();
+        port_->waitForInput(static_cast<int>(timeoutMs - silent + 1));
+    }
+}
+
 void Link::showCommError(Prompter& prompter, const CommError& error)
 {
     const QString text = CommErrorText(error.number, portText());

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 namespace kv {
@@ -74,6 +75,14 @@ public:
     void drainOutput();
     QString waitReply(int n, int timeoutMs);
     const QByteArray& replyBytes() const { return replyBytes_; }
+    // A reply in two parts whose second length follows from the first: waits for
+    // headBytes, asks restLength how many bytes follow them (negative: the head is
+    // unusable), then waits for exactly that many more. A unit may send both parts in
+    // one go, so nothing that arrives after the head is discarded. Each part's time-out
+    // bounds the silence as in waitReply. Returns the whole reply as hex text, or "Err";
+    // replyBytes() then holds the whole reply.
+    QString waitTwoPartReply(int headBytes, int headTimeoutMs,
+                             const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs);
     // Shows the message for a serial-port fault; a missing port also sets the port
     // choice back to "关闭".
     void showCommError(Prompter& prompter, const CommError& error);

@@ -5,6 +5,8 @@
 #include "link/link.h"
 #include "link_bridge.h"
 #include "operation_runner.h"
+#include "scroll_editor_panel.h"
+#include "scroll_params_panel.h"
 #include "serial_strip.h"
 #include "ui_prompter.h"
 
@@ -129,6 +131,11 @@ void MainWindow::load()
     setWindowTitle(MainWindowTitle());
     sentDataTimer_->stop();
 
+    // Editor defaults: the scroll editor in its first send mode, the scroll parameters.
+    auto* scrollEditor = new ScrollEditorPanel(*context_);
+    addPanel(scrollEditor, QStringLiteral("滚动信息"));
+    addPanel(new ScrollParamsPanel(*context_), QStringLiteral("滚动参数设置"));
+
     // The settings folder.
     context_->folder.ensureSettingsFolder();
 
@@ -145,6 +152,9 @@ void MainWindow::load()
 
     // KjSelect.txt.
     LoadKjSelect(context_->folder);
+
+    // end_fs_mode.txt chooses the send mode.
+    scrollEditor->applyStartupMode();
 
     resize(1200, 820);
 }

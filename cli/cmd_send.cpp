@@ -1,0 +1,86 @@
+// kvctl send: the send buttons of the scroll modes, with the send panel's boxes as options.
+
+#include "app/record_store.h"
+#include "cli_context.h"
+#include "commands.h"
+#include "scroll/scroll_send.h"
+#include "scroll/send_modes.h"
+
+#include <QFile>
+
+namespace kv::cli {
+
+namespace {
+const char* const kUsage =
+    "send MODE [--append] [--text T | --text-file F] [--entry N] [--timer S] [--power-on]   (MODE 0 to 4)";
+
+std::optional<QString> readUtf8File(CliContext& ctx, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ctx.prompter.error(QStringLiteral("无法读取文件 %1：%2").arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    return QString::fromUtf8(file.readAll());
+}
+} // namespace
+
+int RunSend(CliContext& ctx, const QStringList& args)
+{
+    bool modeOk = false;
+    const int mode = args.value(0).toInt(&modeOk);
+    if (!modeOk || mode < 0 || mode >= kAvailableSendModes)
+        return ctx.usage(QString::fromUtf8(kUsage));
+
+    ScrollSendRequest request;
+    request.mode = mode;
+    std::optional<QString> text;
+    QString textFile;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        const bool valued = arg == QLatin1String("--text") || arg == QLatin1String("--text-file")
+                            || arg == QLatin1String("--entry") || arg == QLatin1String("--timer");
+        if (valued && i + 1 >= args.size())
+            return ctx.usage(QString::fromUtf8(kUsage));
+        if (arg == QLatin1String("--append"))
+            request.secondButton = true;
+        else if (arg == QLatin1String("--power-on"))
+            request.powerOn = true;
+        else if (arg == QLatin1String("--text"))
+            text = args.at(++i);
+        else if (arg == QLatin1String("--text-file"))
+            textFile = args.at(++i);
+        else if (arg == QLatin1String("--entry"))
+            request.entryNumber = args.at(++i);
+        else if (arg == QLatin1String("--timer"))
+            request.timer = args.at(++i);
+        else
+            return ctx.usage(QString::fromUtf8(kUsage));
+    }
+    if (text && !textFile.isEmpty())
+        return ctx.usage(QString::fromUtf8(kUsage));
+    if (!textFile.isEmpty()) {
+        text = readUtf8File(ctx, textFile);
+        if (!text)
+            return 1;
+    }
+
+    const auto target = ctx.targetChoice();
+    if (!target)
+        return 1;
+    request.target = *target;
+
+    // Choosing the mode first, as the window does: it brings back the last text of a
+    // built-in-font mode and loads (or creates) the entry list of the others.
+    const RecordStore store(ctx.folder);
+    ScrollTextCache cache;
+    const SendModeSelection selection = SelectSendMode(mode, target->specifiedAddress, cache, store, ctx.prompter);
+    if (!selection.editorText)
+        return 1;
+    request.editorText = text.value_or(*selection.editorText);
+
+    const ScrollSendOutcome outcome = SendScroll(request, *ctx.link, ctx.prompter, store, cache);
+    return outcome.sent ? ctx.exitStatus() : 1;
+}
+
+} // namespace kv::cli

@@ -1,0 +1,20 @@
+// kvctl status: the caption status report of the unit at the specified address.
+
+#include "cli_context.h"
+#include "commands.h"
+#include "scroll/status_report.h"
+
+namespace kv::cli {
+
+int RunStatus(CliContext& ctx, const QStringList& args)
+{
+    if (!args.isEmpty())
+        return ctx.usage(QStringLiteral("--target ADDR status"));
+    const auto target = ctx.targetChoice();
+    if (!target)
+        return 1;
+    const StatusReportOutcome outcome = RequestStatusReport(*target, *ctx.link, ctx.prompter);
+    return outcome.shown ? ctx.exitStatus() : 1;
+}
+
+} // namespace kv::cli

@@ -1,0 +1,49 @@
+#include "app/record_store.h"
+
+#include <QFileInfo>
+
+namespace kv {
+
+QString RecordStore::path(const QString& name) const
+{
+    return folder_.settingsPath(name + QStringLiteral(".TXT"));
+}
+
+bool RecordStore::exists(const QString& name) const
+{
+    return QFileInfo(path(name)).isFile();
+}
+
+std::optional<QStringList> RecordStore::readLines(const QString& name) const
+{
+    return ReadTextLines(path(name));
+}
+
+QString RecordStore::readText(const QString& name) const
+{
+    const auto lines = readLines(name);
+    return lines ? lines->join(QStringLiteral("\r\n")) : QString();
+}
+
+bool RecordStore::write(const QString& name, const QString& text, QString* error) const
+{
+    if (!folder_.ensureSettingsFolder()) {
+        if (error)
+            *error = FileWriteErrorText(folder_.settingsFolder(), QStringLiteral("无法创建文件夹"));
+        return false;
+    }
+    QString reason;
+    if (!WriteTextFile(path(name), text, &reason)) {
+        if (error)
+            *error = FileWriteErrorText(path(name), reason);
+        return false;
+    }
+    return true;
+}
+
+bool RecordStore::writeLines(const QString& name, const QStringList& lines, QString* error) const
+{
+    return write(name, lines.join(QStringLiteral("\r\n")), error);
+}
+
+} // namespace kv

@@ -1,0 +1,50 @@
+#include "scroll/entry_list.h"
+
+#include "app/numbered_list.h"
+#include "scroll/editor_lines.h"
+#include "scroll/send_modes.h"
+
+namespace kv {
+
+QString EntryListRecord(int mode)
+{
+    switch (mode) {
+    case kModeLargePictureMessage:
+        return QStringLiteral("DXD");
+    case kModeSmallPictureMessage:
+        return QStringLiteral("DXX");
+    case kModeShortcut:
+        return QStringLiteral("ZhKj16");
+    default:
+        return QString();
+    }
+}
+
+int EntryListSize(int mode)
+{
+    switch (mode) {
+    case kModeLargePictureMessage:
+    case kModeSmallPictureMessage:
+        return 30;
+    case kModeShortcut:
+        return 16;
+    default:
+        return 0;
+    }
+}
+
+QStringList LoadEntryList(int mode, const RecordStore& store, QString* error)
+{
+    return LoadNumberedList(store, EntryListRecord(mode), EntryListSize(mode), error);
+}
+
+std::optional<EntryPick> PickEntry(const QStringList& entries, int listSize, const QString& editorText,
+                                   int caret)
+{
+    const int line = LineAtPosition(editorText, caret);
+    if (line >= listSize || line >= entries.size())
+        return std::nullopt;
+    return EntryPick{line + 1, entries.at(line).mid(5)};
+}
+
+} // namespace kv

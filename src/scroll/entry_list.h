@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/record_store.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace kv {
+
+// The scroll editor's second role in the picture message and shortcut modes: it shows
+// the program's record of what the units hold, one entry per line, and a click picks
+// an entry for the send.
+
+// The record behind the mode's list ("DXD", "DXX", "ZhKj16") and its fixed size.
+QString EntryListRecord(int mode);
+int EntryListSize(int mode);
+
+// The mode's entries as stored, the record created with placeholder lines when it is
+// missing (*error set when that write failed).
+QStringList LoadEntryList(int mode, const RecordStore& store, QString* error);
+
+// The entry a click picked: its number (the 1-based line) and its description (the
+// entry from its 6th character on, after the number prefix).
+struct EntryPick {
+    int number = 0;
+    QString description;
+};
+// Nothing when the clicked line lies beyond the list.
+std::optional<EntryPick> PickEntry(const QStringList& entries, int listSize, const QString& editorText,
+                                   int caret);
+
+} // namespace kv

@@ -1,0 +1,57 @@
+#include "scroll/number_boxes.h"
+
+namespace kv {
+
+namespace {
+// Digits beyond this many are certainly above every limit; they are reported as too
+// large rather than risking an overflow.
+constexpr int kMaxDigits = 9;
+
+bool allDigits(const QString& text)
+{
+    for (QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return !text.isEmpty();
+}
+
+BoxVerdict check(const QString& text, int maximum, const QString& notNumeric, const QString& tooLarge,
+                 const QString& resetTo)
+{
+    if (text.isEmpty())
+        return {};
+    if (!allDigits(text))
+        return {notNumeric, resetTo};
+    if (text.size() > kMaxDigits || text.toInt() > maximum)
+        return {tooLarge, resetTo};
+    return {};
+}
+} // namespace
+
+std::optional<int> BoxValue(const QString& text)
+{
+    if (!allDigits(text) || text.size() > kMaxDigits)
+        return std::nullopt;
+    return text.toInt();
+}
+
+BoxVerdict CheckVerticalPositionBox(const QString& text)
+{
+    return check(text, kMaxVerticalPosition, QStringLiteral("输入应为数字"),
+                 QStringLiteral("Pal制式时，垂直位置的取值范围最大值为590，Ntsc制式时，取值范围最大值为490"),
+                 QStringLiteral("70"));
+}
+
+BoxVerdict CheckIntervalBox(const QString& text)
+{
+    return check(text, kMaxSeconds, QStringLiteral("循环间隔时间必须为0-60000的十进制数"),
+                 QStringLiteral("循环间隔时间不能大于60000秒(16.6小时)"), QStringLiteral("0"));
+}
+
+BoxVerdict CheckTimerBox(const QString& text)
+{
+    return check(text, kMaxSeconds, QStringLiteral("定时时间必须为十进制数"),
+                 QStringLiteral("定时时间不能大于60000秒(16.6小时)"), QStringLiteral("0"));
+}
+
+} // namespace kv

@@ -1,0 +1,155 @@
+#include "scroll/scroll_params.h"
+
+#include "app/prompter.h"
+#include "link/frames.h"
+#include "link/link.h"
+#include "scroll/display_effects.h"
+#include "scroll/number_boxes.h"
+
+namespace kv {
+
+namespace {
+QStringList numbers(int first, int last)
+{
+    QStringList out;
+    for (int n = first; n <= last; ++n)
+        out << QString::number(n);
+    return out;
+}
+
+bool within(int index, const QStringList& items)
+{
+    return index >= 0 && index < items.size();
+}
+} // namespace
+
+const QStringList& RepetitionItems()
+{
+    static const QStringList items = [] {
+        QStringList out;
+        for (int n = 1; n <= 20; ++n)
+            out << QString::number(n) + QStringLiteral("次");
+        out << QStringLiteral("30次") << QStringLiteral("40次") << QStringLiteral("50次")
+            << QStringLiteral("100次") << QStringLiteral("不停滚动");
+        return out;
+    }();
+    return items;
+}
+
+const QStringList& ScrollBackgroundItems()
+{
+    static const QStringList items = {
+        QStringLiteral("⒈灰透明背景A"), QStringLiteral("⒉灰透明背景B"), QStringLiteral("⒊灰透明背景C"),
+        QStringLiteral("⒋灰透明背景D"), QStringLiteral("⒌黑背景覆盖"),  QStringLiteral("⒍灰背景覆盖"),
+        QStringLiteral("⒎无背景全透明"),
+    };
+    return items;
+}
+
+const QStringList& BarHeightItems()
+{
+    static const QStringList items = numbers(0, 45);
+    return items;
+}
+
+const QStringList& SpeedItems()
+{
+    static const QStringList items = QStringList{QStringLiteral("最快")} + numbers(1, 7)
+                                     + QStringList{QStringLiteral("8(默认)")} + numbers(9, 14)
+                                     + QStringList{QStringLiteral("最慢")};
+    return items;
+}
+
+const QStringList& HorizontalOffsetItems()
+{
+    static const QStringList items = numbers(0, 63);
+    return items;
+}
+
+const QStringList& VideoInputItems()
+{
+    static const QStringList items = {QStringLiteral("外部视频输入")};
+    return items;
+}
+
+QString ScrollParamsProblem(const ScrollParams& p)
+{
+    if (p.verticalPosition.isEmpty())
+        return QStringLiteral("滚动垂直位置的参数不能为空");
+    const BoxVerdict position = CheckVerticalPositionBox(p.verticalPosition);
+    if (!position.ok())
+        return position.message;
+    // An empty interval box has no value to send; it is refused like a non-number
+    // rather than sent as 0.
+    if (p.interval.isEmpty())
+        return QStringLiteral("循环间隔时间必须为0-60000的十进制数");
+    const BoxVerdict interval = CheckIntervalBox(p.interval);
+    if (!interval.ok())
+        return interval.message;
+    const bool selectorsValid = within(p.repetition, RepetitionItems()) && within(p.brightness, BrightnessItems())
+                                && within(p.background, ScrollBackgroundItems())
+                                && within(p.barAbove, BarHeightItems()) && within(p.barBelow, BarHeightItems())
+                                && within(p.speed, SpeedItems())
+                                && within(p.horizontalOffset, HorizontalOffsetItems())
+                                && within(p.videoInput, VideoInputItems());
+    return selectorsValid ? QString() : QStringLiteral("滚动参数的选择项超出范围");
+}
+
+QByteArray ScrollParamsBlock(const ScrollParams& p)
+{
+    const int position = BoxValue(p.verticalPosition).value_or(0);
+    const int interval = BoxValue(p.interval).value_or(0);
+    QByteArray block;
+    for (int value : {p.repetition + 2, position >> 8, position & 0xFF, p.brightness, p.background, p.barAbove,
+                      p.barBelow, p.speed, p.horizontalOffset * 4, 0, p.save ? 1 : 0, interval >> 8,
+                      interval & 0xFF})
+        block += char(quint8(value));
+    return block;
+}
+
+QString GdcsText(const ScrollParams& p)
+{
+    const int position = BoxValue(p.verticalPosition).value_or(0);
+    QByteArray values;
+    for (int value : {p.repetition, position >> 8, position & 0xFF, p.brightness, p.background, p.barAbove,
+                      p.barBelow, p.speed, p.horizontalOffset, p.videoInput})
+        values += char(quint8(value));
+    return HexText(values);
+}
+
+ScrollParamsOutcome SetScrollParameters(const ScrollParams& params, const TargetChoice& choice, Link& link,
+                                        Prompter& prompter, const AppFolder& folder)
+{
+    ScrollParamsOutcome outcome;
+    const QString problem = ScrollParamsProblem(params);
+    if (!problem.isEmpty()) {
+        prompter.error(problem);
+        return outcome;
+    }
+    folder.ensureSettingsFolder();
+    const auto target = ResolveSendTarget(choice, prompter);
+    if (!target)
+        return outcome;
+    try {
+        link.ensurePortOpen();
+        if (params.save) {
+            const QString path = folder.settingsPath(QStringLiteral("GDCS.txt"));
+            QString reason;
+            outcome.saved = WriteTextFile(path, GdcsText(params), &reason);
+            if (!outcome.saved)
+                prompter.error(FileWriteErrorText(path, reason));
+        }
+        link.write(AddressedFrame(target->address, 0x20, target->queueFields()));
+        link.write(ScrollParamsBlock(params));
+        // The unit must hear both writes; closing with them still queued could cut them off.
+        link.drainOutput();
+        link.closePort();
+        outcome.sent = true;
+    } catch (const CommError& error) {
+        link.closePort();
+        link.showCommError(prompter, error);
+    }
+    return outcome;
+}
+
+} // namespace kv

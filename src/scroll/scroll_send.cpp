@@ -1,0 +1,152 @@
+#include "scroll/scroll_send.h"
+
+#include "app/numbered_list.h"
+#include "app/prompter.h"
+#include "link/link.h"
+#include "scroll/entry_list.h"
+#include "scroll/number_boxes.h"
+#include "scroll/scroll_frames.h"
+#include "scroll/scroll_text_limit.h"
+#include "scroll/send_modes.h"
+#include "scroll/unit_text.h"
+
+namespace kv {
+
+namespace {
+const QString kNoEntryChosen = QStringLiteral("先选择要发送的信息");
+
+void writeDrained(Link& link, const QList<QByteArray>& writes)
+{
+    for (const QByteArray& bytes : writes) {
+        if (bytes.isEmpty())
+            continue;
+        link.write(bytes);
+        link.drainOutput();
+    }
+}
+
+// The display timer after a send: a short pause for the unit, then frame 0x24.
+void sendTimedDisplay(Link& link, const SendTarget& target, int seconds)
+{
+    link.clock().sleepMs(20);
+    link.ensurePortOpen();
+    link.write(TimedDisplayFrame(target, quint16(seconds), true));
+    link.drainOutput();
+    link.closePort();
+}
+
+struct CheckedInputs {
+    int timer = 0;
+    int entryIndex = 0;
+};
+
+// The checks that come before any byte is sent. The window's boxes cannot hold a bad
+// timer; a command line can, and then nothing is sent either.
+std::optional<CheckedInputs> checkInputs(const ScrollSendRequest& request, Prompter& prompter)
+{
+    CheckedInputs inputs;
+    const BoxVerdict timer = CheckTimerBox(request.timer);
+    if (!timer.ok()) {
+        prompter.error(timer.message);
+        return std::nullopt;
+    }
+    inputs.timer = BoxValue(request.timer).value_or(0);
+    if (IsEntryListMode(request.mode)) {
+        // An entry beyond the list would call something the units were never given.
+        const auto number = BoxValue(request.entryNumber);
+        if (!number || *number < 1 || *number > EntryListSize(request.mode)) {
+            prompter.error(kNoEntryChosen);
+            return std::nullopt;
+        }
+        inputs.entryIndex = *number - 1;
+    }
+    return inputs;
+}
+
+QList<QByteArray> entryCallWrites(const ScrollSendRequest& request, const SendTarget& target, int index)
+{
+    if (request.mode == kModeShortcut)
+        return {ShortcutCallFrame(target, quint8(index), request.secondButton)};
+    const quint8 size = request.mode == kModeSmallPictureMessage ? 1 : 0;
+    return PictureMessageCallWrites(target, request.secondButton, size, quint8(index));
+}
+} // namespace
+
+SendModeSelection SelectSendMode(int mode, const QString& specifiedAddress, const ScrollTextCache& cache,
+                                 const RecordStore& store, Prompter& prompter)
+{
+    SendModeSelection selection;
+    selection.mode = mode;
+    if (IsBuiltInFontMode(mode)) {
+        selection.editorText = cache.textFor(mode, store);
+        return selection;
+    }
+    if (!IsEntryListMode(mode))
+        return selection;
+    if (BoxValue(specifiedAddress) == 255) {
+        prompter.error(QStringLiteral("这个操作只能制定特定设备"));
+        return selection;
+    }
+    QString error;
+    selection.entries = LoadEntryList(mode, store, &error);
+    if (!error.isEmpty())
+        prompter.error(error);
+    selection.editorText = ListDisplayText(selection.entries);
+    return selection;
+}
+
+ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Prompter& prompter,
+                             const RecordStore& store, ScrollTextCache& cache)
+{
+    ScrollSendOutcome outcome;
+    if (request.mode < 0 || request.mode >= kAvailableSendModes)
+        return outcome;
+    const bool builtInFont = IsBuiltInFontMode(request.mode);
+    const QString text = WithCrLfLineBreaks(request.editorText);
+    std::optional<UnitText> message;
+    if (builtInFont) {
+        if (!ScrollTextFits(text)) {
+            prompter.error(ScrollTextTooLongText());
+            return outcome;
+        }
+        QString unencodable;
+        message = EncodeUnitText(text, &unencodable);
+        if (!message) {
+            prompter.error(UnencodableCharacterText(unencodable));
+            return outcome;
+        }
+    }
+    const auto inputs = checkInputs(request, prompter);
+    if (!inputs)
+        return outcome;
+    const auto target = ResolveSendTarget(request.target, prompter);
+    if (!target)
+        return outcome;
+
+    try {
+        link.ensurePortOpen();
+        if (builtInFont) {
+            const quint8 flag = quint8((request.mode == kModeSmallFont ? 1 : 0) | (request.powerOn ? 0x20 : 0));
+            writeDrained(link, BuiltInFontScrollWrites(*target, request.secondButton, flag, message->bytes));
+        } else {
+            writeDrained(link, entryCallWrites(request, *target, inputs->entryIndex));
+        }
+        link.closePort();
+        outcome.sent = true;
+        if (builtInFont) {
+            QString error;
+            if (!cache.remember(request.mode, text, store, &error))
+                prompter.error(error);
+        }
+        if (inputs->timer > 0) {
+            sendTimedDisplay(link, *target, inputs->timer);
+            outcome.timerSent = true;
+        }
+    } catch (const CommError& error) {
+        link.closePort();
+        link.showCommError(prompter, error);
+    }
+    return outcome;
+}
+
+} // namespace kv

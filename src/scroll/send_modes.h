@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kv {
+
+// The send mode list opened by "发送模式选择". Its index is the mode number: 0 to 4
+// scroll modes, 5 to 9 static modes.
+enum ScrollSendMode {
+    kModeLargeFont = 0,
+    kModeSmallFont = 1,
+    kModeLargePictureMessage = 2,
+    kModeSmallPictureMessage = 3,
+    kModeShortcut = 4,
+};
+
+// The ten item texts in list order.
+const QStringList& SendModeNames();
+// The modes the tool can send at present: the scroll modes.
+constexpr int kAvailableSendModes = 5;
+
+bool IsBuiltInFontMode(int mode);
+bool IsEntryListMode(int mode);
+
+// "当前发送模式 >> " followed by the item text.
+QString CurrentSendModeLabel(int mode);
+// The second send button: "追加发送", or "设为开机" in the shortcut mode.
+QString SecondSendButtonText(int mode);
+
+} // namespace kv

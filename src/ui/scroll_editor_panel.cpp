@@ -1,0 +1,201 @@
+#include "scroll_editor_panel.h"
+
+#include "app/prompter.h"
+#include "operation_runner.h"
+#include "scroll/editor_lines.h"
+#include "scroll/entry_list.h"
+#include "scroll/number_boxes.h"
+#include "scroll/scroll_send.h"
+#include "scroll/send_modes.h"
+#include "scroll/startup_send_mode.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace kv::ui {
+
+namespace {
+// The timer box's mark after a display timer went out: colour value 0x8080FF in the
+// blue-green-red order of the original, a light red.
+QString markedStyle()
+{
+    const unsigned bgr = kTimerMarkColour;
+    return QStringLiteral("QLineEdit { background-color: rgb(%1, %2, %3); }")
+        .arg(bgr & 0xFF)
+        .arg((bgr >> 8) & 0xFF)
+        .arg((bgr >> 16) & 0xFF);
+}
+} // namespace
+
+ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), store_(context.folder)
+{
+    editor_ = new QTextEdit(this);
+    editor_->setAcceptRichText(false);
+    editor_->viewport()->installEventFilter(this);
+
+    modeButton_ = new QPushButton(QStringLiteral("发送模式选择"), this);
+    modeMenu_ = new QMenu(modeButton_);
+    const QStringList names = SendModeNames();
+    for (int mode = 0; mode < kAvailableSendModes; ++mode)
+        modeMenu_->addAction(names.at(mode), this, [this, mode] { chooseSendMode(mode); });
+    connect(modeButton_, &QPushButton::clicked, this,
+            [this] { modeMenu_->popup(modeButton_->mapToGlobal(QPoint(0, modeButton_->height()))); });
+    modeLabel_ = new QLabel(this);
+
+    refreshButton_ = new QPushButton(QStringLiteral("刷新发送"), this);
+    secondButton_ = new QPushButton(this);
+    // Moving onto the send buttons closes the mode list, so it never hides them.
+    refreshButton_->installEventFilter(this);
+    secondButton_->installEventFilter(this);
+    connect(refreshButton_, &QPushButton::clicked, this, [this] { send(false); });
+    connect(secondButton_, &QPushButton::clicked, this, [this] { send(true); });
+
+    entryNumberLabel_ = new QLabel(QStringLiteral("序号"), this);
+    entryNumber_ = new QLineEdit(this);
+    entryNumber_->setMaximumWidth(48);
+    entryDescription_ = new QLineEdit(this);
+    entryDescription_->setReadOnly(true);
+
+    timer_ = new QLineEdit(QStringLiteral("0"), this);
+    timer_->setMaximumWidth(72);
+    connect(timer_, &QLineEdit::textEdited, this, &ScrollEditorPanel::timerChanged);
+    powerOn_ = new QCheckBox(QStringLiteral("并设为开机滚动"), this);
+
+    auto* sendRow = new QGridLayout;
+    sendRow->addWidget(modeButton_, 0, 0);
+    sendRow->addWidget(modeLabel_, 0, 1, 1, 4);
+    sendRow->addWidget(refreshButton_, 1, 0);
+    sendRow->addWidget(secondButton_, 1, 1);
+    sendRow->addWidget(new QLabel(QStringLiteral("定时时间"), this), 1, 2);
+    sendRow->addWidget(timer_, 1, 3);
+    sendRow->addWidget(powerOn_, 1, 4);
+    sendRow->addWidget(entryNumberLabel_, 2, 0);
+    sendRow->addWidget(entryNumber_, 2, 1);
+    sendRow->addWidget(entryDescription_, 2, 2, 1, 3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(editor_, 1);
+    layout->addLayout(sendRow);
+
+    chooseSendMode(kModeLargeFont);
+}
+
+void ScrollEditorPanel::applyStartupMode()
+{
+    const auto mode = StartupSendMode(context_.folder);
+    if (mode && *mode < kAvailableSendModes)
+        chooseSendMode(*mode);
+}
+
+void ScrollEditorPanel::chooseSendMode(int mode)
+{
+    modeMenu_->hide();
+    mode_ = mode;
+    relayFor(mode);
+    const TargetChoice target = context_.targetChoice ? context_.targetChoice() : TargetChoice{};
+    const SendModeSelection selection = SelectSendMode(mode, target.specifiedAddress, cache_, store_,
+                                                       context_.prompter);
+    entries_ = selection.entries;
+    if (selection.editorText)
+        editor_->setPlainText(*selection.editorText);
+}
+
+// Each mode shows only the boxes its send uses.
+void ScrollEditorPanel::relayFor(int mode)
+{
+    const bool builtInFont = IsBuiltInFontMode(mode);
+    modeLabel_->setText(CurrentSendModeLabel(mode));
+    secondButton_->setText(SecondSendButtonText(mode));
+    powerOn_->setVisible(builtInFont);
+    entryNumberLabel_->setVisible(!builtInFont);
+    entryNumber_->setVisible(!builtInFont);
+    entryDescription_->setVisible(!builtInFont);
+    entryNumber_->clear();
+    entryDescription_->clear();
+    // The entry list mirrors the records; editing it would only mislead the clicks.
+    editor_->setReadOnly(!builtInFont);
+}
+
+bool ScrollEditorPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == editor_->viewport() && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && IsEntryListMode(mode_)) {
+        // Let the editor place the caret first, then read the line it landed on.
+        const bool handled = QWidget::eventFilter(watched, event);
+        editorReleased();
+        return handled;
+    }
+    if ((watched == refreshButton_ || watched == secondButton_) && event->type() == QEvent::Enter)
+        modeMenu_->hide();
+    return QWidget::eventFilter(watched, event);
+}
+
+void ScrollEditorPanel::editorReleased()
+{
+    const QString text = editor_->toPlainText();
+    QTextCursor cursor = editor_->textCursor();
+    const int caret = cursor.position();
+    if (const auto pick = PickEntry(entries_, EntryListSize(mode_), text, caret)) {
+        entryNumber_->setText(QString::number(pick->number));
+        entryDescription_->setText(pick->description);
+    }
+    const LineSelection line = SetTextLength(text, caret);
+    cursor.setPosition(line.start);
+    cursor.setPosition(line.end, QTextCursor::KeepAnchor);
+    editor_->setTextCursor(cursor);
+}
+
+void ScrollEditorPanel::timerChanged(const QString& text)
+{
+    markTimer(false);
+    const BoxVerdict verdict = CheckTimerBox(text);
+    if (verdict.ok())
+        return;
+    context_.prompter.error(verdict.message);
+    timer_->setText(verdict.resetTo);
+}
+
+void ScrollEditorPanel::markTimer(bool marked)
+{
+    timerMarked_ = marked;
+    timer_->setStyleSheet(marked ? markedStyle() : QString());
+}
+
+void ScrollEditorPanel::send(bool secondButton)
+{
+    ScrollSendRequest request;
+    request.mode = mode_;
+    request.secondButton = secondButton;
+    request.editorText = editor_->toPlainText();
+    request.entryNumber = entryNumber_->text();
+    request.timer = timer_->text();
+    request.powerOn = powerOn_->isChecked();
+    request.target = context_.targetChoice ? context_.targetChoice() : TargetChoice{};
+
+    auto outcome = std::make_shared<ScrollSendOutcome>();
+    Link* link = &context_.link;
+    RecordStore store = store_;
+    // The operation works on a copy of the cache, so the window never reads it while
+    // the worker writes it; the copy comes back when the send is over.
+    auto cache = std::make_shared<ScrollTextCache>(cache_);
+    context_.runner.run(
+        [=](Prompter& prompter) { *outcome = SendScroll(request, *link, prompter, store, *cache); },
+        [this, outcome, cache] {
+            cache_ = *cache;
+            if (outcome->timerSent)
+                markTimer(true);
+        });
+}
+
+} // namespace kv::ui

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/record_store.h"
+#include "scroll/scroll_text_cache.h"
+#include "panel_context.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTextEdit;
+
+namespace kv::ui {
+
+// The scroll editor with its send panel: the send mode list, the two send buttons, the
+// entry number and description boxes, the timer box and "并设为开机滚动". In the
+// built-in-font modes the editor holds the message; in the picture message and
+// shortcut modes it shows the entry list and a click picks an entry.
+class ScrollEditorPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScrollEditorPanel(PanelContext& context, QWidget* parent = nullptr);
+
+    // Chooses an entry of the send mode list, as the list itself does.
+    void chooseSendMode(int mode);
+    // The start-up step: the mode of end_fs_mode.txt when the list holds it.
+    void applyStartupMode();
+    int sendMode() const { return mode_; }
+
+    QTextEdit* editor() const { return editor_; }
+    QPushButton* modeButton() const { return modeButton_; }
+    QPushButton* refreshButton() const { return refreshButton_; }
+    QPushButton* secondButton() const { return secondButton_; }
+    QLineEdit* entryNumberBox() const { return entryNumber_; }
+    QLineEdit* entryDescriptionBox() const { return entryDescription_; }
+    QLineEdit* timerBox() const { return timer_; }
+    QCheckBox* powerOnBox() const { return powerOn_; }
+    QLabel* modeLabel() const { return modeLabel_; }
+    QMenu* modeMenu() const { return modeMenu_; }
+    bool timerMarked() const { return timerMarked_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void relayFor(int mode);
+    void editorReleased();
+    void timerChanged(const QString& text);
+    void send(bool secondButton);
+    void markTimer(bool marked);
+
+    PanelContext& context_;
+    RecordStore store_;
+    ScrollTextCache cache_;
+    int mode_ = 0;
+    QStringList entries_;
+    bool timerMarked_ = false;
+
+    QTextEdit* editor_ = nullptr;
+    QPushButton* modeButton_ = nullptr;
+    QMenu* modeMenu_ = nullptr;
+    QLabel* modeLabel_ = nullptr;
+    QPushButton* refreshButton_ = nullptr;
+    QPushButton* secondButton_ = nullptr;
+    QLabel* entryNumberLabel_ = nullptr;
+    QLineEdit* entryNumber_ = nullptr;
+    QLineEdit* entryDescription_ = nullptr;
+    QLineEdit* timer_ = nullptr;
+    QCheckBox* powerOn_ = nullptr;
+};
+
+} // namespace kv::ui
