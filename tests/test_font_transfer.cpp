@@ -3,8 +3,7 @@
 #include "control/reset.h"
 #include "font/font_transfer.h"
 #include "link/frames.h"
-#include "memory_link.h"
-#include "recording_prompter.h"
+#include "link_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -67,11 +66,9 @@ private:
     }
 };
 
-class FontTransfer : public ::testing::Test {
+class FontTransfer : public test::LinkFixture {
 protected:
-    test::MemoryLink line;
-    test::RecordingPrompter prompter;
-    FontUnit unit{*line.port};
+    FontUnit unit{*port};
 };
 
 } // namespace
@@ -95,111 +92,111 @@ TEST(FontFrames, ReadCharacterStartAndResetFrames)
 TEST_F(FontTransfer, WriteOneCharacterReportsTheReplyAndClosesThePort)
 {
     const FontTable table = patternTable();
-    EXPECT_TRUE(WriteOneCharacter(table, 200, 3, *line.link, prompter));
+    EXPECT_TRUE(WriteOneCharacter(table, 200, 3, link, prompter));
     EXPECT_EQ(unit.font.record(200), table.record(200));
-    EXPECT_EQ(line.port->writes.first(), WriteCharacterFrame(3, 200, table.record(200)));
-    EXPECT_FALSE(line.link->isOpen());
+    EXPECT_EQ(port->writes.first(), WriteCharacterFrame(3, 200, table.record(200)));
+    EXPECT_FALSE(link.isOpen());
     EXPECT_EQ(prompter.texts("message"), QStringList{QStringLiteral("下载成功")});
 
     unit.silentAtCode = 201;
-    EXPECT_FALSE(WriteOneCharacter(table, 201, 3, *line.link, prompter));
+    EXPECT_FALSE(WriteOneCharacter(table, 201, 3, link, prompter));
     EXPECT_EQ(prompter.texts("message").last(), QStringLiteral("下载失败"));
-    EXPECT_FALSE(line.link->isOpen());
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(FontTransfer, WholeFontWriteSendsEveryCodeWithProgressThenResets)
 {
     const FontTable table = patternTable();
-    const auto outcome = WriteWholeFont(table, 1, *line.link, prompter);
+    const auto outcome = WriteWholeFont(table, 1, link, prompter);
     EXPECT_TRUE(outcome.completed);
     EXPECT_EQ(unit.font, table);
-    ASSERT_EQ(line.port->writes.size(), 257);
-    EXPECT_EQ(line.port->writes.last(), ResetFrame(1));
+    ASSERT_EQ(port->writes.size(), 257);
+    EXPECT_EQ(port->writes.last(), ResetFrame(1));
     EXPECT_EQ(prompter.progressSteps.size(), 256);
     EXPECT_EQ(prompter.progressTexts.at(255), QStringLiteral("255"));
     EXPECT_EQ(prompter.progressOpen, 0);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("下载成功")});
-    EXPECT_FALSE(line.link->isOpen());
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(FontTransfer, WholeFontWriteStopsAtTheFirstCodeNotAcknowledged)
 {
     unit.refuseAtCode = 17;
-    const auto outcome = WriteWholeFont(patternTable(), 1, *line.link, prompter);
+    const auto outcome = WriteWholeFont(patternTable(), 1, link, prompter);
     EXPECT_FALSE(outcome.completed);
     EXPECT_EQ(outcome.stoppedAt, 17);
     EXPECT_EQ(unit.codesHeard.size(), 18);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("下载失败")});
-    EXPECT_FALSE(line.link->isOpen());
-    EXPECT_NE(line.port->writes.last(), ResetFrame(1));
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_NE(port->writes.last(), ResetFrame(1));
 }
 
 TEST_F(FontTransfer, CancelledWholeFontWriteSaysWhereItStopped)
 {
     prompter.cancelAtStep = 41; // the step for code 40
-    const auto outcome = WriteWholeFont(patternTable(), 1, *line.link, prompter);
+    const auto outcome = WriteWholeFont(patternTable(), 1, link, prompter);
     EXPECT_FALSE(outcome.completed);
     EXPECT_EQ(outcome.stoppedAt, 40);
     EXPECT_EQ(unit.codesHeard.size(), 40);
     ASSERT_EQ(prompter.texts().size(), 1);
     EXPECT_TRUE(prompter.texts().first().contains(QStringLiteral("40")));
-    EXPECT_FALSE(line.link->isOpen());
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(FontTransfer, WholeFontReadReturnsTheUnitsFontThenResets)
 {
     unit.font = patternTable();
-    const auto read = ReadWholeFont(2, *line.link, prompter);
+    const auto read = ReadWholeFont(2, link, prompter);
     ASSERT_TRUE(read);
     EXPECT_EQ(*read, unit.font);
-    EXPECT_EQ(line.port->writes.first(), ReadCharacterFrame(2, 0));
-    EXPECT_EQ(line.port->writes.last(), ResetFrame(2));
+    EXPECT_EQ(port->writes.first(), ReadCharacterFrame(2, 0));
+    EXPECT_EQ(port->writes.last(), ResetFrame(2));
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("读出成功")});
-    EXPECT_FALSE(line.link->isOpen());
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(FontTransfer, ReadTimeOutAtTheLastCodeNamesItAndKeepsNothing)
 {
     unit.font = patternTable();
     unit.silentAtCode = 255;
-    EXPECT_FALSE(ReadWholeFont(1, *line.link, prompter));
+    EXPECT_FALSE(ReadWholeFont(1, link, prompter));
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("读出错误255")});
-    EXPECT_FALSE(line.link->isOpen());
-    EXPECT_NE(line.port->writes.last(), ResetFrame(1));
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_NE(port->writes.last(), ResetFrame(1));
 }
 
 TEST_F(FontTransfer, ReadWithAWrongCheckByteStops)
 {
     unit.corruptAtCode = 3;
-    EXPECT_FALSE(ReadWholeFont(1, *line.link, prompter));
+    EXPECT_FALSE(ReadWholeFont(1, link, prompter));
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("读出错误")});
     EXPECT_EQ(unit.codesHeard.size(), 4);
 }
 
 TEST_F(FontTransfer, ReadRefusesALongReply)
 {
-    line.port->onWrite = [](test::MemoryPort& p, const QByteArray&) { p.arrive(10, QByteArray(56, '\0')); };
-    EXPECT_FALSE(ReadWholeFont(1, *line.link, prompter));
+    port->onWrite = [](test::MemoryPort& p, const QByteArray&) { p.arrive(10, QByteArray(56, '\0')); };
+    EXPECT_FALSE(ReadWholeFont(1, link, prompter));
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("读出错误0")});
 }
 
 TEST_F(FontTransfer, CancelledReadKeepsNothing)
 {
     prompter.cancelAtStep = 100;
-    EXPECT_FALSE(ReadWholeFont(1, *line.link, prompter));
+    EXPECT_FALSE(ReadWholeFont(1, link, prompter));
     EXPECT_EQ(unit.codesHeard.size(), 99);
     EXPECT_EQ(prompter.progressOpen, 0);
-    EXPECT_FALSE(line.link->isOpen());
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(FontTransfer, PortFaultIsReportedWithTheSerialPortMessage)
 {
-    line.port->failOpenWith = comm::kPortOccupied;
-    EXPECT_FALSE(ReadWholeFont(1, *line.link, prompter));
-    EXPECT_FALSE(WriteWholeFont(patternTable(), 1, *line.link, prompter).completed);
-    EXPECT_FALSE(WriteOneCharacter(patternTable(), 0, 1, *line.link, prompter));
-    EXPECT_FALSE(StartFontDownload(*line.link, prompter));
-    const QString occupied = CommErrorText(comm::kPortOccupied, line.link->portText());
+    port->failOpenWith = comm::kPortOccupied;
+    EXPECT_FALSE(ReadWholeFont(1, link, prompter));
+    EXPECT_FALSE(WriteWholeFont(patternTable(), 1, link, prompter).completed);
+    EXPECT_FALSE(WriteOneCharacter(patternTable(), 0, 1, link, prompter));
+    EXPECT_FALSE(StartFontDownload(link, prompter));
+    const QString occupied = CommErrorText(comm::kPortOccupied, link.portText());
     EXPECT_EQ(prompter.texts("error"), QStringList(4, occupied));
     EXPECT_EQ(prompter.texts("message"), QStringList());
     EXPECT_EQ(prompter.progressOpen, 0);
@@ -207,17 +204,17 @@ TEST_F(FontTransfer, PortFaultIsReportedWithTheSerialPortMessage)
 
 TEST_F(FontTransfer, FontDownloadWaitsLongForFiftyFive)
 {
-    EXPECT_TRUE(StartFontDownload(*line.link, prompter));
-    EXPECT_EQ(line.port->writes, QList<QByteArray>{FontFileStartFrame()});
+    EXPECT_TRUE(StartFontDownload(link, prompter));
+    EXPECT_EQ(port->writes, QList<QByteArray>{FontFileStartFrame()});
     EXPECT_TRUE(prompter.texts().isEmpty());
 
-    line.port->onWrite = [](test::MemoryPort& p, const QByteArray&) { p.arrive(58600, QByteArray(1, char(0x55))); };
-    EXPECT_FALSE(StartFontDownload(*line.link, prompter));
+    port->onWrite = [](test::MemoryPort& p, const QByteArray&) { p.arrive(58600, QByteArray(1, char(0x55))); };
+    EXPECT_FALSE(StartFontDownload(link, prompter));
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown.first().kind, QStringLiteral("error"));
     EXPECT_EQ(prompter.shown.first().text, QStringLiteral("返回错误1"));
     EXPECT_EQ(prompter.shown.first().title, QStringLiteral("错误"));
-    EXPECT_FALSE(line.link->isOpen());
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(FontTransfer, ResetSendsItsFrameAndShowsIt)
@@ -230,10 +227,10 @@ TEST_F(FontTransfer, ResetSendsItsFrameAndShowsIt)
         void trafficLogged(const TrafficEntry&) override {}
         QStringList shown;
     } echo;
-    line.link->setObserver(&echo);
-    EXPECT_TRUE(ResetUnit(5, *line.link, prompter));
-    EXPECT_EQ(line.port->written, ResetFrame(5));
+    link.setObserver(&echo);
+    EXPECT_TRUE(ResetUnit(5, link, prompter));
+    EXPECT_EQ(port->written, ResetFrame(5));
     EXPECT_EQ(echo.shown, QStringList{QStringLiteral("你刚刚发送的数据：5A F6 05 01 A8 ")});
-    EXPECT_FALSE(line.link->isOpen());
-    line.link->setObserver(nullptr);
+    EXPECT_FALSE(link.isOpen());
+    link.setObserver(nullptr);
 }
