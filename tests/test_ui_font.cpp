@@ -12,6 +12,7 @@
 #include "memory_port.h"
 #include "operation_runner.h"
 #include "recording_prompter.h"
+#include "screenshot.h"
 #include "ui_app.h"
 #include "wait_until.h"
 
@@ -92,6 +93,11 @@ TEST_F(FontPanelTest, FirstStartCopiesTheDefaultFontAndDrawsTheList)
     ASSERT_TRUE(WaitUntil([&] { return panel->ready(); }));
     EXPECT_EQ(panel->characterList()->thumbnail('A'), ui::CharacterList::ThumbnailOf(panel->table().record('A')));
     EXPECT_EQ(panel->redrawTimer()->interval(), 500);
+
+    window->show();
+    panel->selectCharacter('g');
+    WaitUntil([&] { return !panel->redrawTimer()->isActive(); });
+    SaveScreenshot(*window, "font_panel");
 }
 
 TEST_F(FontPanelTest, SelectingAnotherCharacterShowsThePreviousOneFromTheTable)
