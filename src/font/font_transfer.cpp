@@ -152,15 +152,12 @@ QString ChooseFontDownloadFile(Prompter& prompter)
 bool StartFontDownload(Link& link, Prompter& prompter)
 {
     try {
-        bool accepted = false;
-        {
-            ProgressScope progress(prompter, QStringLiteral("下载字库"), 0);
-            progress.step(0, QStringLiteral("等待叠加器应答"));
-            link.ensurePortOpen();
-            link.write(FontFileStartFrame());
-            accepted = link.waitReply(1, kFontFileStartReplyMs) == kReplyAccepted;
-            link.closePort();
-        }
+        link.ensurePortOpen();
+        link.write(FontFileStartFrame());
+        const bool accepted = link.waitReply(1, kFontFileStartReplyMs) == kReplyAccepted;
+        // Nothing follows the acceptance on this line, so the port closes like after
+        // every other operation.
+        link.closePort();
         if (!accepted)
             prompter.error(QStringLiteral("返回错误1"));
         return accepted;
