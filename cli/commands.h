@@ -21,6 +21,8 @@ int RunScan(CliContext& ctx, const QStringList& args);
 int RunSend(CliContext& ctx, const QStringList& args);
 int RunScrollParams(CliContext& ctx, const QStringList& args);
 int RunStatus(CliContext& ctx, const QStringList& args);
+int RunFont(CliContext& ctx, const QStringList& args);
+int RunReset(CliContext& ctx, const QStringList& args);
 
 struct Command {
     const char* name;

@@ -2,6 +2,8 @@
 
 #include "admin_panels.h"
 #include "app/startup.h"
+#include "font/font_source.h"
+#include "font_panel.h"
 #include "link/link.h"
 #include "link_bridge.h"
 #include "operation_runner.h"
@@ -11,6 +13,8 @@
 #include "ui_prompter.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -138,6 +142,12 @@ void MainWindow::load()
 
     // The settings folder.
     context_->folder.ensureSettingsFolder();
+
+    // The font table from the remembered font file; the default font shipped beside
+    // the program fills a folder that has no local font yet.
+    fontPanel_ = new FontPanel(*context_);
+    addPanel(fontPanel_, QStringLiteral("字库编辑"));
+    fontPanel_->loadStartupFont(QDir(QCoreApplication::applicationDirPath()).filePath(kLocalFontFile));
 
     // The device address queue is loaded, with the send targeting and identity panels.
     admin_ = InstallAdminPanels(*this);

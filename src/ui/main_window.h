@@ -22,6 +22,7 @@ class Prompter;
 
 namespace kv::ui {
 
+class FontPanel;
 class LinkBridge;
 class OperationRunner;
 class SerialStrip;
@@ -46,6 +47,7 @@ public:
     Link& link() { return *link_; }
     OperationRunner& runner() { return *runner_; }
     SerialStrip* serialStrip() const { return strip_; }
+    FontPanel* fontPanel() const { return fontPanel_; }
     QLabel* sentDataPane() const { return sentData_; }
     QPlainTextEdit* trafficLog() const { return traffic_; }
     QTimer* startTimer() const { return startTimer_; }
@@ -68,6 +70,7 @@ private:
     std::unique_ptr<PanelContext> context_;
 
     SerialStrip* strip_ = nullptr;
+    FontPanel* fontPanel_ = nullptr;
     QTabWidget* panels_ = nullptr;
     QVBoxLayout* side_ = nullptr;
     QLabel* sentData_ = nullptr;

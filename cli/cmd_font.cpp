@@ -1,0 +1,185 @@
+// kvctl font: the font panel's file and transfer operations for scripts.
+
+#include "cli_context.h"
+#include "commands.h"
+#include "device_address.h"
+#include "font/c_export.h"
+#include "font/font_interchange.h"
+#include "font/font_source.h"
+#include "font/font_transfer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace kv::cli {
+
+namespace {
+
+const QString kFontUsage = QStringLiteral(
+    "font export-c [--in FILE]\n"
+    "       font convert IN OUT [--separated]\n"
+    "       font read --out FILE [--separated]\n"
+    "       font write [--in FILE]\n"
+    "       font write-char CODE [--in FILE]\n"
+    "       font download FILE\n"
+    "  FILE: .bin, .mcm or .png; --separated writes PNG sheets with one-pixel separators");
+
+// Arguments of one font command: the positional ones and the few options.
+struct FontArgs {
+    QStringList positional;
+    QString in;
+    QString out;
+    bool separated = false;
+};
+
+std::optional<FontArgs> parseFontArgs(const QStringList& args)
+{
+    FontArgs parsed;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == QLatin1String("--in") || arg == QLatin1String("--out")) {
+            if (i + 1 >= args.size())
+                return std::nullopt;
+            (arg == QLatin1String("--in") ? parsed.in : parsed.out) = args.at(++i);
+        } else if (arg == QLatin1String("--separated")) {
+            parsed.separated = true;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return std::nullopt;
+        } else {
+            parsed.positional << arg;
+        }
+    }
+    return parsed;
+}
+
+// The font of FILE, or the font kvtool would load at its start in this folder.
+std::optional<ImportedFont> fontFrom(CliContext& ctx, const QString& file)
+{
+    if (file.isEmpty()) {
+        const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath(kLocalFontFile);
+        return ImportedFont{LoadStartupFont(ctx.folder, shipped).table, {}};
+    }
+    auto imported = ImportFontFile(file);
+    if (auto* error = std::get_if<FontImportError>(&imported)) {
+        ctx.prompter.error(error->text);
+        return std::nullopt;
+    }
+    return std::get<ImportedFont>(imported);
+}
+
+bool writeFontFile(CliContext& ctx, const QString& path, const ImportedFont& font, bool separated)
+{
+    QString reason;
+    const FontExportOptions options{font.mcmPadding, separated ? PngLayout::Separated : PngLayout::Plain};
+    if (!ExportFontFile(path, font.table, options, &reason)) {
+        ctx.prompter.error(FileWriteErrorText(path, reason));
+        return false;
+    }
+    return true;
+}
+
+bool knownFormat(CliContext& ctx, const QString& path)
+{
+    if (FontFormatOf(path))
+        return true;
+    ctx.prompter.error(QStringLiteral("%1：文件类型应为.bin、.mcm或.png").arg(path));
+    return false;
+}
+
+int exportC(CliContext& ctx, const FontArgs& a)
+{
+    if (!a.positional.isEmpty() || !a.out.isEmpty())
+        return ctx.usage(kFontUsage);
+    const auto font = fontFrom(ctx, a.in);
+    if (!font)
+        return 1;
+    return ExportCFile(font->table, ctx.folder, ctx.prompter) ? 0 : 1;
+}
+
+int convert(CliContext& ctx, const FontArgs& a)
+{
+    if (a.positional.size() != 2 || !a.in.isEmpty() || !a.out.isEmpty())
+        return ctx.usage(kFontUsage);
+    if (!knownFormat(ctx, a.positional.at(1)))
+        return 1;
+    const auto font = fontFrom(ctx, a.positional.at(0));
+    if (!font)
+        return 1;
+    return writeFontFile(ctx, a.positional.at(1), *font, a.separated) ? 0 : 1;
+}
+
+int readFont(CliContext& ctx, const FontArgs& a, quint8 address)
+{
+    if (!a.positional.isEmpty() || a.out.isEmpty() || !a.in.isEmpty())
+        return ctx.usage(kFontUsage);
+    if (!knownFormat(ctx, a.out))
+        return 1;
+    const auto table = ReadWholeFont(address, *ctx.link, ctx.prompter);
+    if (!table)
+        return 1;
+    return writeFontFile(ctx, a.out, ImportedFont{*table, {}}, a.separated) ? 0 : 1;
+}
+
+int writeFont(CliContext& ctx, const FontArgs& a, quint8 address)
+{
+    if (!a.positional.isEmpty() || !a.out.isEmpty())
+        return ctx.usage(kFontUsage);
+    const auto font = fontFrom(ctx, a.in);
+    if (!font)
+        return 1;
+    return WriteWholeFont(font->table, address, *ctx.link, ctx.prompter).completed ? 0 : 1;
+}
+
+int writeChar(CliContext& ctx, const FontArgs& a, quint8 address)
+{
+    bool ok = false;
+    const int code = a.positional.size() == 1 ? a.positional.first().toInt(&ok) : -1;
+    if (!ok || code < 0 || code >= kGlyphCount || !a.out.isEmpty())
+        return ctx.usage(QStringLiteral("font write-char CODE [--in FILE]   (CODE from 0 to 255)"));
+    const auto font = fontFrom(ctx, a.in);
+    if (!font)
+        return 1;
+    return WriteOneCharacter(font->table, code, address, *ctx.link, ctx.prompter) ? 0 : 1;
+}
+
+int download(CliContext& ctx, const FontArgs& a)
+{
+    if (a.positional.size() != 1 || !a.in.isEmpty() || !a.out.isEmpty())
+        return ctx.usage(kFontUsage);
+    if (!QFile::exists(a.positional.first())) {
+        ctx.prompter.error(QStringLiteral("文件不存在：") + a.positional.first());
+        return 1;
+    }
+    return StartFontDownload(*ctx.link, ctx.prompter) ? 0 : 1;
+}
+
+} // namespace
+
+int RunFont(CliContext& ctx, const QStringList& args)
+{
+    if (args.isEmpty())
+        return ctx.usage(kFontUsage);
+    const QString sub = args.first();
+    const auto parsed = parseFontArgs(args.mid(1));
+    if (!parsed)
+        return ctx.usage(kFontUsage);
+    if (sub == QLatin1String("export-c"))
+        return exportC(ctx, *parsed);
+    if (sub == QLatin1String("convert"))
+        return convert(ctx, *parsed);
+    if (sub == QLatin1String("download"))
+        return download(ctx, *parsed);
+    if (sub != QLatin1String("read") && sub != QLatin1String("write") && sub != QLatin1String("write-char"))
+        return ctx.usage(kFontUsage);
+    const auto address = DeviceAddressByte(ctx);
+    if (!address)
+        return 2;
+    if (sub == QLatin1String("read"))
+        return readFont(ctx, *parsed, *address);
+    if (sub == QLatin1String("write"))
+        return writeFont(ctx, *parsed, *address);
+    return writeChar(ctx, *parsed, *address);
+}
+
+} // namespace kv::cli

@@ -1,0 +1,20 @@
+// kvctl reset: "复位", the restart command to the unit at the device address.
+
+#include "cli_context.h"
+#include "commands.h"
+#include "control/reset.h"
+#include "device_address.h"
+
+namespace kv::cli {
+
+int RunReset(CliContext& ctx, const QStringList& args)
+{
+    if (!args.isEmpty())
+        return ctx.usage(QStringLiteral("reset"));
+    const auto address = DeviceAddressByte(ctx);
+    if (!address)
+        return 2;
+    return ResetUnit(*address, *ctx.link, ctx.prompter) ? 0 : 1;
+}
+
+} // namespace kv::cli

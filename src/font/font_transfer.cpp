@@ -1,0 +1,170 @@
+#include "font/font_transfer.h"
+
+#include "app/prompter.h"
+#include "control/reset.h"
+#include "link/frames.h"
+#include "link/link.h"
+
+namespace kv {
+
+namespace {
+const QString kReplyWritten = QStringLiteral("88");
+const QString kReplyAccepted = QStringLiteral("55");
+constexpr int kPauseBetweenCharactersMs = 5;
+
+void reportCommError(Link& link, Prompter& prompter, const CommError& error)
+{
+    link.closePort();
+    link.showCommError(prompter, error);
+}
+} // namespace
+
+QByteArray WriteCharacterFrame(quint8 address, int code, const QByteArray& record)
+{
+    return CheckByteFrame(0xFC, address, QByteArray(1, char(code)) + record.left(kRecordSize));
+}
+
+QByteArray ReadCharacterFrame(quint8 address, int code)
+{
+    return CheckByteFrame(0xFF, address, QByteArray(1, char(code)));
+}
+
+QByteArray FontFileStartFrame()
+{
+    return AddressedFrame(0xFF, 0x90, QByteArray(1, '\0'));
+}
+
+bool WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& link, Prompter& prompter)
+{
+    try {
+        link.ensurePortOpen();
+        link.write(WriteCharacterFrame(address, code, table.record(code)));
+        const bool written = link.waitReply(1, kWriteCharacterReplyMs) == kReplyWritten;
+        link.closePort();
+        prompter.message(written ? kDownloadSucceeded : kDownloadFailed);
+        return written;
+    } catch (const CommError& error) {
+        reportCommError(link, prompter, error);
+        return false;
+    }
+}
+
+FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter)
+{
+    FontWriteOutcome outcome;
+    enum class Stop { None, NotAcknowledged, Cancelled } stop = Stop::None;
+    try {
+        {
+            ProgressScope progress(prompter, QStringLiteral("把当前字库写入叠加器"), kGlyphCount);
+            link.ensurePortOpen();
+            for (int code = 0; code < kGlyphCount && stop == Stop::None; ++code) {
+                outcome.stoppedAt = code;
+                if (!progress.step(code, QString::number(code))) {
+                    stop = Stop::Cancelled;
+                    break;
+                }
+                link.write(WriteCharacterFrame(address, code, table.record(code)));
+                if (link.waitReply(1, kWriteCharacterReplyMs) != kReplyWritten) {
+                    stop = Stop::NotAcknowledged;
+                    break;
+                }
+                link.clock().sleepMs(kPauseBetweenCharactersMs);
+            }
+            link.closePort();
+        }
+        if (stop == Stop::NotAcknowledged) {
+            prompter.message(kDownloadFailed);
+            return outcome;
+        }
+        if (stop == Stop::Cancelled) {
+            prompter.message(QStringLiteral("字库写入已取消，停在代码%1，之前的字符已写入").arg(outcome.stoppedAt));
+            return outcome;
+        }
+        outcome.stoppedAt = -1;
+        outcome.completed = true;
+        link.clock().sleepMs(kPauseBetweenCharactersMs);
+        // The unit takes a new font only after a restart.
+        WriteResetFrame(link, address);
+        prompter.message(kDownloadSucceeded);
+    } catch (const CommError& error) {
+        reportCommError(link, prompter, error);
+    }
+    return outcome;
+}
+
+std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& prompter)
+{
+    QByteArray received(kFontTableSize, '\0');
+    std::optional<QString> failure;
+    bool cancelled = false;
+    try {
+        {
+            ProgressScope progress(prompter, QStringLiteral("读取叠加器字库数据"), kGlyphCount);
+            link.ensurePortOpen();
+            for (int code = 0; code < kGlyphCount; ++code) {
+                if (!progress.step(code, QString::number(code))) {
+                    cancelled = true;
+                    break;
+                }
+                link.write(ReadCharacterFrame(address, code));
+                link.drainOutput();
+                if (link.waitReply(kReadCharacterReplySize, kReadCharacterReplyMs) == kReplyErr) {
+                    failure = QStringLiteral("读出错误") + QString::number(code);
+                    break;
+                }
+                const QByteArray reply = link.replyBytes();
+                const QByteArray record = reply.left(kRecordSize);
+                if (XorOf(record) != static_cast<quint8>(reply.at(kRecordSize))) {
+                    failure = QStringLiteral("读出错误");
+                    break;
+                }
+                received.replace(code * kRecordSize, kRecordSize, record);
+            }
+            link.closePort();
+        }
+        if (failure) {
+            prompter.message(*failure);
+            return std::nullopt;
+        }
+        if (cancelled) {
+            prompter.message(QStringLiteral("字库读取已取消，字库未改变"));
+            return std::nullopt;
+        }
+    } catch (const CommError& error) {
+        reportCommError(link, prompter, error);
+        return std::nullopt;
+    }
+    prompter.message(QStringLiteral("读出成功"));
+    // The font is read whole even if the restart that follows cannot be sent.
+    try {
+        WriteResetFrame(link, address);
+    } catch (const CommError& error) {
+        reportCommError(link, prompter, error);
+    }
+    return FontTable::fromDeviceBytes(received);
+}
+
+QString ChooseFontDownloadFile(Prompter& prompter)
+{
+    return prompter.chooseOpenFile(QStringLiteral("下载字库"), QStringLiteral("All files (*.bin)"));
+}
+
+bool StartFontDownload(Link& link, Prompter& prompter)
+{
+    try {
+        link.ensurePortOpen();
+        link.write(FontFileStartFrame());
+        const bool accepted = link.waitReply(1, kFontFileStartReplyMs) == kReplyAccepted;
+        // Nothing follows the acceptance on this line, so the port closes like after
+        // every other operation.
+        link.closePort();
+        if (!accepted)
+            prompter.error(QStringLiteral("返回错误1"));
+        return accepted;
+    } catch (const CommError& error) {
+        reportCommError(link, prompter, error);
+        return false;
+    }
+}
+
+} // namespace kv

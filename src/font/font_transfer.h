@@ -1,0 +1,54 @@
+#pragma once
+
+#include "font/font_table.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace kv {
+
+class AppFolder;
+class Link;
+class Prompter;
+
+// Frames of the font transfer. The address is the device address box, not the send
+// target.
+QByteArray WriteCharacterFrame(quint8 address, int code, const QByteArray& record);
+QByteArray ReadCharacterFrame(quint8 address, int code);
+QByteArray FontFileStartFrame();
+
+constexpr int kWriteCharacterReplyMs = 1500;
+constexpr int kReadCharacterReplyMs = 2500;
+constexpr int kFontFileStartReplyMs = 58550;
+constexpr int kReadCharacterReplySize = 55;
+
+inline const QString kDownloadSucceeded = QStringLiteral("下载成功");
+inline const QString kDownloadFailed = QStringLiteral("下载失败");
+
+// Writes one record and waits for its 88. Shows "下载成功" or "下载失败" and closes the
+// port. True when the unit acknowledged.
+bool WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& link, Prompter& prompter);
+
+struct FontWriteOutcome {
+    bool completed = false;
+    // The first code not written (not acknowledged, cancelled or a port fault).
+    int stoppedAt = -1;
+};
+
+// Writes all 256 records with progress and Cancel, stopping at the first one that is
+// not acknowledged, then restarts the unit so it takes the new font.
+FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter);
+
+// Reads all 256 records with progress and Cancel. On success restarts the unit and
+// returns the font; on a time-out, a check-byte mismatch, a cancel or a port fault
+// nothing is returned and nothing of the partial read is kept.
+std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& prompter);
+
+// "下载字库": the file for the download, chosen by the operator; empty when cancelled.
+QString ChooseFontDownloadFile(Prompter& prompter);
+// Sends the font-file start frame and waits up to 58 550 ms for 55. Anything else
+// shows "返回错误1". True when the unit accepted.
+bool StartFontDownload(Link& link, Prompter& prompter);
+
+} // namespace kv

@@ -1,0 +1,498 @@
+#include "font_panel.h"
+
+#include "app/prompter.h"
+#include "character_list.h"
+#include "font/c_export.h"
+#include "font/font_file.h"
+#include "font/font_interchange.h"
+#include "font/font_source.h"
+#include "font/font_transfer.h"
+#include "font/glyph_extract.h"
+#include "glyph_grid.h"
+#include "link/link.h"
+#include "operation_runner.h"
+#include "panel_context.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace kv::ui {
+
+namespace {
+constexpr int kRedrawDelayMs = 500;
+} // namespace
+
+FontPanel::FontPanel(PanelContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    setObjectName(QStringLiteral("fontPanel"));
+    auto* layout = new QHBoxLayout(this);
+
+    auto* listBox = new QGroupBox(QStringLiteral("字符列表"), this);
+    auto* listLayout = new QVBoxLayout(listBox);
+    list_ = new CharacterList(listBox);
+    listLayout->addWidget(list_);
+    listLayout->addStretch(1);
+    layout->addWidget(listBox);
+    layout->addWidget(buildEditorColumn());
+
+    auto* right = new QVBoxLayout;
+    captionLabel_ = new QLabel(this);
+    captionLabel_->setObjectName(QStringLiteral("fontSourceLabel"));
+    right->addWidget(captionLabel_);
+    right->addWidget(buildExtractionBox());
+    right->addWidget(buildFileBox());
+    right->addStretch(1);
+    layout->addLayout(right);
+    layout->addStretch(1);
+
+    redrawTimer_ = new QTimer(this);
+    redrawTimer_->setSingleShot(true);
+    redrawTimer_->setInterval(kRedrawDelayMs);
+    connect(redrawTimer_, &QTimer::timeout, this, [this] {
+        redrawAll();
+        ready_ = true;
+    });
+
+    connect(list_, &CharacterList::characterClicked, this, &FontPanel::selectCharacter);
+    connect(grid_, &GlyphGrid::cellPressed, this, [this](int cell) {
+        editor_.press(cell);
+        showEdit();
+    });
+    connect(grid_, &GlyphGrid::cellEntered, this, [this](int cell) {
+        editor_.dragTo(cell);
+        showEdit();
+    });
+    connect(grid_, &GlyphGrid::released, this, [this] { editor_.release(); });
+
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    undo->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(undo, &QShortcut::activated, this, [this] {
+        if (editor_.undo())
+            showEdit();
+    });
+    auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
+    redo->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(redo, &QShortcut::activated, this, [this] {
+        if (editor_.redo())
+            showEdit();
+    });
+}
+
+QPushButton* FontPanel::button(const QString& caption, QWidget* parent, void (FontPanel::*slot)())
+{
+    auto* b = new QPushButton(caption, parent);
+    connect(b, &QPushButton::clicked, this, slot);
+    return b;
+}
+
+QWidget* FontPanel::buildEditorColumn()
+{
+    auto* box = new QGroupBox(QStringLiteral("字符编辑"), this);
+    auto* layout = new QGridLayout(box);
+
+    grid_ = new GlyphGrid(box);
+    auto* up = new QPushButton(QStringLiteral("↑"), box);
+    auto* down = new QPushButton(QStringLiteral("↓"), box);
+    auto* left = new QPushButton(QStringLiteral("←"), box);
+    auto* right = new QPushButton(QStringLiteral("→"), box);
+    connect(up, &QPushButton::clicked, this, [this] { editWith(&FontEditor::shiftUp); });
+    connect(down, &QPushButton::clicked, this, [this] { editWith(&FontEditor::shiftDown); });
+    connect(left, &QPushButton::clicked, this, [this] { editWith(&FontEditor::shiftLeft); });
+    connect(right, &QPushButton::clicked, this, [this] { editWith(&FontEditor::shiftRight); });
+    layout->addWidget(up, 0, 1, Qt::AlignCenter);
+    layout->addWidget(left, 1, 0, Qt::AlignVCenter);
+    layout->addWidget(grid_, 1, 1, Qt::AlignCenter);
+    layout->addWidget(right, 1, 2, Qt::AlignVCenter);
+    layout->addWidget(down, 2, 1, Qt::AlignCenter);
+
+    auto* tools = new QVBoxLayout;
+    auto* outline = new QPushButton(QStringLiteral("< 描边    "), box);
+    auto* unoutline = new QPushButton(QStringLiteral("< 取消描边"), box);
+    auto* transparent = new QPushButton(QStringLiteral("< 背景透明"), box);
+    auto* black = new QPushButton(QStringLiteral("< 背景黑色"), box);
+    auto* white = new QPushButton(QStringLiteral("< 背景白色"), box);
+    connect(outline, &QPushButton::clicked, this, [this] {
+        editor_.outline();
+        showEdit();
+    });
+    connect(unoutline, &QPushButton::clicked, this, [this] {
+        editor_.removeOutline();
+        showEdit();
+    });
+    const auto fillWith = [this](CellColour colour) {
+        editor_.fill(colour);
+        showEdit();
+    };
+    connect(transparent, &QPushButton::clicked, this, [fillWith] { fillWith(kTransparentCell); });
+    connect(black, &QPushButton::clicked, this, [fillWith] { fillWith(kBlackCell); });
+    connect(white, &QPushButton::clicked, this, [fillWith] { fillWith(kWhiteCell); });
+    for (QPushButton* b : {outline, unoutline, transparent, black, white})
+        tools->addWidget(b);
+    tools->addWidget(button(QStringLiteral("< 取消编辑"), box, &FontPanel::cancelEditing));
+    tools->addStretch(1);
+    layout->addLayout(tools, 0, 3, 3, 1);
+
+    auto* codeRow = new QHBoxLayout;
+    codeBox_ = new QLineEdit(box);
+    codeBox_->setObjectName(QStringLiteral("characterCodeBox"));
+    codeBox_->setReadOnly(true);
+    codeBox_->setMaximumWidth(60);
+    codeRow->addWidget(codeBox_);
+    codeRow->addWidget(new QLabel(QStringLiteral("← 字符在字库中的代码"), box));
+    codeRow->addStretch(1);
+    layout->addLayout(codeRow, 3, 0, 1, 4);
+
+    auto* history = new QHBoxLayout;
+    auto* undo = new QPushButton(QStringLiteral("撤销"), box);
+    auto* redo = new QPushButton(QStringLiteral("重做"), box);
+    undo->setToolTip(QStringLiteral("撤销上一步编辑（Ctrl+Z）"));
+    redo->setToolTip(QStringLiteral("重做（Ctrl+Y）"));
+    connect(undo, &QPushButton::clicked, this, [this] {
+        if (editor_.undo())
+            showEdit();
+    });
+    connect(redo, &QPushButton::clicked, this, [this] {
+        if (editor_.redo())
+            showEdit();
+    });
+    history->addWidget(undo);
+    history->addWidget(redo);
+    history->addStretch(1);
+    layout->addLayout(history, 4, 0, 1, 4);
+    layout->setRowStretch(5, 1);
+    return box;
+}
+
+QWidget* FontPanel::buildExtractionBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("从系统字体提取"), this);
+    auto* form = new QGridLayout(box);
+    familyBox_ = new QComboBox(box);
+    familyBox_->setObjectName(QStringLiteral("extractFontBox"));
+    familyBox_->setEditable(true);
+    familyBox_->addItems(QFontDatabase::families());
+    familyBox_->setCurrentText(QStringLiteral("Microsoft Sans Serif"));
+    sizeBox_ = new QLineEdit(QStringLiteral("12"), box);
+    sizeBox_->setObjectName(QStringLiteral("extractSizeBox"));
+    boldBox_ = new QCheckBox(QStringLiteral("粗体"), box);
+    textBox_ = new QPlainTextEdit(QStringLiteral("温"), box);
+    textBox_->setObjectName(QStringLiteral("extractTextBox"));
+    textBox_->setMaximumHeight(60);
+    xOffsetBox_ = new QLineEdit(QStringLiteral("0"), box);
+    xOffsetBox_->setObjectName(QStringLiteral("extractXOffsetBox"));
+    yOffsetBox_ = new QLineEdit(QStringLiteral("0"), box);
+    yOffsetBox_->setObjectName(QStringLiteral("extractYOffsetBox"));
+
+    form->addWidget(new QLabel(QStringLiteral("字体："), box), 0, 0);
+    form->addWidget(familyBox_, 0, 1, 1, 3);
+    form->addWidget(new QLabel(QStringLiteral("大小："), box), 1, 0);
+    form->addWidget(sizeBox_, 1, 1);
+    form->addWidget(boldBox_, 1, 2);
+    form->addWidget(new QLabel(QStringLiteral("要提取的字符"), box), 2, 0);
+    form->addWidget(textBox_, 2, 1, 1, 3);
+    form->addWidget(new QLabel(QStringLiteral("水平偏移："), box), 3, 0);
+    form->addWidget(xOffsetBox_, 3, 1);
+    form->addWidget(new QLabel(QStringLiteral("垂直偏移："), box), 3, 2);
+    form->addWidget(yOffsetBox_, 3, 3);
+    form->addWidget(button(QStringLiteral("字符点阵提取"), box, &FontPanel::extract), 4, 0, 1, 4);
+
+    connect(sizeBox_, &QLineEdit::textChanged, this, &FontPanel::checkSizeBox);
+    connect(xOffsetBox_, &QLineEdit::textChanged, this, [this] { checkOffsetBox(xOffsetBox_); });
+    connect(yOffsetBox_, &QLineEdit::textChanged, this, [this] { checkOffsetBox(yOffsetBox_); });
+    return box;
+}
+
+QWidget* FontPanel::buildFileBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("字库"), this);
+    auto* layout = new QGridLayout(box);
+    auto* openLocal = new QPushButton(QStringLiteral("打开本地字库数据"), box);
+    auto* openOverlay = new QPushButton(QStringLiteral("打开叠加器字库数据"), box);
+    connect(openLocal, &QPushButton::clicked, this, [this] { openFontFile(kLocalFontFile, kLocalFontCaption); });
+    connect(openOverlay, &QPushButton::clicked, this,
+            [this] { openFontFile(kOverlayFontFile, kOverlayFontCaption); });
+    auto* save = new QPushButton(QStringLiteral("保存字库到电脑"), box);
+    connect(save, &QPushButton::clicked, this, [this] { saveFont(); });
+
+    layout->addWidget(openLocal, 0, 0);
+    layout->addWidget(openOverlay, 0, 1);
+    layout->addWidget(save, 1, 0);
+    layout->addWidget(button(QStringLiteral("保存并下载当前编辑字符"), box, &FontPanel::saveAndWriteCharacter), 1, 1);
+    layout->addWidget(button(QStringLiteral("把当前字库写入叠加器"), box, &FontPanel::writeWholeFont), 2, 0);
+    layout->addWidget(button(QStringLiteral("读取叠加器字库数据"), box, &FontPanel::readWholeFont), 2, 1);
+    layout->addWidget(button(QStringLiteral("下载字库"), box, &FontPanel::startFontDownload), 3, 0);
+    layout->addWidget(button(QStringLiteral("字库生成C文件"), box, &FontPanel::exportC), 3, 1);
+    layout->addWidget(button(QStringLiteral("导入字库文件…"), box, &FontPanel::importFont), 4, 0);
+    layout->addWidget(button(QStringLiteral("导出字库文件…"), box, &FontPanel::exportFont), 4, 1);
+    separatedBox_ = new QCheckBox(QStringLiteral("PNG 字符间加分隔线"), box);
+    layout->addWidget(separatedBox_, 5, 0, 1, 2);
+    return box;
+}
+
+void FontPanel::loadStartupFont(const QString& shippedDefault)
+{
+    const StartupFont startup = LoadStartupFont(context_.folder, shippedDefault);
+    table_ = startup.table;
+    fontLoaded_ = startup.loaded;
+    setCaption(startup.caption);
+    // The first redraw also sets the ready flag, with or without a font.
+    redrawTimer_->start();
+}
+
+QString FontPanel::caption() const
+{
+    return captionLabel_->text();
+}
+
+void FontPanel::setCaption(const QString& caption)
+{
+    captionLabel_->setText(caption);
+}
+
+void FontPanel::showEdit()
+{
+    grid_->showGrid(editor_.grid());
+    codeBox_->setText(editor_.code() ? QString::number(*editor_.code()) : QString());
+}
+
+void FontPanel::showAgain(std::optional<int> code)
+{
+    if (code)
+        list_->drawThumbnail(*code, table_.record(*code));
+    list_->setHiddenCode(std::nullopt);
+}
+
+void FontPanel::redrawAll()
+{
+    for (int code = 0; code < kGlyphCount; ++code)
+        list_->drawThumbnail(code, table_.record(code));
+}
+
+void FontPanel::armRedraw()
+{
+    redrawTimer_->start();
+}
+
+void FontPanel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (fontLoaded_)
+        armRedraw();
+}
+
+void FontPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    armRedraw();
+}
+
+void FontPanel::selectCharacter(int code)
+{
+    showAgain(editor_.select(code, table_));
+    list_->setHiddenCode(code);
+    showEdit();
+}
+
+void FontPanel::cancelEditing()
+{
+    showAgain(editor_.cancel());
+    showEdit();
+}
+
+void FontPanel::editWith(bool (FontEditor::*op)())
+{
+    if ((editor_.*op)())
+        showEdit();
+}
+
+void FontPanel::openFontFile(const QString& file, const QString& caption)
+{
+    cancelEditing();
+    const QString path = context_.folder.path(file);
+    if (!QFile::exists(path))
+        return;
+    const QString before = this->caption();
+    setCaption(QString());
+    const auto loaded = LoadFontFile(path);
+    if (!loaded) {
+        setCaption(before);
+        return;
+    }
+    table_ = *loaded;
+    mcmPadding_.clear();
+    redrawAll();
+    fontLoaded_ = true;
+    setCaption(caption);
+}
+
+bool FontPanel::saveFont()
+{
+    const auto code = editor_.code();
+    if (!code) {
+        context_.prompter.message(QStringLiteral("当前无编辑字符或图形"));
+        return false;
+    }
+    const QByteArray record = editor_.pack();
+    table_.setRecord(*code, record);
+    const FontSaveOutcome outcome = SaveFontTable(table_, caption(), context_.folder, context_.prompter);
+    setCaption(outcome.caption);
+    list_->drawThumbnail(*code, record);
+    list_->setHiddenCode(std::nullopt);
+    return outcome.saved;
+}
+
+std::optional<quint8> FontPanel::deviceAddress()
+{
+    const QString text = context_.deviceAddressBox ? context_.deviceAddressBox->text().trimmed() : QStringLiteral("1");
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < 0 || value > 255) {
+        context_.prompter.error(QStringLiteral("地址码应为0到255之间的十进制数"));
+        return std::nullopt;
+    }
+    return static_cast<quint8>(value);
+}
+
+void FontPanel::saveAndWriteCharacter()
+{
+    if (!saveFont())
+        return;
+    const auto address = deviceAddress();
+    if (!address)
+        return;
+    const int code = *editor_.code();
+    Link& link = context_.link;
+    context_.runner.run([table = table_, code, address = *address, &link](Prompter& p) {
+        WriteOneCharacter(table, code, address, link, p);
+    });
+}
+
+void FontPanel::writeWholeFont()
+{
+    const auto address = deviceAddress();
+    if (!address)
+        return;
+    Link& link = context_.link;
+    context_.runner.run([table = table_, address = *address, &link](Prompter& p) {
+        WriteWholeFont(table, address, link, p);
+    },
+                        [this] { redrawAll(); });
+}
+
+void FontPanel::readWholeFont()
+{
+    cancelEditing();
+    const auto address = deviceAddress();
+    if (!address)
+        return;
+    Link& link = context_.link;
+    auto result = std::make_shared<std::optional<FontTable>>();
+    context_.runner.run([result, address = *address, &link](Prompter& p) { *result = ReadWholeFont(address, link, p); },
+                        [this, result] {
+                            if (!*result)
+                                return;
+                            table_ = **result;
+                            mcmPadding_.clear();
+                            editor_.cancel();
+                            redrawAll();
+                            setCaption(kUnsavedOverlayCaption);
+                        });
+}
+
+void FontPanel::startFontDownload()
+{
+    if (ChooseFontDownloadFile(context_.prompter).isEmpty())
+        return;
+    Link& link = context_.link;
+    context_.runner.run([&link](Prompter& p) { StartFontDownload(link, p); });
+}
+
+void FontPanel::exportC()
+{
+    ExportCFile(table_, context_.folder, context_.prompter);
+}
+
+void FontPanel::importFont()
+{
+    const QString path =
+        context_.prompter.chooseOpenFile(QStringLiteral("导入字库文件"), QStringLiteral("字库文件 (*.bin *.mcm *.png)"));
+    if (path.isEmpty())
+        return;
+    auto imported = ImportFontFile(path);
+    if (auto* error = std::get_if<FontImportError>(&imported)) {
+        context_.prompter.error(error->text);
+        return;
+    }
+    cancelEditing();
+    const ImportedFont& font = std::get<ImportedFont>(imported);
+    table_ = font.table;
+    mcmPadding_ = font.mcmPadding;
+    fontLoaded_ = true;
+    redrawAll();
+}
+
+void FontPanel::exportFont()
+{
+    const QString path = context_.prompter.chooseSaveFile(
+        QStringLiteral("导出字库文件"),
+        QStringLiteral("MAX7456 字库 (*.mcm);;PNG 字库图 (*.png);;字库文件 (*.bin)"), QStringLiteral("font.mcm"));
+    if (path.isEmpty())
+        return;
+    QString reason;
+    const FontExportOptions options{mcmPadding_, separatedBox_->isChecked() ? PngLayout::Separated : PngLayout::Plain};
+    if (!ExportFontFile(path, table_, options, &reason))
+        context_.prompter.error(FileWriteErrorText(path, reason));
+}
+
+void FontPanel::extract()
+{
+    if (!editor_.code()) {
+        context_.prompter.message(QStringLiteral("先点击左侧列表框要更改的字符"));
+        return;
+    }
+    GlyphExtraction input;
+    input.family = familyBox_->currentText();
+    input.pixelSize = qRound(sizeBox_->text().toDouble());
+    input.bold = boldBox_->isChecked();
+    input.text = textBox_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    input.xOffset = xOffsetBox_->text().toInt();
+    input.yOffset = yOffsetBox_->text().toInt();
+    editor_.extract(ExtractGlyph(input));
+    showEdit();
+}
+
+void FontPanel::checkSizeBox()
+{
+    if (const auto refusal = CheckGlyphSizeBox(sizeBox_->text())) {
+        context_.prompter.message(refusal->message);
+        sizeBox_->setText(refusal->resetTo);
+    }
+}
+
+void FontPanel::checkOffsetBox(QLineEdit* box)
+{
+    const QString cleaned = WithoutSpaces(box->text());
+    if (cleaned != box->text()) {
+        box->setText(cleaned);
+        return; // the change re-enters with the cleaned text
+    }
+    if (const auto refusal = CheckOffsetBox(cleaned)) {
+        context_.prompter.error(refusal->message);
+        box->setText(refusal->resetTo);
+    }
+}
+
+} // namespace kv::ui

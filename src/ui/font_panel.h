@@ -1,0 +1,99 @@
+#pragma once
+
+#include "font/font_editor.h"
+#include "font/font_table.h"
+
+#include <QWidget>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace kv::ui {
+
+class CharacterList;
+class GlyphGrid;
+struct PanelContext;
+
+// "字库编辑": the font table with its character list, the editor grid and its tools,
+// the extraction from a system font, the font files, interchange and the transfer to
+// and from the unit.
+class FontPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit FontPanel(PanelContext& context, QWidget* parent = nullptr);
+
+    // The start-up step "font table from the remembered font file".
+    void loadStartupFont(const QString& shippedDefault);
+
+    const FontTable& table() const { return table_; }
+    const FontEditor& editor() const { return editor_; }
+    QString caption() const;
+    bool fontLoaded() const { return fontLoaded_; }
+    // Set after the first thumbnail redraw; the video-mode selector waits for it.
+    bool ready() const { return ready_; }
+    CharacterList* characterList() const { return list_; }
+    GlyphGrid* glyphGrid() const { return grid_; }
+    QLineEdit* codeBox() const { return codeBox_; }
+    QTimer* redrawTimer() const { return redrawTimer_; }
+
+    // The operations behind the buttons.
+    void selectCharacter(int code);
+    void cancelEditing();
+    void openFontFile(const QString& file, const QString& caption);
+    bool saveFont();
+    void saveAndWriteCharacter();
+    void writeWholeFont();
+    void readWholeFont();
+    void startFontDownload();
+    void exportC();
+    void importFont();
+    void exportFont();
+    void extract();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* buildEditorColumn();
+    QWidget* buildExtractionBox();
+    QWidget* buildFileBox();
+    QPushButton* button(const QString& caption, QWidget* parent, void (FontPanel::*slot)());
+    void showEdit();
+    void setCaption(const QString& caption);
+    void showAgain(std::optional<int> code);
+    void redrawAll();
+    void armRedraw();
+    void editWith(bool (FontEditor::*op)());
+    std::optional<quint8> deviceAddress();
+    void checkSizeBox();
+    void checkOffsetBox(QLineEdit* box);
+
+    PanelContext& context_;
+    FontTable table_;
+    FontEditor editor_;
+    QByteArray mcmPadding_;
+    bool fontLoaded_ = false;
+    bool ready_ = false;
+
+    CharacterList* list_ = nullptr;
+    GlyphGrid* grid_ = nullptr;
+    QLineEdit* codeBox_ = nullptr;
+    QLabel* captionLabel_ = nullptr;
+    QComboBox* familyBox_ = nullptr;
+    QLineEdit* sizeBox_ = nullptr;
+    QCheckBox* boldBox_ = nullptr;
+    QPlainTextEdit* textBox_ = nullptr;
+    QLineEdit* xOffsetBox_ = nullptr;
+    QLineEdit* yOffsetBox_ = nullptr;
+    QCheckBox* separatedBox_ = nullptr;
+    QTimer* redrawTimer_ = nullptr;
+};
+
+} // namespace kv::ui

@@ -1,0 +1,238 @@
+// The font panel in the main window: start-up font, the character list and grid, the
+// file buttons and a whole-font read and save through the operation runner.
+
+#include "character_list.h"
+#include "font/font_file.h"
+#include "font/font_source.h"
+#include "font/font_transfer.h"
+#include "font_panel.h"
+#include "glyph_grid.h"
+#include "link/frames.h"
+#include "main_window.h"
+#include "memory_port.h"
+#include "operation_runner.h"
+#include "recording_prompter.h"
+#include "screenshot.h"
+#include "ui_app.h"
+#include "wait_until.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace kv;
+using namespace kv::test;
+
+namespace {
+
+FontTable patternTable()
+{
+    QByteArray bytes(kFontTableSize, '\0');
+    for (int i = 0; i < kFontTableSize; ++i)
+        bytes[i] = static_cast<char>((i * 11 + i / 54) & 0xFF);
+    return FontTable::fromDeviceBytes(bytes);
+}
+
+class FontPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override { UiApp(); }
+
+    std::unique_ptr<ui::MainWindow> open()
+    {
+        auto window = std::make_unique<ui::MainWindow>(
+            AppFolder(dir.path()),
+            [this] {
+                auto p = std::make_unique<MemoryPort>(clock);
+                port = p.get();
+                return p;
+            },
+            clock, &prompter);
+        // The start timer's restore runs first, so it does not meet the test's operation.
+        WaitUntil([&] { return !window->startTimer()->isActive() && !window->runner().busy(); });
+        return window;
+    }
+
+    QPushButton* buttonOf(ui::MainWindow& window, const QString& caption)
+    {
+        for (QPushButton* b : window.fontPanel()->findChildren<QPushButton*>())
+            if (b->text() == caption)
+                return b;
+        ADD_FAILURE() << "no button " << caption.toStdString();
+        return nullptr;
+    }
+
+    void mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
+    {
+        QMouseEvent event(type, at, widget->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          buttons, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+
+    QTemporaryDir dir;
+    FakeClock clock;
+    MemoryPort* port = nullptr;
+    RecordingPrompter prompter;
+};
+
+} // namespace
+
+TEST_F(FontPanelTest, FirstStartCopiesTheDefaultFontAndDrawsTheList)
+{
+    auto window = open();
+    ui::FontPanel* panel = window->fontPanel();
+    EXPECT_EQ(panel->caption(), kLocalFontCaption);
+    ASSERT_TRUE(QFile::exists(AppFolder(dir.path()).path(kLocalFontFile)));
+    EXPECT_TRUE(panel->fontLoaded());
+    EXPECT_EQ(panel->table(), *LoadFontFile(AppFolder(dir.path()).path(kLocalFontFile)));
+    ASSERT_TRUE(WaitUntil([&] { return panel->ready(); }));
+    EXPECT_EQ(panel->characterList()->thumbnail('A'), ui::CharacterList::ThumbnailOf(panel->table().record('A')));
+    EXPECT_EQ(panel->redrawTimer()->interval(), 500);
+
+    window->show();
+    panel->selectCharacter('g');
+    WaitUntil([&] { return !panel->redrawTimer()->isActive(); });
+    SaveScreenshot(*window, "font_panel");
+}
+
+TEST_F(FontPanelTest, SelectingAnotherCharacterShowsThePreviousOneFromTheTable)
+{
+    auto window = open();
+    ui::FontPanel* panel = window->fontPanel();
+    panel->selectCharacter(65);
+    EXPECT_EQ(panel->codeBox()->text(), "65");
+    EXPECT_EQ(panel->characterList()->hiddenCode(), 65);
+    panel->glyphGrid()->showGrid(FilledGrid(kBlackCell));
+    buttonOf(*window, "< 背景白色")->click(); // an unsaved edit of A
+    panel->selectCharacter(66);
+    EXPECT_EQ(panel->characterList()->hiddenCode(), 66);
+    EXPECT_EQ(panel->characterList()->thumbnail(65), ui::CharacterList::ThumbnailOf(panel->table().record(65)));
+    EXPECT_EQ(panel->glyphGrid()->grid(), UnpackRecord(panel->table().record(66)));
+
+    buttonOf(*window, "< 取消编辑")->click();
+    EXPECT_TRUE(panel->codeBox()->text().isEmpty());
+    EXPECT_FALSE(panel->characterList()->hiddenCode());
+    EXPECT_EQ(panel->glyphGrid()->grid(), FilledGrid(kTransparentCell));
+}
+
+TEST_F(FontPanelTest, PaintingByMouseStepsOncePerCellAndUndoes)
+{
+    auto window = open();
+    ui::FontPanel* panel = window->fontPanel();
+    panel->selectCharacter(0x20);
+    ui::GlyphGrid* grid = panel->glyphGrid();
+    const Grid before = grid->grid();
+    const QPoint a = grid->cellRect(0).center();
+    const QPoint b = grid->cellRect(1).center();
+    mouse(grid, QEvent::MouseButtonPress, a, Qt::LeftButton);
+    mouse(grid, QEvent::MouseMove, a + QPoint(1, 0), Qt::LeftButton);
+    mouse(grid, QEvent::MouseMove, a + QPoint(1, 1), Qt::LeftButton);
+    mouse(grid, QEvent::MouseMove, b, Qt::LeftButton);
+    mouse(grid, QEvent::MouseButtonRelease, b, Qt::NoButton);
+    const auto next = [](CellColour c) {
+        return c == kWhiteCell ? kBlackCell : c == kBlackCell ? kTransparentCell : kWhiteCell;
+    };
+    EXPECT_EQ(grid->grid()[0], next(before[0]));
+    EXPECT_EQ(grid->grid()[1], next(before[1]));
+    EXPECT_EQ(grid->grid()[2], before[2]);
+
+    buttonOf(*window, "撤销")->click();
+    EXPECT_EQ(grid->grid(), before);
+    buttonOf(*window, "重做")->click();
+    EXPECT_EQ(grid->grid()[1], next(before[1]));
+}
+
+TEST_F(FontPanelTest, ButtonsThatNeedACharacterSayWhenThereIsNone)
+{
+    auto window = open();
+    buttonOf(*window, "保存字库到电脑")->click();
+    buttonOf(*window, "字符点阵提取")->click();
+    buttonOf(*window, "↑")->click();
+    EXPECT_EQ(prompter.texts(), (QStringList{"当前无编辑字符或图形", "先点击左侧列表框要更改的字符"}));
+}
+
+TEST_F(FontPanelTest, RefusedExtractionBoxesAreReset)
+{
+    auto window = open();
+    auto* size = window->fontPanel()->findChild<QLineEdit*>("extractSizeBox");
+    auto* x = window->fontPanel()->findChild<QLineEdit*>("extractXOffsetBox");
+    size->setText("abc");
+    EXPECT_EQ(size->text(), "32");
+    x->setText(" 1 2");
+    EXPECT_EQ(x->text(), "12");
+    x->setText("q");
+    EXPECT_EQ(x->text(), "0");
+    ASSERT_EQ(prompter.shown.size(), 2);
+    EXPECT_EQ(prompter.shown.at(0).text, "输入应为数字");
+    EXPECT_EQ(prompter.shown.at(1).kind, "error");
+    EXPECT_EQ(prompter.shown.at(1).text, "有效数值必须为十进制数");
+}
+
+TEST_F(FontPanelTest, AFontReadFromTheUnitAndSavedIsTheNextStartsFont)
+{
+    const FontTable unitFont = patternTable();
+    auto window = open();
+    ui::FontPanel* panel = window->fontPanel();
+    port->onWrite = [&](MemoryPort& p, const QByteArray& frame) {
+        if (frame.size() == 6 && static_cast<quint8>(frame.at(1)) == 0xFF) {
+            const QByteArray record = unitFont.record(static_cast<quint8>(frame.at(4)));
+            p.arrive(5, record + char(XorOf(record)));
+        }
+    };
+    buttonOf(*window, "读取叠加器字库数据")->click();
+    ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy(); }));
+    EXPECT_EQ(prompter.texts(), QStringList{"读出成功"});
+    EXPECT_EQ(panel->table(), unitFont);
+    EXPECT_EQ(panel->caption(), kUnsavedOverlayCaption);
+    EXPECT_EQ(prompter.progressSteps.size(), 256);
+
+    panel->selectCharacter(7);
+    buttonOf(*window, "保存字库到电脑")->click();
+    EXPECT_EQ(panel->caption(), kSavedOverlayCaption);
+    EXPECT_EQ(ReadFirstLine(AppFolder(dir.path()).path(kSelectedFontFile)), kSavedOverlayCaption);
+    // The saved character went through the grid, which writes transparent as 11.
+    const FontTable saved = panel->table();
+    EXPECT_EQ(saved.record(6), unitFont.record(6));
+    window.reset();
+
+    auto next = open();
+    EXPECT_EQ(next->fontPanel()->caption(), kSavedOverlayCaption);
+    EXPECT_EQ(next->fontPanel()->table(), saved);
+}
+
+TEST_F(FontPanelTest, AFailedReadLeavesTableAndCaption)
+{
+    auto window = open();
+    ui::FontPanel* panel = window->fontPanel();
+    const FontTable before = panel->table();
+    port->onWrite = [&](MemoryPort& p, const QByteArray& frame) {
+        const int code = static_cast<quint8>(frame.at(4));
+        if (code != 255)
+            p.arrive(5, QByteArray(55, '\0'));
+    };
+    buttonOf(*window, "读取叠加器字库数据")->click();
+    ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy(); }));
+    EXPECT_EQ(prompter.texts(), QStringList{"读出错误255"});
+    EXPECT_EQ(panel->table(), before);
+    EXPECT_EQ(panel->caption(), kLocalFontCaption);
+}
+
+TEST_F(FontPanelTest, OpenButtonsLoadTheirFileAndSetTheCaption)
+{
+    FontTable overlay = patternTable();
+    ASSERT_TRUE(SaveFontFile(AppFolder(dir.path()).path(kOverlayFontFile), overlay));
+    auto window = open();
+    ui::FontPanel* panel = window->fontPanel();
+    panel->selectCharacter(3);
+    buttonOf(*window, "打开叠加器字库数据")->click();
+    EXPECT_EQ(panel->caption(), kOverlayFontCaption);
+    EXPECT_EQ(panel->table(), overlay);
+    EXPECT_FALSE(panel->editor().code());
+    EXPECT_EQ(panel->characterList()->thumbnail(9), ui::CharacterList::ThumbnailOf(overlay.record(9)));
+    EXPECT_FALSE(QFile::exists(AppFolder(dir.path()).path(kSelectedFontFile)));
+}
