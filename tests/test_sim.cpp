@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QJsonArray>
 
 #include <fcntl.h>
@@ -223,4 +225,123 @@ TEST(SimLine, UsageErrorsExitWithTwo)
         ASSERT_TRUE(process.waitForFinished(10000));
         EXPECT_EQ(process.exitCode(), 2) << args.join(' ').toStdString();
     }
+}
+
+TEST(SimFaults, SilentUnitNeverAnswers)
+{
+    SimProcess sim({"--unit", "1", "--unit", "2", "--fault", "silent@1"});
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath());
+    line.send(checkByteFrame(0xF9, 1, {}));
+    // Replies leave in line order, so unit 2's answer comes after any of unit 1's.
+    EXPECT_EQ(line.ask(probe(2), 1).toHex(), "02");
+    EXPECT_TRUE(sim.logText().contains("product number 0xF9 | unit 1"));
+    EXPECT_EQ(sim.logText().count("TX "), 1);
+}
+
+TEST(SimFaults, ShortLongAndBadCheckRepliesReachTheLine)
+{
+    struct Case {
+        const char* fault;
+        const char* reply;
+    };
+    for (const Case& c : {Case{"short", "12345678"}, Case{"long", "123456780800"},
+                          Case{"badcheck", "12345678f7"}}) {
+        SimProcess sim({"--unit", "1", "--unit", "2", "--fault", QString(c.fault) + "@1"});
+        ASSERT_TRUE(sim.isRunning());
+        LineClient line(sim.linkPath());
+        const QByteArray expected = QByteArray::fromHex(c.reply);
+        EXPECT_EQ(line.ask(hex("5AF90101A3"), int(expected.size())).toHex(), QByteArray(c.reply)) << c.fault;
+        // Nothing more follows the faulty answer: the next bytes are unit 2's answer.
+        EXPECT_EQ(line.ask(probe(2), 1).toHex(), "02") << c.fault;
+    }
+}
+
+TEST(SimFaults, OtherAddressAnswersAsTheNextUnit)
+{
+    SimProcess sim({"--unit", "6", "--fault", "otheraddr"});
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath());
+    EXPECT_EQ(line.ask(kIdentityQuery, 3).toHex(), "ff07f8");
+    EXPECT_EQ(line.ask(probe(6), 1).toHex(), "07");
+}
+
+TEST(SimFaults, LateAndSplitRepliesStillArriveWhole)
+{
+    SimProcess late({"--fault", "late=200"});
+    ASSERT_TRUE(late.isRunning());
+    LineClient lateLine(late.linkPath());
+    EXPECT_EQ(lateLine.ask(kIdentityQuery, 3).toHex(), "ff01fe");
+
+    SimProcess split({"--fault", "split=30"});
+    ASSERT_TRUE(split.isRunning());
+    LineClient splitLine(split.linkPath());
+    EXPECT_EQ(splitLine.ask(hex("5AF90101A3"), 5).toHex(), "1234567808");
+    // One write per byte.
+    EXPECT_TRUE(split.waitForLog("TX 08 | reply of unit 1"));
+    EXPECT_EQ(split.logText().count("TX "), 5);
+}
+
+TEST(SimLine, PacedLineStillAnswersInFull)
+{
+    SimProcess sim({"--pace", "--unit", "1:2400"});
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath(), B2400);
+    EXPECT_EQ(line.ask(hex("5AF90101A3"), 5).toHex(), "1234567808");
+}
+
+TEST(SimLine, FontRecordRoundTrip)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath());
+    QByteArray record;
+    for (int i = 0; i < 54; ++i)
+        record.append(char(0xA0 ^ i));
+    EXPECT_EQ(line.ask(checkByteFrame(0xFC, 1, QByteArray(1, char(200)) + record), 1).toHex(), "88");
+    quint8 x = 0;
+    for (char b : record)
+        x ^= quint8(b);
+    EXPECT_EQ(line.ask(checkByteFrame(0xFF, 1, QByteArray(1, char(200))), 55), record + char(x));
+    const QString font = sim.unitState(1).value("font").toString();
+    EXPECT_EQ(font.mid(200 * 108, 108), QString::fromLatin1(record.toHex().toUpper()));
+}
+
+TEST(SimLine, FontFileIsLoadedInDeviceOrder)
+{
+    QTemporaryDir dir;
+    QByteArray stored(13824, '\0');
+    stored[54 * 3 + 53] = char(0x80); // record 3, pixel 0 white, as the file keeps it
+    stored[54 * 3 + 26] = char(0x11);
+    QFile file(dir.filePath("font.bin"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(stored);
+    file.close();
+
+    SimProcess sim({"--font", file.fileName()});
+    ASSERT_TRUE(sim.isRunning()) << sim.stop().toStdString();
+    LineClient line(sim.linkPath());
+    const QByteArray reply = line.ask(checkByteFrame(0xFF, 1, QByteArray(1, char(3))), 55);
+    ASSERT_EQ(reply.size(), 55);
+    EXPECT_EQ(quint8(reply[0]), 0x80);
+    EXPECT_EQ(quint8(reply[26]), 0x11);
+    EXPECT_EQ(quint8(reply[54]), 0x80 ^ 0x11);
+}
+
+TEST(SimLine, StatusArrivesInTwoStepsAfterAScrollSend)
+{
+    SimProcess sim({"--unit", "3"});
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath());
+    // Refresh send in the large font to the queue 3 and 8, then ask unit 3.
+    line.send(hex("5A5BFF2202000308"));
+    line.send(hex("000004"));
+    line.send(hex("B0A1A3C1"));
+    const QByteArray head = line.ask(hex("5A5B0384FE"), 3);
+    EXPECT_EQ(head.toHex(), "000400");
+    const QByteArray rest = line.read(4 + 39);
+    ASSERT_EQ(rest.size(), 43);
+    EXPECT_EQ(rest.left(4).toHex(), "b0a1a3c1");
+    EXPECT_EQ(rest.mid(4 + 36, 2).toHex(), "8000");
+    EXPECT_EQ(sim.unitState(3).value("scroll").toObject().value("message").toString(), "B0A1A3C1");
 }
