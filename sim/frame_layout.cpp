@@ -144,7 +144,10 @@ qsizetype AddressedFrameLength(const QByteArray& f)
             return head + 3;
         return head + 3 + wordAt(f, head + 1);
     }
-    case 0x23: return 12 + q + byteAt(f, 11);
+    case 0x23:
+        if (!has(11))
+            return 12;
+        return 12 + q + byteAt(f, 11);
     case 0x24: return 8 + q;
     case 0x80: return 10 + q + wordAt(f, 6);
     case 0x81: {
@@ -152,6 +155,8 @@ qsizetype AddressedFrameLength(const QByteArray& f)
             // A rendered scroll picture: blocks of H x H pixels, then a sum byte.
             if (byteAt(f, 4) > 1)
                 return -1;
+            if (!has(9))
+                return 10;
             const qsizetype h = byteAt(f, 4) == 1 ? 32 : 48;
             return 10 + q + wordAt(f, 8) * h * h / 8 + 1;
         }
