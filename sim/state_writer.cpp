@@ -2,7 +2,9 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
+#include <QFile>
+
+#include <cstdio>
 
 namespace kv::sim {
 
@@ -143,16 +145,23 @@ QJsonObject StateDocument(const QList<Unit>& units)
     return {{"units", list}};
 }
 
+// A temporary file and a rename: readers see the old document or the new one, never a
+// part. The file is not synced to disk; it only has to outlive the test that reads it.
 bool StateWriter::write(const QList<Unit>& units, QString& error) const
 {
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("cannot write state %1: %2").arg(path_, file.errorString());
+    const QString temporary = path_ + QStringLiteral(".tmp");
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        error = QStringLiteral("cannot write state %1: %2").arg(temporary, file.errorString());
         return false;
     }
-    file.write(QJsonDocument(StateDocument(units)).toJson(QJsonDocument::Compact));
-    if (!file.commit()) {
-        error = QStringLiteral("cannot write state %1: %2").arg(path_, file.errorString());
+    const QByteArray document = QJsonDocument(StateDocument(units)).toJson(QJsonDocument::Compact);
+    const bool written = file.write(document) == document.size() && file.flush();
+    file.close();
+    if (!written || std::rename(QFile::encodeName(temporary).constData(),
+                                QFile::encodeName(path_).constData()) != 0) {
+        error = QStringLiteral("cannot write state %1").arg(path_);
+        QFile::remove(temporary);
         return false;
     }
     return true;
