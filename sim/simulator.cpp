@@ -174,7 +174,9 @@ void Simulator::handleFrame(const QByteArray& bytes, int baud, qint64 nowUs)
         }
     }
     QString who;
-    if (!anyHears)
+    if (!anyHears && baud <= 0)
+        who = QStringLiteral("no unit: the line's rate is not known yet");
+    else if (!anyHears)
         who = QStringLiteral("no unit at %1 baud").arg(baud);
     else if (actors.isEmpty())
         who = QStringLiteral("no unit addressed");
