@@ -30,6 +30,10 @@ public:
     // Abandons a frame in progress.
     QList<ParseEvent> flush();
     bool midFrame() const { return !frame_.isEmpty(); }
+    // A picture header waits for its optional sum byte, and that byte would be 5A,
+    // which may just as well start the next frame.
+    bool sumCouldBeStartByte() const { return optionalSum_ == 0x5A; }
+    void forgetOptionalSum() { optionalSum_ = -1; }
 
 private:
     void take(quint8 byte, QList<ParseEvent>& out);

@@ -115,6 +115,10 @@ void Simulator::deliver(const QByteArray& bytes, int baud, qint64 nowUs)
             handle(event, parserBaud_, nowUs);
         parserBaud_ = baud;
     }
+    // A 5A that comes a while after a static picture starts a frame; one that follows
+    // at once is the picture's sum byte.
+    if (parser_.sumCouldBeStartByte() && nowUs - lastDeliveryUs_ >= kPictureSumWindowUs)
+        parser_.forgetOptionalSum();
     lastDeliveryUs_ = nowUs;
     for (const ParseEvent& event : parser_.feed(bytes))
         handle(event, baud, nowUs);

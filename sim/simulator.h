@@ -30,6 +30,9 @@ public:
     static constexpr qint64 kStatusGapUs = 40'000;
     // A frame left half-way for this long is abandoned.
     static constexpr qint64 kQuietResetUs = 1'000'000;
+    // The sum byte of a stored-slot picture follows its matrix at once; the tool sends
+    // nothing else that soon after a static picture.
+    static constexpr qint64 kPictureSumWindowUs = 15'000;
 
     Simulator(QList<Unit> units, bool pace);
     void setLog(TrafficLog* log) { log_ = log; }

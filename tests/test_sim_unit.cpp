@@ -235,6 +235,21 @@ TEST(SimUnit, PictureLayersReportTheirShadeInTheUnitsOwnCodes)
     EXPECT_EQ(quint8(statusBlock(bench.state())[35]), 6); // stored picture 5
 }
 
+// A static picture whose bytes sum to 5A: a 5A right after it is its sum byte, one that
+// comes later starts the next frame.
+TEST(SimUnit, StartByteAfterAStaticPictureIsTakenBySilence)
+{
+    const QByteArray picture = hex("5A5B0188020001000096") + hex("00010000") + hex("2D2D");
+    Bench bench({unitAt(1)});
+    bench.send(picture);
+    bench.now += Simulator::kPictureSumWindowUs;
+    EXPECT_EQ(bench.ask(kIdentityQuery), hex("FF01FE"));
+
+    bench.send(picture);
+    bench.send(hex("5A"));
+    EXPECT_EQ(bench.ask(hex("F70001AC")), QByteArray());
+}
+
 TEST(SimUnit, ModifyAddressAndBaudAnswersThenMoves)
 {
     Bench bench({unitAt(1)});
