@@ -8,11 +8,13 @@
 #include "font_panel.h"
 #include "glyph_grid.h"
 #include "link/frames.h"
+#include "link/qt_serial_port.h"
 #include "main_window.h"
 #include "memory_port.h"
 #include "operation_runner.h"
 #include "recording_prompter.h"
 #include "screenshot.h"
+#include "sim_process.h"
 #include "ui_app.h"
 #include "wait_until.h"
 
@@ -235,4 +237,47 @@ TEST_F(FontPanelTest, OpenButtonsLoadTheirFileAndSetTheCaption)
     EXPECT_FALSE(panel->editor().code());
     EXPECT_EQ(panel->characterList()->thumbnail(9), ui::CharacterList::ThumbnailOf(overlay.record(9)));
     EXPECT_FALSE(QFile::exists(AppFolder(dir.path()).path(kSelectedFontFile)));
+}
+
+TEST(FontPanelOnSim, TheWindowWritesAndReadsBackTheFontWithProgress)
+{
+    SimProcess sim({"--unit", "1:9600"});
+    ASSERT_TRUE(sim.isRunning());
+    UiApp();
+    QTemporaryDir dir;
+    const AppFolder folder(dir.path());
+    ASSERT_TRUE(folder.ensureSettingsFolder());
+    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COMMAP.TXT"), "COM1=" + sim.linkPath()));
+    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COM.TXT"), "1"));
+    ASSERT_TRUE(WriteTextFile(folder.settingsPath("BTL.TXT"), "3"));
+    ASSERT_TRUE(SaveFontFile(folder.path(kLocalFontFile), patternTable()));
+
+    SteadyClock clock;
+    RecordingPrompter prompter;
+    ui::MainWindow window(folder, [] { return std::make_unique<QtSerialPort>(); }, clock, &prompter);
+    ASSERT_TRUE(WaitUntil([&] { return !window.startTimer()->isActive() && !window.runner().busy(); }));
+    ui::FontPanel* panel = window.fontPanel();
+    const auto click = [&](const QString& caption) {
+        for (QPushButton* b : panel->findChildren<QPushButton*>())
+            if (b->text() == caption)
+                b->click();
+    };
+
+    click("把当前字库写入叠加器");
+    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 60000));
+    EXPECT_EQ(prompter.texts(), QStringList{"下载成功"});
+    EXPECT_EQ(prompter.progressTitle, "把当前字库写入叠加器");
+    EXPECT_EQ(prompter.progressSteps.size(), 256);
+
+    // Fill the table with something else, then read the unit's font back into it.
+    click("打开叠加器字库数据");
+    ASSERT_TRUE(SaveFontFile(folder.path(kOverlayFontFile), FontTable()));
+    click("打开叠加器字库数据");
+    EXPECT_EQ(panel->table(), FontTable());
+    click("读取叠加器字库数据");
+    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 60000));
+    EXPECT_EQ(prompter.texts().last(), "读出成功") << prompter.texts().join("|").toStdString() << sim.logText().right(3000).toStdString();
+    EXPECT_EQ(panel->table(), patternTable());
+    EXPECT_EQ(panel->caption(), kUnsavedOverlayCaption);
+    EXPECT_EQ(prompter.progressSteps.size(), 512);
 }
