@@ -3,6 +3,7 @@
 
 #include "character_list.h"
 #include "font/font_file.h"
+#include "font/mcm_file.h"
 #include "font/font_source.h"
 #include "font/font_transfer.h"
 #include "font_panel.h"
@@ -19,6 +20,7 @@
 #include "wait_until.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -237,6 +239,39 @@ TEST_F(FontPanelTest, OpenButtonsLoadTheirFileAndSetTheCaption)
     EXPECT_FALSE(panel->editor().code());
     EXPECT_EQ(panel->characterList()->thumbnail(9), ui::CharacterList::ThumbnailOf(overlay.record(9)));
     EXPECT_FALSE(QFile::exists(AppFolder(dir.path()).path(kSelectedFontFile)));
+}
+
+TEST_F(FontPanelTest, ImportRefusesABadFileAndExportKeepsTheMcmPadding)
+{
+    auto window = open();
+    ui::FontPanel* panel = window->fontPanel();
+    const FontTable before = panel->table();
+    QByteArray mcm = McmContent(patternTable());
+    mcm.replace(9 + 54 * 10, 8, "11110000"); // the first padding line of code 0
+    const QString good = QDir(dir.path()).filePath("good.mcm");
+    const QString bad = QDir(dir.path()).filePath("bad.mcm");
+    const QString out = QDir(dir.path()).filePath("out.mcm");
+    {
+        QFile f(good);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(mcm);
+        QFile g(bad);
+        ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+        g.write(mcm.left(mcm.size() / 2));
+    }
+
+    prompter.files = {bad, good, out};
+    buttonOf(*window, "导入字库文件…")->click();
+    ASSERT_EQ(prompter.texts("error").size(), 1);
+    EXPECT_TRUE(prompter.texts("error").first().startsWith("bad.mcm："));
+    EXPECT_EQ(panel->table(), before);
+
+    buttonOf(*window, "导入字库文件…")->click();
+    EXPECT_EQ(panel->table(), patternTable());
+    buttonOf(*window, "导出字库文件…")->click();
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), mcm);
 }
 
 TEST(FontPanelOnSim, TheWindowWritesAndReadsBackTheFontWithProgress)
