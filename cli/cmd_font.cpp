@@ -2,7 +2,7 @@
 
 #include "cli_context.h"
 #include "commands.h"
-#include "device_address.h"
+#include "admin/device_address.h"
 #include "font/c_export.h"
 #include "font/font_interchange.h"
 #include "font/font_source.h"
@@ -172,9 +172,9 @@ int RunFont(CliContext& ctx, const QStringList& args)
         return download(ctx, *parsed);
     if (sub != QLatin1String("read") && sub != QLatin1String("write") && sub != QLatin1String("write-char"))
         return ctx.usage(kFontUsage);
-    const auto address = DeviceAddressByte(ctx);
+    const auto address = DeviceAddressByte(ctx.deviceAddress(), ctx.prompter);
     if (!address)
-        return 2;
+        return 1;
     if (sub == QLatin1String("read"))
         return readFont(ctx, *parsed, *address);
     if (sub == QLatin1String("write"))

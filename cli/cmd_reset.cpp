@@ -3,7 +3,7 @@
 #include "cli_context.h"
 #include "commands.h"
 #include "control/reset.h"
-#include "device_address.h"
+#include "admin/device_address.h"
 
 namespace kv::cli {
 
@@ -11,9 +11,9 @@ int RunReset(CliContext& ctx, const QStringList& args)
 {
     if (!args.isEmpty())
         return ctx.usage(QStringLiteral("reset"));
-    const auto address = DeviceAddressByte(ctx);
+    const auto address = DeviceAddressByte(ctx.deviceAddress(), ctx.prompter);
     if (!address)
-        return 2;
+        return 1;
     return ResetUnit(*address, *ctx.link, ctx.prompter) ? 0 : 1;
 }
 

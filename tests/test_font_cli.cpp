@@ -98,7 +98,7 @@ TEST_F(FontCli, UsageErrors)
     EXPECT_EQ(kvctl({"font", "write-char", "256"}).exitCode, 2);
     EXPECT_EQ(kvctl({"font", "read"}).exitCode, 2);
     EXPECT_EQ(kvctl({"font", "convert", "only-one.bin"}).exitCode, 2);
-    EXPECT_EQ(kvctl({"--address", "x", "reset"}).exitCode, 2);
+    EXPECT_EQ(kvctl({"--address", "x", "reset"}).exitCode, 1);
     const CliRun wrongType = kvctl({"font", "convert", path("a.bin"), path("a.txt")});
     EXPECT_EQ(wrongType.exitCode, 1);
 }

@@ -3,20 +3,24 @@
 
 #include "character_list.h"
 #include "font/font_file.h"
+#include "font/mcm_file.h"
 #include "font/font_source.h"
 #include "font/font_transfer.h"
 #include "font_panel.h"
 #include "glyph_grid.h"
 #include "link/frames.h"
+#include "link/qt_serial_port.h"
 #include "main_window.h"
 #include "memory_port.h"
 #include "operation_runner.h"
 #include "recording_prompter.h"
 #include "screenshot.h"
+#include "sim_process.h"
 #include "ui_app.h"
 #include "wait_until.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -235,4 +239,80 @@ TEST_F(FontPanelTest, OpenButtonsLoadTheirFileAndSetTheCaption)
     EXPECT_FALSE(panel->editor().code());
     EXPECT_EQ(panel->characterList()->thumbnail(9), ui::CharacterList::ThumbnailOf(overlay.record(9)));
     EXPECT_FALSE(QFile::exists(AppFolder(dir.path()).path(kSelectedFontFile)));
+}
+
+TEST_F(FontPanelTest, ImportRefusesABadFileAndExportKeepsTheMcmPadding)
+{
+    auto window = open();
+    ui::FontPanel* panel = window->fontPanel();
+    const FontTable before = panel->table();
+    QByteArray mcm = McmContent(patternTable());
+    mcm.replace(9 + 54 * 10, 8, "11110000"); // the first padding line of code 0
+    const QString good = QDir(dir.path()).filePath("good.mcm");
+    const QString bad = QDir(dir.path()).filePath("bad.mcm");
+    const QString out = QDir(dir.path()).filePath("out.mcm");
+    {
+        QFile f(good);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(mcm);
+        QFile g(bad);
+        ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+        g.write(mcm.left(mcm.size() / 2));
+    }
+
+    prompter.files = {bad, good, out};
+    buttonOf(*window, "导入字库文件…")->click();
+    ASSERT_EQ(prompter.texts("error").size(), 1);
+    EXPECT_TRUE(prompter.texts("error").first().startsWith("bad.mcm："));
+    EXPECT_EQ(panel->table(), before);
+
+    buttonOf(*window, "导入字库文件…")->click();
+    EXPECT_EQ(panel->table(), patternTable());
+    buttonOf(*window, "导出字库文件…")->click();
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), mcm);
+}
+
+TEST(FontPanelOnSim, TheWindowWritesAndReadsBackTheFontWithProgress)
+{
+    SimProcess sim({"--unit", "1:9600"});
+    ASSERT_TRUE(sim.isRunning());
+    UiApp();
+    QTemporaryDir dir;
+    const AppFolder folder(dir.path());
+    ASSERT_TRUE(folder.ensureSettingsFolder());
+    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COMMAP.TXT"), "COM1=" + sim.linkPath()));
+    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COM.TXT"), "1"));
+    ASSERT_TRUE(WriteTextFile(folder.settingsPath("BTL.TXT"), "3"));
+    ASSERT_TRUE(SaveFontFile(folder.path(kLocalFontFile), patternTable()));
+
+    SteadyClock clock;
+    RecordingPrompter prompter;
+    ui::MainWindow window(folder, [] { return std::make_unique<QtSerialPort>(); }, clock, &prompter);
+    ASSERT_TRUE(WaitUntil([&] { return !window.startTimer()->isActive() && !window.runner().busy(); }));
+    ui::FontPanel* panel = window.fontPanel();
+    const auto click = [&](const QString& caption) {
+        for (QPushButton* b : panel->findChildren<QPushButton*>())
+            if (b->text() == caption)
+                b->click();
+    };
+
+    click("把当前字库写入叠加器");
+    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 60000));
+    EXPECT_EQ(prompter.texts(), QStringList{"下载成功"});
+    EXPECT_EQ(prompter.progressTitle, "把当前字库写入叠加器");
+    EXPECT_EQ(prompter.progressSteps.size(), 256);
+
+    // Fill the table with something else, then read the unit's font back into it.
+    click("打开叠加器字库数据");
+    ASSERT_TRUE(SaveFontFile(folder.path(kOverlayFontFile), FontTable()));
+    click("打开叠加器字库数据");
+    EXPECT_EQ(panel->table(), FontTable());
+    click("读取叠加器字库数据");
+    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 60000));
+    EXPECT_EQ(prompter.texts().last(), "读出成功") << prompter.texts().join("|").toStdString() << sim.logText().right(3000).toStdString();
+    EXPECT_EQ(panel->table(), patternTable());
+    EXPECT_EQ(panel->caption(), kUnsavedOverlayCaption);
+    EXPECT_EQ(prompter.progressSteps.size(), 512);
 }

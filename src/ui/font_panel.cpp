@@ -1,5 +1,6 @@
 #include "font_panel.h"
 
+#include "admin/device_address.h"
 #include "app/prompter.h"
 #include "character_list.h"
 #include "font/c_export.h"
@@ -356,14 +357,8 @@ bool FontPanel::saveFont()
 
 std::optional<quint8> FontPanel::deviceAddress()
 {
-    const QString text = context_.deviceAddressBox ? context_.deviceAddressBox->text().trimmed() : QStringLiteral("1");
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < 0 || value > 255) {
-        context_.prompter.error(QStringLiteral("地址码应为0到255之间的十进制数"));
-        return std::nullopt;
-    }
-    return static_cast<quint8>(value);
+    return DeviceAddressByte(context_.deviceAddressBox ? context_.deviceAddressBox->text() : QStringLiteral("1"),
+                             context_.prompter);
 }
 
 void FontPanel::saveAndWriteCharacter()
