@@ -6,6 +6,7 @@
 #include "operation_runner.h"
 #include "scroll_editor_panel.h"
 #include "scroll_params_panel.h"
+#include "screenshot.h"
 #include "ui_app.h"
 
 #include <QApplication>
@@ -79,6 +80,8 @@ TEST_F(ScrollPanels, ClickInTheEntryListPicksAndHighlightsTheLine)
     EXPECT_EQ(panel.entryNumberBox()->text(), QStringLiteral("2"));
     EXPECT_EQ(panel.entryDescriptionBox()->text(), QStringLiteral("雨"));
     EXPECT_EQ(panel.editor()->textCursor().selectedText(), QStringLiteral("[02]:雨"));
+    panel.resize(640, 420);
+    SaveScreenshot(panel, QStringLiteral("scroll_editor_entry_list"));
 
     press(panel.refreshButton());
     EXPECT_EQ(port->writes, QList<QByteArray>{QByteArray::fromHex("5A5B0783000100" "00")});
@@ -138,6 +141,7 @@ TEST_F(ScrollPanels, ParametersPanelSendsItsChoices)
     ScrollParamsPanel panel(context);
     EXPECT_EQ(panel.repetitionBox()->count(), 25);
     EXPECT_EQ(panel.speedBox()->currentText(), QStringLiteral("8(默认)"));
+    SaveScreenshot(panel, QStringLiteral("scroll_params"));
     panel.repetitionBox()->setCurrentIndex(0);
     panel.offsetBox()->setCurrentIndex(12);
     panel.intervalBox()->setText(QStringLiteral("60000"));
