@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QJsonArray>
 
@@ -326,6 +328,23 @@ TEST(SimLine, FontFileIsLoadedInDeviceOrder)
     EXPECT_EQ(quint8(reply[0]), 0x80);
     EXPECT_EQ(quint8(reply[26]), 0x11);
     EXPECT_EQ(quint8(reply[54]), 0x80 ^ 0x11);
+}
+
+TEST(SimLine, LocalFontBesideTheProgramIsTheDefault)
+{
+    QFile file(QFileInfo(QStringLiteral(KVSIM_PATH)).dir().filePath("hebingf.bin"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the build puts hebingf.bin beside kvsim";
+    const QByteArray stored = file.readAll();
+    ASSERT_EQ(stored.size(), 13824);
+    const int code = 0x41;
+    QByteArray expected;
+    for (int k = 0; k < 54; ++k)
+        expected.append(stored.at(code * 54 + ((k == 26 || k == 27) ? k : 53 - k)));
+
+    SimProcess sim;
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath());
+    EXPECT_EQ(line.ask(checkByteFrame(0xFF, 1, QByteArray(1, char(code))), 55).left(54), expected);
 }
 
 TEST(SimLine, StatusArrivesInTwoStepsAfterAScrollSend)
