@@ -53,6 +53,10 @@ MainWindow::~MainWindow()
         ownPrompter_->shutDown();
     runner_->waitIdle();
     link_->setObserver(nullptr);
+    // The panels and the runner use the link and the context, so they go first, while
+    // both still exist.
+    delete takeCentralWidget();
+    delete runner_;
 }
 
 void MainWindow::buildLayout()
