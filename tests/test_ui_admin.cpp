@@ -9,6 +9,7 @@
 #include "operation_runner.h"
 #include "queue_panel.h"
 #include "recording_prompter.h"
+#include "screenshot.h"
 #include "serial_strip.h"
 #include "target_panel.h"
 #include "ui_app.h"
@@ -80,6 +81,8 @@ TEST_F(AdminWindow, StartUpLoadsTheQueueAndTicksReachTheTarget)
     ASSERT_EQ(list()->topLevelItemCount(), 3);
     EXPECT_EQ(list()->topLevelItem(0)->text(0), "3");
     EXPECT_EQ(list()->topLevelItem(2)->text(1), "A");
+    window->show();
+    SaveScreenshot(*window, "admin_panels");
 
     tick(0);
     tick(2);

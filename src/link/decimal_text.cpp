@@ -6,15 +6,15 @@ std::optional<int> DecimalValue(const QString& text)
 {
     if (text.isEmpty())
         return std::nullopt;
-    constexpr int kSaturated = 1000000000;
-    int value = 0;
+    constexpr qint64 kSaturated = 1000000000;
+    qint64 value = 0;
     for (QChar c : text) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return std::nullopt;
         if (value < kSaturated)
             value = value * 10 + (c.unicode() - '0');
     }
-    return qMin(value, kSaturated);
+    return int(qMin(value, kSaturated));
 }
 
 } // namespace kv

@@ -7,6 +7,8 @@
 #include "target_panel.h"
 #include "write_address_dialog.h"
 
+#include <QVBoxLayout>
+
 namespace kv::ui {
 
 AdminPanels InstallAdminPanels(MainWindow& window)
@@ -29,7 +31,11 @@ AdminPanels InstallAdminPanels(MainWindow& window)
 
     window.addSidePanel(panels.target);
     window.addSidePanel(panels.queue);
-    window.addPanel(panels.identity, QStringLiteral("地址码及波特率"));
+    auto* identityPage = new QWidget(&window);
+    auto* identityLayout = new QVBoxLayout(identityPage);
+    identityLayout->addWidget(panels.identity);
+    identityLayout->addStretch(1);
+    window.addPanel(identityPage, QStringLiteral("地址码及波特率"));
     panels.queue->load();
     return panels;
 }

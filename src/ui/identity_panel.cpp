@@ -24,6 +24,7 @@ IdentityPanel::IdentityPanel(PanelContext& context, QWidget* parent)
     for (int i = 0; i < kBaudChoices; ++i)
         newBaud_->addItem(BaudText(i));
     newBaud_->setCurrentIndex(kBaudChoices - 1);
+    newBaud_->setMaximumWidth(120);
     newAddress_ = new QLineEdit(QStringLiteral("1"), this);
     newAddress_->setObjectName(QStringLiteral("newAddressBox"));
     newAddress_->setMaximumWidth(60);

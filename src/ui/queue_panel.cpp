@@ -69,9 +69,8 @@ QueuePanel::QueuePanel(PanelContext& context, TargetPanel& target, QWidget* pare
     buttons->addWidget(add_);
     buttons->addWidget(modify_);
     buttons->addWidget(help_);
-    buttons->addStretch(1);
-    buttons->addWidget(scan_);
     layout->addLayout(buttons, 2, 0, 1, 4);
+    layout->addWidget(scan_, 3, 0, 1, 4);
 
     connect(list_, &QTreeWidget::itemClicked, this, &QueuePanel::entryClicked);
     connect(list_, &QTreeWidget::itemChanged, this, &QueuePanel::tickChanged);

@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -19,13 +18,11 @@ TargetPanel::TargetPanel(PanelContext& context, QWidget* parent)
 {
     auto* layout = new QVBoxLayout(this);
     const QString captions[3] = {QStringLiteral("按广播"), QStringLiteral("按指定地址"), QStringLiteral("按地址队列")};
-    auto* optionRow = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
         options_[i] = new QRadioButton(captions[i], this);
-        optionRow->addWidget(options_[i]);
+        layout->addWidget(options_[i]);
     }
     options_[0]->setChecked(true);
-    layout->addLayout(optionRow);
 
     auto* form = new QFormLayout;
     specified_ = new QLineEdit(QStringLiteral("0"), this);
