@@ -13,6 +13,9 @@ namespace {
 const QString kComFile = QStringLiteral("COM.TXT");
 const QString kBaudFile = QStringLiteral("BTL.TXT");
 
+// How long the line is given, after the last byte's own time, before the port closes.
+constexpr qint64 kLineSettleMs = 10;
+
 // A drain may take the line time of what is pending, three times over, plus two
 // seconds; past that the port is stalled or gone.
 qint64 drainLimitMs(qint64 pending, int baud)
@@ -184,8 +187,14 @@ void Link::ensurePortOpen()
 
 void Link::closePort()
 {
-    if (port_->isOpen())
-        port_->close();
+    if (!port_->isOpen())
+        return;
+    // The driver may report an empty buffer while the last bytes are still in the
+    // adapter's FIFO; closing or changing the rate then would cut them off.
+    const qint64 wait = lineBusyUntilMs_ + kLineSettleMs - clock_.nowMs();
+    if (wait > 0)
+        clock_.sleepMs(static_cast<int>(qMin<qint64>(wait, kLineSettleMs + 1000)));
+    port_->close();
 }
 
 bool Link::isOpen() const
@@ -207,7 +216,13 @@ int Link::openPortReport(Prompter& prompter)
 
 void Link::write(const QByteArray& bytes)
 {
+    // Whatever arrived before this frame answers nothing we are about to ask. It is
+    // dropped here rather than when the reply wait starts: a quick unit's reply may
+    // already be arriving by then.
+    port_->discardInput();
     port_->write(bytes);
+    const qint64 lineMs = lineBaud_ > 0 ? (bytes.size() * 10 * 1000 + lineBaud_ - 1) / lineBaud_ : 0;
+    lineBusyUntilMs_ = qMax(lineBusyUntilMs_, clock_.nowMs()) + lineMs;
     logTraffic(true, bytes);
 }
 
@@ -232,8 +247,6 @@ void Link::drainOutput()
 QString Link::waitReply(int n, int timeoutMs)
 {
     replyBytes_ = QByteArray(qMax(n, 0), '\0');
-    // Bytes that arrived before the wait belong to nothing we asked for.
-    port_->discardInput();
     qint64 start = clock_.nowMs();
     qint64 seen = 0;
     for (;;) {
@@ -267,7 +280,6 @@ QString Link::waitTwoPartReply(int headBytes, int headTimeoutMs,
                                const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs)
 {
     replyBytes_.clear();
-    port_->discardInput();
     QByteArray received;
     qint64 expected = -1; // known once the head is in
     int timeoutMs = headTimeoutMs;

@@ -109,6 +109,8 @@ private:
     // Set from the window's thread while an operation may read it on the worker.
     std::atomic<bool> writeAddressDialogVisible_{false};
     QByteArray replyBytes_;
+    // When the last byte written will have left the line, on the link's clock.
+    qint64 lineBusyUntilMs_ = 0;
 };
 
 // The reply text of WaitReply for a time-out.

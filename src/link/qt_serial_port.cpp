@@ -60,12 +60,14 @@ void QtSerialPort::open(const QString& path, int baud)
         throw CommError{comm::kPortMissing};
     port_ = std::make_unique<QSerialPort>();
     port_->setPortName(path);
-    if (!port_->open(QIODevice::ReadWrite))
-        fail(comm::kDeviceInvalid);
+    // Settings made before opening are applied in one go as the port opens, so the line
+    // never runs at another rate for a moment.
     if (!port_->setBaudRate(baud) || !port_->setDataBits(QSerialPort::Data8)
         || !port_->setParity(QSerialPort::NoParity) || !port_->setStopBits(QSerialPort::OneStop)
         || !port_->setFlowControl(QSerialPort::NoFlowControl))
         fail(comm::kBaudUnsupported);
+    if (!port_->open(QIODevice::ReadWrite))
+        fail(comm::kDeviceInvalid);
 }
 
 void QtSerialPort::close()
