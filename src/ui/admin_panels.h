@@ -16,8 +16,9 @@ struct AdminPanels {
     WriteAddressDialog* writeAddress = nullptr;
 };
 
-// Builds the panels into the window, installs the target provider, the device address
-// box check and the write-address dialog's opener, and loads the address queue.
+// Builds the panels into the window and installs the target provider, the device
+// address box check and the write-address dialog's opener. The start-up sequence loads
+// the address queue at its own step.
 AdminPanels InstallAdminPanels(MainWindow& window);
 
 } // namespace kv::ui

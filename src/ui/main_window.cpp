@@ -6,6 +6,8 @@
 #include "font_panel.h"
 #include "link/link.h"
 #include "link_bridge.h"
+#include "queue_panel.h"
+#include "target_panel.h"
 #include "operation_runner.h"
 #include "scroll_editor_panel.h"
 #include "scroll_params_panel.h"
@@ -135,26 +137,28 @@ void MainWindow::addSidePanel(QWidget* panel)
 // The start-up sequence, in its fixed order. Each subsystem's step stands at its place.
 void MainWindow::load()
 {
+    // The panels, each with its lists at their default selections.
+    auto* scrollEditor = new ScrollEditorPanel(*context_);
+    addPanel(scrollEditor, QStringLiteral("滚动信息"));
+    addPanel(new ScrollParamsPanel(*context_), QStringLiteral("滚动参数设置"));
+    fontPanel_ = new FontPanel(*context_);
+    addPanel(fontPanel_, QStringLiteral("字库编辑"));
+    admin_ = InstallAdminPanels(*this);
+
+    // The font table from the remembered font file; the default font shipped beside
+    // the program fills a folder that has no local font yet.
+    fontPanel_->loadStartupFont(QDir(QCoreApplication::applicationDirPath()).filePath(kLocalFontFile));
+
     // Window title; the sent-data pane's hide timer is off until something is sent.
     setWindowTitle(MainWindowTitle());
     sentDataTimer_->stop();
 
-    // Editor defaults: the scroll editor in its first send mode, the scroll parameters.
-    auto* scrollEditor = new ScrollEditorPanel(*context_);
-    addPanel(scrollEditor, QStringLiteral("滚动信息"));
-    addPanel(new ScrollParamsPanel(*context_), QStringLiteral("滚动参数设置"));
-
-    // The settings folder.
+    // The specified address box starts at "0"; the settings folder.
+    admin_.target->setSpecifiedAddress(QStringLiteral("0"));
     context_->folder.ensureSettingsFolder();
 
-    // The font table from the remembered font file; the default font shipped beside
-    // the program fills a folder that has no local font yet.
-    fontPanel_ = new FontPanel(*context_);
-    addPanel(fontPanel_, QStringLiteral("字库编辑"));
-    fontPanel_->loadStartupFont(QDir(QCoreApplication::applicationDirPath()).filePath(kLocalFontFile));
-
-    // The device address queue is loaded, with the send targeting and identity panels.
-    admin_ = InstallAdminPanels(*this);
+    // The device address queue.
+    admin_.queue->load();
 
     // The serial port's fixed configuration, then the start timer.
     link_->setLineBaud(kStartupLineBaud);
@@ -164,8 +168,9 @@ void MainWindow::load()
     connect(startTimer_, &QTimer::timeout, this, &MainWindow::restorePortAndBaud);
     startTimer_->start();
 
-    // KjSelect.txt.
+    // KjSelect.txt; the specified address box is at "0" again.
     LoadKjSelect(context_->folder);
+    admin_.target->setSpecifiedAddress(QStringLiteral("0"));
 
     // end_fs_mode.txt chooses the send mode.
     scrollEditor->applyStartupMode();

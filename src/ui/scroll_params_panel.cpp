@@ -3,6 +3,7 @@
 #include "app/prompter.h"
 #include "operation_runner.h"
 #include "scroll/display_effects.h"
+#include "scroll/status_report.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,6 +35,8 @@ ScrollParamsPanel::ScrollParamsPanel(PanelContext& context, QWidget* parent)
     save_ = new QCheckBox(QStringLiteral("保存"), this);
     setButton_ = new QPushButton(QStringLiteral("设置参数"), this);
     connect(setButton_, &QPushButton::clicked, this, &ScrollParamsPanel::setParameters);
+    reportButton_ = new QPushButton(QStringLiteral("读取指定设备当前字幕信息"), this);
+    connect(reportButton_, &QPushButton::clicked, this, &ScrollParamsPanel::readStatusReport);
 
     auto* group = new QGroupBox(QStringLiteral("滚动参数设置"), this);
     auto* form = new QFormLayout(group);
@@ -50,6 +53,8 @@ ScrollParamsPanel::ScrollParamsPanel(PanelContext& context, QWidget* parent)
     form->addRow(save_, setButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
+    layout->addWidget(reportButton_);
+    layout->addStretch(1);
 }
 
 QComboBox* ScrollParamsPanel::selector(const QStringList& items, int start)
@@ -96,6 +101,15 @@ void ScrollParamsPanel::setParameters()
     Link* link = &context_.link;
     const AppFolder folder = context_.folder;
     context_.runner.run([=](Prompter& prompter) { SetScrollParameters(p, target, *link, prompter, folder); });
+}
+
+// The report goes to the unit of the specified address, whatever the send mode.
+void ScrollParamsPanel::readStatusReport()
+{
+    TargetChoice target = context_.targetChoice ? context_.targetChoice() : TargetChoice{};
+    target.mode = SendMode::SpecifiedAddress;
+    Link* link = &context_.link;
+    context_.runner.run([=](Prompter& prompter) { RequestStatusReport(target, *link, prompter); });
 }
 
 } // namespace kv::ui

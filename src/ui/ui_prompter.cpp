@@ -12,7 +12,7 @@
 
 namespace kv::ui {
 
-UiPrompter::UiPrompter(QWidget* parent) : parent_(parent) {}
+UiPrompter::UiPrompter(QWidget* parent) : parent_(parent), windowThread_(std::make_unique<QObject>()) {}
 
 UiPrompter::~UiPrompter() = default;
 
@@ -24,7 +24,8 @@ void UiPrompter::onWindowThread(const std::function<void()>& call, bool wait)
         call();
         return;
     }
-    QMetaObject::invokeMethod(qApp, call, wait ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
+    // Calls still queued when the prompter goes are dropped with windowThread_.
+    QMetaObject::invokeMethod(windowThread_.get(), call, wait ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
 }
 
 void UiPrompter::shutDown()

@@ -2,8 +2,11 @@
 
 #include "app/prompter.h"
 
+#include <QObject>
 #include <QPointer>
 #include <atomic>
+#include <functional>
+#include <memory>
 
 class QWidget;
 class QProgressDialog;
@@ -43,6 +46,8 @@ private:
     QPointer<QProgressDialog> progress_;
     QPointer<QDialog> reportWindow_;
     QPointer<QPlainTextEdit> reportText_;
+    // Lives on the window's thread; queued calls run in its context.
+    std::unique_ptr<QObject> windowThread_;
     std::atomic<bool> cancelled_{false};
     std::atomic<bool> closing_{false};
 };
