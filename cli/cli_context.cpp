@@ -15,17 +15,6 @@ QString rootFor(const GlobalOptions& options)
     return options.dir.isEmpty() ? AppFolder::defaultRoot() : options.dir;
 }
 
-std::optional<int> savedIndex(const AppFolder& folder, const QString& name, int choices)
-{
-    const auto line = ReadFirstLine(folder.settingsPath(name));
-    if (!line)
-        return std::nullopt;
-    bool ok = false;
-    const int value = line->trimmed().toInt(&ok);
-    if (!ok || value < 0 || value >= choices)
-        return std::nullopt;
-    return value;
-}
 } // namespace
 
 CliContext::CliContext(const GlobalOptions& opts)
@@ -58,7 +47,7 @@ bool CliContext::prepare()
             prompter.error(QStringLiteral("波特率必须是 1200、2400、4800、9600、19200、38400、57600 或 115200"));
             return false;
         }
-    } else if (const auto saved = savedIndex(folder, QStringLiteral("BTL.TXT"), kBaudChoices)) {
+    } else if (const auto saved = ReadIndexSetting(folder.settingsPath(QStringLiteral("BTL.TXT")), kBaudChoices)) {
         baudIndex = *saved;
     }
     link->setBaudChoiceQuietly(baudIndex);
@@ -76,10 +65,10 @@ bool CliContext::prepare()
         }
         link->setPortChoiceQuietly(k);
     } else if (!options.port.isEmpty()) {
-        link->setPortChoiceQuietly(savedIndex(folder, QStringLiteral("COM.TXT"), kPortChoices).value_or(0));
+        link->setPortChoiceQuietly(ReadIndexSetting(folder.settingsPath(QStringLiteral("COM.TXT")), kPortChoices).value_or(0));
         link->usePathForRun(options.port);
     } else {
-        link->setPortChoiceQuietly(savedIndex(folder, QStringLiteral("COM.TXT"), kPortChoices).value_or(0));
+        link->setPortChoiceQuietly(ReadIndexSetting(folder.settingsPath(QStringLiteral("COM.TXT")), kPortChoices).value_or(0));
     }
     return true;
 }

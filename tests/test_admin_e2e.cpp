@@ -1,40 +1,27 @@
 // Unit administration and send targeting through kvctl, against kvsim with several
 // units on one pseudo-terminal line.
 
+#include "kvctl_process.h"
 #include "sim_process.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using kv::test::KvctlRun;
+using kv::test::RunKvctl;
 using kv::test::SimProcess;
 
 namespace {
-
-struct KvctlRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 class AdminLine : public ::testing::Test {
 protected:
     // kvctl on the simulator's line in this test's application folder.
     KvctlRun kvctl(const SimProcess& sim, const QStringList& args, const QString& baud = QStringLiteral("9600"))
     {
-        QProcess process;
-        process.start(QStringLiteral(KVCTL_PATH),
-                      QStringList{"--dir", dir.path(), "--port", sim.linkPath(), "--baud", baud} + args);
-        process.closeWriteChannel();
-        if (!process.waitForFinished(60000)) {
-            process.kill();
-            process.waitForFinished();
-        }
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return RunKvctl(QStringList{"--dir", dir.path(), "--port", sim.linkPath(), "--baud", baud} + args);
     }
     void writeQueue(const QByteArray& data, const QByteArray& ticks)
     {

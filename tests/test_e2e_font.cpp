@@ -1,6 +1,7 @@
 // kvctl font and kvctl reset against the simulated unit: a whole font written and read
 // back, one character, the reset and the font-file start.
 
+#include "file_bytes.h"
 #include "app/app_folder.h"
 #include "font/font_file.h"
 #include "kvctl_process.h"
@@ -15,12 +16,6 @@ using namespace kv;
 using namespace kv::test;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 FontTable patternTable()
 {
@@ -58,7 +53,7 @@ TEST_F(FontOnSim, KvctlWritesAWholeFontAndReadsItBackIdentical)
     const KvctlRun read = kvctl({"font", "read", "--out", path("b.bin")});
     EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
     EXPECT_EQ(read.out, "读出成功\n");
-    EXPECT_EQ(readAll(path("b.bin")), readAll(path("a.bin")));
+    EXPECT_EQ(FileBytes(path("b.bin")), FileBytes(path("a.bin")));
     ASSERT_TRUE(sim.waitFor([&] { return sim.unitState(1).value("resets").toInt() == 2; }));
 }
 

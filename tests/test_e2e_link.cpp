@@ -1,6 +1,7 @@
 // kvctl's port, baud and raw commands against the simulated unit: the bytes on the
 // line, the reply wait's rules over a real pseudo-terminal, and the settings files.
 
+#include "file_bytes.h"
 #include "app/app_folder.h"
 #include "kvctl_process.h"
 #include "sim_process.h"
@@ -13,12 +14,6 @@ using namespace kv;
 using namespace kv::test;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 class KvctlOnSim : public ::testing::Test {
 protected:
@@ -48,7 +43,7 @@ TEST_F(KvctlOnSim, BaudChangeIsBroadcastAtTheOldRateAndRemembered)
     const KvctlRun run = kvctl(sim, {"baud", "19200"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "  串 口：" + sim.linkPath() + "  波特率：19200,N,8,1\n");
-    EXPECT_EQ(readAll(folder.settingsPath("BTL.TXT")), "4");
+    EXPECT_EQ(FileBytes(folder.settingsPath("BTL.TXT")), "4");
     ASSERT_TRUE(sim.waitForLog("RX 9600 5A 5B FF 17 77 04"));
     ASSERT_TRUE(sim.waitFor([&] { return sim.unitState(1).value("baud").toInt() == 19200; }));
 
@@ -113,7 +108,7 @@ TEST_F(KvctlOnSim, TheTrafficLogRecordsBothDirections)
     ASSERT_TRUE(sim.isRunning());
     const QString log = dir.filePath("traffic.log");
     kvctl(sim, {"--log", log, "raw", "5AF90101A3", "--reply", "5"});
-    const QString text = QString::fromUtf8(readAll(log));
+    const QString text = QString::fromUtf8(FileBytes(log));
     EXPECT_TRUE(text.contains("发送 5A F9 01 01 A3")) << text.toStdString();
     EXPECT_TRUE(text.contains("接收 12 34 56 78 08")) << text.toStdString();
 }
@@ -127,7 +122,7 @@ TEST(KvctlPorts, AMappedPortThatDoesNotExistFallsBackToClosed)
     const KvctlRun run = RunKvctl({"--dir", dir.path(), "port", "COM5"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "该串口不存在！\n");
-    EXPECT_EQ(readAll(folder.settingsPath("COM.TXT")), "0");
+    EXPECT_EQ(FileBytes(folder.settingsPath("COM.TXT")), "0");
 }
 
 TEST(KvctlPorts, AMappedPortIsProbedAndRemembered)
@@ -141,7 +136,7 @@ TEST(KvctlPorts, AMappedPortIsProbedAndRemembered)
     const KvctlRun run = RunKvctl({"--dir", dir.path(), "port", "COM2"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "  串 口：COM2  波特率：9600,N,8,1\n");
-    EXPECT_EQ(readAll(folder.settingsPath("COM.TXT")), "2");
+    EXPECT_EQ(FileBytes(folder.settingsPath("COM.TXT")), "2");
 }
 
 TEST(KvctlUsage, BadArgumentsAreUsageErrors)

@@ -1,6 +1,7 @@
 // The application folder's files: whole writes in code page 936, the line reading
 // rules, and the codec.
 
+#include "file_bytes.h"
 #include "app/app_folder.h"
 #include "app/cp936.h"
 #include "app/startup.h"
@@ -11,14 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace kv;
-
-namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-} // namespace
+using kv::test::FileBytes;
 
 TEST(Cp936, EncodesAndDecodes)
 {
@@ -37,7 +31,7 @@ TEST(TextFiles, WrittenWholeWithNoLineEndAndReadByLine)
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath("a.txt");
     ASSERT_TRUE(WriteTextFile(path, "中\r\nb"));
-    EXPECT_EQ(readAll(path), QByteArray("\xD6\xD0\r\nb"));
+    EXPECT_EQ(FileBytes(path), QByteArray("\xD6\xD0\r\nb"));
     EXPECT_EQ(ReadTextLines(path).value(), (QStringList{"中", "b"}));
     EXPECT_EQ(ReadFirstLine(path).value(), "中");
     ASSERT_TRUE(WriteTextFile(path, "x\r\n"));
@@ -54,7 +48,7 @@ TEST(TextFiles, AFailedWriteIsReportedAndTheOldFileStays)
     QString error;
     EXPECT_FALSE(WriteTextFile(path, "new😀", &error));
     EXPECT_TRUE(error.contains("😀"));
-    EXPECT_EQ(readAll(path), "old");
+    EXPECT_EQ(FileBytes(path), "old");
     EXPECT_FALSE(WriteTextFile(QDir(dir.path()).filePath("no/such/folder/x.txt"), "x", &error));
     EXPECT_FALSE(error.isEmpty());
 }
@@ -64,7 +58,7 @@ TEST(Startup, KjSelectIsCreatedOnceAndThenRead)
     QTemporaryDir dir;
     AppFolder folder(dir.path());
     EXPECT_EQ(LoadKjSelect(folder), "0");
-    EXPECT_EQ(readAll(folder.settingsPath("KjSelect.txt")), "0");
+    EXPECT_EQ(FileBytes(folder.settingsPath("KjSelect.txt")), "0");
     ASSERT_TRUE(WriteTextFile(folder.settingsPath("KjSelect.txt"), "5"));
     EXPECT_EQ(LoadKjSelect(folder), "5");
 }

@@ -1,11 +1,12 @@
 // kvctl font and kvctl reset as a script sees them: files, texts and exit codes.
 
+#include "kvctl_process.h"
+#include "file_bytes.h"
 #include "font/font_file.h"
 #include "font/font_source.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,28 +14,11 @@ using namespace kv;
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
 class FontCli : public ::testing::Test {
 protected:
-    CliRun kvctl(const QStringList& args)
-    {
-        QProcess process;
-        process.start(QStringLiteral(KVCTL_PATH), QStringList{"--dir", dir.path()} + args);
-        process.waitForFinished(60000);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    test::KvctlRun kvctl(const QStringList& args) { return test::RunKvctl(QStringList{"--dir", dir.path()} + args); }
     QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
-    QByteArray bytes(const QString& name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray bytes(const QString& name) const { return test::FileBytes(path(name)); }
     void write(const QString& name, const QByteArray& content)
     {
         QFile f(path(name));
@@ -71,7 +55,7 @@ TEST_F(FontCli, BadMcmIsRefusedWithItsLineAndWritesNothing)
     QList<QByteArray> lines = bytes("a.mcm").split('\n');
     lines[42] = "0101x101\r";
     write("bad.mcm", lines.join('\n'));
-    const CliRun run = kvctl({"font", "convert", path("bad.mcm"), path("out.bin")});
+    const test::KvctlRun run = kvctl({"font", "convert", path("bad.mcm"), path("out.bin")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("bad.mcm：第43行"))) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("out.bin")));
@@ -80,7 +64,7 @@ TEST_F(FontCli, BadMcmIsRefusedWithItsLineAndWritesNothing)
 TEST_F(FontCli, ExportOfTheStartupFontOrOfAFile)
 {
     ASSERT_TRUE(SaveFontFile(path(kLocalFontFile), FontTable()));
-    CliRun run = kvctl({"font", "export-c"});
+    test::KvctlRun run = kvctl({"font", "export-c"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(bytes(QStringLiteral("max7456zk.H")).size(), 69653);
 
@@ -99,6 +83,6 @@ TEST_F(FontCli, UsageErrors)
     EXPECT_EQ(kvctl({"font", "read"}).exitCode, 2);
     EXPECT_EQ(kvctl({"font", "convert", "only-one.bin"}).exitCode, 2);
     EXPECT_EQ(kvctl({"--address", "x", "reset"}).exitCode, 1);
-    const CliRun wrongType = kvctl({"font", "convert", path("a.bin"), path("a.txt")});
+    const test::KvctlRun wrongType = kvctl({"font", "convert", path("a.bin"), path("a.txt")});
     EXPECT_EQ(wrongType.exitCode, 1);
 }

@@ -1,5 +1,6 @@
 // The font table, its records and files, the start-up font and the C export.
 
+#include "file_bytes.h"
 #include "app/app_folder.h"
 #include "font/c_export.h"
 #include "font/font_file.h"
@@ -13,14 +14,9 @@
 #include <gtest/gtest.h>
 
 using namespace kv;
+using kv::test::FileBytes;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeAll(const QString& path, const QByteArray& bytes)
 {
@@ -108,7 +104,7 @@ TEST_F(FontFolder, LoadingAndSavingWithoutEditsGivesTheSameFile)
     const auto table = LoadFontFile(folder.path("in.bin"));
     ASSERT_TRUE(table);
     ASSERT_TRUE(SaveFontFile(folder.path("out.bin"), *table));
-    EXPECT_EQ(readAll(folder.path("out.bin")), original);
+    EXPECT_EQ(FileBytes(folder.path("out.bin")), original);
     // Stored bytes 26 and 27 are device bytes 26 and 27.
     EXPECT_EQ(table->bytes().at(26), original.at(26));
     EXPECT_EQ(table->bytes().at(27), original.at(27));
@@ -177,7 +173,7 @@ TEST_F(FontFolder, SavingAFontReadFromTheUnitIsLoadedAtTheNextStart)
     EXPECT_TRUE(QFile::exists(folder.path(kOverlayFontFile)));
     EXPECT_FALSE(QFile::exists(folder.path(kLocalFontFile)));
     // selectZK: the caption in code page 936, no line end.
-    EXPECT_EQ(readAll(folder.path(kSelectedFontFile)), QByteArray("\xB5\xFE\xBC\xD3\xC6\xF7\xD7\xD6\xBF\xE2\xA3\xBAmaxZK16"));
+    EXPECT_EQ(FileBytes(folder.path(kSelectedFontFile)), QByteArray("\xB5\xFE\xBC\xD3\xC6\xF7\xD7\xD6\xBF\xE2\xA3\xBAmaxZK16"));
 
     const StartupFont next = LoadStartupFont(folder, QString());
     EXPECT_TRUE(next.loaded);
@@ -231,7 +227,7 @@ TEST_F(FontFolder, ShippedDefaultIsCopiedOnlyWhenTheFolderHasNoLocalFont)
 
     StartupFont s = LoadStartupFont(folder, shipped);
     EXPECT_TRUE(s.loaded);
-    EXPECT_EQ(readAll(folder.path(kLocalFontFile)), QByteArray(kFontTableSize, char(0x33)));
+    EXPECT_EQ(FileBytes(folder.path(kLocalFontFile)), QByteArray(kFontTableSize, char(0x33)));
 
     writeAll(folder.path(kLocalFontFile), QByteArray(kFontTableSize, char(0x44)));
     s = LoadStartupFont(folder, shipped);
@@ -252,7 +248,7 @@ TEST_F(FontFolder, ExportOfAnAllZeroTable)
         ASSERT_EQ(lines.at(i), zeros) << "line " << i;
 
     ASSERT_TRUE(ExportCFile(FontTable(), folder, prompter));
-    EXPECT_EQ(readAll(folder.path(kCExportFile)).size(), 69653);
+    EXPECT_EQ(FileBytes(folder.path(kCExportFile)).size(), 69653);
 }
 
 TEST(CExport, ItemsAreUpperCaseTwoDigitsInDeviceOrder)

@@ -1,5 +1,6 @@
 // Import and export of .mcm files and PNG sheets, and conversion between the formats.
 
+#include "file_bytes.h"
 #include "font/font_interchange.h"
 #include "font/mcm_file.h"
 #include "font/png_sheet.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace kv;
+using kv::test::FileBytes;
 
 namespace {
 
@@ -34,12 +36,6 @@ FontTable threeLevelTable()
         bytes[i] = static_cast<char>(b);
     }
     return FontTable::fromDeviceBytes(bytes);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void writeAll(const QString& path, const QByteArray& bytes)
@@ -178,19 +174,19 @@ protected:
 TEST_F(Convert, BinToMcmAndBackIsIdentical)
 {
     ASSERT_TRUE(ExportFontFile(path("a.bin"), mixedTable(), {}));
-    const QByteArray original = readAll(path("a.bin"));
+    const QByteArray original = FileBytes(path("a.bin"));
     ASSERT_TRUE(ExportFontFile(path("a.mcm"), importTable(path("a.bin")), {}));
     ASSERT_TRUE(ExportFontFile(path("b.bin"), importTable(path("a.mcm")), {}));
-    EXPECT_EQ(readAll(path("b.bin")), original);
+    EXPECT_EQ(FileBytes(path("b.bin")), original);
 }
 
 TEST_F(Convert, McmToBinAndBackIsIdentical)
 {
     ASSERT_TRUE(ExportFontFile(path("a.mcm"), mixedTable(), {}));
-    const QByteArray original = readAll(path("a.mcm"));
+    const QByteArray original = FileBytes(path("a.mcm"));
     ASSERT_TRUE(ExportFontFile(path("a.bin"), importTable(path("a.mcm")), {}));
     ASSERT_TRUE(ExportFontFile(path("b.mcm"), importTable(path("a.bin")), {}));
-    EXPECT_EQ(readAll(path("b.mcm")), original);
+    EXPECT_EQ(FileBytes(path("b.mcm")), original);
 }
 
 TEST_F(Convert, PngFilesOfBothLayoutsRoundTrip)

@@ -1,10 +1,10 @@
 // kvctl send, scroll-params and status as a script sees them: refusals, texts and exit
 // codes, with no unit needed.
 
+#include "kvctl_process.h"
 #include "app/app_folder.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -12,21 +12,15 @@ using namespace kv;
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
 class ScrollCli : public ::testing::Test {
 protected:
-    CliRun kvctl(const QStringList& args)
+    // kvctl in this test's folder, its texts without the final line end.
+    test::KvctlRun kvctl(const QStringList& args)
     {
-        QProcess process;
-        process.start(QStringLiteral(KVCTL_PATH), QStringList{QStringLiteral("--dir"), dir.path()} + args);
-        process.waitForFinished(60000);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
-                QString::fromUtf8(process.readAllStandardError()).trimmed()};
+        test::KvctlRun run = test::RunKvctl(QStringList{QStringLiteral("--dir"), dir.path()} + args);
+        run.out = run.out.trimmed();
+        run.err = run.err.trimmed();
+        return run;
     }
     QTemporaryDir dir;
     AppFolder folder{dir.path()};
@@ -67,7 +61,7 @@ TEST_F(ScrollCli, RefusedValuesPrintTheWindowsMessageAndSendNothing)
         {{"--target", "255", "status"}, QStringLiteral("这个操作不能为广播地址，只能指定特定设备，请修改指定地址码！")},
     };
     for (const Case& c : cases) {
-        const CliRun run = kvctl(c.args);
+        const test::KvctlRun run = kvctl(c.args);
         EXPECT_EQ(run.exitCode, 1) << c.args.join(' ').toStdString();
         EXPECT_EQ(run.err, c.message) << c.args.join(' ').toStdString();
     }
@@ -79,7 +73,7 @@ TEST_F(ScrollCli, RefusedValuesPrintTheWindowsMessageAndSendNothing)
 
 TEST_F(ScrollCli, UnreadableTextFileIsAMessage)
 {
-    const CliRun run = kvctl({"--target", "4", "send", "0", "--text-file", dir.filePath("missing.txt")});
+    const test::KvctlRun run = kvctl({"--target", "4", "send", "0", "--text-file", dir.filePath("missing.txt")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("无法读取文件"))) << run.err.toStdString();
 }

@@ -1,23 +1,17 @@
 // Scroll sends, scroll parameters and the status report through kvctl against kvsim:
 // what the tool sent comes back in the unit's own report.
 
+#include "kvctl_process.h"
 #include "sim_process.h"
 
 #include <QFile>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using kv::test::SimProcess;
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
 
 class ScrollEndToEnd : public ::testing::Test {
 protected:
@@ -26,19 +20,14 @@ protected:
     {
     }
 
-    CliRun kvctl(const QStringList& args)
+    kv::test::KvctlRun kvctl(const QStringList& args)
     {
-        QProcess process;
-        process.start(QStringLiteral(KVCTL_PATH), QStringList{QStringLiteral("--dir"), dir.path(),
-                                                              QStringLiteral("--port"), sim.linkPath(),
-                                                              QStringLiteral("--baud"), QStringLiteral("9600")}
-                                                      + args);
-        process.waitForFinished(60000);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return kv::test::RunKvctl(QStringList{QStringLiteral("--dir"), dir.path(), QStringLiteral("--port"),
+                                              sim.linkPath(), QStringLiteral("--baud"), QStringLiteral("9600")}
+                                  + args);
     }
 
-    QStringList reportLines(const CliRun& run) { return run.out.split(QStringLiteral("\r\n")); }
+    QStringList reportLines(const kv::test::KvctlRun& run) { return run.out.split(QStringLiteral("\r\n")); }
 
     SimProcess sim;
     QTemporaryDir dir;
@@ -58,7 +47,7 @@ TEST_F(ScrollEndToEnd, StatusReportsTheScrollThatWasSent)
 {
     ASSERT_TRUE(sim.isRunning());
     ASSERT_EQ(kvctl({"--target", "7", "send", "0", "--text", "字幕ABC  \n"}).exitCode, 0);
-    const CliRun run = kvctl({"--target", "7", "status"});
+    const kv::test::KvctlRun run = kvctl({"--target", "7", "status"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = reportLines(run);
     EXPECT_EQ(lines.value(0), QStringLiteral("          以下是地址码为 7 的字幕信息"));
@@ -112,14 +101,14 @@ TEST_F(ScrollEndToEnd, EntryCallsAreTheLastOperation)
 
 TEST_F(ScrollEndToEnd, AnotherAddressDoesNotAnswer)
 {
-    const CliRun run = kvctl({"--target", "8", "status"});
+    const kv::test::KvctlRun run = kvctl({"--target", "8", "status"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err.trimmed(), QStringLiteral("指定的设备不存在或没连接，请检查指定地址码是否有误或通信是否正常！"));
 }
 
 TEST_F(SilentUnit, SilenceIsTheNotConnectedMessage)
 {
-    const CliRun run = kvctl({"--target", "7", "status"});
+    const kv::test::KvctlRun run = kvctl({"--target", "7", "status"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err.trimmed(), QStringLiteral("指定的设备不存在或没连接，请检查指定地址码是否有误或通信是否正常！"));
 }

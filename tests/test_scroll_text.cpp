@@ -1,6 +1,7 @@
 // The unit's text encoding, the 2000-character limit, the editor's line reading, the
 // entry lists and the records behind them.
 
+#include "file_bytes.h"
 #include "app/cp936.h"
 #include "app/numbered_list.h"
 #include "app/record_store.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace kv;
+using kv::test::FileBytes;
 
 namespace {
 QString hexOf(const QString& text)
@@ -23,11 +25,6 @@ QString hexOf(const QString& text)
     return encoded ? encoded->hex() : QStringLiteral("<unencodable>");
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 } // namespace
 
 TEST(UnitText, EncodesFullWidthFormsAndDoubleByteCodes)
@@ -139,7 +136,7 @@ TEST_F(RecordFolder, RecordIsWrittenWholeInCodePage936AndReadBackByLines)
 {
     QString error;
     ASSERT_TRUE(store.write(QStringLiteral("Fszk_Gdd"), QStringLiteral("中文\r\nB"), &error)) << error.toStdString();
-    EXPECT_EQ(fileBytes(folder.settingsPath(QStringLiteral("Fszk_Gdd.TXT"))), *EncodeCp936(QStringLiteral("中文\r\nB")));
+    EXPECT_EQ(FileBytes(folder.settingsPath(QStringLiteral("Fszk_Gdd.TXT"))), *EncodeCp936(QStringLiteral("中文\r\nB")));
     EXPECT_EQ(store.readText(QStringLiteral("Fszk_Gdd")), QStringLiteral("中文\r\nB"));
     EXPECT_EQ(store.readText(QStringLiteral("Missing")), QString());
     EXPECT_FALSE(store.readLines(QStringLiteral("Missing")));
@@ -154,7 +151,7 @@ TEST_F(RecordFolder, MissingEntryListIsCreatedWithPlaceholders)
     EXPECT_EQ(lines.at(29), QStringLiteral("[30]:计算机无信息记录(设备端未知)"));
     const QStringList stored = *store.readLines(QStringLiteral("DXD"));
     EXPECT_EQ(stored, lines);
-    EXPECT_FALSE(fileBytes(store.path(QStringLiteral("DXD"))).endsWith("\r\n"));
+    EXPECT_FALSE(FileBytes(store.path(QStringLiteral("DXD"))).endsWith("\r\n"));
     EXPECT_EQ(LoadEntryList(4, store, &error).size(), 16);
     EXPECT_TRUE(store.exists(QStringLiteral("ZhKj16")));
 }

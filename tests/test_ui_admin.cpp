@@ -1,6 +1,7 @@
 // The administration panels in the window: the queue, the send-mode options, the
 // stored-scroll drop-down, the scan, the identity panel and the write-address dialog.
 
+#include "window_fixture.h"
 #include "admin_fixture.h"
 #include "identity_panel.h"
 #include "link/link.h"
@@ -32,10 +33,8 @@ using namespace kv::test;
 
 namespace {
 
-class AdminWindow : public ::testing::Test {
+class AdminWindow : public WindowFixture {
 protected:
-    void SetUp() override { UiApp(); }
-
     void writeQueue(const QByteArray& bytes)
     {
         QFile file(AppFolder(dir.path()).path("data.txt"));
@@ -46,15 +45,7 @@ protected:
     // Opens the window and lets the start-up restore run; the traffic starts afresh.
     void open()
     {
-        window = std::make_unique<ui::MainWindow>(
-            AppFolder(dir.path()),
-            [this] {
-                auto p = std::make_unique<MemoryPort>(clock);
-                port = p.get();
-                return p;
-            },
-            clock, &prompter);
-        ASSERT_TRUE(idle());
+        window = openWindow();
         port->writes.clear();
         prompter.shown.clear();
     }
@@ -66,10 +57,6 @@ protected:
     QTreeWidget* list() const { return panels().queue->list(); }
     void tick(int row) { list()->topLevelItem(row)->setCheckState(0, Qt::Checked); }
 
-    QTemporaryDir dir;
-    FakeClock clock;
-    MemoryPort* port = nullptr;
-    RecordingPrompter prompter;
     std::unique_ptr<ui::MainWindow> window;
 };
 

@@ -1,6 +1,7 @@
 // The font panel in the main window: start-up font, the character list and grid, the
 // file buttons and a whole-font read and save through the operation runner.
 
+#include "window_fixture.h"
 #include "character_list.h"
 #include "font/font_file.h"
 #include "font/mcm_file.h"
@@ -43,24 +44,9 @@ FontTable patternTable()
     return FontTable::fromDeviceBytes(bytes);
 }
 
-class FontPanelTest : public ::testing::Test {
+class FontPanelTest : public WindowFixture {
 protected:
-    void SetUp() override { UiApp(); }
-
-    std::unique_ptr<ui::MainWindow> open()
-    {
-        auto window = std::make_unique<ui::MainWindow>(
-            AppFolder(dir.path()),
-            [this] {
-                auto p = std::make_unique<MemoryPort>(clock);
-                port = p.get();
-                return p;
-            },
-            clock, &prompter);
-        // The start timer's restore runs first, so it does not meet the test's operation.
-        WaitUntil([&] { return !window->startTimer()->isActive() && !window->runner().busy(); });
-        return window;
-    }
+    std::unique_ptr<ui::MainWindow> open() { return openWindow(); }
 
     QPushButton* buttonOf(ui::MainWindow& window, const QString& caption)
     {
@@ -78,10 +64,6 @@ protected:
         QApplication::sendEvent(widget, &event);
     }
 
-    QTemporaryDir dir;
-    FakeClock clock;
-    MemoryPort* port = nullptr;
-    RecordingPrompter prompter;
 };
 
 } // namespace

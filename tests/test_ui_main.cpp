@@ -1,6 +1,8 @@
 // The main window: the start-up sequence and its first-start files, the serial strip,
 // the sent-data pane, and the one-operation-at-a-time rule.
 
+#include "window_fixture.h"
+#include "file_bytes.h"
 #include "app/operation_guard.h"
 #include "link/link.h"
 #include "main_window.h"
@@ -33,39 +35,15 @@ using namespace kv::test;
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowFixture {
 protected:
-    void SetUp() override { UiApp(); }
-
-    std::unique_ptr<ui::MainWindow> open()
-    {
-        auto window = std::make_unique<ui::MainWindow>(
-            AppFolder(dir.path()),
-            [this] {
-                auto p = std::make_unique<MemoryPort>(clock);
-                port = p.get();
-                return p;
-            },
-            clock, &prompter);
-        return window;
-    }
+    std::unique_ptr<ui::MainWindow> open() { return openWindow(); }
 
     // The start timer has fired and its restore has run.
     bool restored(ui::MainWindow& window)
     {
         return WaitUntil([&] { return !window.startTimer()->isActive() && !window.runner().busy(); });
     }
-
-    QTemporaryDir dir;
-    FakeClock clock;
-    MemoryPort* port = nullptr;
-    RecordingPrompter prompter;
 };
 
 } // namespace
@@ -77,9 +55,9 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolderCreatesTheSettingsFiles)
     EXPECT_EQ(window->startTimer()->interval(), 500);
     ASSERT_TRUE(restored(*window));
     const AppFolder folder(dir.path());
-    EXPECT_EQ(readAll(folder.settingsPath("COM.TXT")), "1");
-    EXPECT_EQ(readAll(folder.settingsPath("BTL.TXT")), "3");
-    EXPECT_EQ(readAll(folder.settingsPath("KjSelect.txt")), "0");
+    EXPECT_EQ(FileBytes(folder.settingsPath("COM.TXT")), "1");
+    EXPECT_EQ(FileBytes(folder.settingsPath("BTL.TXT")), "3");
+    EXPECT_EQ(FileBytes(folder.settingsPath("KjSelect.txt")), "0");
     EXPECT_TRUE(prompter.shown.isEmpty());
 
     // The restore broadcast the rate at the start-up line settings of 115200 baud.
@@ -103,7 +81,7 @@ TEST_F(MainWindowTest, ChoosingABaudRateInTheStripRunsTheHandler)
     ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy() && window->link().lineBaud() == 19200; }));
     EXPECT_EQ(port->written, QByteArray::fromHex("5A5BFF177704"));
     ASSERT_TRUE(WaitUntil([&] { return window->serialStrip()->statusPane()->text().contains("19200"); }));
-    EXPECT_EQ(readAll(AppFolder(dir.path()).settingsPath("BTL.TXT")), "4");
+    EXPECT_EQ(FileBytes(AppFolder(dir.path()).settingsPath("BTL.TXT")), "4");
 }
 
 TEST_F(MainWindowTest, AMissingPortResetsTheStripToClosed)
@@ -114,7 +92,7 @@ TEST_F(MainWindowTest, AMissingPortResetsTheStripToClosed)
     window->serialStrip()->portCombo()->setCurrentIndex(5);
     ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy() && window->serialStrip()->portCombo()->currentIndex() == 0; }));
     EXPECT_EQ(prompter.texts("error"), QStringList{"该串口不存在！"});
-    EXPECT_EQ(readAll(AppFolder(dir.path()).settingsPath("COM.TXT")), "0");
+    EXPECT_EQ(FileBytes(AppFolder(dir.path()).settingsPath("COM.TXT")), "0");
 }
 
 TEST_F(MainWindowTest, TheSentDataPaneShowsTheEchoForTwentySeconds)

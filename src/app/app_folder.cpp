@@ -91,6 +91,18 @@ std::optional<QString> ReadFirstLine(const QString& path)
     return lines->value(0);
 }
 
+std::optional<int> ReadIndexSetting(const QString& path, int choices)
+{
+    const auto line = ReadFirstLine(path);
+    if (!line)
+        return std::nullopt;
+    bool ok = false;
+    const int value = line->trimmed().toInt(&ok);
+    if (!ok || value < 0 || value >= choices)
+        return std::nullopt;
+    return value;
+}
+
 QString FileWriteErrorText(const QString& path, const QString& reason)
 {
     return QStringLiteral("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason);

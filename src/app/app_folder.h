@@ -40,6 +40,10 @@ std::optional<QString> ReadFirstLine(const QString& path);
 // file does not exist.
 std::optional<QStringList> ReadTextLines(const QString& path);
 
+// A one-value settings file holding an index below `choices`; nothing when the file is
+// missing or holds anything else.
+std::optional<int> ReadIndexSetting(const QString& path, int choices);
+
 // The message shown when a file could not be written.
 QString FileWriteErrorText(const QString& path, const QString& reason);
 

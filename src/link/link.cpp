@@ -24,17 +24,6 @@ qint64 drainLimitMs(qint64 pending, int baud)
     return 2000 + 3 * lineMs;
 }
 
-std::optional<int> readIndex(const QString& path, int choices)
-{
-    const auto line = ReadFirstLine(path);
-    if (!line)
-        return std::nullopt;
-    bool ok = false;
-    const int value = line->trimmed().toInt(&ok);
-    if (!ok || value < 0 || value >= choices)
-        return std::nullopt;
-    return value;
-}
 } // namespace
 
 Link::Link(const AppFolder& folder, SerialPortFactory factory, Clock& clock)
@@ -161,14 +150,14 @@ void Link::selectBaud(int index, Prompter& prompter)
 
 void Link::startupRestore(Prompter& prompter)
 {
-    const auto port = readIndex(folder_.settingsPath(kComFile), kPortChoices);
+    const auto port = ReadIndexSetting(folder_.settingsPath(kComFile), kPortChoices);
     if (port) {
         selectPort(*port, prompter);
     } else {
         writeSetting(kComFile, QStringLiteral("1"), prompter);
         selectPort(1, prompter);
     }
-    const auto baud = readIndex(folder_.settingsPath(kBaudFile), kBaudChoices);
+    const auto baud = ReadIndexSetting(folder_.settingsPath(kBaudFile), kBaudChoices);
     if (baud) {
         selectBaud(*baud, prompter);
         closePort();

@@ -1,15 +1,12 @@
 #include "link_fixture.h"
 
-#include <QFile>
+#include "file_bytes.h"
 
 namespace kv::test {
 
 QByteArray LinkFixture::fileBytes(const QString& path) const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
+    return FileBytes(path);
 }
 
 } // namespace kv::test
