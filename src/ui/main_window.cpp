@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
@@ -74,14 +75,15 @@ void MainWindow::buildLayout()
     auto* body = new QSplitter(Qt::Horizontal, central);
     panels_ = new QTabWidget(body);
     panels_->setObjectName(QStringLiteral("panels"));
-    auto* sideArea = new QScrollArea(body);
-    sideArea->setWidgetResizable(true);
-    auto* sideColumn = new QWidget(sideArea);
+    sideArea_ = new QScrollArea(body);
+    sideArea_->setWidgetResizable(true);
+    sideArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* sideColumn = new QWidget(sideArea_);
     side_ = new QVBoxLayout(sideColumn);
     side_->addStretch(1);
-    sideArea->setWidget(sideColumn);
+    sideArea_->setWidget(sideColumn);
     body->addWidget(panels_);
-    body->addWidget(sideArea);
+    body->addWidget(sideArea_);
     body->setStretchFactor(0, 3);
     body->setStretchFactor(1, 1);
     body->setSizes({860, 330});
@@ -132,6 +134,9 @@ void MainWindow::addPanel(QWidget* panel, const QString& title)
 void MainWindow::addSidePanel(QWidget* panel)
 {
     side_->insertWidget(side_->count() - 1, panel);
+    // The side column is never narrower than its widest panel, scroll bar included.
+    const int width = panel->sizeHint().width() + sideArea_->verticalScrollBar()->sizeHint().width() + 8;
+    sideArea_->setMinimumWidth(qMax(sideArea_->minimumWidth(), width));
 }
 
 // The start-up sequence, in its fixed order. Each subsystem's step stands at its place.

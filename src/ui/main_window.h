@@ -11,6 +11,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QScrollArea;
 class QTabWidget;
 class QTimer;
 class QVBoxLayout;
@@ -72,6 +73,7 @@ private:
     SerialStrip* strip_ = nullptr;
     FontPanel* fontPanel_ = nullptr;
     QTabWidget* panels_ = nullptr;
+    QScrollArea* sideArea_ = nullptr;
     QVBoxLayout* side_ = nullptr;
     QLabel* sentData_ = nullptr;
     QTimer* sentDataTimer_ = nullptr;
