@@ -217,6 +217,19 @@ TEST_F(FontTransfer, FontDownloadWaitsLongForFiftyFive)
     EXPECT_FALSE(link.isOpen());
 }
 
+TEST_F(FontTransfer, TheDownloadWaitShowsItsSecondsAndCanBeCancelled)
+{
+    port->onWrite = [](test::MemoryPort& p, const QByteArray&) { p.arrive(50000, QByteArray(1, char(0x55))); };
+    prompter.cancelAtStep = 20;
+    EXPECT_FALSE(StartFontDownload(link, prompter));
+    EXPECT_TRUE(prompter.texts("error").isEmpty());
+    EXPECT_EQ(prompter.progressMaximum, 58);
+    EXPECT_EQ(prompter.progressSteps.size(), 20);
+    EXPECT_LE(prompter.progressSteps.last(), 5);
+    EXPECT_EQ(prompter.progressOpen, 0);
+    EXPECT_FALSE(link.isOpen());
+}
+
 TEST_F(FontTransfer, ResetSendsItsFrameAndShowsIt)
 {
     struct Echo : LinkObserver {

@@ -154,11 +154,22 @@ bool StartFontDownload(Link& link, Prompter& prompter)
     try {
         link.ensurePortOpen();
         link.write(FontFileStartFrame());
-        const bool accepted = link.waitReply(1, kFontFileStartReplyMs) == kReplyAccepted;
+        // The unit takes almost a minute to answer; the operator sees the seconds pass
+        // and may stop waiting.
+        bool cancelled = false;
+        bool accepted = false;
+        {
+            ProgressScope progress(prompter, QStringLiteral("等待叠加器应答"), kFontFileStartReplyMs / 1000);
+            const qint64 start = link.clock().nowMs();
+            accepted = link.waitReply(1, kFontFileStartReplyMs, [&] {
+                cancelled = !progress.step(int((link.clock().nowMs() - start) / 1000));
+                return !cancelled;
+            }) == kReplyAccepted;
+        }
         // Nothing follows the acceptance on this line, so the port closes like after
         // every other operation.
         link.closePort();
-        if (!accepted)
+        if (!accepted && !cancelled)
             prompter.error(QStringLiteral("返回错误1"));
         return accepted;
     } catch (const CommError& error) {

@@ -235,9 +235,22 @@ void Link::drainOutput()
 
 QString Link::waitReply(int n, int timeoutMs)
 {
+    return waitReply(n, timeoutMs, {});
+}
+
+QString Link::waitReply(int n, int timeoutMs, const std::function<bool()>& keepWaiting)
+{
+    constexpr qint64 kAskEveryMs = 250;
     replyBytes_ = QByteArray(qMax(n, 0), '\0');
     qint64 start = clock_.nowMs();
     qint64 seen = 0;
+    auto giveUp = [this] {
+        const QByteArray rest = port_->readInput();
+        if (!rest.isEmpty())
+            logTraffic(false, rest);
+        port_->discardInput();
+        return kReplyErr;
+    };
     for (;;) {
         const qint64 count = port_->inputCount();
         if (count == n) {
@@ -254,14 +267,12 @@ QString Link::waitReply(int n, int timeoutMs)
             continue;
         }
         const qint64 silent = clock_.nowMs() - start;
-        if (silent > timeoutMs) {
-            const QByteArray rest = port_->readInput();
-            if (!rest.isEmpty())
-                logTraffic(false, rest);
-            port_->discardInput();
-            return kReplyErr;
-        }
-        port_->waitForInput(static_cast<int>(timeoutMs - silent + 1));
+        if (silent > timeoutMs)
+            return giveUp();
+        if (keepWaiting && !keepWaiting())
+            return giveUp();
+        const qint64 slice = keepWaiting ? qMin(timeoutMs - silent + 1, kAskEveryMs) : timeoutMs - silent + 1;
+        port_->waitForInput(static_cast<int>(slice));
     }
 }
 

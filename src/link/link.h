@@ -74,6 +74,9 @@ public:
     void write(const QByteArray& bytes);
     void drainOutput();
     QString waitReply(int n, int timeoutMs);
+    // The same wait, asking keepWaiting about four times a second; a false answer (the
+    // operator cancelled) ends it with "Err".
+    QString waitReply(int n, int timeoutMs, const std::function<bool()>& keepWaiting);
     const QByteArray& replyBytes() const { return replyBytes_; }
     // A reply in two parts whose second length follows from the first: waits for
     // headBytes, asks restLength how many bytes follow them (negative: the head is
