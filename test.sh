@@ -21,7 +21,16 @@ ctest --test-dir build --output-on-failure -j"$jobs" $retry
 echo "== sanitizer build"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_BENCHMARKS=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
-export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
+# Every sanitizer report is also written to a file, so a report counts even when the
+# test passes on its second run.
+reports="$PWD/build-asan/sanitizer-reports"
+rm -rf "$reports" && mkdir -p "$reports"
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:log_path=$reports/asan"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$reports/ubsan"
 ctest --test-dir build-asan --output-on-failure -j"$jobs" $retry
+if [ -n "$(ls -A "$reports")" ]; then
+    echo "sanitizer reports:"
+    cat "$reports"/*
+    exit 1
+fi
