@@ -1,5 +1,6 @@
 // Font transfer and the reset frame against an in-memory port.
 
+#include "test_bytes.h"
 #include "control/reset.h"
 #include "font/font_transfer.h"
 #include "link/frames.h"
@@ -9,12 +10,9 @@
 
 using namespace kv;
 
-namespace {
+using kv::test::hex;
 
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(QByteArray(text));
-}
+namespace {
 
 FontTable patternTable()
 {

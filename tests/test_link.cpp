@@ -1,6 +1,7 @@
 // The serial link: frame envelopes, the error table, the reply wait's rules, the
 // bounded drain, and the port and baud selection handlers with their settings files.
 
+#include "test_bytes.h"
 #include "link/baud.h"
 #include "link/comm_error.h"
 #include "link/frames.h"
@@ -12,12 +13,7 @@
 using namespace kv;
 using namespace kv::test;
 
-namespace {
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-} // namespace
+using kv::test::hex;
 
 TEST(Frames, CheckByteFramesXorToZeroAndCountTheRest)
 {

@@ -1,6 +1,7 @@
 // The send buttons of the scroll modes: the writes on the line byte by byte, the
 // display timer, the refusals that send nothing, and the editor's mode switching.
 
+#include "test_bytes.h"
 #include "app/record_store.h"
 #include "link_fixture.h"
 #include "scroll/scroll_send.h"
@@ -12,12 +13,9 @@
 using namespace kv;
 using namespace kv::test;
 
-namespace {
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
+using kv::test::hex;
 
+namespace {
 TargetChoice unit(const char* address)
 {
     return {SendMode::SpecifiedAddress, QString::fromLatin1(address), QString()};

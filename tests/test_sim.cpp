@@ -1,5 +1,6 @@
 // End-to-end tests of kvsim over its pseudo-terminal, with the bytes written as a
 // tool would write them.
+#include "test_bytes.h"
 #include "sim_process.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,8 @@
 #include <unistd.h>
 
 using kv::test::SimProcess;
+
+using kv::test::hex;
 
 namespace {
 
@@ -75,11 +78,6 @@ public:
 private:
     int fd_ = -1;
 };
-
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
 
 const QByteArray kIdentityQuery = hex("5AF70001AC");
 

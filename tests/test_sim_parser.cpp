@@ -1,5 +1,6 @@
 // The simulator's frame parser: frame lengths from the frame tables, queue lists,
 // resynchronisation, and robustness against arbitrary bytes.
+#include "test_bytes.h"
 #include "sim/frame_layout.h"
 #include "sim/frame_parser.h"
 
@@ -10,20 +11,10 @@
 using namespace kv::sim;
 using Kind = ParseEvent::Kind;
 
+using kv::test::hex;
+using kv::test::withCheck;
+
 namespace {
-
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
-
-QByteArray withCheck(QByteArray frame)
-{
-    quint8 x = 0;
-    for (char b : frame)
-        x ^= quint8(b);
-    return frame.append(char(x));
-}
 
 QList<ParseEvent> feedByteByByte(FrameParser& parser, const QByteArray& bytes)
 {

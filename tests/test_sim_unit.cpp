@@ -1,6 +1,7 @@
 // The simulated unit's behaviour, driven through the simulator on a virtual clock:
 // addressing, the state each command leaves, the status reply built from it,
 // collisions, faults and the line's timing.
+#include "test_bytes.h"
 #include "sim/faults.h"
 #include "sim/font_file.h"
 #include "sim/frame_layout.h"
@@ -16,20 +17,10 @@
 
 using namespace kv::sim;
 
+using kv::test::hex;
+using kv::test::withCheck;
+
 namespace {
-
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
-
-QByteArray withCheck(QByteArray frame)
-{
-    quint8 x = 0;
-    for (char b : frame)
-        x ^= quint8(b);
-    return frame.append(char(x));
-}
 
 Unit unitAt(int address, int baud = 9600, Faults faults = {})
 {
