@@ -12,14 +12,18 @@ jobs=2
 # once more, so that a scheduling hiccup of a loaded machine does not count as a fault.
 # A fault that is really there fails both times.
 retry="--repeat until-pass:2"
+# A compiler cache, where the machine has one, spares the second and later runs most of
+# the build.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 echo "== normal build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs" $retry
 
 echo "== sanitizer build"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_BENCHMARKS=OFF >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
 cmake --build build-asan -j"$jobs"
 # Every sanitizer report is also written to a file, so a report counts even when the
 # test passes on its second run.

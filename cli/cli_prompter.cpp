@@ -76,24 +76,19 @@ QString CliPrompter::chooseSaveFile(const QString&, const QString&, const QStrin
     return files_.isEmpty() ? QString() : files_.takeFirst();
 }
 
-void CliPrompter::beginProgress(const QString& title, int maximum)
+void CliPrompter::beginProgress(const QString& title, const QString& doing, int maximum)
 {
-    progressTitle_ = title;
+    progressDoing_ = doing.isEmpty() ? title : doing;
     progressMaximum_ = maximum;
     interrupted.store(false);
     // Ctrl+C cancels a long operation at its next step instead of killing it mid-frame.
     std::signal(SIGINT, onInterrupt);
 }
 
-bool CliPrompter::stepProgress(int value, const QString& text)
+bool CliPrompter::stepProgress(int value, const QString& detail)
 {
     if (::isatty(STDERR_FILENO)) {
-        const QByteArray line = QStringLiteral("\r%1 %2/%3 %4")
-                                    .arg(progressTitle_)
-                                    .arg(value)
-                                    .arg(progressMaximum_)
-                                    .arg(text)
-                                    .toUtf8();
+        const QByteArray line = (QStringLiteral("\r") + ProgressText(progressDoing_, value, progressMaximum_, detail)).toUtf8();
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
         std::fflush(stderr);
     }

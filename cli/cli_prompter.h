@@ -11,17 +11,21 @@ namespace kv::cli {
 // standard error, questions answered by --yes, at the terminal, or No without one.
 class CliPrompter : public Prompter {
 public:
+    using Prompter::ask;
+    using Prompter::error;
+    using Prompter::message;
+
     explicit CliPrompter(bool yesToAll) : yesToAll_(yesToAll) {}
 
-    void error(const QString& text, const QString& title = QStringLiteral("错误")) override;
-    void message(const QString& text, const QString& title = QString()) override;
-    bool ask(const QString& text, const QString& title = QString()) override;
+    void error(const QString& text, const QString& title) override;
+    void message(const QString& text, const QString& title) override;
+    bool ask(const QString& text, const QString& title) override;
     void notice(const QString& text, const QString& title, int seconds) override;
     void report(const QString& title, const QString& text) override;
     QString chooseOpenFile(const QString& title, const QString& filter) override;
     QString chooseSaveFile(const QString& title, const QString& filter, const QString& suggested) override;
-    void beginProgress(const QString& title, int maximum) override;
-    bool stepProgress(int value, const QString& text) override;
+    void beginProgress(const QString& title, const QString& doing, int maximum) override;
+    bool stepProgress(int value, const QString& detail) override;
     void endProgress() override;
 
     // Files a command was given on its command line, handed out to the file choices in order.
@@ -32,7 +36,7 @@ private:
     bool yesToAll_;
     int errors_ = 0;
     QStringList files_;
-    QString progressTitle_;
+    QString progressDoing_;
     int progressMaximum_ = 0;
 };
 

@@ -111,7 +111,8 @@ TEST_F(FontTransfer, WholeFontWriteSendsEveryCodeWithProgressThenResets)
     ASSERT_EQ(port->writes.size(), 257);
     EXPECT_EQ(port->writes.last(), ResetFrame(1));
     EXPECT_EQ(prompter.progressSteps.size(), 256);
-    EXPECT_EQ(prompter.progressTexts.at(255), QStringLiteral("255"));
+    EXPECT_EQ(prompter.progressSteps.at(255), 255);
+    EXPECT_EQ(prompter.progressDoing, QStringLiteral("正在写入字库"));
     EXPECT_EQ(prompter.progressOpen, 0);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("下载成功")});
     EXPECT_FALSE(link.isOpen());

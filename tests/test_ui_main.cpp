@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, ALongOperationShowsProgressAndStopsWhenCancelled)
     std::atomic<int> stepsTaken{0};
     std::atomic<bool> finished{false};
     QThread* worker = QThread::create([&] {
-        ProgressScope progress(uiPrompter, "读取字库", 256);
+        ProgressScope progress(uiPrompter, "读取字库", "正在读取字库", 256);
         for (int code = 0; code < 256; ++code) {
             if (!progress.step(code, QString::number(code)))
                 break;

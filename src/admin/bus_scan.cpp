@@ -33,7 +33,7 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
     outcome.ran = true;
     const QByteArray& addresses = target->queue;
     try {
-        ProgressScope progress(prompter, QStringLiteral("扫描连接的设备"), int(addresses.size()));
+        ProgressScope progress(prompter, QStringLiteral("扫描连接的设备"), QStringLiteral("正在扫描"), int(addresses.size()));
         link.ensurePortOpen();
         for (int i = 0; i < addresses.size(); ++i) {
             const quint8 address = quint8(addresses.at(i));

@@ -55,11 +55,11 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
     enum class Stop { None, NotAcknowledged, Cancelled } stop = Stop::None;
     try {
         {
-            ProgressScope progress(prompter, QStringLiteral("把当前字库写入叠加器"), kGlyphCount);
+            ProgressScope progress(prompter, QStringLiteral("把当前字库写入叠加器"), QStringLiteral("正在写入字库"), kGlyphCount);
             link.ensurePortOpen();
             for (int code = 0; code < kGlyphCount && stop == Stop::None; ++code) {
                 outcome.stoppedAt = code;
-                if (!progress.step(code, QString::number(code))) {
+                if (!progress.step(code)) {
                     stop = Stop::Cancelled;
                     break;
                 }
@@ -99,10 +99,10 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
     bool cancelled = false;
     try {
         {
-            ProgressScope progress(prompter, QStringLiteral("读取叠加器字库数据"), kGlyphCount);
+            ProgressScope progress(prompter, QStringLiteral("读取叠加器字库数据"), QStringLiteral("正在读取字库"), kGlyphCount);
             link.ensurePortOpen();
             for (int code = 0; code < kGlyphCount; ++code) {
-                if (!progress.step(code, QString::number(code))) {
+                if (!progress.step(code)) {
                     cancelled = true;
                     break;
                 }
@@ -159,7 +159,8 @@ bool StartFontDownload(Link& link, Prompter& prompter)
         bool cancelled = false;
         bool accepted = false;
         {
-            ProgressScope progress(prompter, QStringLiteral("等待叠加器应答"), kFontFileStartReplyMs / 1000);
+            ProgressScope progress(prompter, QStringLiteral("等待叠加器应答"), QStringLiteral("正在等待叠加器应答（秒）"),
+                                   kFontFileStartReplyMs / 1000);
             const qint64 start = link.clock().nowMs();
             accepted = link.waitReply(1, kFontFileStartReplyMs, [&] {
                 cancelled = !progress.step(int((link.clock().nowMs() - start) / 1000));

@@ -31,7 +31,7 @@ void UiPrompter::onWindowThread(const std::function<void()>& call, bool wait)
 void UiPrompter::shutDown()
 {
     closing_.store(true);
-    cancelled_.store(true);
+    cancelFlag().request();
 }
 
 void UiPrompter::error(const QString& text, const QString& title)
@@ -95,36 +95,39 @@ QString UiPrompter::chooseSaveFile(const QString& title, const QString& filter, 
     return path;
 }
 
-void UiPrompter::beginProgress(const QString& title, int maximum)
+void UiPrompter::beginProgress(const QString& title, const QString& doing, int maximum)
 {
-    cancelled_.store(false);
+    cancelFlag().clear();
+    progressDoing_ = doing.isEmpty() ? title : doing;
+    progressMaximum_ = maximum;
     onWindowThread([this, title, maximum] {
         delete progress_;
-        progress_ = new QProgressDialog(title, QStringLiteral("取消"), 0, maximum, parent_);
+        progress_ = new QProgressDialog(ProgressText(progressDoing_, 0, maximum), QStringLiteral("取消"), 0, maximum,
+                                        parent_);
         progress_->setWindowTitle(title);
         progress_->setWindowModality(Qt::WindowModal);
         progress_->setMinimumDuration(0);
         progress_->setAutoClose(false);
         progress_->setAutoReset(false);
-        QObject::connect(progress_, &QProgressDialog::canceled, [this] { cancelled_.store(true); });
+        QObject::connect(progress_, &QProgressDialog::canceled, [this] { cancelFlag().request(); });
         progress_->show();
     });
 }
 
-bool UiPrompter::stepProgress(int value, const QString& text)
+bool UiPrompter::stepProgress(int value, const QString& detail)
 {
     // Steps do not wait for the window: a long transfer must not run at the pace of
     // repaints.
+    const QString text = ProgressText(progressDoing_, value, progressMaximum_, detail);
     onWindowThread(
         [this, value, text] {
             if (!progress_)
                 return;
             progress_->setValue(value);
-            if (!text.isEmpty())
-                progress_->setLabelText(text);
+            progress_->setLabelText(text);
         },
         false);
-    return !cancelled_.load();
+    return !cancelFlag().requested();
 }
 
 void UiPrompter::endProgress()

@@ -20,24 +20,28 @@ namespace kv::ui {
 // the worker thread; every call is carried out on the window's own thread.
 class UiPrompter : public Prompter {
 public:
+    using Prompter::ask;
+    using Prompter::error;
+    using Prompter::message;
+
     explicit UiPrompter(QWidget* parent);
     ~UiPrompter() override;
 
-    void error(const QString& text, const QString& title = QStringLiteral("错误")) override;
-    void message(const QString& text, const QString& title = QString()) override;
-    bool ask(const QString& text, const QString& title = QString()) override;
+    void error(const QString& text, const QString& title) override;
+    void message(const QString& text, const QString& title) override;
+    bool ask(const QString& text, const QString& title) override;
     void notice(const QString& text, const QString& title, int seconds) override;
     void report(const QString& title, const QString& text) override;
     QString chooseOpenFile(const QString& title, const QString& filter) override;
     QString chooseSaveFile(const QString& title, const QString& filter, const QString& suggested) override;
-    void beginProgress(const QString& title, int maximum) override;
-    bool stepProgress(int value, const QString& text) override;
+    void beginProgress(const QString& title, const QString& doing, int maximum) override;
+    bool stepProgress(int value, const QString& detail) override;
     void endProgress() override;
 
     // From now on questions answer No and nothing more is shown: the window is closing.
     void shutDown();
     // Asks a running long operation to stop at its next step.
-    void cancelProgress() { cancelled_.store(true); }
+    void cancelProgress() { cancelFlag().request(); }
 
 private:
     void onWindowThread(const std::function<void()>& call, bool wait = true);
@@ -48,7 +52,8 @@ private:
     QPointer<QPlainTextEdit> reportText_;
     // Lives on the window's thread; queued calls run in its context.
     std::unique_ptr<QObject> windowThread_;
-    std::atomic<bool> cancelled_{false};
+    QString progressDoing_;
+    int progressMaximum_ = 0;
     std::atomic<bool> closing_{false};
 };
 

@@ -11,15 +11,19 @@ namespace kv::test {
 // A Prompter that records what an operation showed and answers from a script.
 class RecordingPrompter : public Prompter {
 public:
+    using Prompter::ask;
+    using Prompter::error;
+    using Prompter::message;
+
     struct Shown {
         QString kind; // "error", "message", "ask", "notice", "report"
         QString text;
         QString title;
     };
 
-    void error(const QString& text, const QString& title = QStringLiteral("错误")) override { shown << Shown{"error", text, title}; }
-    void message(const QString& text, const QString& title = QString()) override { shown << Shown{"message", text, title}; }
-    bool ask(const QString& text, const QString& title = QString()) override
+    void error(const QString& text, const QString& title) override { shown << Shown{"error", text, title}; }
+    void message(const QString& text, const QString& title) override { shown << Shown{"message", text, title}; }
+    bool ask(const QString& text, const QString& title) override
     {
         shown << Shown{"ask", text, title};
         return answers.isEmpty() ? false : answers.takeFirst();
@@ -31,16 +35,17 @@ public:
     {
         return files.isEmpty() ? QString() : files.takeFirst();
     }
-    void beginProgress(const QString& title, int maximum) override
+    void beginProgress(const QString& title, const QString& doing, int maximum) override
     {
         progressTitle = title;
+        progressDoing = doing;
         progressMaximum = maximum;
         ++progressOpen;
     }
-    bool stepProgress(int value, const QString& text) override
+    bool stepProgress(int value, const QString& detail) override
     {
         progressSteps << value;
-        progressTexts << text;
+        progressTexts << detail;
         return cancelAtStep < 0 || progressSteps.size() < cancelAtStep;
     }
     void endProgress() override { --progressOpen; }
@@ -60,6 +65,7 @@ public:
     QStringList files;     // answers to the file choices, in order
     int cancelAtStep = -1; // the progress step (1-based) at which the operator cancels
     QString progressTitle;
+    QString progressDoing;
     int progressMaximum = 0;
     int progressOpen = 0;
     QList<int> progressSteps;
