@@ -21,11 +21,15 @@ mkdir -p "$demo/savefiles"
 printf 'COM1=%s' "$link" > "$demo/savefiles/COMMAP.TXT"
 [ -f "$demo/savefiles/COM.TXT" ] || printf '1' > "$demo/savefiles/COM.TXT"
 
-build/bin/kvsim --link "$link" --unit 1:9600 --state "$PWD/build/kvsim-state.json" \
-    --log "$PWD/build/kvsim.log" &
+# The store keeps the unit's address, rate and other kept settings from one run to the
+# next, as a real unit keeps them over a power cycle, so the rate the demo folder
+# remembers in BTL.TXT stays the unit's.
+build/bin/kvsim --link "$link" --unit 1:9600 --store "$PWD/build/kvsim-store.json" \
+    --state "$PWD/build/kvsim-state.json" --log "$PWD/build/kvsim.log" &
 sim=$!
 trap 'kill $sim 2>/dev/null || true' EXIT
 for _ in $(seq 100); do [ -e "$link" ] && break; sleep 0.05; done
 
-echo "kvsim serves $link (log: build/kvsim.log, state: build/kvsim-state.json)"
+echo "kvsim serves $link (log: build/kvsim.log, state: build/kvsim-state.json," \
+     "kept settings: build/kvsim-store.json)"
 build/bin/kvtool --dir "$demo"

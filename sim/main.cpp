@@ -6,13 +6,17 @@
 #include "sim/simulator.h"
 #include "sim/state_writer.h"
 #include "sim/traffic_log.h"
+#include "sim/unit_store.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
+#include <QJsonArray>
+
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <sched.h>
 
 using namespace kv::sim;
@@ -45,18 +49,35 @@ bool startFont(const Options& options, QByteArray& font)
     return true;
 }
 
-QList<Unit> buildUnits(const Options& options, const QByteArray& font)
+// The units of the --unit options, each with the settings the store kept for its
+// position in the list; a fault switch for an address finds the unit that has that
+// address once the store is applied.
+QList<Unit> buildUnits(const Options& options, const QByteArray& font, const QJsonArray& stored,
+                       const std::function<void(const QString&)>& note)
 {
     QList<Unit> units;
-    for (const UnitOption& option : options.units) {
+    for (qsizetype i = 0; i < options.units.size(); ++i) {
+        const UnitOption& option = options.units.at(i);
         UnitState state;
         state.address = option.address;
         state.baud = option.baud;
         state.product = option.product;
         state.font = font;
+        if (i < stored.size()) {
+            QString error;
+            if (!stored.at(i).isObject())
+                error = QStringLiteral("not an object");
+            if (error.isEmpty() && RestoreStoredSettings(stored.at(i).toObject(), state, error)) {
+                note(QStringLiteral("unit %1 comes up from the store: address %2, %3 baud")
+                         .arg(i + 1).arg(state.address).arg(state.baud));
+            } else {
+                note(QStringLiteral("stored unit %1 is unreadable (%2): it starts from its defaults")
+                         .arg(i + 1).arg(error));
+            }
+        }
         Faults faults;
         for (const FaultSwitch& fault : options.faults) {
-            if (fault.address < 0 || fault.address == option.address)
+            if (fault.address < 0 || fault.address == state.address)
                 ApplyFaultSwitch(faults, fault);
         }
         units.append(Unit(state, faults));
@@ -99,8 +120,25 @@ int main(int argc, char** argv)
         printError(error);
         return 1;
     }
-    Simulator simulator(buildUnits(options, font), options.pace);
+    auto note = [&log](const QString& text) {
+        printError(text);
+        log.write(text);
+    };
+    UnitStore store(options.storePath);
+    QJsonArray stored;
+    if (!options.storePath.isEmpty()) {
+        QString storeNote;
+        stored = store.load(storeNote);
+        if (!storeNote.isEmpty())
+            note(storeNote);
+    }
+    Simulator simulator(buildUnits(options, font, stored, note), options.pace,
+                        qint64(options.turnaroundMs) * 1000);
     simulator.setLog(&log);
+    if (!options.storePath.isEmpty()) {
+        simulator.setStore(&store);
+        simulator.writeStore();
+    }
     const StateWriter stateWriter(options.statePath);
     if (!options.statePath.isEmpty()) {
         simulator.setStateWriter(&stateWriter);

@@ -70,6 +70,18 @@ bool ParseOptions(const QStringList& args, Options& options, QString& error)
         } else if (arg == QLatin1String("--font")) {
             if (!value(result.fontPath))
                 return false;
+        } else if (arg == QLatin1String("--store")) {
+            if (!value(result.storePath))
+                return false;
+        } else if (arg == QLatin1String("--turnaround")) {
+            bool ok = false;
+            if (!value(text))
+                return false;
+            result.turnaroundMs = text.toInt(&ok);
+            if (!ok || result.turnaroundMs < 0 || result.turnaroundMs > 60000) {
+                error = QStringLiteral("bad turnaround '%1': milliseconds 0-60000").arg(text);
+                return false;
+            }
         } else if (arg == QLatin1String("--pace")) {
             result.pace = true;
         } else if (arg == QLatin1String("--unit")) {
@@ -100,17 +112,23 @@ bool ParseOptions(const QStringList& args, Options& options, QString& error)
 QString UsageText()
 {
     return QStringLiteral(
-        "usage: kvsim --link PATH [--unit ADDR[:BAUD[:PRODUCTHEX]]]... [--state FILE]\n"
-        "             [--log FILE] [--pace] [--font FILE] [--fault KIND[=MS][@ADDR]]...\n"
+        "usage: kvsim --link PATH [--unit ADDR[:BAUD[:PRODUCTHEX]]]... [--store FILE]\n"
+        "             [--state FILE] [--log FILE] [--pace] [--turnaround MS] [--font FILE]\n"
+        "             [--fault KIND[=MS][@ADDR]]...\n"
         "  --link PATH   symbolic link to the simulated line's terminal side\n"
         "  --unit        a unit on the line (default: address 1 at 9600 baud)\n"
+        "  --store FILE  the units' non-volatile settings (address, rate, product number,\n"
+        "                font, stored messages, power-on settings, video mode, screen\n"
+        "                settings), kept across restarts: the n-th --unit comes up with\n"
+        "                the n-th stored unit's settings; rewritten when one changes\n"
         "  --state FILE  every unit's state as JSON, rewritten after each command\n"
         "  --log FILE    every frame received and every reply sent\n"
         "  --pace        the line takes its real time, 10 bit times per byte\n"
+        "  --turnaround MS  how long a unit takes before it answers (default 10)\n"
         "  --font FILE   the units' font, a 13824-byte font file (default hebingf.bin\n"
         "                beside kvsim when present)\n"
         "  --fault       silent, late=MS, short, long, badcheck, otheraddr, split=MS;\n"
-        "                for every unit, or for the unit at @ADDR\n");
+        "                for every unit, or for the unit at @ADDR (its address at start)\n");
 }
 
 } // namespace kv::sim

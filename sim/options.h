@@ -21,7 +21,9 @@ struct Options {
     QString statePath;
     QString logPath;
     QString fontPath;
+    QString storePath;
     bool pace = false;
+    int turnaroundMs = 10;
     QList<FaultSwitch> faults;
 };
 

@@ -3,6 +3,7 @@
 #include "sim/frame_layout.h"
 #include "sim/state_writer.h"
 #include "sim/traffic_log.h"
+#include "sim/unit_store.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -34,7 +35,10 @@ QString unitList(const QStringList& addresses)
 
 } // namespace
 
-Simulator::Simulator(QList<Unit> units, bool pace) : units_(std::move(units)), pace_(pace) {}
+Simulator::Simulator(QList<Unit> units, bool pace, qint64 turnaroundUs)
+    : units_(std::move(units)), pace_(pace), turnaroundUs_(turnaroundUs)
+{
+}
 
 qint64 Simulator::byteTimeUs(int baud) const
 {
@@ -195,15 +199,17 @@ void Simulator::handleFrame(const QByteArray& bytes, int baud, qint64 nowUs)
             label += QStringLiteral(" (collided)");
         schedule(CollideReplies(replies), baud, lateMs, splitMs, label, nowUs);
     }
-    if (!actors.isEmpty())
+    if (!actors.isEmpty()) {
         writeState();
+        writeStore();
+    }
 }
 
 void Simulator::schedule(const Reply& reply, int baud, int lateMs, int splitMs, const QString& label,
                          qint64 nowUs)
 {
     const qint64 gap = (pace_ ? byteTimeUs(baud) : 0) + qint64(splitMs) * 1000;
-    qint64 t = std::max(nowUs + kTurnaroundUs + qint64(lateMs) * 1000, outputFreeUs_);
+    qint64 t = std::max(nowUs + turnaroundUs_ + qint64(lateMs) * 1000, outputFreeUs_);
     for (qsizetype p = 0; p < reply.parts.size(); ++p) {
         if (p > 0)
             t += kStatusGapUs;
@@ -230,6 +236,17 @@ void Simulator::writeState()
     if (!stateWriter_->write(units_, error) && !stateErrorShown_) {
         std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
         stateErrorShown_ = true;
+    }
+}
+
+void Simulator::writeStore()
+{
+    if (!store_)
+        return;
+    QString error;
+    if (!store_->save(units_, error) && !storeErrorShown_) {
+        std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
+        storeErrorShown_ = true;
     }
 }
 

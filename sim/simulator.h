@@ -11,6 +11,7 @@ namespace kv::sim {
 
 class StateWriter;
 class TrafficLog;
+class UnitStore;
 
 // The line and the units on it, free of any real device or clock: bytes go in with
 // the rate they were sent at and the time, replies come out with the time they are
@@ -24,8 +25,8 @@ public:
     };
 
     // A real unit needs a moment before it answers; the tool clears its input when it
-    // starts waiting, so an answer must not come back faster than that.
-    static constexpr qint64 kTurnaroundUs = 10'000;
+    // starts waiting, so an answer should not come back faster than that.
+    static constexpr qint64 kDefaultTurnaroundUs = 10'000;
     // The status block follows its head once the tool has begun the second wait.
     static constexpr qint64 kStatusGapUs = 40'000;
     // A frame left half-way for this long is abandoned.
@@ -34,9 +35,11 @@ public:
     // nothing else that soon after a static picture.
     static constexpr qint64 kPictureSumWindowUs = 15'000;
 
-    Simulator(QList<Unit> units, bool pace);
+    // turnaroundUs: from the end of a frame to the start of its answer.
+    Simulator(QList<Unit> units, bool pace, qint64 turnaroundUs);
     void setLog(TrafficLog* log) { log_ = log; }
     void setStateWriter(const StateWriter* writer) { stateWriter_ = writer; }
+    void setStore(UnitStore* store) { store_ = store; }
 
     // Bytes the tool wrote while the line ran at lineBaud (0: unknown rate).
     void receive(const QByteArray& bytes, int lineBaud, qint64 nowUs);
@@ -50,6 +53,8 @@ public:
 
     const QList<Unit>& units() const { return units_; }
     void writeState();
+    // Keeps the units' non-volatile settings in the store when they changed.
+    void writeStore();
 
 private:
     struct Incoming {
@@ -68,8 +73,10 @@ private:
 
     QList<Unit> units_;
     bool pace_;
+    qint64 turnaroundUs_;
     TrafficLog* log_ = nullptr;
     const StateWriter* stateWriter_ = nullptr;
+    UnitStore* store_ = nullptr;
     FrameParser parser_;
     std::deque<Incoming> incoming_;
     std::deque<Output> outgoing_;
@@ -79,6 +86,7 @@ private:
     int parserBaud_ = -1;
     QList<int> lastActors_;   // indexes of the units that took the last frame
     bool stateErrorShown_ = false;
+    bool storeErrorShown_ = false;
 };
 
 } // namespace kv::sim

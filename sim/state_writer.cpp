@@ -1,10 +1,9 @@
 #include "sim/state_writer.h"
 
+#include "sim/whole_file.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QFile>
-
-#include <cstdio>
 
 namespace kv::sim {
 
@@ -145,26 +144,9 @@ QJsonObject StateDocument(const QList<Unit>& units)
     return {{"units", list}};
 }
 
-// A temporary file and a rename: readers see the old document or the new one, never a
-// part. The file is not synced to disk; it only has to outlive the test that reads it.
 bool StateWriter::write(const QList<Unit>& units, QString& error) const
 {
-    const QString temporary = path_ + QStringLiteral(".tmp");
-    QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error = QStringLiteral("cannot write state %1: %2").arg(temporary, file.errorString());
-        return false;
-    }
-    const QByteArray document = QJsonDocument(StateDocument(units)).toJson(QJsonDocument::Compact);
-    const bool written = file.write(document) == document.size() && file.flush();
-    file.close();
-    if (!written || std::rename(QFile::encodeName(temporary).constData(),
-                                QFile::encodeName(path_).constData()) != 0) {
-        error = QStringLiteral("cannot write state %1").arg(path_);
-        QFile::remove(temporary);
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path_, QJsonDocument(StateDocument(units)).toJson(QJsonDocument::Compact), error);
 }
 
 } // namespace kv::sim

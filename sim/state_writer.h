@@ -11,8 +11,7 @@ namespace kv::sim {
 // The units' state as the JSON document that --state writes.
 QJsonObject StateDocument(const QList<Unit>& units);
 
-// Writes the state file whole through a temporary file beside it and a rename, so a
-// reader never sees half a document.
+// Writes the state file whole, so a reader never sees half a document.
 class StateWriter {
 public:
     explicit StateWriter(QString path) : path_(std::move(path)) {}

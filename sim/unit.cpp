@@ -181,6 +181,8 @@ Reply Unit::actAddressed(const Frame& f)
         p.horizontalOffset = f.at(b + 8);
         p.saved = f.at(b + 10) == 1;
         p.interval = f.word(b + 11);
+        if (p.saved)
+            state_.savedParams = p;
         return {};
     }
     case 0x22: {
@@ -289,6 +291,7 @@ Reply Unit::actCheckByte(const Frame& f)
     switch (f.code) {
     case 0xE0:
         state_.screen = {p(0), p(1), p(2), p(3), p(4), true};
+        state_.storedScreen = state_.screen;
         return oneByte(kAck);
     case 0xE1:
         return oneByte(state_.crosshair);

@@ -103,6 +103,7 @@ struct UnitState {
     ScrollMessage scroll;
     QByteArray powerOnScroll;
     ScrollParams params;
+    ScrollParams savedParams; // the last set sent with the save flag; saved false: none
     int displayItems = 7;     // bit 0 scroll, bit 1 static picture, bit 2 logo
     int keptDisplayItems = 7; // what a restart comes back to
     bool captionsOn = true;
@@ -128,6 +129,7 @@ struct UnitState {
     int videoMode = 0;
     int storedVideoMode = 0;
     ScreenSettings screen;
+    ScreenSettings storedScreen; // what the save-settings command kept; stored false: none
     int clearedLine = -1;     // 0..15 a line, 16 the whole screen
     DisplayTest displayTest;
     QByteArray attribute;     // row, column, attribute

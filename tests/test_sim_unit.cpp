@@ -33,7 +33,10 @@ Unit unitAt(int address, int baud = 9600, Faults faults = {})
 
 // A simulator on a clock that only moves when the test lets it.
 struct Bench {
-    explicit Bench(QList<Unit> units, bool pace = false) : sim(std::move(units), pace) {}
+    explicit Bench(QList<Unit> units, bool pace = false)
+        : sim(std::move(units), pace, Simulator::kDefaultTurnaroundUs)
+    {
+    }
 
     void send(const QByteArray& bytes, int baud = 9600)
     {
@@ -336,7 +339,7 @@ TEST(SimUnit, RepliesKeepTheirTimeOnTheLine)
     const qint64 sent = bench.now;
     QList<Simulator::Output> out = bench.run();
     ASSERT_EQ(out.size(), 1);
-    EXPECT_EQ(out[0].dueUs, sent + Simulator::kTurnaroundUs + 300'000);
+    EXPECT_EQ(out[0].dueUs, sent + Simulator::kDefaultTurnaroundUs + 300'000);
 
     Faults split;
     split.splitMs = 40;
@@ -358,7 +361,7 @@ TEST(SimUnit, PacedLineTakesTenBitTimesPerByte)
     const QList<Simulator::Output> out = bench.run();
     EXPECT_EQ(bench.state().lastCommand, "0xF7");
     ASSERT_EQ(out.size(), 3);
-    EXPECT_EQ(out[0].dueUs, sent + 5 * 8333 + Simulator::kTurnaroundUs);
+    EXPECT_EQ(out[0].dueUs, sent + 5 * 8333 + Simulator::kDefaultTurnaroundUs);
     EXPECT_EQ(out[1].dueUs - out[0].dueUs, 8333);
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "sim/unit.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+namespace kv::sim {
+
+// What a unit keeps over a power cycle, as one entry of the --store document: address,
+// rate, product number, font, stored shortcuts and picture messages, the logo, the
+// power-on settings, the saved scroll parameters, the stored video mode and screen
+// settings.
+QJsonObject StoredSettings(const UnitState& state);
+
+// The unit as it comes up with these stored settings: they replace the defaults, and
+// what it shows at power-on follows from them (kept display items, stored video mode,
+// saved scroll parameters and screen settings). An absent key keeps its default, so a
+// store written before a setting was kept still loads. A key that is there but
+// malformed refuses the whole entry: false with the reason in error, state unchanged.
+bool RestoreStoredSettings(const QJsonObject& stored, UnitState& state, QString& error);
+
+// The --store file: {"format": 1, "units": [entry, ...]}, entry i for the i-th --unit
+// option. Entries beyond the units on the line are carried along as they are.
+class UnitStore {
+public:
+    explicit UnitStore(QString path) : path_(std::move(path)) {}
+    const QString& path() const { return path_; }
+
+    // The stored entries. A missing, unreadable or corrupt file gives none, with the
+    // reason in note.
+    QJsonArray load(QString& note);
+    // Writes the file whole when a unit's stored settings differ from what it holds.
+    // False, with the reason in error, when the write failed.
+    bool save(const QList<Unit>& units, QString& error);
+
+private:
+    QString path_;
+    QJsonArray entries_; // what the file holds
+};
+
+} // namespace kv::sim
