@@ -205,10 +205,13 @@ void Simulator::handleFrame(const QByteArray& bytes, int baud, qint64 nowUs)
     }
 }
 
+// With the line paced, a byte reaches the tool when its stop bit is through, ten bit
+// times after it was started.
 void Simulator::schedule(const Reply& reply, int baud, int lateMs, int splitMs, const QString& label,
                          qint64 nowUs)
 {
-    const qint64 gap = (pace_ ? byteTimeUs(baud) : 0) + qint64(splitMs) * 1000;
+    const qint64 byteUs = pace_ ? byteTimeUs(baud) : 0;
+    const qint64 splitUs = qint64(splitMs) * 1000;
     qint64 t = std::max(nowUs + turnaroundUs_ + qint64(lateMs) * 1000, outputFreeUs_);
     for (qsizetype p = 0; p < reply.parts.size(); ++p) {
         if (p > 0)
@@ -216,13 +219,15 @@ void Simulator::schedule(const Reply& reply, int baud, int lateMs, int splitMs, 
         const QByteArray& part = reply.parts.at(p);
         if (part.isEmpty())
             continue;
-        if (gap == 0) {
+        if (byteUs == 0 && splitUs == 0) {
             outgoing_.push_back({t, part, label});
             continue;
         }
-        for (char b : part) {
-            outgoing_.push_back({t, QByteArray(1, b), label});
-            t += gap;
+        for (qsizetype i = 0; i < part.size(); ++i) {
+            if (i > 0)
+                t += splitUs;
+            t += byteUs;
+            outgoing_.push_back({t, QByteArray(1, part.at(i)), label});
         }
     }
     outputFreeUs_ = t;
