@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# How close kvctl comes to the time the line itself needs. Runs a whole-font write, a
+# whole-font read, a bus scan and a 2000-character scroll (send mode 0) through kvctl
+# against kvsim --pace at 9600 and 115200 baud, and prints each as a ratio of its floor:
+#   the line time of the bytes both ways (10 bit times a byte)
+#   + the pauses the protocol asks for (5 ms after each character written and before
+#     the reset that ends a font write, 20 ms after each unit found by the scan, the
+#     200 ms reply wait of an address that does not answer)
+#   + the unit's turnaround before each reply.
+# An operation ends when kvctl has exited and the unit has taken the last frame, so
+# a kvctl that leaves before the line has carried its bytes gains nothing.
+# Also prints kvctl's CPU share (user + sys over wall) during the read at 115200, and
+# what a kvctl run costs with no line at all.
+#
+#   bench/line_floor.sh [BUILD_DIR]        (default: build)
+#   KV_TURNAROUND_MS=N bench/line_floor.sh (the unit's turnaround, default 10)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+turnaround=${KV_TURNAROUND_MS:-10}
+cmake --build "$build" --target kvctl kvsim >/dev/null
+kvctl=$build/bin/kvctl
+kvsim=$build/bin/kvsim
+
+work=$(mktemp -d)
+sim=
+cleanup() {
+    [ -n "$sim" ] && kill "$sim" 2>/dev/null && wait "$sim" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The application folder: units 1 to 3 are on the line, 4 is ticked but absent.
+app=$work/app
+mkdir -p "$app/savefiles"
+printf '1\r\nA\r\n2\r\nB\r\n3\r\nC\r\n4\r\nD' > "$app/data.txt"
+printf '1111' > "$app/savefiles/Lv1Checked.TXT"
+font=$work/font.bin
+head -c 13824 /dev/urandom > "$font"
+text=$(printf 'A%.0s' $(seq 2000))
+
+line=$work/line
+log=$work/kvsim.log
+
+start_sim() {
+    "$kvsim" --link "$line" --pace --turnaround "$turnaround" --log "$log" \
+        --unit "1:$1" --unit "2:$1" --unit "3:$1" &
+    sim=$!
+    for _ in $(seq 200); do [ -e "$line" ] && return; sleep 0.05; done
+    echo "kvsim did not start" >&2
+    exit 1
+}
+
+stop_sim() {
+    kill "$sim"
+    wait "$sim" 2>/dev/null || true
+    sim=
+}
+
+# Times are milliseconds since local midnight, the clock kvsim stamps its log with;
+# the start is read from the shell's own clock, so no process start counts against
+# kvctl but its own.
+zone=$(date +%z)
+zone_s=$(( (${zone:0:1}1) * (10#${zone:1:2} * 3600 + 10#${zone:3:2} * 60) ))
+
+# The bytes of the log lines after line $1: received and sent, and the time of the
+# last frame received (ms since midnight).
+log_summary() {
+    tail -n +"$(($1 + 1))" "$log" | awk '
+        { split($1, t, ":"); ms = (t[1] * 3600 + t[2] * 60 + t[3]) * 1000 }
+        $2 == "RX" { for (i = 4; i <= NF && $i != "|"; ++i) rx++; last = ms }
+        $2 == "TX" { for (i = 3; i <= NF && $i != "|"; ++i) tx++ }
+        END { printf "%d %d %.3f\n", rx, tx, last }'
+}
+
+cpu_note=
+# run_case NAME BAUD BYTES_OUT BYTES_IN PAUSE_MS REPLIES -- kvctl arguments...
+run_case() {
+    local name=$1 baud=$2 out=$3 in=$4 pause=$5 replies=$6
+    shift 7
+    local mark start times real user sys rx tx last end floor
+    mark=$(wc -l < "$log")
+    local epoch=${EPOCHREALTIME/,/.}
+    times=$( { TIMEFORMAT='%3R %3U %3S'; time "$kvctl" --dir "$app" --port "$line" --baud "$baud" "$@" \
+               >"$work/out" 2>&1; } 2>&1 ) || { echo "$name at $baud failed:"; cat "$work/out"; exit 1; }
+    read -r real user sys <<< "$times"
+    start=$(awk -v t="$epoch" -v z="$zone_s" 'BEGIN { printf "%.3f", ((t + z) % 86400) * 1000 }')
+    # kvctl may be gone while the paced line still carries its last bytes.
+    for _ in $(seq 600); do
+        read -r rx tx last <<< "$(log_summary "$mark")"
+        [ "$rx" -ge "$out" ] && [ "$tx" -ge "$in" ] && break
+        sleep 0.05
+    done
+    [ "$rx" -eq "$out" ] && [ "$tx" -eq "$in" ] \
+        || echo "  note: $name at $baud: the line carried $rx bytes out and $tx in, not $out and $in"
+    end=$(awk -v s="$start" -v r="$real" -v l="$last" 'BEGIN { e = s + r * 1000; if (l > e) e = l; print e }')
+    floor=$(awk -v b="$baud" -v o="$out" -v i="$in" -v p="$pause" -v n="$replies" -v t="$turnaround" \
+                'BEGIN { printf "%.1f", (o + i) * 10000 / b + p + n * t }')
+    awk -v name="$name" -v b="$baud" -v s="$start" -v e="$end" -v f="$floor" \
+        'BEGIN { printf "%-12s %7d %11.1f %11.1f %7.3f\n", name, b, e - s, f, (e - s) / f }'
+    if [ "$name" = "font-read" ] && [ "$baud" = 115200 ]; then
+        cpu_note=$(awk -v r="$real" -v u="$user" -v s="$sys" \
+                       'BEGIN { printf "kvctl CPU during the font read at 115200: user %.3f s + sys %.3f s over %.3f s wall = %.1f %%", u, s, r, (u + s) * 100 / r }')
+    fi
+}
+
+echo "turnaround $turnaround ms; times in ms"
+printf '%-12s %7s %11s %11s %7s\n' operation baud measured floor ratio
+for baud in 9600 115200; do
+    start_sim "$baud"
+    # 256 write-character frames of 60 bytes, each acknowledged, then the reset frame.
+    run_case font-write "$baud" $((256 * 60 + 5)) 256 $((257 * 5)) 256 -- font write --in "$font"
+    # 256 read-character frames of 6 bytes, each answered with 55, then the reset frame.
+    run_case font-read "$baud" $((256 * 6 + 5)) $((256 * 55)) 0 256 -- font read --out "$work/read.bin"
+    # Three probes answered, one left to its 200 ms wait.
+    run_case scan "$baud" $((4 * 6)) 3 $((3 * 20 + 200)) 3 -- scan
+    # Three writes: the frame head, font flag and length, 4000 bytes of text.
+    run_case scroll-2000 "$baud" $((6 + 3 + 4000)) 0 0 0 -- --target broadcast send 0 --text "$text"
+    stop_sim
+done
+echo "$cpu_note"
+# What every run pays before it touches the line: the process start, with no port.
+startup=$( { TIMEFORMAT='%3R'; for _ in 1 2 3; do time "$kvctl" help >/dev/null 2>&1; done; } 2>&1 | sort -n | head -1)
+echo "kvctl start-up and exit with no port (kvctl help, best of 3): $(awk -v r="$startup" 'BEGIN { printf "%.0f", r * 1000 }') ms"
