@@ -366,6 +366,24 @@ TEST(SimUnit, PacedLineTakesTenBitTimesPerByte)
     EXPECT_EQ(out[1].dueUs - out[0].dueUs, 8333);
 }
 
+TEST(SimUnit, TurnaroundIsTheSilenceBeforeEachAnswer)
+{
+    for (const qint64 turnaroundUs : {qint64(0), qint64(25'000)}) {
+        Simulator sim({unitAt(1, 1200)}, true, turnaroundUs);
+        sim.receive(hex("5AF90101A3"), 1200, 0);
+        sim.advance(5 * 8333);
+        const QList<Simulator::Output> first = sim.takeDueOutput(1'000'000);
+        ASSERT_EQ(first.size(), 5);
+        EXPECT_EQ(first[0].dueUs, 5 * 8333 + turnaroundUs + 8333);
+        // A second frame that comes while the answer is on the line waits for it.
+        sim.receive(hex("5AF90101A3"), 1200, 5 * 8333 + turnaroundUs);
+        sim.advance(10 * 8333 + turnaroundUs);
+        const QList<Simulator::Output> second = sim.takeDueOutput(10'000'000);
+        ASSERT_EQ(second.size(), 5);
+        EXPECT_EQ(second[0].dueUs, std::max(first[4].dueUs, 10 * 8333 + 2 * turnaroundUs) + 8333);
+    }
+}
+
 TEST(SimUnit, ChangeOfRateOrLongSilenceAbandonsAFrame)
 {
     Bench bench({unitAt(1)});
@@ -383,7 +401,8 @@ TEST(SimOptions, ReadsUnitsFaultsAndSwitches)
     Options o;
     QString error;
     ASSERT_TRUE(ParseOptions({"--link", "/tmp/l", "--unit", "5:19200:CAFE0102", "--unit", "6",
-                              "--fault", "late=50@5", "--fault", "short", "--pace"},
+                              "--fault", "late=50@5", "--fault", "short", "--pace", "--turnaround", "25",
+                              "--store", "/tmp/s.json"},
                              o, error))
         << error.toStdString();
     ASSERT_EQ(o.units.size(), 2);
@@ -395,8 +414,12 @@ TEST(SimOptions, ReadsUnitsFaultsAndSwitches)
     EXPECT_EQ(o.faults[0].address, 5);
     EXPECT_EQ(o.faults[1].address, -1);
     EXPECT_TRUE(o.pace);
+    EXPECT_EQ(o.turnaroundMs, 25);
+    EXPECT_EQ(o.storePath, "/tmp/s.json");
 
     ASSERT_TRUE(ParseOptions({"--link", "/tmp/l"}, o, error));
+    EXPECT_EQ(o.turnaroundMs, 10);
+    EXPECT_TRUE(o.storePath.isEmpty());
     ASSERT_EQ(o.units.size(), 1);
     EXPECT_EQ(o.units[0].address, 1);
     EXPECT_EQ(o.units[0].product, hex("12345678"));
@@ -408,7 +431,10 @@ TEST(SimOptions, ReadsUnitsFaultsAndSwitches)
                                    QStringList{"--link", "l", "--fault", "split"},
                                    QStringList{"--link", "l", "--fault", "short=3"},
                                    QStringList{"--link", "l", "--fault", "late=5@300"},
-                                   QStringList{"--link", "l", "--fault", "loud"}})
+                                   QStringList{"--link", "l", "--fault", "loud"},
+                                   QStringList{"--link", "l", "--turnaround", "-1"},
+                                   QStringList{"--link", "l", "--turnaround", "10ms"},
+                                   QStringList{"--link", "l", "--store"}})
         EXPECT_FALSE(ParseOptions(bad, o, error)) << bad.join(' ').toStdString();
 }
 
