@@ -161,11 +161,13 @@ bool PtyLine::readInput(const std::function<void(const QByteArray&, int)>& take)
         if (n == 0)
             return true;
         // In packet mode each read starts with a status byte; only TIOCPKT_DATA
-        // carries line bytes, the others report a change of the terminal settings.
+        // carries line bytes. Of the others only a change of the terminal settings
+        // matters; the flush of the tool's input before each frame does not, and
+        // following it would wake the simulator twenty times for every frame.
         if (buffer[0] == TIOCPKT_DATA) {
             if (n > 1)
                 take(QByteArray(buffer + 1, n - 1), lineBaud());
-        } else {
+        } else if (buffer[0] & TIOCPKT_IOCTL) {
             lineBaud();
             settlingReads_ = kSettlingReads;
         }
