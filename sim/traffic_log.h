@@ -15,6 +15,11 @@ public:
 
 private:
     QFile file_;
+    // Local time's offset from UTC, taken when the log opens: asking for the local
+    // time at every line makes the C library look at the time zone file each time,
+    // and a paced reply writes a line per byte. A change of daylight saving time
+    // during a run is not followed.
+    qint64 utcOffsetMs_ = 0;
 };
 
 // Bytes as upper-case hex pairs separated by spaces ("5A F7 00 01 AC").
