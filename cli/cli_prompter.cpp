@@ -43,12 +43,22 @@ void CliPrompter::message(const QString& text, const QString&)
     PrintOut(text);
 }
 
+void CliPrompter::failure(const QString& text, const QString&)
+{
+    ++errors_;
+    PrintErr(text);
+}
+
 bool CliPrompter::ask(const QString& text, const QString&)
 {
     if (yesToAll_)
         return true;
-    if (!::isatty(STDIN_FILENO))
+    if (!::isatty(STDIN_FILENO)) {
+        // The operation stops at this No; the script must see which question stopped it.
+        ++errors_;
+        PrintErr(text + QStringLiteral("\n（没有终端，视为“否”；用 --yes 回答“是”）"));
         return false;
+    }
     PrintErr(text + QStringLiteral(" [y/N] "));
     char answer[16] = {};
     if (!std::fgets(answer, sizeof answer, stdin))

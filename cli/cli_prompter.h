@@ -13,12 +13,14 @@ class CliPrompter : public Prompter {
 public:
     using Prompter::ask;
     using Prompter::error;
+    using Prompter::failure;
     using Prompter::message;
 
     explicit CliPrompter(bool yesToAll) : yesToAll_(yesToAll) {}
 
     void error(const QString& text, const QString& title) override;
     void message(const QString& text, const QString& title) override;
+    void failure(const QString& text, const QString& title) override;
     bool ask(const QString& text, const QString& title) override;
     void notice(const QString& text, const QString& title, int seconds) override;
     void report(const QString& title, const QString& text) override;

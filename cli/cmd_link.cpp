@@ -96,12 +96,15 @@ int RunRaw(CliContext& ctx, const QStringList& args)
             gotReply = result != kReplyErr;
         }
         link.closePort();
+        // A wait the operator cancelled is reported once the command returns.
+        if (!gotReply && !ctx.prompter.cancelFlag().requested())
+            ctx.prompter.failure(QStringLiteral("没有收到%1字节的应答（静默超过%2毫秒，或字节过多）").arg(*reply).arg(timeoutMs));
     } catch (const CommError& error) {
         link.closePort();
         link.showCommError(ctx.prompter, error);
         return 1;
     }
-    return gotReply ? ctx.exitStatus() : 1;
+    return ctx.exitStatus();
 }
 
 } // namespace kv::cli

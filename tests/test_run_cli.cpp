@@ -1,0 +1,65 @@
+// A kvctl run as a script sees it, against the simulated unit: every failure gives its
+// reason on standard error.
+
+#include "kvctl_process.h"
+#include "sim_process.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kv::test;
+
+namespace {
+
+class KvctlRunOnSim : public ::testing::Test {
+protected:
+    QStringList lineArgs(const SimProcess& sim) const
+    {
+        return {"--dir", dir.path(), "--port", sim.linkPath(), "--baud", "9600"};
+    }
+    KvctlRun kvctl(const SimProcess& sim, const QStringList& args) { return RunKvctl(lineArgs(sim) + args); }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(KvctlRunOnSim, EveryFailureSaysWhyOnStandardError)
+{
+    SimProcess silent({"--unit", "1:9600", "--fault", "silent"});
+    ASSERT_TRUE(silent.isRunning());
+    const QString noTerminal = QStringLiteral("（没有终端，视为“否”；用 --yes 回答“是”）");
+    struct Case {
+        QStringList args;
+        QString reason;
+    };
+    const QList<Case> cases = {
+        {{"product-number"}, QStringLiteral("读出失败")},
+        {{"modify-identity", "9600", "5"}, QStringLiteral("写入失败")},
+        {{"font", "write-char", "65"}, QStringLiteral("下载失败")},
+        {{"font", "write"}, QStringLiteral("下载失败")},
+        {{"font", "read", "--out", dir.filePath("read.bin")}, QStringLiteral("读出错误0")},
+        {{"raw", "5AF90101A3", "--reply", "5", "--timeout", "100"}, QStringLiteral("5字节")},
+        {{"write-address", "200"}, QStringLiteral("向设备写入地址码时不能有多台设备连接\r\n\r\n确认只有单台设备连接吗？\n") + noTerminal},
+        {{"identity"}, noTerminal},
+        {{"queue", "add", "abc", "x"}, QStringLiteral("地址码必须是数字")},
+        {{"queue", "add", "255", "x"}, QStringLiteral("地址码不能大于254")},
+        {{"queue", "add", "5", "x"}, QString()}, // succeeds: the entry the next cases need
+        {{"queue", "add", "005", "y"}, QStringLiteral("地址码已存在，不能重复！")},
+        {{"queue", "delete", "1"}, QStringLiteral("真的要删除地址为 5 的记录吗？\n") + noTerminal},
+    };
+    for (const Case& c : cases) {
+        const KvctlRun run = kvctl(silent, c.args);
+        const std::string name = c.args.join(' ').toStdString();
+        if (c.reason.isEmpty()) {
+            ASSERT_EQ(run.exitCode, 0) << name << run.err.toStdString();
+            continue;
+        }
+        EXPECT_EQ(run.exitCode, 1) << name;
+        EXPECT_TRUE(run.err.contains(c.reason)) << name << ": " << run.err.toStdString();
+        EXPECT_FALSE(run.out.contains(c.reason)) << name;
+    }
+    // raw still prints the wait's result text where a script reads it.
+    EXPECT_EQ(kvctl(silent, {"raw", "5AF90101A3", "--reply", "5", "--timeout", "100"}).out, "Err\n");
+}
