@@ -1,20 +1,10 @@
 #include "cli_prompter.h"
 
 #include <QByteArray>
-#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
 namespace kv::cli {
-
-namespace {
-std::atomic<bool> interrupted{false};
-
-void onInterrupt(int)
-{
-    interrupted.store(true);
-}
-} // namespace
 
 void PrintOut(const QString& text)
 {
@@ -90,9 +80,6 @@ void CliPrompter::beginProgress(const QString& title, const QString& doing, int 
 {
     progressDoing_ = doing.isEmpty() ? title : doing;
     progressMaximum_ = maximum;
-    interrupted.store(false);
-    // Ctrl+C cancels a long operation at its next step instead of killing it mid-frame.
-    std::signal(SIGINT, onInterrupt);
 }
 
 bool CliPrompter::stepProgress(int value, const QString& detail)
@@ -102,12 +89,11 @@ bool CliPrompter::stepProgress(int value, const QString& detail)
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
         std::fflush(stderr);
     }
-    return !interrupted.load();
+    return !cancelFlag().requested();
 }
 
 void CliPrompter::endProgress()
 {
-    std::signal(SIGINT, SIG_DFL);
     if (::isatty(STDERR_FILENO))
         std::fputc('\n', stderr);
 }

@@ -3,7 +3,6 @@
 #include "app/prompter.h"
 
 #include <QStringList>
-#include <atomic>
 
 namespace kv::cli {
 

@@ -1,11 +1,12 @@
 // A kvctl run as a script sees it, against the simulated unit: every failure gives its
-// reason on standard error.
+// reason on standard error, and Ctrl+C ends a long wait.
 
 #include "kvctl_process.h"
 #include "sim_process.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 
 using namespace kv::test;
@@ -62,4 +63,24 @@ TEST_F(KvctlRunOnSim, EveryFailureSaysWhyOnStandardError)
     }
     // raw still prints the wait's result text where a script reads it.
     EXPECT_EQ(kvctl(silent, {"raw", "5AF90101A3", "--reply", "5", "--timeout", "100"}).out, "Err\n");
+}
+
+TEST_F(KvctlRunOnSim, CtrlCEndsTheFontDownloadWait)
+{
+    SimProcess silent({"--unit", "1:9600", "--fault", "silent"});
+    ASSERT_TRUE(silent.isRunning());
+    QFile font(dir.filePath("a.bin"));
+    ASSERT_TRUE(font.open(QIODevice::WriteOnly));
+    font.close();
+
+    const auto process = StartKvctl(lineArgs(silent) + QStringList{"font", "download", font.fileName()});
+    ASSERT_TRUE(process->waitForStarted());
+    // The unit would take up to 58 s to answer; the run is in that wait once the frame is out.
+    ASSERT_TRUE(silent.waitForLog("5A 5B FF 90 00"));
+    ::kill(static_cast<pid_t>(process->processId()), SIGINT);
+    // A bound far below the unit's 58 s, not a measure of how fast it ends.
+    ASSERT_TRUE(process->waitForFinished(15000));
+    EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process->exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(process->readAllStandardError()).contains(QStringLiteral("已取消")));
 }
