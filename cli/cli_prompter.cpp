@@ -80,14 +80,23 @@ void CliPrompter::beginProgress(const QString& title, const QString& doing, int 
 {
     progressDoing_ = doing.isEmpty() ? title : doing;
     progressMaximum_ = maximum;
+    progressTenthShown_ = -1;
 }
 
 bool CliPrompter::stepProgress(int value, const QString& detail)
 {
+    const QString text = ProgressText(progressDoing_, value, progressMaximum_, detail);
     if (::isatty(STDERR_FILENO)) {
-        const QByteArray line = (QStringLiteral("\r") + ProgressText(progressDoing_, value, progressMaximum_, detail)).toUtf8();
+        const QByteArray line = (QStringLiteral("\r") + text).toUtf8();
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
         std::fflush(stderr);
+    } else {
+        // A log or a pipe gets a line now and then, not one per step.
+        const int tenth = progressMaximum_ > 0 ? qBound(0, value * 10 / progressMaximum_, 10) : 0;
+        if (tenth != progressTenthShown_) {
+            progressTenthShown_ = tenth;
+            PrintErr(text);
+        }
     }
     return !cancelFlag().requested();
 }

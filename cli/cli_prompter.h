@@ -39,6 +39,7 @@ private:
     QStringList files_;
     QString progressDoing_;
     int progressMaximum_ = 0;
+    int progressTenthShown_ = -1;
 };
 
 // Standard output and error as UTF-8 lines.

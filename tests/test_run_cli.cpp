@@ -1,5 +1,6 @@
 // A kvctl run as a script sees it, against the simulated unit: every failure gives its
-// reason on standard error, and Ctrl+C ends a long wait.
+// reason on standard error, Ctrl+C ends a long wait, and progress without a terminal
+// stays short.
 
 #include "kvctl_process.h"
 #include "sim_process.h"
@@ -83,4 +84,18 @@ TEST_F(KvctlRunOnSim, CtrlCEndsTheFontDownloadWait)
     EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process->exitCode(), 1);
     EXPECT_TRUE(QString::fromUtf8(process->readAllStandardError()).contains(QStringLiteral("已取消")));
+}
+
+TEST_F(KvctlRunOnSim, ProgressWithoutATerminalIsALineEveryTenth)
+{
+    SimProcess sim({"--unit", "1:9600"});
+    ASSERT_TRUE(sim.isRunning());
+    const KvctlRun run = kvctl(sim, {"font", "read", "--out", dir.filePath("read.bin")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.first(), QStringLiteral("正在读取字库：0 / 256"));
+    EXPECT_GE(lines.size(), 5);
+    EXPECT_LE(lines.size(), 11);
+    EXPECT_FALSE(run.err.contains('\r'));
 }
