@@ -1,6 +1,6 @@
 // A kvctl run as a script sees it, against the simulated unit: every failure gives its
-// reason on standard error, Ctrl+C ends a long wait, and progress without a terminal
-// stays short.
+// reason on standard error, Ctrl+C ends a long wait, progress without a terminal stays
+// short, and raw's bounds.
 
 #include "kvctl_process.h"
 #include "sim_process.h"
@@ -98,4 +98,19 @@ TEST_F(KvctlRunOnSim, ProgressWithoutATerminalIsALineEveryTenth)
     EXPECT_GE(lines.size(), 5);
     EXPECT_LE(lines.size(), 11);
     EXPECT_FALSE(run.err.contains('\r'));
+}
+
+TEST_F(KvctlRunOnSim, RawTakesRepliesUpTo65535BytesAndBoundedTimeOuts)
+{
+    SimProcess silent({"--unit", "1:9600", "--fault", "silent"});
+    ASSERT_TRUE(silent.isRunning());
+    for (const QStringList& args : QList<QStringList>{{"raw", "5A", "--reply", "65536"},
+                                                      {"raw", "5A", "--reply", "0"},
+                                                      {"raw", "5A", "--reply", "5", "--timeout", "-1"},
+                                                      {"raw", "5A", "--reply", "5", "--timeout", "3600001"}})
+        EXPECT_EQ(kvctl(silent, args).exitCode, 2) << args.join(' ').toStdString();
+    EXPECT_FALSE(silent.logText().contains("RX"));
+    const KvctlRun longest = kvctl(silent, {"raw", "5A", "--reply", "65535", "--timeout", "50"});
+    EXPECT_EQ(longest.exitCode, 1) << longest.err.toStdString();
+    EXPECT_EQ(longest.out, "Err\n");
 }
