@@ -96,6 +96,12 @@ std::optional<TargetChoice> CliContext::targetChoice()
     return choice;
 }
 
+bool CliContext::targetsOneUnit() const
+{
+    return !options.target.isEmpty() && options.target != QLatin1String("broadcast")
+           && options.target != QLatin1String("queue");
+}
+
 int CliContext::usage(const QString& text)
 {
     PrintErr(QStringLiteral("usage: kvctl [global options] ") + text);

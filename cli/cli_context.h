@@ -44,6 +44,8 @@ public:
     // The send-mode option for this run; nothing (after the message) when --target holds
     // a value the window's box would refuse.
     std::optional<TargetChoice> targetChoice();
+    // True when --target names one unit by its address (a value, not broadcast or queue).
+    bool targetsOneUnit() const;
     // The device address box of the check-byte frames.
     const QString& deviceAddress() const { return options.address; }
 

@@ -1,20 +1,10 @@
 #include "cli_prompter.h"
 
 #include <QByteArray>
-#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
 namespace kv::cli {
-
-namespace {
-std::atomic<bool> interrupted{false};
-
-void onInterrupt(int)
-{
-    interrupted.store(true);
-}
-} // namespace
 
 void PrintOut(const QString& text)
 {
@@ -43,12 +33,22 @@ void CliPrompter::message(const QString& text, const QString&)
     PrintOut(text);
 }
 
+void CliPrompter::failure(const QString& text, const QString&)
+{
+    ++errors_;
+    PrintErr(text);
+}
+
 bool CliPrompter::ask(const QString& text, const QString&)
 {
     if (yesToAll_)
         return true;
-    if (!::isatty(STDIN_FILENO))
+    if (!::isatty(STDIN_FILENO)) {
+        // The operation stops at this No; the script must see which question stopped it.
+        ++errors_;
+        PrintErr(text + QStringLiteral("\n（没有终端，视为“否”；用 --yes 回答“是”）"));
         return false;
+    }
     PrintErr(text + QStringLiteral(" [y/N] "));
     char answer[16] = {};
     if (!std::fgets(answer, sizeof answer, stdin))
@@ -80,24 +80,29 @@ void CliPrompter::beginProgress(const QString& title, const QString& doing, int 
 {
     progressDoing_ = doing.isEmpty() ? title : doing;
     progressMaximum_ = maximum;
-    interrupted.store(false);
-    // Ctrl+C cancels a long operation at its next step instead of killing it mid-frame.
-    std::signal(SIGINT, onInterrupt);
+    progressTenthShown_ = -1;
 }
 
 bool CliPrompter::stepProgress(int value, const QString& detail)
 {
+    const QString text = ProgressText(progressDoing_, value, progressMaximum_, detail);
     if (::isatty(STDERR_FILENO)) {
-        const QByteArray line = (QStringLiteral("\r") + ProgressText(progressDoing_, value, progressMaximum_, detail)).toUtf8();
+        const QByteArray line = (QStringLiteral("\r") + text).toUtf8();
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
         std::fflush(stderr);
+    } else {
+        // A log or a pipe gets a line now and then, not one per step.
+        const int tenth = progressMaximum_ > 0 ? qBound(0, value * 10 / progressMaximum_, 10) : 0;
+        if (tenth != progressTenthShown_) {
+            progressTenthShown_ = tenth;
+            PrintErr(text);
+        }
     }
-    return !interrupted.load();
+    return !cancelFlag().requested();
 }
 
 void CliPrompter::endProgress()
 {
-    std::signal(SIGINT, SIG_DFL);
     if (::isatty(STDERR_FILENO))
         std::fputc('\n', stderr);
 }

@@ -3,7 +3,6 @@
 #include "app/prompter.h"
 
 #include <QStringList>
-#include <atomic>
 
 namespace kv::cli {
 
@@ -13,12 +12,14 @@ class CliPrompter : public Prompter {
 public:
     using Prompter::ask;
     using Prompter::error;
+    using Prompter::failure;
     using Prompter::message;
 
     explicit CliPrompter(bool yesToAll) : yesToAll_(yesToAll) {}
 
     void error(const QString& text, const QString& title) override;
     void message(const QString& text, const QString& title) override;
+    void failure(const QString& text, const QString& title) override;
     bool ask(const QString& text, const QString& title) override;
     void notice(const QString& text, const QString& title, int seconds) override;
     void report(const QString& title, const QString& text) override;
@@ -38,6 +39,7 @@ private:
     QStringList files_;
     QString progressDoing_;
     int progressMaximum_ = 0;
+    int progressTenthShown_ = -1;
 };
 
 // Standard output and error as UTF-8 lines.

@@ -48,11 +48,16 @@ std::optional<QByteArray> parseHex(const QStringList& words)
     return QByteArray::fromHex(digits.toLatin1());
 }
 
-std::optional<int> wholeNumber(const QString& text, int minimum)
+// The reply wait counts its bytes in 16 bits.
+constexpr int kLongestRawReply = 65535;
+// Long enough for any unit; the wait bounds the silence between bytes, not the reply.
+constexpr int kLongestRawTimeoutMs = 3600000;
+
+std::optional<int> wholeNumber(const QString& text, int minimum, int maximum)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
-    if (!ok || value < minimum)
+    if (!ok || value < minimum || value > maximum)
         return std::nullopt;
     return value;
 }
@@ -60,18 +65,23 @@ std::optional<int> wholeNumber(const QString& text, int minimum)
 
 int RunRaw(CliContext& ctx, const QStringList& args)
 {
-    const QString usage = QStringLiteral("raw HEX... [--reply N] [--timeout MS]");
+    const QString usage = QStringLiteral("raw HEX... [--reply N] [--timeout MS]   (N from 1 to %1, MS from 0 to %2)")
+                              .arg(kLongestRawReply)
+                              .arg(kLongestRawTimeoutMs);
     QStringList hexWords;
     std::optional<int> reply;
     int timeoutMs = 1500;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         if (arg == QLatin1String("--reply") || arg == QLatin1String("--timeout")) {
-            const auto value = i + 1 < args.size() ? wholeNumber(args.at(i + 1), arg == QLatin1String("--reply") ? 1 : 0)
-                                                   : std::nullopt;
+            const bool isReply = arg == QLatin1String("--reply");
+            const auto value = i + 1 < args.size()
+                                   ? wholeNumber(args.at(i + 1), isReply ? 1 : 0,
+                                                 isReply ? kLongestRawReply : kLongestRawTimeoutMs)
+                                   : std::nullopt;
             if (!value)
                 return ctx.usage(usage);
-            if (arg == QLatin1String("--reply"))
+            if (isReply)
                 reply = *value;
             else
                 timeoutMs = *value;
@@ -96,12 +106,15 @@ int RunRaw(CliContext& ctx, const QStringList& args)
             gotReply = result != kReplyErr;
         }
         link.closePort();
+        // A wait the operator cancelled is reported once the command returns.
+        if (!gotReply && !ctx.prompter.cancelFlag().requested())
+            ctx.prompter.failure(QStringLiteral("没有收到%1字节的应答（静默超过%2毫秒，或字节过多）").arg(*reply).arg(timeoutMs));
     } catch (const CommError& error) {
         link.closePort();
         link.showCommError(ctx.prompter, error);
         return 1;
     }
-    return gotReply ? ctx.exitStatus() : 1;
+    return ctx.exitStatus();
 }
 
 } // namespace kv::cli

@@ -8,7 +8,9 @@ namespace kv::cli {
 
 int RunStatus(CliContext& ctx, const QStringList& args)
 {
-    if (!args.isEmpty())
+    // The report is one unit's answer: without an address there is no unit to ask, and
+    // the window's box default "0" would send the request to nobody.
+    if (!args.isEmpty() || !ctx.targetsOneUnit())
         return ctx.usage(QStringLiteral("--target ADDR status"));
     const auto target = ctx.targetChoice();
     if (!target)

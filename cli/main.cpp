@@ -3,6 +3,7 @@
 
 #include "cli_context.h"
 #include "commands.h"
+#include "interrupt.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,9 +84,15 @@ int main(int argc, char** argv)
                 return 1;
             }
             CliContext ctx(options);
+            const InterruptCancels interrupts(ctx.prompter.cancelFlag());
             if (!ctx.prepare())
                 return 1;
-            return command.run(ctx, args);
+            const int status = command.run(ctx, args);
+            if (ctx.prompter.cancelFlag().requested()) {
+                PrintErr(QStringLiteral("已取消"));
+                return 1;
+            }
+            return status;
         }
     }
     PrintErr(QStringLiteral("unknown command: ") + name);

@@ -106,7 +106,7 @@ TEST_F(AdminLine, ModifyIdentityMovesTheUnitThenItsProductNumberReads)
     // The old address no longer answers.
     run = kvctl(sim, {"--address", "1", "product-number"}, "38400");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out.trimmed(), QStringLiteral("读出失败"));
+    EXPECT_EQ(run.err.trimmed(), QStringLiteral("读出失败"));
 }
 
 TEST_F(AdminLine, ProductNumberWithAWrongCheckByteFails)
@@ -115,7 +115,7 @@ TEST_F(AdminLine, ProductNumberWithAWrongCheckByteFails)
     ASSERT_TRUE(sim.isRunning());
     const KvctlRun run = kvctl(sim, {"product-number"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out.trimmed(), QStringLiteral("读出失败"));
+    EXPECT_EQ(run.err.trimmed(), QStringLiteral("读出失败"));
 }
 
 TEST_F(AdminLine, WriteAddressGivesTheUnitItsNewAddress)

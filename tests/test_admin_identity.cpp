@@ -157,7 +157,7 @@ TEST_F(Identity, ProductNumberFailsOnAWrongCheckByteOrSilence)
     EXPECT_EQ(port->writes.first(), Bytes({0x5A, 0xF9, 0x03, 0x01, 0xA1}));
     port->onWrite = nullptr;
     EXPECT_FALSE(ReadProductNumber("3", link, prompter).read);
-    EXPECT_EQ(prompter.texts("message"), QStringList({QStringLiteral("读出失败"), QStringLiteral("读出失败")}));
+    EXPECT_EQ(prompter.texts("failure"), QStringList({QStringLiteral("读出失败"), QStringLiteral("读出失败")}));
     EXPECT_FALSE(link.isOpen());
 }
 

@@ -138,7 +138,7 @@ TEST_F(QueueFiles, AddRefusesTextTooLargeAndEmptyAddresses)
         prompter.shown.clear();
         EXPECT_FALSE(AddQueueEntry(folder, {}, {bad, ""}, prompter).changed) << bad.toStdString();
         ASSERT_EQ(prompter.texts(), QStringList{QStringLiteral("地址码必须是数字")});
-        EXPECT_EQ(prompter.shown[0].kind, "message");
+        EXPECT_EQ(prompter.shown[0].kind, "failure");
         EXPECT_EQ(prompter.shown[0].title, QStringLiteral("错误"));
     }
     prompter.shown.clear();

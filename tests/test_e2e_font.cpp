@@ -77,5 +77,5 @@ TEST_F(FontOnSim, KvctlWriteCharacterResetAndDownloadStart)
     // A unit at another address stays silent: the write fails and says so.
     const KvctlRun other = kvctl({"--address", "9", "font", "write-char", "65", "--in", path("a.bin")});
     EXPECT_EQ(other.exitCode, 1);
-    EXPECT_EQ(other.out, "下载失败\n");
+    EXPECT_EQ(other.err, "下载失败\n");
 }

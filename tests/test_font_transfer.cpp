@@ -98,7 +98,7 @@ TEST_F(FontTransfer, WriteOneCharacterReportsTheReplyAndClosesThePort)
 
     unit.silentAtCode = 201;
     EXPECT_FALSE(WriteOneCharacter(table, 201, 3, link, prompter));
-    EXPECT_EQ(prompter.texts("message").last(), QStringLiteral("下载失败"));
+    EXPECT_EQ(prompter.texts("failure"), QStringList{QStringLiteral("下载失败")});
     EXPECT_FALSE(link.isOpen());
 }
 
@@ -198,6 +198,7 @@ TEST_F(FontTransfer, PortFaultIsReportedWithTheSerialPortMessage)
     const QString occupied = CommErrorText(comm::kPortOccupied, link.portText());
     EXPECT_EQ(prompter.texts("error"), QStringList(4, occupied));
     EXPECT_EQ(prompter.texts("message"), QStringList());
+    EXPECT_EQ(prompter.texts("failure"), QStringList());
     EXPECT_EQ(prompter.progressOpen, 0);
 }
 

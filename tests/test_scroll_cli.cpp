@@ -38,6 +38,16 @@ TEST_F(ScrollCli, UsageErrorsExitWith2)
         EXPECT_EQ(kvctl(args).exitCode, 2) << args.join(' ').toStdString();
 }
 
+TEST_F(ScrollCli, StatusWithoutOneUnitAtTargetIsAUsageError)
+{
+    for (const QStringList& args : QList<QStringList>{{"status"}, {"--target", "broadcast", "status"},
+                                                      {"--target", "queue", "status"}}) {
+        const test::KvctlRun run = kvctl(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("--target ADDR status"))) << run.err.toStdString();
+    }
+}
+
 TEST_F(ScrollCli, RefusedValuesPrintTheWindowsMessageAndSendNothing)
 {
     struct Case {

@@ -221,7 +221,7 @@ TEST_F(AdminWindow, ProductNumberAsksTheUnitOfTheDeviceAddressBox)
     ASSERT_TRUE(idle());
     ASSERT_FALSE(port->writes.isEmpty());
     EXPECT_EQ(port->writes[0], Bytes({0x5A, 0xF9, 0x03, 0x01, 0xA1}));
-    EXPECT_EQ(prompter.texts("message"), QStringList{QStringLiteral("读出失败")});
+    EXPECT_EQ(prompter.texts("failure"), QStringList{QStringLiteral("读出失败")});
 }
 
 TEST_F(AdminWindow, WriteAddressDialogHoldsTheBaudHandlersAndFillsTheSpecifiedAddress)

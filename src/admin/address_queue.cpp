@@ -62,11 +62,11 @@ std::optional<QString> checkedAddress(const QString& entered, Prompter& prompter
     const QString address = entered.left(3);
     const auto value = DecimalValue(address);
     if (!value) {
-        prompter.message(QStringLiteral("地址码必须是数字"), QStringLiteral("错误"));
+        prompter.failure(QStringLiteral("地址码必须是数字"), QStringLiteral("错误"));
         return std::nullopt;
     }
     if (*value > kHighestAddress) {
-        prompter.message(QStringLiteral("地址码不能大于254"), QStringLiteral("错误"));
+        prompter.failure(QStringLiteral("地址码不能大于254"), QStringLiteral("错误"));
         return std::nullopt;
     }
     return address;
@@ -190,7 +190,7 @@ bool PD_ADD(const QList<QueueEntry>& entries, const QString& address, bool modif
             continue;
         if (modifying && selected->has_value() && **selected == i)
             continue;
-        prompter.message(QStringLiteral("地址码已存在，不能重复！"), QString());
+        prompter.failure(QStringLiteral("地址码已存在，不能重复！"), QString());
         *selected = i;
         return true;
     }

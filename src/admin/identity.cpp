@@ -92,7 +92,7 @@ IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, Link& link, P
                                   QByteArray(1, char(change.baudIndex)) + char(*address)));
         link.drainOutput();
         if (link.waitReply(1, 1500) != QStringLiteral("88")) {
-            prompter.message(QStringLiteral("写入失败"), QString());
+            prompter.failure(QStringLiteral("写入失败"), QString());
             link.closePort();
             return outcome;
         }
@@ -131,7 +131,7 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
             prompter.message(QStringLiteral("产品编号：") + reply, QString());
             Btyes2String(link, frame);
         } else {
-            prompter.message(QStringLiteral("读出失败"), QString());
+            prompter.failure(QStringLiteral("读出失败"), QString());
         }
         link.closePort();
     } catch (const CommError& error) {

@@ -31,6 +31,11 @@ public:
     // A plain message box (results such as "设置成功"); the title is usually empty.
     virtual void message(const QString& text, const QString& title) = 0;
     void message(const QString& text) { message(text, QString()); }
+    // An operation that stopped short of its end without an error box ("写入失败",
+    // "读出失败"): the window shows it as a plain message box; kvctl reports it as the
+    // reason of its failure.
+    virtual void failure(const QString& text, const QString& title) = 0;
+    void failure(const QString& text) { failure(text, QString()); }
     // A yes/no question; true means Yes.
     virtual bool ask(const QString& text, const QString& title) = 0;
     bool ask(const QString& text) { return ask(text, QString()); }

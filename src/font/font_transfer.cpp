@@ -41,7 +41,10 @@ bool WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& l
         link.write(WriteCharacterFrame(address, code, table.record(code)));
         const bool written = link.waitReply(1, kWriteCharacterReplyMs) == kReplyWritten;
         link.closePort();
-        prompter.message(written ? kDownloadSucceeded : kDownloadFailed);
+        if (written)
+            prompter.message(kDownloadSucceeded);
+        else
+            prompter.failure(kDownloadFailed);
         return written;
     } catch (const CommError& error) {
         reportCommError(link, prompter, error);
@@ -73,11 +76,11 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
             link.closePort();
         }
         if (stop == Stop::NotAcknowledged) {
-            prompter.message(kDownloadFailed);
+            prompter.failure(kDownloadFailed);
             return outcome;
         }
         if (stop == Stop::Cancelled) {
-            prompter.message(QStringLiteral("字库写入已取消，停在代码%1，之前的字符已写入").arg(outcome.stoppedAt));
+            prompter.failure(QStringLiteral("字库写入已取消，停在代码%1，之前的字符已写入").arg(outcome.stoppedAt));
             return outcome;
         }
         outcome.stoppedAt = -1;
@@ -123,11 +126,11 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
             link.closePort();
         }
         if (failure) {
-            prompter.message(*failure);
+            prompter.failure(*failure);
             return std::nullopt;
         }
         if (cancelled) {
-            prompter.message(QStringLiteral("字库读取已取消，字库未改变"));
+            prompter.failure(QStringLiteral("字库读取已取消，字库未改变"));
             return std::nullopt;
         }
     } catch (const CommError& error) {

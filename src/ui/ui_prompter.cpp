@@ -44,6 +44,11 @@ void UiPrompter::message(const QString& text, const QString& title)
     onWindowThread([&] { QMessageBox::information(parent_, title, text); });
 }
 
+void UiPrompter::failure(const QString& text, const QString& title)
+{
+    message(text, title);
+}
+
 bool UiPrompter::ask(const QString& text, const QString& title)
 {
     bool yes = false;

@@ -22,6 +22,7 @@ class UiPrompter : public Prompter {
 public:
     using Prompter::ask;
     using Prompter::error;
+    using Prompter::failure;
     using Prompter::message;
 
     explicit UiPrompter(QWidget* parent);
@@ -29,6 +30,7 @@ public:
 
     void error(const QString& text, const QString& title) override;
     void message(const QString& text, const QString& title) override;
+    void failure(const QString& text, const QString& title) override;
     bool ask(const QString& text, const QString& title) override;
     void notice(const QString& text, const QString& title, int seconds) override;
     void report(const QString& title, const QString& text) override;

@@ -1,16 +1,21 @@
 #include "kvctl_process.h"
 
-#include <QProcess>
-
 namespace kv::test {
+
+std::unique_ptr<QProcess> StartKvctl(const QStringList& args)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProgram(QStringLiteral(KVCTL_PATH));
+    process->setArguments(args);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->start();
+    return process;
+}
 
 KvctlRun RunKvctl(const QStringList& args, int boundMs)
 {
-    QProcess process;
-    process.setProgram(QStringLiteral(KVCTL_PATH));
-    process.setArguments(args);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start();
+    const std::unique_ptr<QProcess> started = StartKvctl(args);
+    QProcess& process = *started;
     KvctlRun run;
     if (!process.waitForFinished(boundMs)) {
         process.kill();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace kv::test {
 
@@ -14,5 +16,9 @@ struct KvctlRun {
 
 // Runs kvctl with the arguments (no standard input, a bound of boundMs).
 KvctlRun RunKvctl(const QStringList& args, int boundMs = 60000);
+
+// Starts kvctl with the arguments (no standard input) and returns at once, for a test
+// that acts on it while it runs; the caller waits for it to finish.
+std::unique_ptr<QProcess> StartKvctl(const QStringList& args);
 
 } // namespace kv::test

@@ -13,16 +13,18 @@ class RecordingPrompter : public Prompter {
 public:
     using Prompter::ask;
     using Prompter::error;
+    using Prompter::failure;
     using Prompter::message;
 
     struct Shown {
-        QString kind; // "error", "message", "ask", "notice", "report"
+        QString kind; // "error", "message", "failure", "ask", "notice", "report"
         QString text;
         QString title;
     };
 
     void error(const QString& text, const QString& title) override { shown << Shown{"error", text, title}; }
     void message(const QString& text, const QString& title) override { shown << Shown{"message", text, title}; }
+    void failure(const QString& text, const QString& title) override { shown << Shown{"failure", text, title}; }
     bool ask(const QString& text, const QString& title) override
     {
         shown << Shown{"ask", text, title};

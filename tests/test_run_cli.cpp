@@ -1,0 +1,116 @@
+// A kvctl run as a script sees it, against the simulated unit: every failure gives its
+// reason on standard error, Ctrl+C ends a long wait, progress without a terminal stays
+// short, and raw's bounds.
+
+#include "kvctl_process.h"
+#include "sim_process.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+
+using namespace kv::test;
+
+namespace {
+
+class KvctlRunOnSim : public ::testing::Test {
+protected:
+    QStringList lineArgs(const SimProcess& sim) const
+    {
+        return {"--dir", dir.path(), "--port", sim.linkPath(), "--baud", "9600"};
+    }
+    KvctlRun kvctl(const SimProcess& sim, const QStringList& args) { return RunKvctl(lineArgs(sim) + args); }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(KvctlRunOnSim, EveryFailureSaysWhyOnStandardError)
+{
+    SimProcess silent({"--unit", "1:9600", "--fault", "silent"});
+    ASSERT_TRUE(silent.isRunning());
+    const QString noTerminal = QStringLiteral("（没有终端，视为“否”；用 --yes 回答“是”）");
+    struct Case {
+        QStringList args;
+        QString reason;
+    };
+    const QList<Case> cases = {
+        {{"product-number"}, QStringLiteral("读出失败")},
+        {{"modify-identity", "9600", "5"}, QStringLiteral("写入失败")},
+        {{"font", "write-char", "65"}, QStringLiteral("下载失败")},
+        {{"font", "write"}, QStringLiteral("下载失败")},
+        {{"font", "read", "--out", dir.filePath("read.bin")}, QStringLiteral("读出错误0")},
+        {{"raw", "5AF90101A3", "--reply", "5", "--timeout", "100"}, QStringLiteral("5字节")},
+        {{"write-address", "200"}, QStringLiteral("向设备写入地址码时不能有多台设备连接\r\n\r\n确认只有单台设备连接吗？\n") + noTerminal},
+        {{"identity"}, noTerminal},
+        {{"queue", "add", "abc", "x"}, QStringLiteral("地址码必须是数字")},
+        {{"queue", "add", "255", "x"}, QStringLiteral("地址码不能大于254")},
+        {{"queue", "add", "5", "x"}, QString()}, // succeeds: the entry the next cases need
+        {{"queue", "add", "005", "y"}, QStringLiteral("地址码已存在，不能重复！")},
+        {{"queue", "delete", "1"}, QStringLiteral("真的要删除地址为 5 的记录吗？\n") + noTerminal},
+    };
+    for (const Case& c : cases) {
+        const KvctlRun run = kvctl(silent, c.args);
+        const std::string name = c.args.join(' ').toStdString();
+        if (c.reason.isEmpty()) {
+            ASSERT_EQ(run.exitCode, 0) << name << run.err.toStdString();
+            continue;
+        }
+        EXPECT_EQ(run.exitCode, 1) << name;
+        EXPECT_TRUE(run.err.contains(c.reason)) << name << ": " << run.err.toStdString();
+        EXPECT_FALSE(run.out.contains(c.reason)) << name;
+    }
+    // raw still prints the wait's result text where a script reads it.
+    EXPECT_EQ(kvctl(silent, {"raw", "5AF90101A3", "--reply", "5", "--timeout", "100"}).out, "Err\n");
+}
+
+TEST_F(KvctlRunOnSim, CtrlCEndsTheFontDownloadWait)
+{
+    SimProcess silent({"--unit", "1:9600", "--fault", "silent"});
+    ASSERT_TRUE(silent.isRunning());
+    QFile font(dir.filePath("a.bin"));
+    ASSERT_TRUE(font.open(QIODevice::WriteOnly));
+    font.close();
+
+    const auto process = StartKvctl(lineArgs(silent) + QStringList{"font", "download", font.fileName()});
+    ASSERT_TRUE(process->waitForStarted());
+    // The unit would take up to 58 s to answer; the run is in that wait once the frame is out.
+    ASSERT_TRUE(silent.waitForLog("5A 5B FF 90 00"));
+    ::kill(static_cast<pid_t>(process->processId()), SIGINT);
+    // A bound far below the unit's 58 s, not a measure of how fast it ends.
+    ASSERT_TRUE(process->waitForFinished(15000));
+    EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process->exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(process->readAllStandardError()).contains(QStringLiteral("已取消")));
+}
+
+TEST_F(KvctlRunOnSim, ProgressWithoutATerminalIsALineEveryTenth)
+{
+    SimProcess sim({"--unit", "1:9600"});
+    ASSERT_TRUE(sim.isRunning());
+    const KvctlRun run = kvctl(sim, {"font", "read", "--out", dir.filePath("read.bin")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.first(), QStringLiteral("正在读取字库：0 / 256"));
+    EXPECT_GE(lines.size(), 5);
+    EXPECT_LE(lines.size(), 11);
+    EXPECT_FALSE(run.err.contains('\r'));
+}
+
+TEST_F(KvctlRunOnSim, RawTakesRepliesUpTo65535BytesAndBoundedTimeOuts)
+{
+    SimProcess silent({"--unit", "1:9600", "--fault", "silent"});
+    ASSERT_TRUE(silent.isRunning());
+    for (const QStringList& args : QList<QStringList>{{"raw", "5A", "--reply", "65536"},
+                                                      {"raw", "5A", "--reply", "0"},
+                                                      {"raw", "5A", "--reply", "5", "--timeout", "-1"},
+                                                      {"raw", "5A", "--reply", "5", "--timeout", "3600001"}})
+        EXPECT_EQ(kvctl(silent, args).exitCode, 2) << args.join(' ').toStdString();
+    EXPECT_FALSE(silent.logText().contains("RX"));
+    const KvctlRun longest = kvctl(silent, {"raw", "5A", "--reply", "65535", "--timeout", "50"});
+    EXPECT_EQ(longest.exitCode, 1) << longest.err.toStdString();
+    EXPECT_EQ(longest.out, "Err\n");
+}
