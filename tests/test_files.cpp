@@ -62,3 +62,29 @@ TEST(Startup, KjSelectIsCreatedOnceAndThenRead)
     ASSERT_TRUE(WriteTextFile(folder.settingsPath("KjSelect.txt"), "5"));
     EXPECT_EQ(LoadKjSelect(folder), "5");
 }
+
+// COM.TXT holds 0 to 12 and BTL.TXT 0 to 7; anything else is treated as a missing file,
+// so the caller falls back to its first-start value instead of a choice that does not
+// exist.
+TEST(IndexSettings, OnlyIndexesBelowTheChoiceCountAreRead)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("index.txt");
+    const auto read = [&](const QByteArray& bytes, int choices) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        return ReadIndexSetting(path, choices);
+    };
+    EXPECT_EQ(read("0", 8), 0);
+    EXPECT_EQ(read("7", 8), 7);
+    EXPECT_EQ(read("8", 8), std::nullopt);
+    EXPECT_EQ(read("12", 13), 12);
+    EXPECT_EQ(read("13", 13), std::nullopt);
+    EXPECT_EQ(read("-1", 13), std::nullopt);
+    EXPECT_EQ(read("3x", 13), std::nullopt);
+    EXPECT_EQ(read("", 13), std::nullopt);
+    EXPECT_EQ(read("4\r\n9", 8), 4);
+    EXPECT_EQ(ReadIndexSetting(QDir(dir.path()).filePath("none.txt"), 8), std::nullopt);
+}
