@@ -88,3 +88,41 @@ TEST(IndexSettings, OnlyIndexesBelowTheChoiceCountAreRead)
     EXPECT_EQ(read("4\r\n9", 8), 4);
     EXPECT_EQ(ReadIndexSetting(QDir(dir.path()).filePath("none.txt"), 8), std::nullopt);
 }
+
+// A write goes through "NAME.kvsave" and a rename; what a killed write leaves is
+// removed at the next start, and nothing else.
+TEST(UnfinishedWrites, OnlyTheProgramsOwnLeftoversAreRemoved)
+{
+    QTemporaryDir dir;
+    AppFolder folder(dir.path());
+    ASSERT_TRUE(folder.ensureSettingsFolder());
+    const auto put = [](const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("x");
+    };
+    put(folder.path("data.txt.kvsave"));
+    put(folder.settingsPath("COM.TXT.kvsave"));
+    const QStringList operators = {"data.txt.backup", "data.txt.a1B2c3", "notes.txt", "kvsave"};
+    for (const QString& name : operators)
+        put(folder.path(name));
+    put(folder.settingsPath("GDCS.txt.Xy12Zq"));
+
+    EXPECT_EQ(RemoveUnfinishedWrites(folder), 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"data.txt.a1B2c3", "data.txt.backup", "kvsave", "notes.txt"}));
+    EXPECT_EQ(QDir(folder.settingsFolder()).entryList(QDir::Files), QStringList{"GDCS.txt.Xy12Zq"});
+}
+
+TEST(UnfinishedWrites, AWriteReplacesTheFileAndKeepsItsPermissions)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("font.bin");
+    ASSERT_TRUE(WriteBinaryFile(path, "old"));
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(WriteBinaryFile(path, "new"));
+    EXPECT_EQ(FileBytes(path), "new");
+    const auto permissions = QFile::permissions(path);
+    EXPECT_TRUE(permissions.testFlag(QFile::WriteOwner));
+    EXPECT_FALSE(permissions.testFlag(QFile::ReadGroup) || permissions.testFlag(QFile::ReadOther));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"font.bin"});
+}
