@@ -25,6 +25,10 @@ BoundedRead ReadWholeFile(const QString& path, qint64 limit);
 // At most the first limit bytes of the file; the rest stays unread.
 BoundedRead ReadFileStart(const QString& path, qint64 limit);
 
+// A scroll text the operator gives in a file: at most 2000 characters of up to four
+// bytes each in UTF-8, with room for line ends; anything larger is no scroll text.
+constexpr qint64 kScrollTextFileLimit = 16 * 1024;
+
 // Why the file could not be read, for the operator: "无法读取文件 PATH：REASON".
 QString ReadFailureText(const QString& path, const BoundedRead& read, qint64 limit);
 
