@@ -20,6 +20,7 @@ QString rootFor(const GlobalOptions& options)
 CliContext::CliContext(const GlobalOptions& opts)
     : folder(rootFor(opts)), prompter(opts.yes), options(opts)
 {
+    RemoveUnfinishedWrites(folder);
     link = std::make_unique<Link>(folder, [] { return std::make_unique<QtSerialPort>(); }, clock);
     link->setObserver(this);
 }

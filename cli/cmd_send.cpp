@@ -1,12 +1,11 @@
 // kvctl send: the send buttons of the scroll modes, with the send panel's boxes as options.
 
+#include "app/bounded_read.h"
 #include "app/record_store.h"
 #include "cli_context.h"
 #include "commands.h"
 #include "scroll/scroll_send.h"
 #include "scroll/send_modes.h"
-
-#include <QFile>
 
 namespace kv::cli {
 
@@ -16,12 +15,12 @@ const char* const kUsage =
 
 std::optional<QString> readUtf8File(CliContext& ctx, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ctx.prompter.error(QStringLiteral("无法读取文件 %1：%2").arg(path, file.errorString()));
+    const BoundedRead read = ReadWholeFile(path, kScrollTextFileLimit);
+    if (!read.ok()) {
+        ctx.prompter.error(ReadFailureText(path, read, kScrollTextFileLimit));
         return std::nullopt;
     }
-    return QString::fromUtf8(file.readAll());
+    return QString::fromUtf8(read.bytes);
 }
 } // namespace
 

@@ -1,11 +1,18 @@
 #include "admin/address_queue.h"
 #include "app/app_folder.h"
 #include "app/cp936.h"
+#include "kvctl_process.h"
 #include "recording_prompter.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <memory>
+#include <random>
 
 using namespace kv;
 using kv::test::RecordingPrompter;
@@ -83,8 +90,13 @@ TEST_F(QueueFiles, LoadWithoutFilesGivesAnEmptyUntickedList)
     EXPECT_FALSE(LoadAddressQueue(folder).fileFound);
     writeQueue("1\r\nA\r\n2\r\nB");
     EXPECT_EQ(ticks(load()), "00");
+    writeTicks("11");
+    EXPECT_EQ(ticks(load()), "11");
+    // Ticks of a shorter or longer list belong to other units: none is applied.
     writeTicks("1");
-    EXPECT_EQ(ticks(load()), "10"); // a short tick string leaves the rest unticked
+    EXPECT_EQ(ticks(load()), "00");
+    writeTicks("011");
+    EXPECT_EQ(ticks(load()), "00");
 }
 
 TEST_F(QueueFiles, LoadReadsDescriptionsInCodePage936)
@@ -233,6 +245,103 @@ TEST_F(QueueFiles, EditsWithoutASelectedEntryDoNothing)
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
+// A queue save replaces data.txt and Lv1Checked.TXT as one pair: the journal with both
+// new contents is put in place first, then each file, then the journal goes. These
+// are the states a kill can leave; the next load must see both old or both new.
+class QueuePairAfterAKill : public QueueFiles {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(SaveAddressQueue(folder, {{"3", "three", true}, {"7", "seven", false}}, prompter));
+        oldQueue = readRaw(folder.path("data.txt"));
+        oldTicks = storedTicks();
+    }
+    // The new pair: 5 inserted before 7 and ticked; 3 keeps its tick.
+    const QByteArray newQueue = "3\r\nthree\r\n5\r\nfive\r\n7\r\nseven\r\n";
+    const QByteArray newTicks = "110";
+    QString journalPath() { return folder.settingsPath("AddressQueue.journal"); }
+    void writeJournal(const QByteArray& queue, const QByteArray& ticks)
+    {
+        writeRaw(journalPath(), "KVPAIR\n" + QByteArray::number(queue.size()) + "\n" + queue + ticks);
+    }
+    void expectNewPair()
+    {
+        const auto entries = load();
+        EXPECT_EQ(addresses(entries), QStringList({"3", "5", "7"}));
+        EXPECT_EQ(ticks(entries), "110");
+        EXPECT_EQ(readRaw(folder.path("data.txt")), newQueue);
+        EXPECT_EQ(storedTicks(), newTicks);
+        EXPECT_FALSE(QFile::exists(journalPath()));
+    }
+    void expectOldPair()
+    {
+        const auto entries = load();
+        EXPECT_EQ(addresses(entries), QStringList({"3", "7"}));
+        EXPECT_EQ(ticks(entries), "10");
+        EXPECT_EQ(readRaw(folder.path("data.txt")), oldQueue);
+        EXPECT_EQ(storedTicks(), oldTicks);
+        EXPECT_FALSE(QFile::exists(journalPath()));
+    }
+    QByteArray oldQueue;
+    QByteArray oldTicks;
+};
+
+TEST_F(QueuePairAfterAKill, BeforeTheJournalIsInPlaceBothStayOld)
+{
+    writeRaw(journalPath() + ".kvsave", "KVPAIR\n40\n3\r\nthr");
+    EXPECT_EQ(RemoveUnfinishedWrites(folder), 1);
+    expectOldPair();
+}
+
+TEST_F(QueuePairAfterAKill, WithTheJournalInPlaceTheNextLoadMakesBothNew)
+{
+    writeJournal(newQueue, newTicks);
+    expectNewPair();
+}
+
+TEST_F(QueuePairAfterAKill, WithOnlyTheQueueReplacedTheNextLoadMakesBothNew)
+{
+    writeJournal(newQueue, newTicks);
+    writeQueue(newQueue);
+    expectNewPair();
+}
+
+TEST_F(QueuePairAfterAKill, WithBothReplacedButTheJournalLeftBothAreNew)
+{
+    writeJournal(newQueue, newTicks);
+    writeQueue(newQueue);
+    writeTicks(newTicks);
+    expectNewPair();
+}
+
+TEST_F(QueuePairAfterAKill, ATickChangeFinishesThePendingSaveFirst)
+{
+    writeJournal(newQueue, newTicks);
+    writeQueue(newQueue);
+    ASSERT_TRUE(SaveQueueTicks(folder, {{"3", "", false}, {"5", "", true}, {"7", "", true}}, prompter));
+    EXPECT_EQ(readRaw(folder.path("data.txt")), newQueue);
+    EXPECT_EQ(storedTicks(), "011");
+    EXPECT_FALSE(QFile::exists(journalPath()));
+}
+
+TEST_F(QueuePairAfterAKill, AJournalThatIsNotWholeIsDropped)
+{
+    for (const QByteArray& bad : {QByteArray("KVPAIR\n999\n3\r\n"), QByteArray("KVPAIR\nx\n"), QByteArray("data")}) {
+        writeRaw(journalPath(), bad);
+        expectOldPair();
+    }
+}
+
+TEST_F(QueuePairAfterAKill, AFailedTickWriteLeavesBothOld)
+{
+    QFile::remove(folder.settingsPath("Lv1Checked.TXT"));
+    ASSERT_TRUE(QDir().mkpath(folder.settingsPath("Lv1Checked.TXT"))); // no file can be put there
+    EXPECT_FALSE(SaveAddressQueue(folder, {{"3", "", true}, {"5", "", true}, {"7", "", false}}, prompter));
+    EXPECT_EQ(prompter.texts("error").size(), 1);
+    EXPECT_EQ(readRaw(folder.path("data.txt")), oldQueue);
+    EXPECT_FALSE(QFile::exists(journalPath()));
+}
+
 TEST(QueueAddressEntry, ChecksEveryChange)
 {
     EXPECT_EQ(QueueAddressEntryMessage(""), QString());
@@ -244,4 +353,78 @@ TEST(QueueAddressEntry, ChecksEveryChange)
         EXPECT_EQ(QueueAddressEntryMessage(bad), QStringLiteral("地址码必须为0-254的十进制数")) << bad;
 }
 
+} // namespace
+
+namespace {
+// kvctl runs on one folder, each killed at a random moment, as an operator's script
+// might be. After every kill the next kvctl run must see a pair that belongs together:
+// one tick per entry, and no tick on a unit that was never ticked (only odd addresses
+// are).
+class QueuePairUnderKills : public ::testing::Test {
+protected:
+    QProcess* start(const QStringList& args)
+    {
+        auto* process = new QProcess;
+        process->setProgram(QStringLiteral(KVCTL_PATH));
+        process->setArguments(QStringList{"--dir", dir.path()} + args);
+        process->setStandardInputFile(QProcess::nullDevice());
+        process->start();
+        return process;
+    }
+    QList<QStringList> listed()
+    {
+        const auto run = kv::test::RunKvctl({"--dir", dir.path(), "queue", "list"});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QList<QStringList> rows;
+        for (const QString& line : run.out.split('\n', Qt::SkipEmptyParts))
+            rows << line.split('\t');
+        return rows;
+    }
+    QByteArray raw(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(QueuePairUnderKills, EveryKillLeavesAPairThatBelongsTogether)
+{
+    const AppFolder folder(dir.path());
+    std::mt19937 random(20261208);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_EQ(kv::test::RunKvctl({"--dir", dir.path(), "queue", "add", "1", "first"}).exitCode, 0);
+    // Kills are spread over a little more than one whole run.
+    const int runMicros = int(qMax<qint64>(clock.nsecsElapsed() / 1000, 2000));
+
+    for (int round = 0; round < 80; ++round) {
+        const QList<QStringList> rows = listed();
+        QStringList args;
+        std::uniform_int_distribution<int> pick(0, 2);
+        const int action = rows.isEmpty() ? 0 : pick(random);
+        if (action == 0 || rows.size() < 4) {
+            args = {"queue", "add", QString::number(std::uniform_int_distribution<int>(0, 254)(random)), "unit"};
+        } else {
+            const int position = std::uniform_int_distribution<int>(1, int(rows.size()))(random);
+            const bool odd = rows.at(position - 1).value(1).toInt() % 2 == 1;
+            args = action == 1 && odd ? QStringList{"queue", "tick", QString::number(position), "on"}
+                                      : QStringList{"queue", "delete", QString::number(position)};
+        }
+        std::unique_ptr<QProcess> child(start(QStringList{"--yes"} + args));
+        child->waitForStarted();
+        QThread::usleep(std::uniform_int_distribution<int>(0, runMicros * 3 / 2)(random));
+        child->kill();
+        child->waitForFinished();
+
+        const QList<QStringList> after = listed();
+        const QByteArray queue = raw(folder.path("data.txt"));
+        const QByteArray ticks = raw(folder.settingsPath("Lv1Checked.TXT"));
+        ASSERT_EQ(queue.count("\r\n"), 2 * ticks.size()) << "round " << round << ": " << queue.constData() << " / "
+                                                         << ticks.constData();
+        for (const QStringList& row : after)
+            ASSERT_FALSE(row.value(2) == "1" && row.value(1).toInt() % 2 == 0) << "round " << round;
+        EXPECT_TRUE(QDir(dir.path()).entryList({"*.kvsave"}, QDir::Files).isEmpty());
+    }
+}
 } // namespace

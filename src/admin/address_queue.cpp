@@ -1,11 +1,14 @@
 #include "admin/address_queue.h"
 
 #include "app/app_folder.h"
+#include "app/bounded_read.h"
 #include "app/cp936.h"
+#include "app/paired_write.h"
 #include "app/prompter.h"
 #include "link/decimal_text.h"
 
-#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace kv {
@@ -13,6 +16,10 @@ namespace kv {
 namespace {
 const QString kQueueFile = QStringLiteral("data.txt");
 const QString kTicksFile = QStringLiteral("Lv1Checked.TXT");
+const QString kQueueJournal = QStringLiteral("AddressQueue.journal");
+// 255 entries of a three-digit address and a 60-character description fill about
+// 33 KiB; a hand-edited file may repeat addresses, so there is room to spare.
+constexpr qint64 kQueueFileLimit = 256 * 1024;
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kHighestAddress = 254;
 
@@ -24,6 +31,27 @@ int valueOf(const QString& address)
 // data.txt holds line pairs; the file may carry any number of line ends after the
 // last pair, and files edited elsewhere may end lines with LF alone. Stripping the
 // trailing line ends also strips an empty last description, which is put back.
+// data.txt and its ticks change together, so a tick never lands on another unit.
+FilePair queuePair(const AppFolder& folder)
+{
+    return {folder.path(kQueueFile), folder.settingsPath(kTicksFile), folder.settingsPath(kQueueJournal),
+            kQueueFileLimit};
+}
+
+QString tickString(const QList<QueueEntry>& entries)
+{
+    QString ticks;
+    for (const QueueEntry& entry : entries)
+        ticks += entry.ticked ? QLatin1Char('1') : QLatin1Char('0');
+    return ticks;
+}
+
+QString firstLine(const QByteArray& bytes)
+{
+    const QString text = DecodeCp936(bytes);
+    return text.left(text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]"))));
+}
+
 QStringList queueFileLines(const QByteArray& bytes)
 {
     QString text = DecodeCp936(bytes);
@@ -110,11 +138,20 @@ QString QueueCaption(QueueCaptionWording wording, int count)
 AddressQueue LoadAddressQueue(const AppFolder& folder)
 {
     AddressQueue queue;
-    QFile file(folder.path(kQueueFile));
-    if (!file.open(QIODevice::ReadOnly))
-        return queue;
+    // A save that a kill stopped half-way is finished first; its journal holds the
+    // pair as it was meant to be.
+    const auto pending = FinishPairWrite(queuePair(folder));
+    QByteArray queueBytes;
+    if (pending) {
+        queueBytes = pending->first;
+    } else {
+        const BoundedRead read = ReadWholeFile(folder.path(kQueueFile), kQueueFileLimit);
+        if (!read.ok())
+            return queue;
+        queueBytes = read.bytes;
+    }
     queue.fileFound = true;
-    const QStringList lines = queueFileLines(file.readAll());
+    const QStringList lines = queueFileLines(queueBytes);
 
     // The last pair given for an address describes it.
     for (int i = 0; i < lines.size(); i += 2) {
@@ -132,24 +169,31 @@ AddressQueue LoadAddressQueue(const AppFolder& folder)
     }
     sortByAddress(queue.entries);
 
-    if (const auto ticks = ReadFirstLine(folder.settingsPath(kTicksFile))) {
+    // Ticks written for another list would tick other units; they are applied only
+    // when there is one for every entry.
+    const std::optional<QString> ticks = pending ? firstLine(pending->second)
+                                                 : ReadFirstLine(folder.settingsPath(kTicksFile));
+    if (ticks && ticks->size() == queue.entries.size()) {
         for (int i = 0; i < queue.entries.size(); ++i)
-            queue.entries[i].ticked = i < ticks->size() && ticks->at(i) == QLatin1Char('1');
+            queue.entries[i].ticked = ticks->at(i) == QLatin1Char('1');
     }
     return queue;
 }
 
 bool SaveQueueTicks(const AppFolder& folder, const QList<QueueEntry>& entries, Prompter& prompter)
 {
-    QString ticks;
-    for (const QueueEntry& entry : entries)
-        ticks += entry.ticked ? QLatin1Char('1') : QLatin1Char('0');
     if (!folder.ensureSettingsFolder()) {
         prompter.error(FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
         return false;
     }
+    // A queue save still pending would put its own ticks over these.
+    FinishPairWrite(queuePair(folder));
+    if (QFileInfo::exists(folder.settingsPath(kQueueJournal))) {
+        prompter.error(FileWriteErrorText(folder.path(kQueueFile), QStringLiteral("上次的保存未能完成")));
+        return false;
+    }
     QString reason;
-    if (!WriteTextFile(folder.settingsPath(kTicksFile), ticks, &reason)) {
+    if (!WriteTextFile(folder.settingsPath(kTicksFile), tickString(entries), &reason)) {
         prompter.error(FileWriteErrorText(folder.settingsPath(kTicksFile), reason));
         return false;
     }
@@ -162,14 +206,20 @@ bool SaveAddressQueue(const AppFolder& folder, QList<QueueEntry> entries, Prompt
     QString text;
     for (const QueueEntry& entry : entries)
         text += entry.address + kCrLf + oneLine(entry.description) + kCrLf;
+    if (!folder.ensureSettingsFolder()) {
+        prompter.error(FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
+        return false;
+    }
     QString reason;
-    if (!WriteTextFile(folder.path(kQueueFile), text, &reason)) {
+    const auto queueBytes = TextFileBytes(text, &reason);
+    // The ticks are stored with the list they belong to, so each stays with its unit
+    // when the list is re-sorted.
+    const QByteArray ticksBytes = tickString(entries).toLatin1();
+    if (!queueBytes || !WritePair(queuePair(folder), {*queueBytes, ticksBytes}, &reason)) {
         prompter.error(FileWriteErrorText(folder.path(kQueueFile), reason));
         return false;
     }
-    // The ticks are stored with the list they belong to, so each stays with its unit
-    // when the list is re-sorted.
-    return SaveQueueTicks(folder, entries, prompter);
+    return true;
 }
 
 QString QueueAddressString(const QList<QueueEntry>& entries)

@@ -27,12 +27,15 @@ enum class QueueCaptionWording { Loaded, Added, Modified };
 QString QueueCaption(QueueCaptionWording wording, int count);
 
 // Reads data.txt (address and description line pairs) and the ticks of
-// savefiles/Lv1Checked.TXT. Pairs whose address is not a decimal 0-254 are skipped;
-// an address given more than once is one entry, described by its last pair.
+// savefiles/Lv1Checked.TXT, after finishing a save that a kill interrupted. Pairs
+// whose address is not a decimal 0-254 are skipped; an address given more than once
+// is one entry, described by its last pair. A tick string that has not exactly one
+// character per entry belongs to another list and leaves every entry unticked.
 AddressQueue LoadAddressQueue(const AppFolder& folder);
 
-// Sorts the entries, writes data.txt and the tick string, so that both files always
-// match the list. False (after the message) when a file could not be written.
+// Sorts the entries and writes data.txt and the tick string as one pair (see
+// paired_write.h), so that both files always match the list, even after a kill.
+// False (after the message) when they could not be written; both then stay as they were.
 bool SaveAddressQueue(const AppFolder& folder, QList<QueueEntry> entries, Prompter& prompter);
 
 // Writes the tick string of the entries to Lv1Checked.TXT: "1" ticked, "0" not.

@@ -1,13 +1,19 @@
 #include "app/app_folder.h"
 
+#include "app/bounded_read.h"
 #include "app/cp936.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace kv {
 
@@ -44,51 +50,129 @@ bool AppFolder::ensureSettingsFolder() const
     return QDir().mkpath(settingsFolder());
 }
 
-bool WriteBinaryFile(const QString& path, const QByteArray& content, QString* error)
+namespace {
+// Sized for the files the program writes: the largest record is a few KiB and
+// data.txt holds at most 255 short pairs; a file far beyond that is not one of ours.
+constexpr qint64 kTextFileLimit = 256 * 1024;
+// A one-value settings file holds a few characters on its first line.
+constexpr qint64 kFirstLineLimit = 4 * 1024;
+
+std::filesystem::path nativePath(const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
+    return std::filesystem::path(QDir::toNativeSeparators(path).toStdU16String());
+}
+
+// Flushes the temporary file to the disk before the rename, so that after a power
+// loss the new name never points at data that was not written.
+bool syncToDisk(QFile& file)
+{
+    if (!file.flush())
         return false;
-    }
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0;
+#else
     return true;
+#endif
 }
 
-bool WriteTextFile(const QString& path, const QString& content, QString* error)
+QStringList splitLines(const QString& text)
 {
-    QString bad;
-    const auto bytes = EncodeCp936(content, &bad);
-    if (!bytes) {
-        if (error)
-            *error = QStringLiteral("字符“%1”无法以GBK编码保存").arg(bad);
-        return false;
-    }
-    return WriteBinaryFile(path, *bytes, error);
-}
-
-std::optional<QStringList> ReadTextLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QString text = DecodeCp936(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    unified.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = unified.split(QLatin1Char('\n'));
     // A file ending in a line end has no further line after it.
     if (lines.size() > 1 && lines.last().isEmpty())
         lines.removeLast();
     return lines;
 }
+} // namespace
+
+QString UnfinishedWritePath(const QString& path)
+{
+    return path + kUnfinishedWriteSuffix;
+}
+
+bool WriteBinaryFile(const QString& path, const QByteArray& content, QString* error)
+{
+    const auto fail = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    // A link is followed, so the operator's link keeps pointing at the file.
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
+    const QFileInfo targetInfo(target);
+    if (targetInfo.exists() && !targetInfo.isFile())
+        return fail(QStringLiteral("不是普通文件"));
+
+    const QString temporary = UnfinishedWritePath(target);
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return fail(file.errorString());
+    if (targetInfo.exists())
+        file.setPermissions(targetInfo.permissions());
+    if (file.write(content) != content.size() || !syncToDisk(file)) {
+        const QString reason = file.errorString();
+        file.close();
+        file.remove();
+        return fail(reason);
+    }
+    file.close();
+    // std::filesystem::rename replaces the old file in one step on every platform,
+    // where QFile::rename refuses an existing target.
+    std::error_code failure;
+    std::filesystem::rename(nativePath(temporary), nativePath(target), failure);
+    if (failure) {
+        QFile::remove(temporary);
+        return fail(QString::fromLocal8Bit(failure.message()));
+    }
+    return true;
+}
+
+std::optional<QByteArray> TextFileBytes(const QString& content, QString* error)
+{
+    QString bad;
+    auto bytes = EncodeCp936(content, &bad);
+    if (!bytes && error)
+        *error = QStringLiteral("字符“%1”无法以GBK编码保存").arg(bad);
+    return bytes;
+}
+
+bool WriteTextFile(const QString& path, const QString& content, QString* error)
+{
+    const auto bytes = TextFileBytes(content, error);
+    return bytes && WriteBinaryFile(path, *bytes, error);
+}
+
+int RemoveUnfinishedWrites(const AppFolder& folder)
+{
+    int removed = 0;
+    for (const QString& where : {folder.root(), folder.settingsFolder()}) {
+        const QDir dir(where);
+        const QStringList names = dir.entryList({QStringLiteral("*") + kUnfinishedWriteSuffix},
+                                                QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString& name : names)
+            removed += QFile::remove(dir.filePath(name)) ? 1 : 0;
+    }
+    return removed;
+}
+
+std::optional<QStringList> ReadTextLines(const QString& path)
+{
+    const BoundedRead read = ReadWholeFile(path, kTextFileLimit);
+    if (!read.ok())
+        return std::nullopt;
+    return splitLines(DecodeCp936(read.bytes));
+}
 
 std::optional<QString> ReadFirstLine(const QString& path)
 {
-    const auto lines = ReadTextLines(path);
-    if (!lines)
+    const BoundedRead read = ReadFileStart(path, kFirstLineLimit);
+    if (!read.ok())
         return std::nullopt;
-    return lines->value(0);
+    return splitLines(DecodeCp936(read.bytes)).value(0);
 }
 
 std::optional<int> ReadIndexSetting(const QString& path, int choices)

@@ -29,15 +29,33 @@ private:
 };
 
 // Writes content as the whole of the file, in code page 936, through a temporary file
-// in the same folder and a rename, so a crash or a full disk never leaves a truncated
-// file. On failure the old file stays and *error says why.
+// beside it (UnfinishedWritePath) and a rename, so a crash or a full disk never leaves
+// a truncated file. On failure the old file stays and *error says why. A path that is
+// there but is no regular file (a FIFO, a device, a folder) is refused.
 bool WriteTextFile(const QString& path, const QString& content, QString* error = nullptr);
 bool WriteBinaryFile(const QString& path, const QByteArray& content, QString* error = nullptr);
 
-// The first line of a code page 936 text file; nothing when the file does not exist.
+// The bytes of a text file: the content in code page 936; nothing when a character
+// has no code there, and then *error names it.
+std::optional<QByteArray> TextFileBytes(const QString& content, QString* error);
+
+// The temporary file of a write in progress: "NAME.kvsave". The suffix is the
+// program's own, so what a killed write left behind can be told from the operator's
+// files.
+inline constexpr QLatin1String kUnfinishedWriteSuffix{".kvsave"};
+QString UnfinishedWritePath(const QString& path);
+
+// Removes the temporary files of writes that a kill or a crash interrupted, in the
+// application folder and in savefiles; the files themselves kept their old content.
+// Both programs call it as they start. Returns how many were removed.
+int RemoveUnfinishedWrites(const AppFolder& folder);
+
+// The first line of a code page 936 text file, read from its first 4 KiB; nothing
+// when there is no such regular file.
 std::optional<QString> ReadFirstLine(const QString& path);
-// All lines of a code page 936 text file (CR LF, LF or CR separated); nothing when the
-// file does not exist.
+// All lines of a code page 936 text file (CR LF, LF or CR separated); nothing when
+// there is no such regular file or it is larger than any file the program writes
+// (256 KiB).
 std::optional<QStringList> ReadTextLines(const QString& path);
 
 // A one-value settings file holding an index below `choices`; nothing when the file is

@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 
 namespace kv {
@@ -22,6 +23,12 @@ public:
     Iconv& operator=(const Iconv&) = delete;
 
     bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // One call of iconv; false with errno set when it stopped before the end.
+    bool step(char** in, size_t* inLeft, char** out, size_t* outLeft)
+    {
+        return iconv(cd_, in, inLeft, out, outLeft) != static_cast<size_t>(-1);
+    }
 
     // Converts input; on an unconvertible sequence returns false and sets *failedAt to
     // the byte offset in the input where conversion stopped.
@@ -81,21 +88,38 @@ std::optional<QByteArray> EncodeCp936(const QString& text, QString* unencodable)
 QString DecodeCp936(const QByteArray& bytes)
 {
     Iconv cd("UTF-16LE", "CP936");
-    QString result;
-    qsizetype start = 0;
-    // Undecodable bytes become U+FFFD one at a time so the rest of the text survives.
-    while (start < bytes.size() && cd.valid()) {
-        QByteArray out;
-        qsizetype failedAt = 0;
-        const QByteArray rest = bytes.mid(start);
-        const bool ok = cd.convert(rest, &out, &failedAt);
-        result += QString(reinterpret_cast<const QChar*>(out.constData()), out.size() / 2);
-        if (ok)
-            break;
-        result += QChar(QChar::ReplacementCharacter);
-        start += failedAt + 1;
+    if (!cd.valid())
+        return QString();
+    // One pass over the input: at an undecodable byte the conversion resumes right
+    // after it, so a file full of stray bytes costs no more than a clean one.
+    static const char kReplacement[] = {char(0xFD), char(0xFF)}; // U+FFFD, little-endian
+    QByteArray out(bytes.size() * 2 + 16, '\0');
+    char* inPtr = const_cast<char*>(bytes.constData());
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    char* outPtr = out.data();
+    size_t outLeft = static_cast<size_t>(out.size());
+    const auto grow = [&] {
+        const qsizetype used = outPtr - out.data();
+        out.resize(out.size() * 2);
+        outPtr = out.data() + used;
+        outLeft = static_cast<size_t>(out.size() - used);
+    };
+    while (inLeft > 0) {
+        if (cd.step(&inPtr, &inLeft, &outPtr, &outLeft))
+            continue;
+        if (errno == E2BIG) {
+            grow();
+            continue;
+        }
+        if (outLeft < sizeof kReplacement)
+            grow();
+        std::memcpy(outPtr, kReplacement, sizeof kReplacement);
+        outPtr += sizeof kReplacement;
+        outLeft -= sizeof kReplacement;
+        ++inPtr;
+        --inLeft;
     }
-    return result;
+    return QString(reinterpret_cast<const QChar*>(out.constData()), (outPtr - out.data()) / 2);
 }
 
 QString DecodeUtf8OrCp936(const QByteArray& bytes)

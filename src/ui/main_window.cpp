@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "admin_panels.h"
+#include "app/app_folder.h"
 #include "app/startup.h"
 #include "font/font_source.h"
 #include "font_panel.h"
@@ -142,6 +143,9 @@ void MainWindow::addSidePanel(QWidget* panel)
 // The start-up sequence, in its fixed order. Each subsystem's step stands at its place.
 void MainWindow::load()
 {
+    // What a killed write left behind goes before any file is read.
+    RemoveUnfinishedWrites(context_->folder);
+
     // The panels, each with its lists at their default selections.
     auto* scrollEditor = new ScrollEditorPanel(*context_);
     addPanel(scrollEditor, QStringLiteral("滚动信息"));
