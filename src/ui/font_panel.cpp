@@ -28,7 +28,6 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace kv::ui {
 
@@ -394,17 +393,17 @@ void FontPanel::readWholeFont()
     if (!address)
         return;
     Link& link = context_.link;
-    auto result = std::make_shared<std::optional<FontTable>>();
-    context_.runner.run([result, address = *address, &link](Prompter& p) { *result = ReadWholeFont(address, link, p); },
-                        [this, result] {
-                            if (!*result)
-                                return;
-                            table_ = **result;
-                            mcmPadding_.clear();
-                            editor_.cancel();
-                            redrawAll();
-                            setCaption(kUnsavedOverlayCaption);
-                        });
+    using FontRead = std::optional<FontTable>;
+    context_.runner.run<FontRead>([address = *address, &link](Prompter& p) { return ReadWholeFont(address, link, p); },
+                                  [this](FontRead read) {
+                                      if (!read)
+                                          return;
+                                      table_ = *std::move(read);
+                                      mcmPadding_.clear();
+                                      editor_.cancel();
+                                      redrawAll();
+                                      setCaption(kUnsavedOverlayCaption);
+                                  });
 }
 
 void FontPanel::startFontDownload()
