@@ -14,6 +14,7 @@
 #include "operation_runner.h"
 #include "panel_context.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -25,7 +26,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
+#include <QToolButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -77,18 +78,19 @@ FontPanel::FontPanel(PanelContext& context, QWidget* parent) : QWidget(parent), 
     });
     connect(grid_, &GlyphGrid::released, this, [this] { editor_.release(); });
 
-    auto* undo = new QShortcut(QKeySequence::Undo, this);
-    undo->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(undo, &QShortcut::activated, this, [this] {
-        if (editor_.undo())
-            showEdit();
-    });
-    auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
-    redo->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(redo, &QShortcut::activated, this, [this] {
-        if (editor_.redo())
-            showEdit();
-    });
+}
+
+QAction* FontPanel::historyAction(const QString& caption, const QKeySequence& keys, const QString& tip,
+                                  bool (FontEditor::*op)())
+{
+    // One action serves both its button and its key, anywhere in the panel.
+    auto* action = new QAction(caption, this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    action->setToolTip(tip);
+    connect(action, &QAction::triggered, this, [this, op] { editWith(op); });
+    addAction(action);
+    return action;
 }
 
 QPushButton* FontPanel::button(const QString& caption, QWidget* parent, void (FontPanel::*slot)())
@@ -156,20 +158,16 @@ QWidget* FontPanel::buildEditorColumn()
     layout->addLayout(codeRow, 3, 0, 1, 4);
 
     auto* history = new QHBoxLayout;
-    auto* undo = new QPushButton(QStringLiteral("撤销"), box);
-    auto* redo = new QPushButton(QStringLiteral("重做"), box);
-    undo->setToolTip(QStringLiteral("撤销上一步编辑（Ctrl+Z）"));
-    redo->setToolTip(QStringLiteral("重做（Ctrl+Y）"));
-    connect(undo, &QPushButton::clicked, this, [this] {
-        if (editor_.undo())
-            showEdit();
-    });
-    connect(redo, &QPushButton::clicked, this, [this] {
-        if (editor_.redo())
-            showEdit();
-    });
-    history->addWidget(undo);
-    history->addWidget(redo);
+    for (QAction* action :
+         {historyAction(QStringLiteral("撤销"), QKeySequence::Undo, QStringLiteral("撤销上一步编辑（Ctrl+Z）"),
+                        &FontEditor::undo),
+          historyAction(QStringLiteral("重做"), QKeySequence(Qt::CTRL | Qt::Key_Y), QStringLiteral("重做（Ctrl+Y）"),
+                        &FontEditor::redo)}) {
+        auto* button = new QToolButton(box);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        history->addWidget(button);
+    }
     history->addStretch(1);
     layout->addLayout(history, 4, 0, 1, 4);
     layout->setRowStretch(5, 1);
