@@ -2,21 +2,15 @@
 
 #include "admin_panels.h"
 #include "app/startup.h"
-#include "font/font_source.h"
-#include "font_panel.h"
+#include "font_panels.h"
 #include "link/link.h"
 #include "link_bridge.h"
-#include "queue_panel.h"
-#include "target_panel.h"
 #include "operation_runner.h"
-#include "scroll_editor_panel.h"
-#include "scroll_params_panel.h"
+#include "scroll_panels.h"
 #include "serial_strip.h"
 #include "ui_prompter.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -176,27 +170,20 @@ void MainWindow::addSidePanel(QWidget* panel)
 void MainWindow::load()
 {
     // The panels, each with its lists at their default selections.
-    auto* scrollEditor = new ScrollEditorPanel(*context_);
-    addPanel(scrollEditor, QStringLiteral("滚动信息"));
-    addPanel(new ScrollParamsPanel(*context_), QStringLiteral("滚动参数设置"));
-    fontPanel_ = new FontPanel(*context_);
-    addPanel(fontPanel_, QStringLiteral("字库编辑"));
+    scroll_ = InstallScrollPanels(*this);
+    font_ = InstallFontPanels(*this);
     admin_ = InstallAdminPanels(*this);
 
-    // The font table from the remembered font file; the default font shipped beside
-    // the program fills a folder that has no local font yet.
-    fontPanel_->loadStartupFont(QDir(QCoreApplication::applicationDirPath()).filePath(kLocalFontFile));
+    font_.loadStartupFont();
 
     // Window title; the sent-data pane's hide timer is off until something is sent.
     setWindowTitle(MainWindowTitle());
     sentDataTimer_->stop();
 
-    // The specified address box starts at "0"; the settings folder.
-    admin_.target->setSpecifiedAddress(QStringLiteral("0"));
+    admin_.resetSpecifiedAddress();
     context_->folder.ensureSettingsFolder();
 
-    // The device address queue.
-    admin_.queue->load();
+    admin_.loadQueue();
 
     // The serial port's fixed configuration, then the start timer.
     link_->setLineBaud(kStartupLineBaud);
@@ -206,12 +193,10 @@ void MainWindow::load()
     connect(startTimer_, &QTimer::timeout, this, &MainWindow::restorePortAndBaud);
     startTimer_->start();
 
-    // KjSelect.txt; the specified address box is at "0" again.
     LoadKjSelect(context_->folder);
-    admin_.target->setSpecifiedAddress(QStringLiteral("0"));
+    admin_.resetSpecifiedAddress();
 
-    // end_fs_mode.txt chooses the send mode.
-    scrollEditor->applyStartupMode();
+    scroll_.applyStartupMode();
 
     resize(screen() ? kOpeningSize.boundedTo(screen()->availableGeometry().size()) : kOpeningSize);
 }
