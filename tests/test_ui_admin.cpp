@@ -74,7 +74,7 @@ TEST_F(AdminWindow, StartUpLoadsTheQueueAndTicksReachTheTarget)
     tick(0);
     tick(2);
     panels().target->setMode(SendMode::AddressQueue);
-    const TargetChoice choice = window->context().targetChoice();
+    const TargetChoice choice = window->context().target();
     EXPECT_EQ(choice.mode, SendMode::AddressQueue);
     EXPECT_EQ(choice.queueAddressString, "003012");
     QFile ticks(AppFolder(dir.path()).settingsPath("Lv1Checked.TXT"));

@@ -48,9 +48,9 @@ class FontPanelTest : public WindowFixture {
 protected:
     std::unique_ptr<ui::MainWindow> open() { return openWindow(); }
 
-    QPushButton* buttonOf(ui::MainWindow& window, const QString& caption)
+    QAbstractButton* buttonOf(ui::MainWindow& window, const QString& caption)
     {
-        for (QPushButton* b : window.fontPanel()->findChildren<QPushButton*>())
+        for (QAbstractButton* b : window.fontPanel()->findChildren<QAbstractButton*>())
             if (b->text() == caption)
                 return b;
         ADD_FAILURE() << "no button " << caption.toStdString();

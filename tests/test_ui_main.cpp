@@ -15,6 +15,7 @@
 #include "serial_strip.h"
 #include "screenshot.h"
 #include "ui_app.h"
+#include "qt_translations.h"
 #include "ui_prompter.h"
 #include "wait_until.h"
 
@@ -22,6 +23,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -189,4 +192,19 @@ TEST_F(MainWindowTest, TheStatusReportAndTheWriteAddressDialogCanBeReachedFromTh
     EXPECT_TRUE(window->link().writeAddressDialogVisible());
     window->adminPanels().writeAddress->close();
     EXPECT_FALSE(window->link().writeAddressDialogVisible());
+}
+
+// Qt's Chinese buttons carry their keyboard mnemonic: "是(&Y)".
+QString WithoutMnemonic(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+}
+
+TEST(QtTranslations, StandardButtonsReadChinese)
+{
+    ASSERT_TRUE(ui::InstallQtChineseTranslations(UiApp()));
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(WithoutMnemonic(box.button(QMessageBox::Ok)->text()), "确定");
+    EXPECT_EQ(WithoutMnemonic(box.button(QMessageBox::Yes)->text()), "是");
+    EXPECT_EQ(WithoutMnemonic(box.button(QMessageBox::No)->text()), "否");
 }

@@ -12,6 +12,16 @@
 
 namespace kv::ui {
 
+void AdminPanels::resetSpecifiedAddress() const
+{
+    target->setSpecifiedAddress(QStringLiteral("0"));
+}
+
+void AdminPanels::loadQueue() const
+{
+    queue->load();
+}
+
 AdminPanels InstallAdminPanels(MainWindow& window)
 {
     PanelContext& context = window.context();

@@ -14,11 +14,15 @@ struct AdminPanels {
     QueuePanel* queue = nullptr;
     IdentityPanel* identity = nullptr;
     WriteAddressDialog* writeAddress = nullptr;
+
+    // Start-up steps, each at its place in the load order: the specified address box
+    // back at "0", and the device address queue from data.txt and its ticks.
+    void resetSpecifiedAddress() const;
+    void loadQueue() const;
 };
 
 // Builds the panels into the window and installs the target provider, the device
-// address box check and the write-address dialog's opener. The start-up sequence loads
-// the address queue at its own step.
+// address box check and the write-address dialog's opener.
 AdminPanels InstallAdminPanels(MainWindow& window);
 
 } // namespace kv::ui

@@ -14,6 +14,7 @@
 #include "operation_runner.h"
 #include "panel_context.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -25,10 +26,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
+#include <QToolButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace kv::ui {
 
@@ -78,18 +78,19 @@ FontPanel::FontPanel(PanelContext& context, QWidget* parent) : QWidget(parent), 
     });
     connect(grid_, &GlyphGrid::released, this, [this] { editor_.release(); });
 
-    auto* undo = new QShortcut(QKeySequence::Undo, this);
-    undo->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(undo, &QShortcut::activated, this, [this] {
-        if (editor_.undo())
-            showEdit();
-    });
-    auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
-    redo->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(redo, &QShortcut::activated, this, [this] {
-        if (editor_.redo())
-            showEdit();
-    });
+}
+
+QAction* FontPanel::historyAction(const QString& caption, const QKeySequence& keys, const QString& tip,
+                                  bool (FontEditor::*op)())
+{
+    // One action serves both its button and its key, anywhere in the panel.
+    auto* action = new QAction(caption, this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    action->setToolTip(tip);
+    connect(action, &QAction::triggered, this, [this, op] { editWith(op); });
+    addAction(action);
+    return action;
 }
 
 QPushButton* FontPanel::button(const QString& caption, QWidget* parent, void (FontPanel::*slot)())
@@ -157,20 +158,16 @@ QWidget* FontPanel::buildEditorColumn()
     layout->addLayout(codeRow, 3, 0, 1, 4);
 
     auto* history = new QHBoxLayout;
-    auto* undo = new QPushButton(QStringLiteral("撤销"), box);
-    auto* redo = new QPushButton(QStringLiteral("重做"), box);
-    undo->setToolTip(QStringLiteral("撤销上一步编辑（Ctrl+Z）"));
-    redo->setToolTip(QStringLiteral("重做（Ctrl+Y）"));
-    connect(undo, &QPushButton::clicked, this, [this] {
-        if (editor_.undo())
-            showEdit();
-    });
-    connect(redo, &QPushButton::clicked, this, [this] {
-        if (editor_.redo())
-            showEdit();
-    });
-    history->addWidget(undo);
-    history->addWidget(redo);
+    for (QAction* action :
+         {historyAction(QStringLiteral("撤销"), QKeySequence::Undo, QStringLiteral("撤销上一步编辑（Ctrl+Z）"),
+                        &FontEditor::undo),
+          historyAction(QStringLiteral("重做"), QKeySequence(Qt::CTRL | Qt::Key_Y), QStringLiteral("重做（Ctrl+Y）"),
+                        &FontEditor::redo)}) {
+        auto* button = new QToolButton(box);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        history->addWidget(button);
+    }
     history->addStretch(1);
     layout->addLayout(history, 4, 0, 1, 4);
     layout->setRowStretch(5, 1);
@@ -394,17 +391,17 @@ void FontPanel::readWholeFont()
     if (!address)
         return;
     Link& link = context_.link;
-    auto result = std::make_shared<std::optional<FontTable>>();
-    context_.runner.run([result, address = *address, &link](Prompter& p) { *result = ReadWholeFont(address, link, p); },
-                        [this, result] {
-                            if (!*result)
-                                return;
-                            table_ = **result;
-                            mcmPadding_.clear();
-                            editor_.cancel();
-                            redrawAll();
-                            setCaption(kUnsavedOverlayCaption);
-                        });
+    using FontRead = std::optional<FontTable>;
+    context_.runner.run<FontRead>([address = *address, &link](Prompter& p) { return ReadWholeFont(address, link, p); },
+                                  [this](FontRead read) {
+                                      if (!read)
+                                          return;
+                                      table_ = *std::move(read);
+                                      mcmPadding_.clear();
+                                      editor_.cancel();
+                                      redrawAll();
+                                      setCaption(kUnsavedOverlayCaption);
+                                  });
 }
 
 void FontPanel::startFontDownload()

@@ -11,6 +11,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QAction;
+class QKeySequence;
 class QPushButton;
 class QTimer;
 
@@ -65,6 +67,8 @@ private:
     QWidget* buildExtractionBox();
     QWidget* buildFileBox();
     QPushButton* button(const QString& caption, QWidget* parent, void (FontPanel::*slot)());
+    QAction* historyAction(const QString& caption, const QKeySequence& keys, const QString& tip,
+                           bool (FontEditor::*op)());
     void showEdit();
     void setCaption(const QString& caption);
     void showAgain(std::optional<int> code);

@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <memory>
 
 namespace kv::ui {
 
@@ -54,25 +53,23 @@ void IdentityPanel::setDeviceAddress(const QString& text)
 
 void IdentityPanel::readIdentity()
 {
-    auto outcome = std::make_shared<IdentityReadOutcome>();
     Link& link = context_.link;
-    context_.runner.run([outcome, &link](Prompter& p) { *outcome = ReadIdentity(link, p); },
-                        [this, outcome] {
-                            if (outcome->deviceAddress)
-                                setDeviceAddress(*outcome->deviceAddress);
-                        });
+    context_.runner.run<IdentityReadOutcome>([&link](Prompter& p) { return ReadIdentity(link, p); },
+                                             [this](IdentityReadOutcome outcome) {
+                                                 if (outcome.deviceAddress)
+                                                     setDeviceAddress(*outcome.deviceAddress);
+                                             });
 }
 
 void IdentityPanel::modifyIdentity()
 {
-    auto outcome = std::make_shared<IdentityChangeOutcome>();
     const IdentityChange change{newBaud_->currentIndex(), newAddress_->text()};
     Link& link = context_.link;
-    context_.runner.run([outcome, change, &link](Prompter& p) { *outcome = ModifyIdentity(change, link, p); },
-                        [this, outcome] {
-                            if (outcome->deviceAddress)
-                                setDeviceAddress(*outcome->deviceAddress);
-                        });
+    context_.runner.run<IdentityChangeOutcome>([change, &link](Prompter& p) { return ModifyIdentity(change, link, p); },
+                                               [this](IdentityChangeOutcome outcome) {
+                                                   if (outcome.deviceAddress)
+                                                       setDeviceAddress(*outcome.deviceAddress);
+                                               });
 }
 
 void IdentityPanel::readProductNumber()

@@ -4,6 +4,7 @@
 #include "app/app_folder.h"
 #include "link/qt_serial_port.h"
 #include "main_window.h"
+#include "qt_translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvtool"));
+    kv::ui::InstallQtChineseTranslations(app);
 
     QCommandLineParser parser;
     parser.addHelpOption();

@@ -3,25 +3,22 @@
 #include "admin_panels.h"
 #include "app/app_folder.h"
 #include "app/startup.h"
-#include "font/font_source.h"
-#include "font_panel.h"
+#include "font_panels.h"
 #include "link/link.h"
 #include "link_bridge.h"
-#include "queue_panel.h"
-#include "target_panel.h"
 #include "operation_runner.h"
-#include "scroll_editor_panel.h"
-#include "scroll_params_panel.h"
+#include "scroll_panels.h"
 #include "serial_strip.h"
 #include "ui_prompter.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
+#include <QFontDatabase>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -36,6 +33,30 @@ constexpr int kSentDataShownMs = 20000;
 constexpr int kStartTimerMs = 500;
 constexpr int kTrafficLines = 5000;
 constexpr int kStartupLineBaud = 115200;
+// The traffic pane shows this many lines before it scrolls, and never fewer than the
+// minimum when the operator drags the splitter.
+constexpr int kTrafficShownLines = 6;
+constexpr int kTrafficMinimumLines = 4;
+// The side column takes the width of its widest panel up to this; a wider panel scrolls.
+constexpr int kSideColumnWidestMinimum = 380;
+// The window opens at this size, or at the screen's when the screen is smaller.
+constexpr QSize kOpeningSize(1400, 900);
+
+// Every panel sits in a scroll area of its own, so a small screen scrolls it instead of
+// cutting it off or pushing the window past the screen's edge.
+QScrollArea* scrollingPanel(QWidget* panel, QWidget* parent)
+{
+    auto* area = new QScrollArea(parent);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(panel);
+    return area;
+}
+
+int textLinesHeight(const QPlainTextEdit& edit, int lines)
+{
+    return edit.fontMetrics().lineSpacing() * lines + 2 * edit.frameWidth() + int(edit.document()->documentMargin()) * 2;
+}
 } // namespace
 
 MainWindow::MainWindow(const AppFolder& folder, SerialPortFactory ports, Clock& clock, Prompter* prompter)
@@ -76,13 +97,10 @@ void MainWindow::buildLayout()
     auto* body = new QSplitter(Qt::Horizontal, central);
     panels_ = new QTabWidget(body);
     panels_->setObjectName(QStringLiteral("panels"));
-    sideArea_ = new QScrollArea(body);
-    sideArea_->setWidgetResizable(true);
-    sideArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* sideColumn = new QWidget(sideArea_);
+    auto* sideColumn = new QWidget;
     side_ = new QVBoxLayout(sideColumn);
     side_->addStretch(1);
-    sideArea_->setWidget(sideColumn);
+    sideArea_ = scrollingPanel(sideColumn, body);
     body->addWidget(panels_);
     body->addWidget(sideArea_);
     body->setStretchFactor(0, 3);
@@ -100,22 +118,30 @@ void MainWindow::buildLayout()
     connect(sentDataTimer_, &QTimer::timeout, sentData_, &QWidget::hide);
 
     auto* trafficBox = new QGroupBox(QStringLiteral("通信记录"), central);
-    auto* trafficLayout = new QVBoxLayout(trafficBox);
+    auto* trafficLayout = new QHBoxLayout(trafficBox);
     traffic_ = new QPlainTextEdit(trafficBox);
     traffic_->setObjectName(QStringLiteral("trafficLog"));
     traffic_->setReadOnly(true);
     traffic_->setMaximumBlockCount(kTrafficLines);
+    traffic_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Hex columns line up only in a fixed-width font.
+    traffic_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    traffic_->setMinimumHeight(textLinesHeight(*traffic_, kTrafficMinimumLines));
     auto* clear = new QPushButton(QStringLiteral("清除"), trafficBox);
     connect(clear, &QPushButton::clicked, traffic_, &QPlainTextEdit::clear);
-    trafficLayout->addWidget(traffic_);
-    trafficLayout->addWidget(clear, 0, Qt::AlignRight);
+    trafficLayout->addWidget(traffic_, 1);
+    trafficLayout->addWidget(clear, 0, Qt::AlignTop);
 
     auto* vertical = new QSplitter(Qt::Vertical, central);
     vertical->addWidget(body);
     vertical->addWidget(trafficBox);
-    vertical->setStretchFactor(0, 4);
-    vertical->setStretchFactor(1, 1);
-    vertical->setSizes({620, 150});
+    vertical->setStretchFactor(0, 1);
+    vertical->setStretchFactor(1, 0);
+    vertical->setCollapsible(0, false);
+    vertical->setCollapsible(1, false);
+    const int trafficHeight = textLinesHeight(*traffic_, kTrafficShownLines) + trafficBox->sizeHint().height()
+        - traffic_->sizeHint().height();
+    vertical->setSizes({kOpeningSize.height() - trafficHeight, trafficHeight});
     layout->addWidget(vertical, 1);
     layout->addWidget(sentData_);
     setCentralWidget(central);
@@ -129,15 +155,16 @@ void MainWindow::buildLayout()
 
 void MainWindow::addPanel(QWidget* panel, const QString& title)
 {
-    panels_->addTab(panel, title);
+    panels_->addTab(scrollingPanel(panel, panels_), title);
 }
 
 void MainWindow::addSidePanel(QWidget* panel)
 {
     side_->insertWidget(side_->count() - 1, panel);
-    // The side column is never narrower than its widest panel, scroll bar included.
+    // The side column is as wide as its widest panel, scroll bar included, as long as
+    // that leaves room for the main area.
     const int width = panel->sizeHint().width() + sideArea_->verticalScrollBar()->sizeHint().width() + 8;
-    sideArea_->setMinimumWidth(qMax(sideArea_->minimumWidth(), width));
+    sideArea_->setMinimumWidth(qMin(qMax(sideArea_->minimumWidth(), width), kSideColumnWidestMinimum));
 }
 
 // The start-up sequence, in its fixed order. Each subsystem's step stands at its place.
@@ -147,27 +174,20 @@ void MainWindow::load()
     RemoveUnfinishedWrites(context_->folder);
 
     // The panels, each with its lists at their default selections.
-    auto* scrollEditor = new ScrollEditorPanel(*context_);
-    addPanel(scrollEditor, QStringLiteral("滚动信息"));
-    addPanel(new ScrollParamsPanel(*context_), QStringLiteral("滚动参数设置"));
-    fontPanel_ = new FontPanel(*context_);
-    addPanel(fontPanel_, QStringLiteral("字库编辑"));
+    scroll_ = InstallScrollPanels(*this);
+    font_ = InstallFontPanels(*this);
     admin_ = InstallAdminPanels(*this);
 
-    // The font table from the remembered font file; the default font shipped beside
-    // the program fills a folder that has no local font yet.
-    fontPanel_->loadStartupFont(QDir(QCoreApplication::applicationDirPath()).filePath(kLocalFontFile));
+    font_.loadStartupFont();
 
     // Window title; the sent-data pane's hide timer is off until something is sent.
     setWindowTitle(MainWindowTitle());
     sentDataTimer_->stop();
 
-    // The specified address box starts at "0"; the settings folder.
-    admin_.target->setSpecifiedAddress(QStringLiteral("0"));
+    admin_.resetSpecifiedAddress();
     context_->folder.ensureSettingsFolder();
 
-    // The device address queue.
-    admin_.queue->load();
+    admin_.loadQueue();
 
     // The serial port's fixed configuration, then the start timer.
     link_->setLineBaud(kStartupLineBaud);
@@ -177,14 +197,12 @@ void MainWindow::load()
     connect(startTimer_, &QTimer::timeout, this, &MainWindow::restorePortAndBaud);
     startTimer_->start();
 
-    // KjSelect.txt; the specified address box is at "0" again.
     LoadKjSelect(context_->folder);
-    admin_.target->setSpecifiedAddress(QStringLiteral("0"));
+    admin_.resetSpecifiedAddress();
 
-    // end_fs_mode.txt chooses the send mode.
-    scrollEditor->applyStartupMode();
+    scroll_.applyStartupMode();
 
-    resize(1200, 820);
+    resize(screen() ? kOpeningSize.boundedTo(screen()->availableGeometry().size()) : kOpeningSize);
 }
 
 void MainWindow::restorePortAndBaud()

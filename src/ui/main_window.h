@@ -1,6 +1,8 @@
 #pragma once
 
 #include "admin_panels.h"
+#include "font_panels.h"
+#include "scroll_panels.h"
 #include "app/app_folder.h"
 #include "link/clock.h"
 #include "link/serial_port.h"
@@ -48,7 +50,7 @@ public:
     Link& link() { return *link_; }
     OperationRunner& runner() { return *runner_; }
     SerialStrip* serialStrip() const { return strip_; }
-    FontPanel* fontPanel() const { return fontPanel_; }
+    FontPanel* fontPanel() const { return font_.editor; }
     QLabel* sentDataPane() const { return sentData_; }
     QPlainTextEdit* trafficLog() const { return traffic_; }
     QTimer* startTimer() const { return startTimer_; }
@@ -71,7 +73,6 @@ private:
     std::unique_ptr<PanelContext> context_;
 
     SerialStrip* strip_ = nullptr;
-    FontPanel* fontPanel_ = nullptr;
     QTabWidget* panels_ = nullptr;
     QScrollArea* sideArea_ = nullptr;
     QVBoxLayout* side_ = nullptr;
@@ -79,6 +80,8 @@ private:
     QTimer* sentDataTimer_ = nullptr;
     QPlainTextEdit* traffic_ = nullptr;
     QTimer* startTimer_ = nullptr;
+    ScrollPanels scroll_;
+    FontPanels font_;
     AdminPanels admin_;
 };
 

@@ -23,21 +23,33 @@ OperationRunner::~OperationRunner()
 
 bool OperationRunner::run(std::function<void(Prompter&)> work, std::function<void()> done)
 {
+    Completion completion = done ? Completion(std::move(done)) : Completion([] {});
+    return start(
+        [work = std::move(work), completion](Prompter& prompter) {
+            work(prompter);
+            return completion;
+        },
+        completion);
+}
+
+bool OperationRunner::start(std::function<Completion(Prompter&)> work, Completion afterFailure)
+{
     if (!guard_.tryBegin()) {
         prompter_.error(OperationGuard::busyText());
         return false;
     }
     emit busyChanged(true);
-    QMetaObject::invokeMethod(worker_, [this, work = std::move(work), done = std::move(done)] {
+    QMetaObject::invokeMethod(worker_, [this, work = std::move(work), afterFailure = std::move(afterFailure)] {
+        Completion completion;
         try {
-            work(prompter_);
+            completion = work(prompter_);
         } catch (const std::exception& e) {
             prompter_.error(QStringLiteral("操作失败：") + QString::fromLocal8Bit(e.what()));
+            completion = afterFailure;
         }
-        QMetaObject::invokeMethod(this, [this, done] {
+        QMetaObject::invokeMethod(this, [this, completion = std::move(completion)] {
             guard_.end();
-            if (done)
-                done();
+            completion();
             emit busyChanged(false);
         });
     });

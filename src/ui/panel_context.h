@@ -25,9 +25,12 @@ struct PanelContext {
     Prompter& prompter;
     // The device address box "地址码：" of the serial strip: byte 2 of check-byte frames.
     QLineEdit* deviceAddressBox = nullptr;
-    // The current send-mode option, specified address and ticked queue, installed by the
-    // panel that owns the option group.
-    std::function<TargetChoice()> targetChoice;
+    // The send target of every send that honours the send mode: the current send-mode
+    // option, specified address and ticked queue; broadcast while no option group is
+    // installed.
+    TargetChoice target() const { return targetSource ? targetSource() : TargetChoice{}; }
+    // Installed by the panel that owns the option group; panels ask target().
+    std::function<TargetChoice()> targetSource;
     // Opens the write-address dialog (an item of the device command menu), installed by
     // the administration panels.
     std::function<void()> openWriteAddressDialog;

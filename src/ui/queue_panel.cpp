@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
-#include <memory>
 
 namespace kv::ui {
 
@@ -181,7 +180,7 @@ void QueuePanel::scan()
     // returns to the operator's choice on every path.
     const SendMode remembered = target_.mode();
     target_.setMode(SendMode::AddressQueue);
-    const TargetChoice choice = target_.choice();
+    const TargetChoice choice = context_.target();
     Link& link = context_.link;
     if (!context_.runner.run([choice, &link](Prompter& p) { ScanConnectedDevices(choice, link, p); },
                              [this, remembered] { target_.setMode(remembered); }))

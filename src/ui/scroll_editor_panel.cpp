@@ -20,7 +20,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
-#include <memory>
+#include <optional>
 
 namespace kv::ui {
 
@@ -103,7 +103,7 @@ void ScrollEditorPanel::chooseSendMode(int mode)
     modeMenu_->hide();
     mode_ = mode;
     relayFor(mode);
-    const TargetChoice target = context_.targetChoice ? context_.targetChoice() : TargetChoice{};
+    const TargetChoice target = context_.target();
     const SendModeSelection selection = SelectSendMode(mode, target.specifiedAddress, cache_, store_,
                                                        context_.prompter);
     entries_ = selection.entries;
@@ -181,19 +181,25 @@ void ScrollEditorPanel::send(bool secondButton)
     request.entryNumber = entryNumber_->text();
     request.timer = timer_->text();
     request.powerOn = powerOn_->isChecked();
-    request.target = context_.targetChoice ? context_.targetChoice() : TargetChoice{};
+    request.target = context_.target();
 
-    auto outcome = std::make_shared<ScrollSendOutcome>();
-    Link* link = &context_.link;
-    RecordStore store = store_;
     // The operation works on a copy of the cache, so the window never reads it while
-    // the worker writes it; the copy comes back when the send is over.
-    auto cache = std::make_shared<ScrollTextCache>(cache_);
-    context_.runner.run(
-        [=](Prompter& prompter) { *outcome = SendScroll(request, *link, prompter, store, *cache); },
-        [this, outcome, cache] {
-            cache_ = *cache;
-            if (outcome->timerSent)
+    // the worker writes it; the copy comes back with the outcome when the send is over.
+    struct Sent {
+        ScrollSendOutcome outcome;
+        // Empty when the send failed before it ended: the window's cache stands.
+        std::optional<ScrollTextCache> cache;
+    };
+    Link* link = &context_.link;
+    context_.runner.run<Sent>(
+        [request, link, store = store_, cache = cache_](Prompter& prompter) mutable {
+            ScrollSendOutcome outcome = SendScroll(request, *link, prompter, store, cache);
+            return Sent{outcome, cache};
+        },
+        [this](Sent sent) {
+            if (sent.cache)
+                cache_ = *sent.cache;
+            if (sent.outcome.timerSent)
                 markTimer(true);
         });
 }

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace kv::ui {
 
@@ -97,7 +96,7 @@ ScrollParams ScrollParamsPanel::params() const
 void ScrollParamsPanel::setParameters()
 {
     const ScrollParams p = params();
-    const TargetChoice target = context_.targetChoice ? context_.targetChoice() : TargetChoice{};
+    const TargetChoice target = context_.target();
     Link* link = &context_.link;
     const AppFolder folder = context_.folder;
     context_.runner.run([=](Prompter& prompter) { SetScrollParameters(p, target, *link, prompter, folder); });
@@ -106,7 +105,7 @@ void ScrollParamsPanel::setParameters()
 // The report goes to the unit of the specified address, whatever the send mode.
 void ScrollParamsPanel::readStatusReport()
 {
-    TargetChoice target = context_.targetChoice ? context_.targetChoice() : TargetChoice{};
+    TargetChoice target = context_.target();
     target.mode = SendMode::SpecifiedAddress;
     Link* link = &context_.link;
     context_.runner.run([=](Prompter& prompter) { RequestStatusReport(target, *link, prompter); });

@@ -39,7 +39,7 @@ TargetPanel::TargetPanel(PanelContext& context, QWidget* parent)
 
     connect(specified_, &QLineEdit::textChanged, this, &TargetPanel::checkSpecifiedAddress);
     connect(stored_, &QComboBox::activated, this, &TargetPanel::playStored);
-    context_.targetChoice = [this] { return choice(); };
+    context_.targetSource = [this] { return choice(); };
 }
 
 QRadioButton* TargetPanel::option(SendMode mode) const

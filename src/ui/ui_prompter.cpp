@@ -1,18 +1,24 @@
 #include "ui_prompter.h"
 
+#include "progress_display.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace kv::ui {
 
-UiPrompter::UiPrompter(QWidget* parent) : parent_(parent), windowThread_(std::make_unique<QObject>()) {}
+UiPrompter::UiPrompter(QWidget* parent)
+    : parent_(parent),
+      windowThread_(std::make_unique<QObject>()),
+      progress_(std::make_unique<ProgressDisplay>(parent, [this] { cancelFlag().request(); }))
+{
+}
 
 UiPrompter::~UiPrompter() = default;
 
@@ -103,41 +109,22 @@ QString UiPrompter::chooseSaveFile(const QString& title, const QString& filter, 
 void UiPrompter::beginProgress(const QString& title, const QString& doing, int maximum)
 {
     cancelFlag().clear();
-    progressDoing_ = doing.isEmpty() ? title : doing;
-    progressMaximum_ = maximum;
-    onWindowThread([this, title, maximum] {
-        delete progress_;
-        progress_ = new QProgressDialog(ProgressText(progressDoing_, 0, maximum), QStringLiteral("取消"), 0, maximum,
-                                        parent_);
-        progress_->setWindowTitle(title);
-        progress_->setWindowModality(Qt::WindowModal);
-        progress_->setMinimumDuration(0);
-        progress_->setAutoClose(false);
-        progress_->setAutoReset(false);
-        QObject::connect(progress_, &QProgressDialog::canceled, [this] { cancelFlag().request(); });
-        progress_->show();
-    });
+    if (!closing_.load())
+        progress_->begin(title, doing, maximum);
 }
 
 bool UiPrompter::stepProgress(int value, const QString& detail)
 {
     // Steps do not wait for the window: a long transfer must not run at the pace of
     // repaints.
-    const QString text = ProgressText(progressDoing_, value, progressMaximum_, detail);
-    onWindowThread(
-        [this, value, text] {
-            if (!progress_)
-                return;
-            progress_->setValue(value);
-            progress_->setLabelText(text);
-        },
-        false);
+    if (!closing_.load())
+        progress_->step(value, detail);
     return !cancelFlag().requested();
 }
 
 void UiPrompter::endProgress()
 {
-    onWindowThread([this] { delete progress_; }, false);
+    progress_->end();
 }
 
 } // namespace kv::ui

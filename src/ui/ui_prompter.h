@@ -9,11 +9,12 @@
 #include <memory>
 
 class QWidget;
-class QProgressDialog;
 class QDialog;
 class QPlainTextEdit;
 
 namespace kv::ui {
+
+class ProgressDisplay;
 
 // The window's Prompter: message boxes, questions, file dialogs, the self-closing
 // notice, the report window and a progress dialog with Cancel. Operations call it from
@@ -49,13 +50,11 @@ private:
     void onWindowThread(const std::function<void()>& call, bool wait = true);
 
     QPointer<QWidget> parent_;
-    QPointer<QProgressDialog> progress_;
     QPointer<QDialog> reportWindow_;
     QPointer<QPlainTextEdit> reportText_;
     // Lives on the window's thread; queued calls run in its context.
     std::unique_ptr<QObject> windowThread_;
-    QString progressDoing_;
-    int progressMaximum_ = 0;
+    std::unique_ptr<ProgressDisplay> progress_;
     std::atomic<bool> closing_{false};
 };
 

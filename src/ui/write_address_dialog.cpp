@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace kv::ui {
 
@@ -49,16 +48,15 @@ void WriteAddressDialog::hideEvent(QHideEvent* event)
 
 void WriteAddressDialog::writeAddress()
 {
-    auto outcome = std::make_shared<WriteAddressOutcome>();
     const QString text = address_->text();
     Link& link = context_.link;
     // The dialog closes once the write has ended, whatever its result.
-    context_.runner.run([outcome, text, &link](Prompter& p) { *outcome = WriteUnitAddress(text, link, p); },
-                        [this, outcome] {
-                            if (outcome->specifiedAddress && written_)
-                                written_(*outcome->specifiedAddress);
-                            accept();
-                        });
+    context_.runner.run<WriteAddressOutcome>([text, &link](Prompter& p) { return WriteUnitAddress(text, link, p); },
+                                             [this](WriteAddressOutcome outcome) {
+                                                 if (outcome.specifiedAddress && written_)
+                                                     written_(*outcome.specifiedAddress);
+                                                 accept();
+                                             });
 }
 
 } // namespace kv::ui

@@ -23,7 +23,17 @@ protected:
 
     // Opens the window and waits for its start-up restore, so that the restore does not
     // meet the test's own operations.
-    std::unique_ptr<ui::MainWindow> openWindow()
+    std::unique_ptr<ui::MainWindow> openWindow() { return openWindowWith(&prompter); }
+    // The same window with its own dialogs, as the operator sees them.
+    std::unique_ptr<ui::MainWindow> openWindowWithDialogs() { return openWindowWith(nullptr); }
+
+    QTemporaryDir dir;
+    FakeClock clock;
+    MemoryPort* port = nullptr;
+    RecordingPrompter prompter;
+
+private:
+    std::unique_ptr<ui::MainWindow> openWindowWith(Prompter* windowPrompter)
     {
         auto window = std::make_unique<ui::MainWindow>(
             AppFolder(dir.path()),
@@ -32,15 +42,10 @@ protected:
                 port = p.get();
                 return p;
             },
-            clock, &prompter);
+            clock, windowPrompter);
         EXPECT_TRUE(WaitUntil([&] { return !window->startTimer()->isActive() && !window->runner().busy(); }));
         return window;
     }
-
-    QTemporaryDir dir;
-    FakeClock clock;
-    MemoryPort* port = nullptr;
-    RecordingPrompter prompter;
 };
 
 } // namespace kv::test

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace kv::ui {
+
+class MainWindow;
+class ScrollEditorPanel;
+class ScrollParamsPanel;
+
+// The panels of the scrolling captions, as placed in the window, and their start-up
+// step.
+struct ScrollPanels {
+    ScrollEditorPanel* editor = nullptr;
+    ScrollParamsPanel* params = nullptr;
+
+    // end_fs_mode.txt chooses the send mode.
+    void applyStartupMode() const;
+};
+
+ScrollPanels InstallScrollPanels(MainWindow& window);
+
+} // namespace kv::ui

@@ -1,0 +1,64 @@
+// The window's layout on small and large screens: nothing forces it past 1280 x 720,
+// and at the common laptop and desktop sizes every panel is inside the window, scrolled
+// where it does not fit. With KV_SCREENSHOTS set it saves each page at each size.
+
+#include "window_fixture.h"
+#include "main_window.h"
+#include "screenshot.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+using namespace kv;
+using namespace kv::test;
+
+namespace {
+
+class WindowLayout : public WindowFixture {};
+
+TEST_F(WindowLayout, TheWindowFitsA1280By720Screen)
+{
+    auto window = openWindow();
+    window->show();
+    const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
+    EXPECT_LE(minimum.width(), 1280);
+    EXPECT_LE(minimum.height(), 720);
+}
+
+TEST_F(WindowLayout, EveryPageFitsTheCommonScreenSizes)
+{
+    auto window = openWindow();
+    window->show();
+    auto* pages = window->findChild<QTabWidget*>("panels");
+    ASSERT_NE(pages, nullptr);
+    for (const QSize size : {QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        ASSERT_EQ(window->size(), size);
+        const QRect inside = window->rect();
+        for (QWidget* part : std::initializer_list<QWidget*>{pages, window->trafficLog()})
+            EXPECT_TRUE(inside.contains(QRect(part->mapTo(window.get(), QPoint(0, 0)), part->size())))
+                << part->metaObject()->className() << " at " << size.width() << "x" << size.height();
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            QApplication::processEvents();
+            SaveScreenshot(*window, QStringLiteral("window_%1x%2_page%3").arg(size.width()).arg(size.height()).arg(page));
+        }
+    }
+}
+
+TEST_F(WindowLayout, TheTrafficPaneIsFixedWidthAndShowsSeveralLines)
+{
+    auto window = openWindow();
+    window->resize(1366, 768);
+    window->show();
+    QApplication::processEvents();
+    QPlainTextEdit* traffic = window->trafficLog();
+    EXPECT_TRUE(QFontInfo(traffic->font()).fixedPitch());
+    EXPECT_GE(traffic->viewport()->height() / traffic->fontMetrics().lineSpacing(), 5);
+}
+
+} // namespace
