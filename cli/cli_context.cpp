@@ -23,6 +23,7 @@ CliContext::CliContext(const GlobalOptions& opts)
     RemoveUnfinishedWrites(folder);
     link = std::make_unique<Link>(folder, [] { return std::make_unique<QtSerialPort>(); }, clock);
     link->setObserver(this);
+    link->setCancelFlag(&prompter.cancelFlag());
 }
 
 CliContext::~CliContext()
