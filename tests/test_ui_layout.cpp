@@ -24,6 +24,7 @@ TEST_F(WindowLayout, TheWindowFitsA1280By720Screen)
     auto window = openWindow();
     window->show();
     const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
+    RecordProperty("minimum", QStringLiteral("%1x%2").arg(minimum.width()).arg(minimum.height()).toStdString());
     EXPECT_LE(minimum.width(), 1280);
     EXPECT_LE(minimum.height(), 720);
 }
