@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -17,13 +18,23 @@ using namespace kv::test;
 
 namespace {
 
-class WindowLayout : public WindowFixture {};
+class WindowLayout : public WindowFixture {
+protected:
+    static QPushButton* buttonOf(QWidget& window, const QString& caption)
+    {
+        for (QPushButton* b : window.findChildren<QPushButton*>())
+            if (b->text() == caption)
+                return b;
+        return nullptr;
+    }
+};
 
 TEST_F(WindowLayout, TheWindowFitsA1280By720Screen)
 {
     auto window = openWindow();
     window->show();
     const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
+    RecordProperty("minimum", QStringLiteral("%1x%2").arg(minimum.width()).arg(minimum.height()).toStdString());
     EXPECT_LE(minimum.width(), 1280);
     EXPECT_LE(minimum.height(), 720);
 }
@@ -42,6 +53,14 @@ TEST_F(WindowLayout, EveryPageFitsTheCommonScreenSizes)
         for (QWidget* part : std::initializer_list<QWidget*>{pages, window->trafficLog()})
             EXPECT_TRUE(inside.contains(QRect(part->mapTo(window.get(), QPoint(0, 0)), part->size())))
                 << part->metaObject()->className() << " at " << size.width() << "x" << size.height();
+        // The controls that a too-large window used to push off a laptop's screen are
+        // shown whole, without scrolling.
+        for (const QString& caption : {QStringLiteral("串口对应…"), QStringLiteral("帮助"), QStringLiteral("清除")}) {
+            QPushButton* button = buttonOf(*window, caption);
+            ASSERT_NE(button, nullptr) << caption.toStdString();
+            EXPECT_EQ(button->visibleRegion().boundingRect(), button->rect())
+                << caption.toStdString() << " at " << size.width() << "x" << size.height();
+        }
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
             QApplication::processEvents();

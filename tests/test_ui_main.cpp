@@ -31,6 +31,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <optional>
+#include <stdexcept>
+#include <vector>
 #include <atomic>
 
 using namespace kv;
@@ -132,6 +135,21 @@ TEST_F(MainWindowTest, ASecondOperationIsRefusedWhileOneRuns)
     release = true;
     ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy(); }));
     EXPECT_FALSE(secondRan);
+}
+
+TEST_F(MainWindowTest, AnOutcomeReachesTheWindowAndAFailedOperationGivesTheEmptyOne)
+{
+    auto window = open();
+    ASSERT_TRUE(restored(*window));
+    std::vector<std::optional<int>> received;
+    const auto keep = [&](std::optional<int> outcome) { received.push_back(outcome); };
+    ASSERT_TRUE(window->runner().run<std::optional<int>>([](Prompter&) { return std::optional<int>(42); }, keep));
+    ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy(); }));
+    ASSERT_TRUE(window->runner().run<std::optional<int>>(
+        [](Prompter&) -> std::optional<int> { throw std::runtime_error("boom"); }, keep));
+    ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy(); }));
+    EXPECT_EQ(received, (std::vector<std::optional<int>>{42, std::nullopt}));
+    EXPECT_EQ(prompter.texts("error"), QStringList{"操作失败：boom"});
 }
 
 TEST_F(MainWindowTest, ALongOperationShowsProgressAndStopsWhenCancelled)

@@ -2,7 +2,6 @@
 
 #include "app/prompter.h"
 
-#include <QCoreApplication>
 #include <QMutexLocker>
 #include <QProgressBar>
 #include <QProgressDialog>

@@ -22,7 +22,7 @@ UiPrompter::UiPrompter(QWidget* parent)
 
 UiPrompter::~UiPrompter() = default;
 
-void UiPrompter::onWindowThread(const std::function<void()>& call, bool wait)
+void UiPrompter::onWindowThread(const std::function<void()>& call)
 {
     if (closing_.load())
         return;
@@ -30,8 +30,9 @@ void UiPrompter::onWindowThread(const std::function<void()>& call, bool wait)
         call();
         return;
     }
-    // Calls still queued when the prompter goes are dropped with windowThread_.
-    QMetaObject::invokeMethod(windowThread_.get(), call, wait ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
+    // A call still queued when the prompter goes is dropped with windowThread_, which
+    // releases the worker waiting on it.
+    QMetaObject::invokeMethod(windowThread_.get(), call, Qt::BlockingQueuedConnection);
 }
 
 void UiPrompter::shutDown()

@@ -47,7 +47,7 @@ public:
     void cancelProgress() { cancelFlag().request(); }
 
 private:
-    void onWindowThread(const std::function<void()>& call, bool wait = true);
+    void onWindowThread(const std::function<void()>& call);
 
     QPointer<QWidget> parent_;
     QPointer<QDialog> reportWindow_;
