@@ -9,6 +9,7 @@
 #include "app/help_file.h"
 #include "app/line_ends.h"
 #include "app/startup.h"
+#include "link/decimal_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -258,4 +259,18 @@ TEST(HelpFiles, LinesJoinedByCrLfInEitherEncodingAndAMissingFileSaysSo)
     EXPECT_EQ(ReadHelpText(folder, "gbk.txt"), "中\r\n文");
     EXPECT_EQ(ReadHelpText(folder, "none.txt"), "帮助文件未找到");
     EXPECT_EQ(HelpCaption("编辑设备地址"), "使用帮助---编辑设备地址");
+}
+
+TEST(DecimalText, DigitsOnlyAndLongNumbersSaturateAboveTheDigitLimit)
+{
+    EXPECT_EQ(DecimalValue("254"), 254);
+    EXPECT_EQ(DecimalValue("007"), 7);
+    for (const char* text : {"", "+1", "-1", " 1", "1 ", "0x1", "1.0", "１"})
+        EXPECT_FALSE(DecimalValue(text).has_value()) << text;
+    EXPECT_EQ(DecimalValue("999999999"), 999999999);
+    EXPECT_EQ(DecimalValue("99999999999999999999"), DecimalSaturation(9));
+    EXPECT_EQ(DecimalValue("0000000000042"), 42) << "leading zeros are no digits of the value";
+    EXPECT_EQ(DecimalValue("999", 3), 999);
+    EXPECT_EQ(DecimalValue("1000", 3), 1000);
+    EXPECT_EQ(DecimalValue("123456", 3), 1000);
 }
