@@ -6,7 +6,10 @@
 #include "app/app_folder.h"
 #include "app/bounded_read.h"
 #include "app/cp936.h"
+#include "app/help_file.h"
+#include "app/line_ends.h"
 #include "app/startup.h"
+#include "link/decimal_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -225,4 +228,49 @@ TEST(OperatorTextFile, TooLargeOrNoFileIsRefusedBeforeAnythingIsSent)
     EXPECT_EQ(run.exitCode, 1) << "a FIFO with no writer must not hold kvctl";
     EXPECT_TRUE(run.err.contains(QStringLiteral("不是普通文件"))) << run.err.toStdString();
 #endif
+}
+
+TEST(LineEnds, EveryKindOfLineEndSplitsAndCrLfJoins)
+{
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\n"), QStringList{"a"});
+    EXPECT_EQ(SplitLines("a\r\n\r\n"), (QStringList{"a", ""}));
+    EXPECT_EQ(SplitLines(""), QStringList{""});
+    EXPECT_EQ(JoinLines({"a", "b"}), "a\r\nb");
+}
+
+TEST(HelpFiles, LinesJoinedByCrLfInEitherEncodingAndAMissingFileSaysSo)
+{
+    QTemporaryDir dir;
+    const AppFolder folder(dir.path());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("help"));
+    const auto put = [&](const char* name, const QByteArray& bytes) {
+        QFile file(folder.path(QString("help/") + name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    put("two.txt", "a\nb\n");
+    put("empty.txt", "");
+    put("utf8.txt", "中\r\n文");
+    put("gbk.txt", "\xD6\xD0\r\n\xCE\xC4\r\n");
+    EXPECT_EQ(ReadHelpText(folder, "two.txt"), "a\r\nb");
+    EXPECT_EQ(ReadHelpText(folder, "empty.txt"), "");
+    EXPECT_EQ(ReadHelpText(folder, "utf8.txt"), "中\r\n文");
+    EXPECT_EQ(ReadHelpText(folder, "gbk.txt"), "中\r\n文");
+    EXPECT_EQ(ReadHelpText(folder, "none.txt"), "帮助文件未找到");
+    EXPECT_EQ(HelpCaption("编辑设备地址"), "使用帮助---编辑设备地址");
+}
+
+TEST(DecimalText, DigitsOnlyAndLongNumbersSaturateAboveTheDigitLimit)
+{
+    EXPECT_EQ(DecimalValue("254"), 254);
+    EXPECT_EQ(DecimalValue("007"), 7);
+    for (const char* text : {"", "+1", "-1", " 1", "1 ", "0x1", "1.0", "１"})
+        EXPECT_FALSE(DecimalValue(text).has_value()) << text;
+    EXPECT_EQ(DecimalValue("999999999"), 999999999);
+    EXPECT_EQ(DecimalValue("99999999999999999999"), DecimalSaturation(9));
+    EXPECT_EQ(DecimalValue("0000000000042"), 42) << "leading zeros are no digits of the value";
+    EXPECT_EQ(DecimalValue("999", 3), 999);
+    EXPECT_EQ(DecimalValue("1000", 3), 1000);
+    EXPECT_EQ(DecimalValue("123456", 3), 1000);
 }

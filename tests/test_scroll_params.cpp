@@ -2,7 +2,7 @@
 // "设置参数" on the line.
 
 #include "link_fixture.h"
-#include "scroll/display_effects.h"
+#include "app/display_effects.h"
 #include "scroll/number_boxes.h"
 #include "scroll/scroll_params.h"
 

@@ -3,6 +3,7 @@
 #include "app/app_folder.h"
 #include "app/bounded_read.h"
 #include "app/cp936.h"
+#include "app/line_ends.h"
 #include "app/paired_write.h"
 #include "app/prompter.h"
 #include "link/decimal_text.h"
@@ -20,7 +21,6 @@ const QString kQueueJournal = QStringLiteral("AddressQueue.journal");
 // 255 entries of a three-digit address and a 60-character description fill about
 // 33 KiB; a hand-edited file may repeat addresses, so there is room to spare.
 constexpr qint64 kQueueFileLimit = 256 * 1024;
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kHighestAddress = 254;
 
 int valueOf(const QString& address)

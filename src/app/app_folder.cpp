@@ -2,6 +2,7 @@
 
 #include "app/bounded_read.h"
 #include "app/cp936.h"
+#include "app/line_ends.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -75,17 +76,6 @@ bool syncToDisk(QFile& file)
 #endif
 }
 
-QStringList splitLines(const QString& text)
-{
-    QString unified = text;
-    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    unified.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = unified.split(QLatin1Char('\n'));
-    // A file ending in a line end has no further line after it.
-    if (lines.size() > 1 && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
 } // namespace
 
 QString UnfinishedWritePath(const QString& path)
@@ -164,7 +154,7 @@ std::optional<QStringList> ReadTextLines(const QString& path)
     const BoundedRead read = ReadWholeFile(path, kTextFileLimit);
     if (!read.ok())
         return std::nullopt;
-    return splitLines(DecodeCp936(read.bytes));
+    return SplitLines(DecodeCp936(read.bytes));
 }
 
 std::optional<QString> ReadFirstLine(const QString& path)
@@ -172,7 +162,7 @@ std::optional<QString> ReadFirstLine(const QString& path)
     const BoundedRead read = ReadFileStart(path, kFirstLineLimit);
     if (!read.ok())
         return std::nullopt;
-    return splitLines(DecodeCp936(read.bytes)).value(0);
+    return SplitLines(DecodeCp936(read.bytes)).value(0);
 }
 
 std::optional<int> ReadIndexSetting(const QString& path, int choices)

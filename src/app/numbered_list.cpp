@@ -1,5 +1,7 @@
 #include "app/numbered_list.h"
 
+#include "app/line_ends.h"
+
 namespace kv {
 
 namespace {
@@ -63,7 +65,7 @@ QString ListDisplayText(const QStringList& lines)
     QStringList shown;
     for (const QString& line : lines)
         shown << ShortenListLine(line);
-    return shown.join(QStringLiteral("\r\n"));
+    return JoinLines(shown);
 }
 
 } // namespace kv

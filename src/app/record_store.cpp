@@ -1,5 +1,7 @@
 #include "app/record_store.h"
 
+#include "app/line_ends.h"
+
 #include <QFileInfo>
 
 namespace kv {
@@ -22,7 +24,7 @@ std::optional<QStringList> RecordStore::readLines(const QString& name) const
 QString RecordStore::readText(const QString& name) const
 {
     const auto lines = readLines(name);
-    return lines ? lines->join(QStringLiteral("\r\n")) : QString();
+    return lines ? JoinLines(*lines) : QString();
 }
 
 bool RecordStore::write(const QString& name, const QString& text, QString* error) const
@@ -43,7 +45,7 @@ bool RecordStore::write(const QString& name, const QString& text, QString* error
 
 bool RecordStore::writeLines(const QString& name, const QStringList& lines, QString* error) const
 {
-    return write(name, lines.join(QStringLiteral("\r\n")), error);
+    return write(name, JoinLines(lines), error);
 }
 
 } // namespace kv

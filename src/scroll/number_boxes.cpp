@@ -1,5 +1,7 @@
 #include "scroll/number_boxes.h"
 
+#include "link/decimal_text.h"
+
 namespace kv {
 
 namespace {
@@ -7,22 +9,15 @@ namespace {
 // large rather than risking an overflow.
 constexpr int kMaxDigits = 9;
 
-bool allDigits(const QString& text)
-{
-    for (QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return !text.isEmpty();
-}
-
 BoxVerdict check(const QString& text, int maximum, const QString& notNumeric, const QString& tooLarge,
                  const QString& resetTo)
 {
     if (text.isEmpty())
         return {};
-    if (!allDigits(text))
+    const auto value = DecimalValue(text, kMaxDigits);
+    if (!value)
         return {notNumeric, resetTo};
-    if (text.size() > kMaxDigits || text.toInt() > maximum)
+    if (*value > maximum)
         return {tooLarge, resetTo};
     return {};
 }
@@ -30,9 +25,10 @@ BoxVerdict check(const QString& text, int maximum, const QString& notNumeric, co
 
 std::optional<int> BoxValue(const QString& text)
 {
-    if (!allDigits(text) || text.size() > kMaxDigits)
+    const auto value = DecimalValue(text, kMaxDigits);
+    if (value == DecimalSaturation(kMaxDigits))
         return std::nullopt;
-    return text.toInt();
+    return value;
 }
 
 BoxVerdict CheckVerticalPositionBox(const QString& text)

@@ -3,7 +3,7 @@
 #include "app/prompter.h"
 #include "link/frames.h"
 #include "link/link.h"
-#include "scroll/display_effects.h"
+#include "app/display_effects.h"
 #include "scroll/number_boxes.h"
 
 namespace kv {

@@ -1,13 +1,12 @@
 #include "queue_panel.h"
 
 #include "admin/bus_scan.h"
-#include "app/cp936.h"
+#include "app/help_file.h"
 #include "app/prompter.h"
 #include "operation_runner.h"
 #include "panel_context.h"
 #include "target_panel.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,19 +20,6 @@ namespace kv::ui {
 
 namespace {
 const QString kDefaultCaption = QStringLiteral("设备地址队列");
-
-// The queue's help text: help/edit_addr_readme.txt, its lines joined by CR LF.
-QString queueHelpText(const AppFolder& folder)
-{
-    QFile file(folder.path(QStringLiteral("help/edit_addr_readme.txt")));
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("帮助文件未找到");
-    QString text = DecodeUtf8OrCp936(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text.split(QLatin1Char('\n')).join(QStringLiteral("\r\n"));
-}
 } // namespace
 
 QueuePanel::QueuePanel(PanelContext& context, TargetPanel& target, QWidget* parent)
@@ -171,7 +157,8 @@ void QueuePanel::checkAddressEntry()
 
 void QueuePanel::showHelp()
 {
-    context_.prompter.report(QStringLiteral("使用帮助---编辑设备地址"), queueHelpText(context_.folder));
+    context_.prompter.report(HelpCaption(QStringLiteral("编辑设备地址")),
+                             ReadHelpText(context_.folder, QStringLiteral("edit_addr_readme.txt")));
 }
 
 void QueuePanel::scan()

@@ -2,7 +2,7 @@
 
 #include "app/prompter.h"
 #include "operation_runner.h"
-#include "scroll/display_effects.h"
+#include "app/display_effects.h"
 #include "scroll/status_report.h"
 
 #include <QCheckBox>

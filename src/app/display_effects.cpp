@@ -1,4 +1,4 @@
-#include "scroll/display_effects.h"
+#include "app/display_effects.h"
 
 namespace kv {
 
