@@ -38,6 +38,8 @@ bool OperationRunner::start(std::function<Completion(Prompter&)> work, Completio
         prompter_.error(OperationGuard::busyText());
         return false;
     }
+    // A cancel belongs to the operation it was asked for, never to the next one.
+    prompter_.cancelFlag().clear();
     emit busyChanged(true);
     QMetaObject::invokeMethod(worker_, [this, work = std::move(work), afterFailure = std::move(afterFailure)] {
         Completion completion;
