@@ -22,6 +22,7 @@ CliContext::CliContext(const GlobalOptions& opts)
 {
     link = std::make_unique<Link>(folder, [] { return std::make_unique<QtSerialPort>(); }, clock);
     link->setObserver(this);
+    link->setCancelFlag(&prompter.cancelFlag());
 }
 
 CliContext::~CliContext()

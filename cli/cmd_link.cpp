@@ -91,9 +91,10 @@ int RunRaw(CliContext& ctx, const QStringList& args)
         link.write(*bytes);
         link.drainOutput();
         if (reply) {
-            const QString result = link.waitReply(*reply, timeoutMs);
-            PrintOut(result);
-            gotReply = result != kReplyErr;
+            const Reply result = link.waitReply(*reply, timeoutMs);
+            if (!result.cancelled())
+                PrintOut(ReplyText(result));
+            gotReply = result.ok();
         }
         link.closePort();
     } catch (const CommError& error) {

@@ -87,19 +87,22 @@ TEST_F(ReplyWait, OneByteReplies)
 {
     replyAfterWrite({{5, hex("88")}});
     link.write(hex("5A F8 00 03 05 09 A9"));
-    EXPECT_EQ(link.waitReply(1, 1500), "88");
+    EXPECT_EQ(ReplyText(link.waitReply(1, 1500)), "88");
     replyAfterWrite({{5, hex("05")}});
     link.write(hex("00"));
-    EXPECT_EQ(link.waitReply(1, 1500), "05");
-    EXPECT_EQ(link.replyBytes(), hex("05"));
+    const Reply reply = link.waitReply(1, 1500);
+    EXPECT_EQ(ReplyText(reply), "05");
+    EXPECT_EQ(reply.bytes, hex("05"));
+    EXPECT_TRUE(reply.ok());
 }
 
-TEST_F(ReplyWait, SilenceEndsInErrWithZeroedReplyBytes)
+TEST_F(ReplyWait, SilenceEndsInErrAfterTheTimeOut)
 {
     link.write(hex("5A F9 01 01 A3"));
     const qint64 before = clock.now;
-    EXPECT_EQ(link.waitReply(5, 1500), "Err");
-    EXPECT_EQ(link.replyBytes(), QByteArray(5, '\0'));
+    const Reply reply = link.waitReply(5, 1500);
+    EXPECT_EQ(reply.status, ReplyStatus::TimedOut);
+    EXPECT_EQ(ReplyText(reply), "Err");
     EXPECT_GT(clock.now - before, 1500);
     EXPECT_LT(clock.now - before, 1600);
 }
@@ -109,20 +112,17 @@ TEST_F(ReplyWait, BytesBeforeTheWaitAreDiscarded)
     port->arrive(0, hex("EE EE"));
     replyAfterWrite({{10, hex("12 34 56 78 08")}});
     link.write(hex("5A F9 01 01 A3"));
-    EXPECT_EQ(link.waitReply(5, 1500), "1234567808");
+    EXPECT_EQ(ReplyText(link.waitReply(5, 1500)), "1234567808");
 }
 
 TEST_F(ReplyWait, BurstsWithinTheTimeOutSucceedEvenWhenTheWholeReplyTakesLonger)
 {
-    QList<std::pair<int, QByteArray>> bursts;
-    for (int i = 0; i < 5; ++i)
-        bursts.append({2000, QByteArray(11, char(i))});
-    replyAfterWrite(bursts);
+    replyAfterWrite({{2000, QByteArray(30, 'a')}, {2000, QByteArray(25, 'b')}});
     link.write(hex("5A FF 01 02 00 A6"));
     const qint64 before = clock.now;
-    const QString reply = link.waitReply(55, 2500);
-    EXPECT_NE(reply, "Err");
-    EXPECT_EQ(reply.size(), 110);
+    const Reply reply = link.waitReply(55, 2500);
+    EXPECT_TRUE(reply.ok());
+    EXPECT_EQ(reply.bytes, QByteArray(30, 'a') + QByteArray(25, 'b'));
     EXPECT_GT(clock.now - before, 2500);
 }
 
@@ -130,24 +130,100 @@ TEST_F(ReplyWait, ASilenceLongerThanTheTimeOutBetweenBurstsFails)
 {
     replyAfterWrite({{100, QByteArray(3, 'a')}, {300, QByteArray(2, 'b')}});
     link.write(hex("00"));
-    EXPECT_EQ(link.waitReply(5, 250), "Err");
+    EXPECT_EQ(link.waitReply(5, 250).status, ReplyStatus::TimedOut);
 }
 
-TEST_F(ReplyWait, OneByteTooManyOrTooFewEndsInErr)
+TEST_F(ReplyWait, TooFewBytesEndInErrAndOneTooManyEndsTheWaitAtOnce)
 {
-    replyAfterWrite({{5, hex("12 34 56 78 08 99")}});
-    link.write(hex("5A F9 01 01 A3"));
-    EXPECT_EQ(link.waitReply(5, 1500), "Err");
     replyAfterWrite({{5, hex("12 34 56 78")}});
     link.write(hex("5A F9 01 01 A3"));
-    EXPECT_EQ(link.waitReply(5, 1500), "Err");
+    EXPECT_EQ(ReplyText(link.waitReply(5, 1500)), "Err");
+
+    replyAfterWrite({{5, hex("12 34 56 78 08 99")}});
+    link.write(hex("5A F9 01 01 A3"));
+    const qint64 before = clock.now;
+    const Reply reply = link.waitReply(5, 1500);
+    EXPECT_EQ(reply.status, ReplyStatus::Overflow);
+    EXPECT_EQ(ReplyText(reply), "Err");
+    EXPECT_LT(clock.now - before, 100) << "an overlong reply waited for the silence";
+}
+
+TEST_F(ReplyWait, AUnitThatKeepsSendingIsCutOffWithoutCollectingItAll)
+{
+    // Ten thousand bytes, a 1000-byte burst every 10 ms, to a 55-byte wait.
+    QList<std::pair<int, QByteArray>> flood;
+    for (int i = 0; i < 10; ++i)
+        flood.append({10, QByteArray(1000, 'x')});
+    replyAfterWrite(flood);
+    link.write(hex("00"));
+    const qint64 before = clock.now;
+    const Reply reply = link.waitReply(55, 2500);
+    EXPECT_EQ(reply.status, ReplyStatus::Overflow);
+    EXPECT_LE(reply.bytes.size(), 1000);
+    EXPECT_LT(clock.now - before, 100);
+}
+
+TEST_F(ReplyWait, AReplyTricklingWithinTheTimeOutCannotHoldTheWaitForever)
+{
+    // One byte every two seconds, each gap under the 2.5 s time-out: the 55 bytes would
+    // take 110 s. The wait gives up at its overall bound instead.
+    QList<std::pair<int, QByteArray>> trickle;
+    for (int i = 0; i < 55; ++i)
+        trickle.append({2000, QByteArray(1, char(i))});
+    replyAfterWrite(trickle);
+    link.write(hex("00"));
+    const qint64 before = clock.now;
+    const Reply reply = link.waitReply(55, 2500);
+    EXPECT_EQ(reply.status, ReplyStatus::TimedOut);
+    EXPECT_GE(clock.now - before, 2 * 2500 + 1000);
+    EXPECT_LT(clock.now - before, 10000);
 }
 
 TEST_F(ReplyWait, ALateExtraByteAfterACompleteReplyIsNotPartOfIt)
 {
     replyAfterWrite({{5, hex("88")}, {50, hex("77")}});
     link.write(hex("00"));
-    EXPECT_EQ(link.waitReply(1, 1500), "88");
+    EXPECT_EQ(ReplyText(link.waitReply(1, 1500)), "88");
+}
+
+TEST_F(ReplyWait, TheOperatorsCancelEndsAWaitWithinAQuarterSecond)
+{
+    link.write(hex("5A 5B FF 90 00"));
+    clock.onAdvance = [this](qint64 now) {
+        if (now >= 3000)
+            prompter.cancelFlag().request();
+    };
+    QList<qint64> progress;
+    const Reply reply = link.waitReply(1, 58550, [&](qint64 waited) { progress << waited; });
+    EXPECT_EQ(reply.status, ReplyStatus::Cancelled);
+    EXPECT_LE(clock.now, 3000 + 250);
+    ASSERT_GE(progress.size(), 8);
+    for (int i = 1; i < progress.size(); ++i)
+        EXPECT_LE(progress.at(i) - progress.at(i - 1), 250);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(ReplyWait, TheTwoPartWaitEndsAtOnceWhenMoreComesThanTheHeadAnnounces)
+{
+    replyAfterWrite({{5, hex("00 02 07 AA BB CC")}});
+    link.write(hex("00"));
+    const qint64 before = clock.now;
+    const Reply reply = link.waitTwoPartReply(3, 250, [](const QByteArray& head) { return int(head.at(1)); }, 150);
+    EXPECT_EQ(reply.status, ReplyStatus::Overflow);
+    EXPECT_LT(clock.now - before, 100);
+}
+
+TEST_F(LinkFixture, ACancelledDrainReturnsWithoutAnError)
+{
+    link.ensurePortOpen();
+    port->stallOutput = true;
+    link.write(QByteArray(96, '\x55'));
+    clock.onAdvance = [this](qint64 now) {
+        if (now >= 1500)
+            prompter.cancelFlag().request();
+    };
+    EXPECT_FALSE(link.drainOutput());
+    EXPECT_LE(clock.now, 1500 + 250);
 }
 
 TEST_F(LinkFixture, DrainEndsWithAnErrorWhenTheLineStalls)

@@ -43,9 +43,12 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
             }
             link.write(AddressedFrame(address, kProbe, QByteArray(2, '\0')));
             link.drainOutput();
-            if (link.waitReply(1, kProbeReplyMs) == kReplyErr)
-                continue;
-            if (quint8(link.replyBytes().at(0)) != address)
+            const Reply reply = link.waitReply(1, kProbeReplyMs);
+            if (reply.cancelled()) {
+                outcome.cancelled = true;
+                break;
+            }
+            if (!reply.ok() || quint8(reply.bytes.at(0)) != address)
                 continue;
             outcome.found << address;
             link.clock().sleepMs(kAfterAnswerMs);

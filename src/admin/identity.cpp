@@ -47,9 +47,15 @@ IdentityReadOutcome ReadIdentity(Link& link, Prompter& prompter)
             link.clock().sleepMs(1);
             link.write(query);
             link.drainOutput();
-            if (link.waitReply(3, 100) == kReplyErr)
+            const Reply answer = link.waitReply(3, 100);
+            if (answer.cancelled()) {
+                link.closePort();
+                link.setLineBaud(rememberedBaud);
+                return outcome;
+            }
+            if (!answer.ok())
                 continue;
-            const QByteArray reply = link.replyBytes();
+            const QByteArray& reply = answer.bytes;
             if (quint8(reply.at(0) ^ reply.at(1)) != quint8(reply.at(2)))
                 continue;
 
@@ -91,7 +97,12 @@ IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, Link& link, P
         link.write(CheckByteFrame(kModifyIdentity, kEveryUnit,
                                   QByteArray(1, char(change.baudIndex)) + char(*address)));
         link.drainOutput();
-        if (link.waitReply(1, 1500) != QStringLiteral("88")) {
+        const Reply reply = link.waitReply(1, 1500);
+        if (reply.cancelled()) {
+            link.closePort();
+            return outcome;
+        }
+        if (ReplyText(reply) != QStringLiteral("88")) {
             prompter.message(QStringLiteral("写入失败"), QString());
             link.closePort();
             return outcome;
@@ -123,12 +134,14 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
         link.ensurePortOpen();
         link.write(frame);
         link.drainOutput();
-        const QString reply = link.waitReply(5, 1500);
-        const QByteArray bytes = link.replyBytes();
-        if (reply != kReplyErr && XorOf(bytes.left(4)) == quint8(bytes.at(4))) {
+        const Reply reply = link.waitReply(5, 1500);
+        const QByteArray& bytes = reply.bytes;
+        if (reply.cancelled()) {
+            // The operator stopped it; there is nothing to report.
+        } else if (reply.ok() && XorOf(bytes.left(4)) == quint8(bytes.at(4))) {
             outcome.read = true;
-            outcome.number = reply;
-            prompter.message(QStringLiteral("产品编号：") + reply, QString());
+            outcome.number = ReplyText(reply);
+            prompter.message(QStringLiteral("产品编号：") + outcome.number, QString());
             Btyes2String(link, frame);
         } else {
             prompter.message(QStringLiteral("读出失败"), QString());

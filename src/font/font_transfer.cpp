@@ -39,8 +39,11 @@ bool WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& l
     try {
         link.ensurePortOpen();
         link.write(WriteCharacterFrame(address, code, table.record(code)));
-        const bool written = link.waitReply(1, kWriteCharacterReplyMs) == kReplyWritten;
+        const Reply reply = link.waitReply(1, kWriteCharacterReplyMs);
         link.closePort();
+        if (reply.cancelled())
+            return false;
+        const bool written = ReplyText(reply) == kReplyWritten;
         prompter.message(written ? kDownloadSucceeded : kDownloadFailed);
         return written;
     } catch (const CommError& error) {
@@ -64,7 +67,12 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
                     break;
                 }
                 link.write(WriteCharacterFrame(address, code, table.record(code)));
-                if (link.waitReply(1, kWriteCharacterReplyMs) != kReplyWritten) {
+                const Reply reply = link.waitReply(1, kWriteCharacterReplyMs);
+                if (reply.cancelled()) {
+                    stop = Stop::Cancelled;
+                    break;
+                }
+                if (ReplyText(reply) != kReplyWritten) {
                     stop = Stop::NotAcknowledged;
                     break;
                 }
@@ -108,13 +116,17 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
                 }
                 link.write(ReadCharacterFrame(address, code));
                 link.drainOutput();
-                if (link.waitReply(kReadCharacterReplySize, kReadCharacterReplyMs) == kReplyErr) {
+                const Reply reply = link.waitReply(kReadCharacterReplySize, kReadCharacterReplyMs);
+                if (reply.cancelled()) {
+                    cancelled = true;
+                    break;
+                }
+                if (!reply.ok()) {
                     failure = QStringLiteral("读出错误") + QString::number(code);
                     break;
                 }
-                const QByteArray reply = link.replyBytes();
-                const QByteArray record = reply.left(kRecordSize);
-                if (XorOf(record) != static_cast<quint8>(reply.at(kRecordSize))) {
+                const QByteArray record = reply.bytes.left(kRecordSize);
+                if (XorOf(record) != static_cast<quint8>(reply.bytes.at(kRecordSize))) {
                     failure = QStringLiteral("读出错误");
                     break;
                 }
@@ -161,11 +173,14 @@ bool StartFontDownload(Link& link, Prompter& prompter)
         {
             ProgressScope progress(prompter, QStringLiteral("等待叠加器应答"), QStringLiteral("正在等待叠加器应答（秒）"),
                                    kFontFileStartReplyMs / 1000);
-            const qint64 start = link.clock().nowMs();
-            accepted = link.waitReply(1, kFontFileStartReplyMs, [&] {
-                cancelled = !progress.step(int((link.clock().nowMs() - start) / 1000));
-                return !cancelled;
-            }) == kReplyAccepted;
+            // The operator's answer to the progress goes to the cancel that the wait
+            // itself looks at.
+            const Reply reply = link.waitReply(1, kFontFileStartReplyMs, [&](qint64 waitedMs) {
+                if (!progress.step(int(waitedMs / 1000)))
+                    prompter.cancelFlag().request();
+            });
+            cancelled = reply.cancelled();
+            accepted = ReplyText(reply) == kReplyAccepted;
         }
         // Nothing follows the acceptance on this line, so the port closes like after
         // every other operation.

@@ -15,13 +15,28 @@ const QString kBaudFile = QStringLiteral("BTL.TXT");
 
 // How long the line is given, after the last byte's own time, before the port closes.
 constexpr qint64 kLineSettleMs = 10;
+// How often a wait looks at the operator's cancel.
+constexpr qint64 kCancelCheckMs = 250;
+
+// The time bytes take on the line: ten bit times each.
+qint64 lineMs(qint64 bytes, int baud)
+{
+    return baud > 0 ? (bytes * 10 * 1000 + baud - 1) / baud : 0;
+}
 
 // A drain may take the line time of what is pending, three times over, plus two
 // seconds; past that the port is stalled or gone.
 qint64 drainLimitMs(qint64 pending, int baud)
 {
-    const qint64 lineMs = baud > 0 ? pending * 10 * 1000 / baud : 0;
-    return 2000 + 3 * lineMs;
+    return 2000 + 3 * lineMs(pending, baud);
+}
+
+// The longest a reply may take: its silence time-out twice over (the unit's turnaround
+// and one pause), a second, and its bytes at a tenth of the line's speed. A unit that
+// keeps a wait going past that, trickling bytes, will not finish the reply.
+qint64 replyBoundMs(qint64 bytes, qint64 silenceMs, int baud)
+{
+    return 2 * silenceMs + 1000 + 10 * lineMs(bytes, baud);
 }
 
 } // namespace
@@ -210,110 +225,105 @@ void Link::write(const QByteArray& bytes)
     // already be arriving by then.
     port_->discardInput();
     port_->write(bytes);
-    const qint64 lineMs = lineBaud_ > 0 ? (bytes.size() * 10 * 1000 + lineBaud_ - 1) / lineBaud_ : 0;
-    lineBusyUntilMs_ = qMax(lineBusyUntilMs_, clock_.nowMs()) + lineMs;
+    lineBusyUntilMs_ = qMax(lineBusyUntilMs_, clock_.nowMs()) + lineMs(bytes.size(), lineBaud_);
     logTraffic(true, bytes);
 }
 
-void Link::drainOutput()
+bool Link::cancelRequested() const
+{
+    return cancel_ && cancel_->requested();
+}
+
+bool Link::drainOutput()
 {
     qint64 pending = port_->pendingOutput();
     if (pending <= 0)
-        return;
+        return true;
     const qint64 start = clock_.nowMs();
     const qint64 limit = drainLimitMs(pending, lineBaud_);
     while (pending > 0) {
+        if (cancelRequested())
+            return false;
         const qint64 elapsed = clock_.nowMs() - start;
         if (elapsed > limit) {
             closePort();
             throw CommError{comm::kDrainTimeout};
         }
-        port_->waitForOutput(static_cast<int>(qMin<qint64>(limit - elapsed, 100)));
+        port_->waitForOutput(static_cast<int>(qMin(limit - elapsed + 1, kCancelCheckMs)));
         pending = port_->pendingOutput();
     }
+    return true;
 }
 
-QString Link::waitReply(int n, int timeoutMs)
+Reply Link::waitReply(int n, int timeoutMs, const WaitProgress& progress)
 {
-    return waitReply(n, timeoutMs, {});
+    return collectReply(qMax(n, 0), timeoutMs, {}, 0, progress);
 }
 
-QString Link::waitReply(int n, int timeoutMs, const std::function<bool()>& keepWaiting)
+Reply Link::waitTwoPartReply(int headBytes, int headTimeoutMs,
+                             const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs)
 {
-    constexpr qint64 kAskEveryMs = 250;
-    replyBytes_ = QByteArray(qMax(n, 0), '\0');
-    qint64 start = clock_.nowMs();
-    qint64 seen = 0;
-    auto giveUp = [this] {
-        const QByteArray rest = port_->readInput();
-        if (!rest.isEmpty())
-            logTraffic(false, rest);
+    return collectReply(qMax(headBytes, 0), headTimeoutMs, restLength, restTimeoutMs, {});
+}
+
+Reply Link::collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,
+                         int restTimeoutMs, const WaitProgress& progress)
+{
+    Reply reply;
+    const qint64 start = clock_.nowMs();
+    qint64 lastByteAt = start;
+    qint64 expected = restLength ? -1 : headBytes; // the whole length, once known
+    qint64 timeoutMs = headTimeoutMs;
+    qint64 boundMs = replyBoundMs(headBytes, headTimeoutMs, lineBaud_);
+    auto finish = [&](ReplyStatus status) {
+        if (status != ReplyStatus::Complete)
+            reply.bytes += port_->readInput();
+        if (!reply.bytes.isEmpty())
+            logTraffic(false, reply.bytes);
         port_->discardInput();
-        return kReplyErr;
+        reply.status = status;
+        return reply;
     };
     for (;;) {
-        const qint64 count = port_->inputCount();
-        if (count == n) {
-            replyBytes_ = port_->readInput();
-            logTraffic(false, replyBytes_);
-            port_->discardInput();
-            return HexText(replyBytes_);
-        }
-        if (count > seen) {
+        bool arrived = false;
+        if (port_->inputCount() > 0) {
+            reply.bytes += port_->readInput();
             // The time-out bounds the silence, not the whole reply: every new byte
             // starts it again.
-            seen = count;
-            start = clock_.nowMs();
-            continue;
+            lastByteAt = clock_.nowMs();
+            arrived = true;
         }
-        const qint64 silent = clock_.nowMs() - start;
-        if (silent > timeoutMs)
-            return giveUp();
-        if (keepWaiting && !keepWaiting())
-            return giveUp();
-        const qint64 slice = keepWaiting ? qMin(timeoutMs - silent + 1, kAskEveryMs) : timeoutMs - silent + 1;
-        port_->waitForInput(static_cast<int>(slice));
-    }
-}
-
-QString Link::waitTwoPartReply(int headBytes, int headTimeoutMs,
-                               const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs)
-{
-    replyBytes_.clear();
-    QByteArray received;
-    qint64 expected = -1; // known once the head is in
-    int timeoutMs = headTimeoutMs;
-    qint64 start = clock_.nowMs();
-    auto fail = [&] {
-        received += port_->readInput();
-        if (!received.isEmpty())
-            logTraffic(false, received);
-        port_->discardInput();
-        replyBytes_.clear();
-        return kReplyErr;
-    };
-    for (;;) {
-        if (port_->inputCount() > 0) {
-            received += port_->readInput();
-            start = clock_.nowMs();
-        }
-        if (expected < 0 && received.size() >= headBytes) {
-            const int rest = restLength(received.left(headBytes));
+        if (expected < 0 && reply.bytes.size() >= headBytes) {
+            const int rest = restLength(reply.bytes.left(headBytes));
             if (rest < 0)
-                return fail();
-            expected = headBytes + rest;
+                return finish(ReplyStatus::Malformed);
+            expected = headBytes + qint64(rest);
             timeoutMs = restTimeoutMs;
+            boundMs = replyBoundMs(expected, qint64(headTimeoutMs) + restTimeoutMs, lineBaud_);
         }
-        if (expected >= 0 && received.size() == expected) {
-            replyBytes_ = received;
-            logTraffic(false, received);
-            port_->discardInput();
-            return HexText(received);
+        // Bytes past the reply end the wait at once; they are never collected without
+        // bound.
+        if (expected >= 0 && reply.bytes.size() > expected)
+            return finish(ReplyStatus::Overflow);
+        if (expected >= 0 && reply.bytes.size() == expected)
+            return finish(ReplyStatus::Complete);
+        if (cancelRequested())
+            return finish(ReplyStatus::Cancelled);
+        const qint64 now = clock_.nowMs();
+        const qint64 silent = now - lastByteAt;
+        if (silent > timeoutMs || now - start > boundMs)
+            return finish(ReplyStatus::TimedOut);
+        if (progress)
+            progress(now - start);
+        const qint64 slice = qMin(qMin(timeoutMs - silent, boundMs - (now - start)) + 1, kCancelCheckMs);
+        if (arrived) {
+            // The rest of a reply cannot come faster than the line carries it: sleep
+            // its line time in one go instead of waking for each byte.
+            const qint64 owed = (expected >= 0 ? expected : headBytes) - reply.bytes.size();
+            clock_.sleepMs(static_cast<int>(qMin(slice, qMax<qint64>(1, lineMs(owed, lineBaud_)))));
+        } else {
+            port_->waitForInput(static_cast<int>(slice));
         }
-        const qint64 silent = clock_.nowMs() - start;
-        if (silent > timeoutMs)
-            return fail();
-        port_->waitForInput(static_cast<int>(timeoutMs - silent + 1));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "app/app_folder.h"
 #include "link/clock.h"
 #include "link/comm_error.h"
+#include "link/reply.h"
 #include "link/serial_port.h"
 #include "link/traffic.h"
 
@@ -14,6 +15,7 @@
 
 namespace kv {
 
+class CancelFlag;
 class Prompter;
 
 // What the window shows of the link; the link tells it of every change. Calls come
@@ -72,20 +74,29 @@ public:
     bool isOpen() const;
     int openPortReport(Prompter& prompter);
     void write(const QByteArray& bytes);
-    void drainOutput();
-    QString waitReply(int n, int timeoutMs);
-    // The same wait, asking keepWaiting about four times a second; a false answer (the
-    // operator cancelled) ends it with "Err".
-    QString waitReply(int n, int timeoutMs, const std::function<bool()>& keepWaiting);
-    const QByteArray& replyBytes() const { return replyBytes_; }
+    // Waits until what was written has left the port. Ends with a CommError when the
+    // line stalls past a limit that follows from the bytes pending and the rate; returns
+    // false when the operator cancelled.
+    bool drainOutput();
+
+    // Called about four times a second while a reply is awaited, with the ms waited.
+    using WaitProgress = std::function<void(qint64 waitedMs)>;
+    // Waits for exactly n reply bytes. The time-out bounds the silence before the first
+    // byte and between bytes; a byte past n ends the wait at once, and so does the
+    // operator's cancel. A wait never lasts longer than its silence time-out twice over,
+    // a second, and ten times the line time of the bytes awaited.
+    Reply waitReply(int n, int timeoutMs, const WaitProgress& progress = {});
     // A reply in two parts whose second length follows from the first: waits for
     // headBytes, asks restLength how many bytes follow them (negative: the head is
     // unusable), then waits for exactly that many more. A unit may send both parts in
     // one go, so nothing that arrives after the head is discarded. Each part's time-out
-    // bounds the silence as in waitReply. Returns the whole reply as hex text, or "Err";
-    // replyBytes() then holds the whole reply.
-    QString waitTwoPartReply(int headBytes, int headTimeoutMs,
-                             const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs);
+    // bounds the silence as in waitReply; the reply's bytes are the whole reply.
+    Reply waitTwoPartReply(int headBytes, int headTimeoutMs,
+                           const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs);
+    // The running operation's cancel, looked at by every wait and the drain; nullptr
+    // when nothing may cancel.
+    void setCancelFlag(const CancelFlag* flag) { cancel_ = flag; }
+    const CancelFlag* cancelFlag() const { return cancel_; }
     // Shows the message for a serial-port fault; a missing port also sets the port
     // choice back to "关闭".
     void showCommError(Prompter& prompter, const CommError& error);
@@ -97,6 +108,9 @@ private:
     void setStatusText(const QString& text);
     void logTraffic(bool sent, const QByteArray& bytes);
     bool writeSetting(const QString& name, const QString& value, Prompter& prompter);
+    bool cancelRequested() const;
+    Reply collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,
+                       int restTimeoutMs, const WaitProgress& progress);
 
     AppFolder folder_;
     SerialPortFactory factory_;
@@ -111,13 +125,10 @@ private:
     QString statusText_;
     // Set from the window's thread while an operation may read it on the worker.
     std::atomic<bool> writeAddressDialogVisible_{false};
-    QByteArray replyBytes_;
+    const CancelFlag* cancel_ = nullptr;
     // When the last byte written will have left the line, on the link's clock.
     qint64 lineBusyUntilMs_ = 0;
 };
-
-// The reply text of WaitReply for a time-out.
-inline const QString kReplyErr = QStringLiteral("Err");
 
 // Formats a frame just sent and shows it in the sent-data pane through the link.
 QString Btyes2String(Link& link, const QByteArray& frame);

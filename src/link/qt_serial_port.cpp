@@ -17,6 +17,8 @@ namespace kv {
 
 namespace {
 
+constexpr qint64 kReadBufferBytes = 4096;
+
 // A port that exists but may not be opened is either held by another program or
 // forbidden to this user; QSerialPort reports both as PermissionError.
 int permissionErrorNumber(const QString& path)
@@ -60,6 +62,10 @@ void QtSerialPort::open(const QString& path, int baud)
         throw CommError{comm::kPortMissing};
     port_ = std::make_unique<QSerialPort>();
     port_->setPortName(path);
+    // Input is taken from the driver in small pieces: the reply wait reads often, and
+    // pieces of the default size, allocated and freed for every reply, cost more than
+    // the reading itself.
+    port_->setReadBufferSize(kReadBufferBytes);
     // Settings made before opening are applied in one go as the port opens, so the line
     // never runs at another rate for a moment.
     if (!port_->setBaudRate(baud) || !port_->setDataBits(QSerialPort::Data8)
@@ -101,6 +107,9 @@ void QtSerialPort::write(const QByteArray& bytes)
     QSerialPort& port = openPort();
     if (port.write(bytes) != bytes.size())
         fail(comm::kHardwareUnavailable);
+    // Handed to the driver now: the frame's line time starts at once, and the drain
+    // has only the driver's queue to wait for.
+    port.flush();
 }
 
 qint64 QtSerialPort::pendingOutput()
@@ -133,19 +142,28 @@ void QtSerialPort::waitForOutput(int ms)
 
 qint64 QtSerialPort::inputCount()
 {
-    return openPort().bytesAvailable();
+    QSerialPort& port = openPort();
+    // No event loop runs while an operation waits, so what the driver holds is taken
+    // in here; a wait that slept through a reply then sees all of it.
+    port.waitForReadyRead(0);
+    if (port.error() != QSerialPort::NoError && port.error() != QSerialPort::TimeoutError)
+        fail(comm::kReadFailed);
+    port.clearError();
+    return port.bytesAvailable();
 }
 
 void QtSerialPort::discardInput()
 {
     QSerialPort& port = openPort();
-    port.readAll();
+    port.skip(port.bytesAvailable());
     port.clear(QSerialPort::Input);
 }
 
 QByteArray QtSerialPort::readInput()
 {
-    return openPort().readAll();
+    // readAll would allocate a default-sized piece for every reply; the count is known.
+    QSerialPort& port = openPort();
+    return port.read(port.bytesAvailable());
 }
 
 void QtSerialPort::waitForInput(int ms)

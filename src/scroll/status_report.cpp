@@ -246,16 +246,18 @@ StatusReportOutcome RequestStatusReport(const TargetChoice& choice, Link& link, 
         link.write(StatusRequestFrame(quint8(*address)));
         link.drainOutput();
         // A length past the signed 16-bit range is no length the unit can hold.
-        const QString reply = link.waitTwoPartReply(
+        const Reply reply = link.waitTwoPartReply(
             kHeadBytes, kHeadTimeoutMs,
             [](const QByteArray& head) { return quint8(head.at(0)) >= 0x80 ? -1 : (quint8(head.at(0)) << 8 | quint8(head.at(1))) + kStatusBlockSize; },
             kBodyTimeoutMs);
         link.closePort();
-        if (reply == kReplyErr) {
+        if (reply.cancelled())
+            return outcome;
+        if (!reply.ok()) {
             prompter.error(failureText());
             return outcome;
         }
-        const QByteArray& bytes = link.replyBytes();
+        const QByteArray& bytes = reply.bytes;
         outcome.text = StatusReportText(addressText, bytes.left(kHeadBytes), bytes.mid(kHeadBytes));
         outcome.shown = true;
         prompter.report(StatusReportTitle(), outcome.text);

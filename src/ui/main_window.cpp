@@ -46,6 +46,7 @@ MainWindow::MainWindow(const AppFolder& folder, SerialPortFactory ports, Clock& 
       context_(std::make_unique<PanelContext>(PanelContext{folder, *link_, *runner_, *prompter_, nullptr, {}, {}}))
 {
     link_->setObserver(bridge_);
+    link_->setCancelFlag(&prompter_->cancelFlag());
     buildLayout();
     load();
 }

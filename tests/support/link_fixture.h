@@ -28,6 +28,7 @@ protected:
         link.setPortChoiceQuietly(1);
         link.setBaudChoiceQuietly(3);
         link.setLineBaud(9600);
+        link.setCancelFlag(&prompter.cancelFlag());
     }
 
     QString settingsFile(const QString& name) const { return folder.settingsPath(name); }

@@ -19,8 +19,11 @@ void MemoryPort::open(const QString& path, int baud)
 
 void MemoryPort::close()
 {
+    if (open_)
+        cutAtClose += pendingOutput();
     open_ = false;
     ++closes;
+    lineFreeAtUs_ = 0;
 }
 
 void MemoryPort::requireOpen() const
@@ -34,8 +37,12 @@ void MemoryPort::write(const QByteArray& bytes)
     requireOpen();
     written += bytes;
     writes << bytes;
-    if (stallOutput)
-        unsent_ += bytes.size();
+    if (stallOutput) {
+        stalled_ += bytes.size();
+    } else if (paceBaud > 0) {
+        const qint64 startUs = qMax(lineFreeAtUs_, clock_.now * 1000);
+        lineFreeAtUs_ = startUs + bytes.size() * 10 * 1000000LL / paceBaud;
+    }
     if (onWrite)
         onWrite(*this, bytes);
 }
@@ -43,13 +50,16 @@ void MemoryPort::write(const QByteArray& bytes)
 qint64 MemoryPort::pendingOutput()
 {
     requireOpen();
-    return unsent_;
+    const qint64 owedUs = qMax<qint64>(0, lineFreeAtUs_ - clock_.now * 1000);
+    return stalled_ + (owedUs * paceBaud + 10 * 1000000LL - 1) / (10 * 1000000LL);
 }
 
 void MemoryPort::waitForOutput(int ms)
 {
     requireOpen();
-    clock_.now += qMax(ms, 1);
+    const qint64 deadline = clock_.now + qMax(ms, 1);
+    const qint64 lineFreeAt = (lineFreeAtUs_ + 999) / 1000;
+    clock_.advanceTo(stalled_ == 0 && lineFreeAt > clock_.now ? qMin(deadline, lineFreeAt) : deadline);
 }
 
 void MemoryPort::deliverDue()
@@ -89,10 +99,7 @@ void MemoryPort::waitForInput(int ms)
     std::stable_sort(pending.begin(), pending.end(),
                      [](const Arrival& a, const Arrival& b) { return a.atMs < b.atMs; });
     const qint64 deadline = clock_.now + qMax(ms, 1);
-    if (!pending.isEmpty() && pending.first().atMs <= deadline)
-        clock_.now = qMax(clock_.now, pending.first().atMs);
-    else
-        clock_.now = deadline;
+    clock_.advanceTo(!pending.isEmpty() && pending.first().atMs <= deadline ? pending.first().atMs : deadline);
     deliverDue();
 }
 

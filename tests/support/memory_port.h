@@ -14,8 +14,17 @@ namespace kv::test {
 class FakeClock : public Clock {
 public:
     qint64 nowMs() override { return now; }
-    void sleepMs(int ms) override { now += qMax(ms, 0); }
+    void sleepMs(int ms) override { advanceTo(now + qMax(ms, 0)); }
+    void advanceTo(qint64 t)
+    {
+        now = qMax(now, t);
+        if (onAdvance)
+            onAdvance(now);
+    }
     qint64 now = 1000;
+    // Runs each time the clock moves, with the new time: a test's way to act while the
+    // code under test waits (the operator's cancel, for instance).
+    std::function<void(qint64 now)> onAdvance;
 };
 
 // An in-memory serial port on a FakeClock. Replies are scripted as bytes that arrive
@@ -41,6 +50,9 @@ public:
     QList<QString> openPaths;
     int failOpenWith = 0;            // a CommError number to throw at the next opens
     bool stallOutput = false;        // output never leaves
+    // Written bytes leave at this rate, ten bit times each, as the clock moves; 0: at once.
+    int paceBaud = 0;
+    qint64 cutAtClose = 0;           // bytes still unsent when the port closed
     QList<Arrival> pending;
     int opens = 0;
     int closes = 0;
@@ -63,7 +75,9 @@ private:
     FakeClock& clock_;
     bool open_ = false;
     QByteArray input_;
-    qint64 unsent_ = 0;
+    qint64 stalled_ = 0;
+    qint64 lineFreeAtUs_ = 0; // when the paced output will all have left, on the clock
+
 };
 
 } // namespace kv::test

@@ -1,0 +1,12 @@
+#include "link/reply.h"
+
+#include "link/frames.h"
+
+namespace kv {
+
+QString ReplyText(const Reply& reply)
+{
+    return reply.ok() ? HexText(reply.bytes) : kReplyErr;
+}
+
+} // namespace kv
