@@ -240,6 +240,56 @@ TEST_F(LinkFixture, DrainEndsWithAnErrorWhenTheLineStalls)
     EXPECT_FALSE(link.isOpen());
 }
 
+// A port whose output leaves at the line rate on the fake clock.
+class PacedLine : public LinkFixture {
+protected:
+    void pace(int baud)
+    {
+        link.setLineBaud(baud);
+        link.ensurePortOpen();
+        port->paceBaud = baud;
+    }
+};
+
+TEST_F(PacedLine, ALongScrollAtTheSlowestRateDrainsWithinItsLimitAndAStallEndsAfterIt)
+{
+    // A 2000-character scroll, about 4000 bytes, is 34 s on the line at 1200 baud.
+    pace(1200);
+    link.write(QByteArray(4000, '\x41'));
+    const qint64 before = clock.now;
+    EXPECT_TRUE(link.drainOutput());
+    EXPECT_EQ(port->pendingOutput(), 0);
+    EXPECT_GE(clock.now - before, 33000);
+
+    port->stallOutput = true;
+    link.write(QByteArray(4000, '\x41'));
+    const qint64 stalledAt = clock.now;
+    EXPECT_THROW(link.drainOutput(), CommError);
+    // Three times the line time and two seconds, then the error.
+    EXPECT_GE(clock.now - stalledAt, 2000 + 3 * 33334);
+    EXPECT_LT(clock.now - stalledAt, 2000 + 3 * 33334 + 300);
+}
+
+TEST_F(PacedLine, ClosingWaitsForTheWholeLineTimeStillOwed)
+{
+    // 4032 bytes: 4.2 s on the line at 9600.
+    pace(9600);
+    link.write(QByteArray(4032, '\x41'));
+    link.closePort();
+    EXPECT_EQ(port->cutAtClose, 0);
+    EXPECT_GE(clock.now - 1000, 4200);
+}
+
+TEST_F(PacedLine, BackToBackWritesAddUpTheirLineTime)
+{
+    pace(9600);
+    link.write(QByteArray(2016, '\x41'));
+    link.write(QByteArray(2016, '\x42'));
+    link.closePort();
+    EXPECT_EQ(port->cutAtClose, 0);
+    EXPECT_GE(clock.now - 1000, 4200);
+}
+
 TEST_F(LinkFixture, WritingWithNoPortOpenIsReportedAsPortNotOpen)
 {
     link.setPortChoiceQuietly(0);

@@ -197,7 +197,7 @@ void Link::closePort()
     // adapter's FIFO; closing or changing the rate then would cut them off.
     const qint64 wait = lineBusyUntilMs_ + kLineSettleMs - clock_.nowMs();
     if (wait > 0)
-        clock_.sleepMs(static_cast<int>(qMin<qint64>(wait, kLineSettleMs + 1000)));
+        clock_.sleepMs(static_cast<int>(wait));
     port_->close();
 }
 
