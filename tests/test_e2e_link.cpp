@@ -149,3 +149,12 @@ TEST(KvctlUsage, BadArgumentsAreUsageErrors)
     EXPECT_EQ(RunKvctl({"--dir", dir.path(), "nosuchcommand"}).exitCode, 2);
     EXPECT_EQ(RunKvctl({}).exitCode, 2);
 }
+
+TEST_F(KvctlOnSim, TheStatusReportArrivesWholeOnAPacedLineAtTheSlowestRate)
+{
+    SimProcess sim({"--unit", "1:1200", "--pace"});
+    ASSERT_TRUE(sim.isRunning());
+    const KvctlRun run = kvctl(sim, {"--baud", "1200", "--target", "1", "status"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("以下是地址码为 1 的字幕信息"))) << run.out.toStdString();
+}

@@ -213,6 +213,22 @@ TEST_F(ReplyWait, TheTwoPartWaitEndsAtOnceWhenMoreComesThanTheHeadAnnounces)
     EXPECT_LT(clock.now - before, 100);
 }
 
+TEST_F(ReplyWait, TheTwoPartTimeOutRestartsAtEveryByte)
+{
+    // Head: 3 bytes within 250 ms gaps; rest: 10 bytes in 140 ms gaps under 150 ms.
+    // The whole reply takes 1.1 s, past both time-outs together.
+    QList<std::pair<int, QByteArray>> bursts{{200, hex("00 0A")}, {200, hex("07")}};
+    for (int i = 0; i < 5; ++i)
+        bursts.append({140, QByteArray(2, char(i))});
+    replyAfterWrite(bursts);
+    link.write(hex("00"));
+    const qint64 before = clock.now;
+    const Reply reply = link.waitTwoPartReply(3, 250, [](const QByteArray& head) { return int(head.at(1)); }, 150);
+    EXPECT_TRUE(reply.ok());
+    EXPECT_EQ(reply.bytes.size(), 13);
+    EXPECT_GT(clock.now - before, 250 + 150);
+}
+
 TEST_F(LinkFixture, ACancelledDrainReturnsWithoutAnError)
 {
     link.ensurePortOpen();
