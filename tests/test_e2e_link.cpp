@@ -7,6 +7,7 @@
 #include "sim_process.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -157,4 +158,21 @@ TEST_F(KvctlOnSim, TheStatusReportArrivesWholeOnAPacedLineAtTheSlowestRate)
     const KvctlRun run = kvctl(sim, {"--baud", "1200", "--target", "1", "status"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("以下是地址码为 1 的字幕信息"))) << run.out.toStdString();
+}
+
+TEST_F(KvctlOnSim, APortThatVanishesMidOperationIsReportedAsMissing)
+{
+    auto sim = std::make_unique<SimProcess>(QStringList{"--unit", "1:9600", "--pace"});
+    ASSERT_TRUE(sim->isRunning());
+    QProcess read;
+    read.start(KVCTL_PATH, {"--dir", dir.path(), "--port", sim->linkPath(), "--baud", "9600", "--address", "1",
+                            "font", "read", "--out", dir.filePath("read.bin")});
+    ASSERT_TRUE(read.waitForStarted());
+    // A paced whole-font read takes about sixteen seconds; the line goes away early on.
+    ASSERT_TRUE(sim->waitFor([&] { return sim->logText().count(QLatin1Char('\n')) > 20; }, 10000));
+    sim.reset();
+    ASSERT_TRUE(read.waitForFinished(20000));
+    EXPECT_EQ(read.exitCode(), 1);
+    const QString err = QString::fromUtf8(read.readAllStandardError());
+    EXPECT_TRUE(err.contains(QStringLiteral("该串口不存在！"))) << err.toStdString();
 }
