@@ -103,15 +103,15 @@ TEST_F(KvctlOnSim, AUnitAtAnotherRateHearsNothing)
     EXPECT_EQ(matched.out, "1234567808\n");
 }
 
-TEST_F(KvctlOnSim, TheTrafficLogRecordsBothDirections)
+TEST_F(KvctlOnSim, TheTrafficLogRecordsBothDirectionsWithTheLineRate)
 {
     SimProcess sim;
     ASSERT_TRUE(sim.isRunning());
     const QString log = dir.filePath("traffic.log");
     kvctl(sim, {"--log", log, "raw", "5AF90101A3", "--reply", "5"});
     const QString text = QString::fromUtf8(FileBytes(log));
-    EXPECT_TRUE(text.contains("发送 5A F9 01 01 A3")) << text.toStdString();
-    EXPECT_TRUE(text.contains("接收 12 34 56 78 08")) << text.toStdString();
+    EXPECT_TRUE(text.contains(" 9600 发送 5A F9 01 01 A3")) << text.toStdString();
+    EXPECT_TRUE(text.contains(" 9600 接收 12 34 56 78 08")) << text.toStdString();
 }
 
 TEST(KvctlPorts, AMappedPortThatDoesNotExistFallsBackToClosed)

@@ -349,7 +349,7 @@ QString Link::echoSent(const QByteArray& frame)
 void Link::logTraffic(bool sent, const QByteArray& bytes)
 {
     if (observer_)
-        observer_->trafficLogged({QDateTime::currentMSecsSinceEpoch(), sent, bytes});
+        observer_->trafficLogged({QDateTime::currentMSecsSinceEpoch(), sent, bytes, lineBaud_});
 }
 
 QString Btyes2String(Link& link, const QByteArray& frame)
