@@ -2,7 +2,7 @@
 
 #include "cli_context.h"
 #include "commands.h"
-#include "link/stored_scroll_play.h"
+#include "scroll/stored_scroll_play.h"
 
 namespace kv::cli {
 

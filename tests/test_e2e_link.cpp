@@ -7,6 +7,7 @@
 #include "sim_process.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -102,15 +103,15 @@ TEST_F(KvctlOnSim, AUnitAtAnotherRateHearsNothing)
     EXPECT_EQ(matched.out, "1234567808\n");
 }
 
-TEST_F(KvctlOnSim, TheTrafficLogRecordsBothDirections)
+TEST_F(KvctlOnSim, TheTrafficLogRecordsBothDirectionsWithTheLineRate)
 {
     SimProcess sim;
     ASSERT_TRUE(sim.isRunning());
     const QString log = dir.filePath("traffic.log");
     kvctl(sim, {"--log", log, "raw", "5AF90101A3", "--reply", "5"});
     const QString text = QString::fromUtf8(FileBytes(log));
-    EXPECT_TRUE(text.contains("发送 5A F9 01 01 A3")) << text.toStdString();
-    EXPECT_TRUE(text.contains("接收 12 34 56 78 08")) << text.toStdString();
+    EXPECT_TRUE(text.contains(" 9600 发送 5A F9 01 01 A3")) << text.toStdString();
+    EXPECT_TRUE(text.contains(" 9600 接收 12 34 56 78 08")) << text.toStdString();
 }
 
 TEST(KvctlPorts, AMappedPortThatDoesNotExistFallsBackToClosed)
@@ -148,4 +149,30 @@ TEST(KvctlUsage, BadArgumentsAreUsageErrors)
     EXPECT_EQ(RunKvctl({"--dir", dir.path(), "port", "COM13"}).exitCode, 2);
     EXPECT_EQ(RunKvctl({"--dir", dir.path(), "nosuchcommand"}).exitCode, 2);
     EXPECT_EQ(RunKvctl({}).exitCode, 2);
+}
+
+TEST_F(KvctlOnSim, TheStatusReportArrivesWholeOnAPacedLineAtTheSlowestRate)
+{
+    SimProcess sim({"--unit", "1:1200", "--pace"});
+    ASSERT_TRUE(sim.isRunning());
+    const KvctlRun run = kvctl(sim, {"--baud", "1200", "--target", "1", "status"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("以下是地址码为 1 的字幕信息"))) << run.out.toStdString();
+}
+
+TEST_F(KvctlOnSim, APortThatVanishesMidOperationIsReportedAsMissing)
+{
+    auto sim = std::make_unique<SimProcess>(QStringList{"--unit", "1:9600", "--pace"});
+    ASSERT_TRUE(sim->isRunning());
+    QProcess read;
+    read.start(KVCTL_PATH, {"--dir", dir.path(), "--port", sim->linkPath(), "--baud", "9600", "--address", "1",
+                            "font", "read", "--out", dir.filePath("read.bin")});
+    ASSERT_TRUE(read.waitForStarted());
+    // A paced whole-font read takes about sixteen seconds; the line goes away early on.
+    ASSERT_TRUE(sim->waitFor([&] { return sim->logText().count(QLatin1Char('\n')) > 20; }, 10000));
+    sim.reset();
+    ASSERT_TRUE(read.waitForFinished(20000));
+    EXPECT_EQ(read.exitCode(), 1);
+    const QString err = QString::fromUtf8(read.readAllStandardError());
+    EXPECT_TRUE(err.contains(QStringLiteral("该串口不存在！"))) << err.toStdString();
 }

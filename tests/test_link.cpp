@@ -213,6 +213,22 @@ TEST_F(ReplyWait, TheTwoPartWaitEndsAtOnceWhenMoreComesThanTheHeadAnnounces)
     EXPECT_LT(clock.now - before, 100);
 }
 
+TEST_F(ReplyWait, TheTwoPartTimeOutRestartsAtEveryByte)
+{
+    // Head: 3 bytes within 250 ms gaps; rest: 10 bytes in 140 ms gaps under 150 ms.
+    // The whole reply takes 1.1 s, past both time-outs together.
+    QList<std::pair<int, QByteArray>> bursts{{200, hex("00 0A")}, {200, hex("07")}};
+    for (int i = 0; i < 5; ++i)
+        bursts.append({140, QByteArray(2, char(i))});
+    replyAfterWrite(bursts);
+    link.write(hex("00"));
+    const qint64 before = clock.now;
+    const Reply reply = link.waitTwoPartReply(3, 250, [](const QByteArray& head) { return int(head.at(1)); }, 150);
+    EXPECT_TRUE(reply.ok());
+    EXPECT_EQ(reply.bytes.size(), 13);
+    EXPECT_GT(clock.now - before, 250 + 150);
+}
+
 TEST_F(LinkFixture, ACancelledDrainReturnsWithoutAnError)
 {
     link.ensurePortOpen();
@@ -238,6 +254,56 @@ TEST_F(LinkFixture, DrainEndsWithAnErrorWhenTheLineStalls)
         EXPECT_EQ(error.number, comm::kDrainTimeout);
     }
     EXPECT_FALSE(link.isOpen());
+}
+
+// A port whose output leaves at the line rate on the fake clock.
+class PacedLine : public LinkFixture {
+protected:
+    void pace(int baud)
+    {
+        link.setLineBaud(baud);
+        link.ensurePortOpen();
+        port->paceBaud = baud;
+    }
+};
+
+TEST_F(PacedLine, ALongScrollAtTheSlowestRateDrainsWithinItsLimitAndAStallEndsAfterIt)
+{
+    // A 2000-character scroll, about 4000 bytes, is 34 s on the line at 1200 baud.
+    pace(1200);
+    link.write(QByteArray(4000, '\x41'));
+    const qint64 before = clock.now;
+    EXPECT_TRUE(link.drainOutput());
+    EXPECT_EQ(port->pendingOutput(), 0);
+    EXPECT_GE(clock.now - before, 33000);
+
+    port->stallOutput = true;
+    link.write(QByteArray(4000, '\x41'));
+    const qint64 stalledAt = clock.now;
+    EXPECT_THROW(link.drainOutput(), CommError);
+    // Three times the line time and two seconds, then the error.
+    EXPECT_GE(clock.now - stalledAt, 2000 + 3 * 33334);
+    EXPECT_LT(clock.now - stalledAt, 2000 + 3 * 33334 + 300);
+}
+
+TEST_F(PacedLine, ClosingWaitsForTheWholeLineTimeStillOwed)
+{
+    // 4032 bytes: 4.2 s on the line at 9600.
+    pace(9600);
+    link.write(QByteArray(4032, '\x41'));
+    link.closePort();
+    EXPECT_EQ(port->cutAtClose, 0);
+    EXPECT_GE(clock.now - 1000, 4200);
+}
+
+TEST_F(PacedLine, BackToBackWritesAddUpTheirLineTime)
+{
+    pace(9600);
+    link.write(QByteArray(2016, '\x41'));
+    link.write(QByteArray(2016, '\x42'));
+    link.closePort();
+    EXPECT_EQ(port->cutAtClose, 0);
+    EXPECT_GE(clock.now - 1000, 4200);
 }
 
 TEST_F(LinkFixture, WritingWithNoPortOpenIsReportedAsPortNotOpen)

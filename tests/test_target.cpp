@@ -1,7 +1,7 @@
 #include "admin/address_queue.h"
 #include "admin_fixture.h"
 #include "link/send_target.h"
-#include "link/stored_scroll_play.h"
+#include "scroll/stored_scroll_play.h"
 
 using namespace kv;
 using kv::test::AdminFixture;

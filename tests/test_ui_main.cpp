@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolderCreatesTheSettingsFiles)
     EXPECT_EQ(window->serialStrip()->statusPane()->text(), "  串 口：COM1  波特率：9600,N,8,1");
     EXPECT_EQ(window->serialStrip()->portCombo()->currentText(), "COM1");
     EXPECT_EQ(window->serialStrip()->baudCombo()->currentText(), "9600");
-    EXPECT_TRUE(window->trafficLog()->toPlainText().contains("发送 5A 5B FF 17 77 03"));
+    EXPECT_TRUE(window->trafficLog()->toPlainText().contains("115200 发送 5A 5B FF 17 77 03"));
     window->show();
     SaveScreenshot(*window, "main_window");
 }

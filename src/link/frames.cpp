@@ -37,11 +37,9 @@ QString HexText(const QByteArray& bytes)
 
 QString SpacedHexText(const QByteArray& bytes)
 {
-    QString text;
-    text.reserve(bytes.size() * 3);
-    for (char b : bytes)
-        text += QStringLiteral("%1 ").arg(static_cast<quint8>(b), 2, 16, QLatin1Char('0')).toUpper();
-    return text;
+    if (bytes.isEmpty())
+        return QString();
+    return QString::fromLatin1(bytes.toHex(' ').toUpper()) + QLatin1Char(' ');
 }
 
 } // namespace kv

@@ -197,7 +197,7 @@ void Link::closePort()
     // adapter's FIFO; closing or changing the rate then would cut them off.
     const qint64 wait = lineBusyUntilMs_ + kLineSettleMs - clock_.nowMs();
     if (wait > 0)
-        clock_.sleepMs(static_cast<int>(qMin<qint64>(wait, kLineSettleMs + 1000)));
+        clock_.sleepMs(static_cast<int>(wait));
     port_->close();
 }
 
@@ -349,7 +349,7 @@ QString Link::echoSent(const QByteArray& frame)
 void Link::logTraffic(bool sent, const QByteArray& bytes)
 {
     if (observer_)
-        observer_->trafficLogged({QDateTime::currentMSecsSinceEpoch(), sent, bytes});
+        observer_->trafficLogged({QDateTime::currentMSecsSinceEpoch(), sent, bytes, lineBaud_});
 }
 
 QString Btyes2String(Link& link, const QByteArray& frame)

@@ -97,7 +97,12 @@ QSerialPort& QtSerialPort::openPort()
 
 void QtSerialPort::fail(int fallbackNumber)
 {
-    const int number = errorNumber(port_->error(), path_, fallbackNumber);
+    // A device unplugged while open shows as a resource error (or as a path that is
+    // gone); it is a port that no longer exists, not a port another device holds.
+    const bool vanished = port_->isOpen()
+        && (port_->error() == QSerialPort::ResourceError
+            || (path_.startsWith(QLatin1Char('/')) && !QFileInfo::exists(path_)));
+    const int number = vanished ? comm::kPortMissing : errorNumber(port_->error(), path_, fallbackNumber);
     close();
     throw CommError{number};
 }

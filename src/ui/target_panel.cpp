@@ -1,7 +1,7 @@
 #include "target_panel.h"
 
 #include "app/prompter.h"
-#include "link/stored_scroll_play.h"
+#include "scroll/stored_scroll_play.h"
 #include "operation_runner.h"
 #include "panel_context.h"
 

@@ -1,4 +1,4 @@
-#include "link/stored_scroll_play.h"
+#include "scroll/stored_scroll_play.h"
 
 #include "link/frames.h"
 #include "link/link.h"
