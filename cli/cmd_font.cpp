@@ -1,6 +1,7 @@
 // kvctl font: the font panel's file and transfer operations for scripts.
 
 #include "cli_context.h"
+#include "command_options.h"
 #include "commands.h"
 #include "admin/device_address.h"
 #include "font/c_export.h"
@@ -35,22 +36,11 @@ struct FontArgs {
 
 std::optional<FontArgs> parseFontArgs(const QStringList& args)
 {
-    FontArgs parsed;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == QLatin1String("--in") || arg == QLatin1String("--out")) {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            (arg == QLatin1String("--in") ? parsed.in : parsed.out) = args.at(++i);
-        } else if (arg == QLatin1String("--separated")) {
-            parsed.separated = true;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return std::nullopt;
-        } else {
-            parsed.positional << arg;
-        }
-    }
-    return parsed;
+    CommandOptions options({QStringLiteral("separated")}, {QStringLiteral("in"), QStringLiteral("out")});
+    if (!options.parse(args))
+        return std::nullopt;
+    return FontArgs{options.positional(), options.value(QStringLiteral("in")), options.value(QStringLiteral("out")),
+                    options.isSet(QStringLiteral("separated"))};
 }
 
 // The font of FILE, or the font kvtool would load at its start in this folder.

@@ -1,6 +1,7 @@
 // kvctl port, baud and raw: the serial strip's two handlers and a serial debugging aid.
 
 #include "cli_context.h"
+#include "command_options.h"
 #include "commands.h"
 #include "link/baud.h"
 #include "link/port_map.h"
@@ -68,29 +69,23 @@ int RunRaw(CliContext& ctx, const QStringList& args)
     const QString usage = QStringLiteral("raw HEX... [--reply N] [--timeout MS]   (N from 1 to %1, MS from 0 to %2)")
                               .arg(kLongestRawReply)
                               .arg(kLongestRawTimeoutMs);
-    QStringList hexWords;
+    CommandOptions options({}, {QStringLiteral("reply"), QStringLiteral("timeout")});
+    if (!options.parse(args))
+        return ctx.usage(usage);
     std::optional<int> reply;
-    int timeoutMs = 1500;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == QLatin1String("--reply") || arg == QLatin1String("--timeout")) {
-            const bool isReply = arg == QLatin1String("--reply");
-            const auto value = i + 1 < args.size()
-                                   ? wholeNumber(args.at(i + 1), isReply ? 1 : 0,
-                                                 isReply ? kLongestRawReply : kLongestRawTimeoutMs)
-                                   : std::nullopt;
-            if (!value)
-                return ctx.usage(usage);
-            if (isReply)
-                reply = *value;
-            else
-                timeoutMs = *value;
-            ++i;
-        } else {
-            hexWords << arg;
-        }
+    if (options.isSet(QStringLiteral("reply"))) {
+        reply = wholeNumber(options.value(QStringLiteral("reply")), 1, kLongestRawReply);
+        if (!reply)
+            return ctx.usage(usage);
     }
-    const auto bytes = parseHex(hexWords);
+    int timeoutMs = 1500;
+    if (options.isSet(QStringLiteral("timeout"))) {
+        const auto timeout = wholeNumber(options.value(QStringLiteral("timeout")), 0, kLongestRawTimeoutMs);
+        if (!timeout)
+            return ctx.usage(usage);
+        timeoutMs = *timeout;
+    }
+    const auto bytes = parseHex(options.positional());
     if (!bytes)
         return ctx.usage(usage);
 

@@ -2,6 +2,7 @@
 // panel's start-up choices.
 
 #include "cli_context.h"
+#include "command_options.h"
 #include "commands.h"
 #include "scroll/scroll_params.h"
 
@@ -17,39 +18,28 @@ int RunScrollParams(CliContext& ctx, const QStringList& args)
 {
     ScrollParams params;
     const QList<std::pair<QString, int*>> indexes = {
-        {QStringLiteral("--count"), &params.repetition},   {QStringLiteral("--brightness"), &params.brightness},
-        {QStringLiteral("--background"), &params.background}, {QStringLiteral("--bar-above"), &params.barAbove},
-        {QStringLiteral("--bar-below"), &params.barBelow}, {QStringLiteral("--speed"), &params.speed},
-        {QStringLiteral("--hoffset"), &params.horizontalOffset}, {QStringLiteral("--video"), &params.videoInput},
+        {QStringLiteral("count"), &params.repetition},     {QStringLiteral("brightness"), &params.brightness},
+        {QStringLiteral("background"), &params.background}, {QStringLiteral("bar-above"), &params.barAbove},
+        {QStringLiteral("bar-below"), &params.barBelow},   {QStringLiteral("speed"), &params.speed},
+        {QStringLiteral("hoffset"), &params.horizontalOffset}, {QStringLiteral("video"), &params.videoInput},
     };
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == QLatin1String("--save")) {
-            params.save = true;
+    QStringList valued = {QStringLiteral("vpos"), QStringLiteral("interval")};
+    for (const auto& index : indexes)
+        valued << index.first;
+    CommandOptions options({QStringLiteral("save")}, valued);
+    if (!options.parse(args) || !options.positional().isEmpty())
+        return ctx.usage(QString::fromUtf8(kUsage));
+    params.save = options.isSet(QStringLiteral("save"));
+    if (options.isSet(QStringLiteral("vpos")))
+        params.verticalPosition = options.value(QStringLiteral("vpos"));
+    if (options.isSet(QStringLiteral("interval")))
+        params.interval = options.value(QStringLiteral("interval"));
+    for (const auto& [name, field] : indexes) {
+        if (!options.isSet(name))
             continue;
-        }
-        if (i + 1 >= args.size())
-            return ctx.usage(QString::fromUtf8(kUsage));
-        const QString& value = args.at(++i);
-        if (arg == QLatin1String("--vpos")) {
-            params.verticalPosition = value;
-            continue;
-        }
-        if (arg == QLatin1String("--interval")) {
-            params.interval = value;
-            continue;
-        }
-        bool known = false;
-        for (const auto& [name, field] : indexes) {
-            if (arg != name)
-                continue;
-            bool ok = false;
-            *field = value.toInt(&ok);
-            if (!ok)
-                return ctx.usage(QString::fromUtf8(kUsage));
-            known = true;
-        }
-        if (!known)
+        bool ok = false;
+        *field = options.value(name).toInt(&ok);
+        if (!ok)
             return ctx.usage(QString::fromUtf8(kUsage));
     }
 

@@ -3,6 +3,7 @@
 #include "app/bounded_read.h"
 #include "app/record_store.h"
 #include "cli_context.h"
+#include "command_options.h"
 #include "commands.h"
 #include "scroll/scroll_send.h"
 #include "scroll/send_modes.h"
@@ -33,29 +34,21 @@ int RunSend(CliContext& ctx, const QStringList& args)
 
     ScrollSendRequest request;
     request.mode = mode;
+    CommandOptions options({QStringLiteral("append"), QStringLiteral("power-on")},
+                           {QStringLiteral("text"), QStringLiteral("text-file"), QStringLiteral("entry"),
+                            QStringLiteral("timer")});
+    if (!options.parse(args.mid(1)) || !options.positional().isEmpty())
+        return ctx.usage(QString::fromUtf8(kUsage));
+    request.secondButton = options.isSet(QStringLiteral("append"));
+    request.powerOn = options.isSet(QStringLiteral("power-on"));
+    if (options.isSet(QStringLiteral("entry")))
+        request.entryNumber = options.value(QStringLiteral("entry"));
+    if (options.isSet(QStringLiteral("timer")))
+        request.timer = options.value(QStringLiteral("timer"));
     std::optional<QString> text;
-    QString textFile;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        const bool valued = arg == QLatin1String("--text") || arg == QLatin1String("--text-file")
-                            || arg == QLatin1String("--entry") || arg == QLatin1String("--timer");
-        if (valued && i + 1 >= args.size())
-            return ctx.usage(QString::fromUtf8(kUsage));
-        if (arg == QLatin1String("--append"))
-            request.secondButton = true;
-        else if (arg == QLatin1String("--power-on"))
-            request.powerOn = true;
-        else if (arg == QLatin1String("--text"))
-            text = args.at(++i);
-        else if (arg == QLatin1String("--text-file"))
-            textFile = args.at(++i);
-        else if (arg == QLatin1String("--entry"))
-            request.entryNumber = args.at(++i);
-        else if (arg == QLatin1String("--timer"))
-            request.timer = args.at(++i);
-        else
-            return ctx.usage(QString::fromUtf8(kUsage));
-    }
+    if (options.isSet(QStringLiteral("text")))
+        text = options.value(QStringLiteral("text"));
+    const QString textFile = options.value(QStringLiteral("text-file"));
     if (text && !textFile.isEmpty())
         return ctx.usage(QString::fromUtf8(kUsage));
     if (!textFile.isEmpty()) {

@@ -34,7 +34,8 @@ TEST_F(ScrollCli, UsageErrorsExitWith2)
                                                       {"send", "0", "--text", "a", "--text-file", "f"},
                                                       {"send", "2", "--entry"},
                                                       {"scroll-params", "--speed", "fast"},
-                                                      {"scroll-params", "--count"}, {"status", "extra"}})
+                                                      {"scroll-params", "--count"}, {"scroll-params", "--save=1"},
+                                                      {"send", "0", "--", "--text", "a"}, {"status", "extra"}})
         EXPECT_EQ(kvctl(args).exitCode, 2) << args.join(' ').toStdString();
 }
 
@@ -64,6 +65,8 @@ TEST_F(ScrollCli, RefusedValuesPrintTheWindowsMessageAndSendNothing)
         {{"--target", "queue", "send", "0", "--text", "a"},
          QStringLiteral("你选择了“按地址队列”发送方式，但尚未编辑设备地址，或没有选择对象地址！")},
         {{"scroll-params", "--vpos", "591"},
+         QStringLiteral("Pal制式时，垂直位置的取值范围最大值为590，Ntsc制式时，取值范围最大值为490")},
+        {{"scroll-params", "--vpos=591"},
          QStringLiteral("Pal制式时，垂直位置的取值范围最大值为590，Ntsc制式时，取值范围最大值为490")},
         {{"scroll-params", "--vpos", ""}, QStringLiteral("滚动垂直位置的参数不能为空")},
         {{"scroll-params", "--interval", "-1"}, QStringLiteral("循环间隔时间必须为0-60000的十进制数")},
