@@ -1,5 +1,6 @@
 #include "sim/state_writer.h"
 
+#include "sim/unit_store.h"
 #include "sim/whole_file.h"
 
 #include <QJsonArray>
@@ -31,20 +32,8 @@ QJsonObject layerObject(const PictureLayer& layer)
 QJsonObject unitObject(const UnitState& s)
 {
     const ScrollParams& p = s.params;
-    QJsonArray shortcuts;
-    for (auto it = s.shortcuts.cbegin(); it != s.shortcuts.cend(); ++it) {
-        shortcuts.append(QJsonObject{{"number", it.key() + 1},
-                                     {"small", it->small},
-                                     {"powerOn", it->powerOn},
-                                     {"content", hex(it->content)}});
-    }
-    QJsonArray pictureMessages;
-    for (auto it = s.pictureMessages.cbegin(); it != s.pictureMessages.cend(); ++it) {
-        pictureMessages.append(QJsonObject{{"number", it.key() + 1},
-                                           {"small", it->small},
-                                           {"cells", it->cells},
-                                           {"powerOn", it->powerOn}});
-    }
+    const QJsonArray shortcuts = ShortcutsJson(s);
+    const QJsonArray pictureMessages = PictureMessagesJson(s);
     return {
         {"address", s.address},
         {"baud", s.baud},

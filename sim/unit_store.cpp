@@ -147,7 +147,7 @@ void readScreen(Fields fields, ScreenSettings& s)
 
 } // namespace
 
-QJsonObject StoredSettings(const UnitState& s)
+QJsonArray ShortcutsJson(const UnitState& s)
 {
     QJsonArray shortcuts;
     for (auto it = s.shortcuts.cbegin(); it != s.shortcuts.cend(); ++it) {
@@ -156,6 +156,11 @@ QJsonObject StoredSettings(const UnitState& s)
                                      {"powerOn", it->powerOn},
                                      {"content", hex(it->content)}});
     }
+    return shortcuts;
+}
+
+QJsonArray PictureMessagesJson(const UnitState& s)
+{
     QJsonArray pictureMessages;
     for (auto it = s.pictureMessages.cbegin(); it != s.pictureMessages.cend(); ++it) {
         pictureMessages.append(QJsonObject{{"number", it.key() + 1},
@@ -163,6 +168,13 @@ QJsonObject StoredSettings(const UnitState& s)
                                            {"cells", it->cells},
                                            {"powerOn", it->powerOn}});
     }
+    return pictureMessages;
+}
+
+QJsonObject StoredSettings(const UnitState& s)
+{
+    const QJsonArray shortcuts = ShortcutsJson(s);
+    const QJsonArray pictureMessages = PictureMessagesJson(s);
     QJsonObject stored{
         {"address", s.address},
         {"baud", s.baud},

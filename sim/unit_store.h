@@ -15,6 +15,10 @@ namespace kv::sim {
 // settings.
 QJsonObject StoredSettings(const UnitState& state);
 
+// The stored shortcuts and picture messages as JSON, as the store and --state show them.
+QJsonArray ShortcutsJson(const UnitState& state);
+QJsonArray PictureMessagesJson(const UnitState& state);
+
 // The unit as it comes up with these stored settings: they replace the defaults, and
 // what it shows at power-on follows from them (kept display items, stored video mode,
 // saved scroll parameters and screen settings). An absent key keeps its default, so a
