@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "link/baud.h"
 #include "link/port_map.h"
+#include "link/port_operation.h"
 
 #include <QRegularExpression>
 
@@ -91,8 +92,7 @@ int RunRaw(CliContext& ctx, const QStringList& args)
 
     Link& link = *ctx.link;
     bool gotReply = true;
-    try {
-        link.ensurePortOpen();
+    const bool ranToEnd = RunOnPort(link, ctx.prompter, [&] {
         link.write(*bytes);
         link.drainOutput();
         if (reply) {
@@ -105,12 +105,8 @@ int RunRaw(CliContext& ctx, const QStringList& args)
         // A wait the operator cancelled is reported once the command returns.
         if (!gotReply && !ctx.prompter.cancelFlag().requested())
             ctx.prompter.failure(QStringLiteral("没有收到%1字节的应答（静默超过%2毫秒，或字节过多）").arg(*reply).arg(timeoutMs));
-    } catch (const CommError& error) {
-        link.closePort();
-        link.showCommError(ctx.prompter, error);
-        return 1;
-    }
-    return ctx.exitStatus();
+    });
+    return ranToEnd ? ctx.exitStatus() : 1;
 }
 
 } // namespace kv::cli

@@ -3,6 +3,7 @@
 #include "app/prompter.h"
 #include "link/frames.h"
 #include "link/link.h"
+#include "link/port_operation.h"
 
 namespace kv {
 
@@ -32,9 +33,8 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
 
     outcome.ran = true;
     const QByteArray& addresses = target->queue;
-    try {
+    const bool ranToEnd = RunOnPort(link, prompter, [&] {
         ProgressScope progress(prompter, QStringLiteral("扫描连接的设备"), QStringLiteral("正在扫描"), int(addresses.size()));
-        link.ensurePortOpen();
         for (int i = 0; i < addresses.size(); ++i) {
             const quint8 address = quint8(addresses.at(i));
             if (!progress.step(i, QStringLiteral("地址码 %1").arg(address))) {
@@ -55,12 +55,9 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
         }
         if (!outcome.cancelled)
             progress.step(int(addresses.size()));
-        link.closePort();
-    } catch (const CommError& error) {
-        link.closePort();
-        link.showCommError(prompter, error);
+    });
+    if (!ranToEnd)
         return outcome;
-    }
 
     if (outcome.cancelled)
         return outcome;

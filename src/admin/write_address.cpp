@@ -4,6 +4,7 @@
 #include "link/decimal_text.h"
 #include "link/frames.h"
 #include "link/link.h"
+#include "link/port_operation.h"
 
 namespace kv {
 
@@ -22,17 +23,12 @@ WriteAddressOutcome WriteUnitAddress(const QString& addressText, Link& link, Pro
     const QString question = QStringLiteral("向设备写入地址码时不能有多台设备连接\r\n\r\n确认只有单台设备连接吗？");
     if (!prompter.ask(question, QStringLiteral("向设备写入地址码")))
         return outcome;
-    try {
-        link.ensurePortOpen();
+    outcome.written = RunOnPort(link, prompter, [&] {
         link.write(AddressedFrame(0xFF, 0x11, QByteArray(1, '\0') + char(*value)));
         link.drainOutput();
-        link.closePort();
-        outcome.written = true;
+    });
+    if (outcome.written)
         outcome.specifiedAddress = QString::number(*value);
-    } catch (const CommError& error) {
-        link.closePort();
-        link.showCommError(prompter, error);
-    }
     return outcome;
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/frames.h"
 #include "link/link.h"
+#include "link/port_operation.h"
 
 namespace kv {
 
@@ -20,15 +21,10 @@ void WriteResetFrame(Link& link, quint8 address)
 
 bool ResetUnit(quint8 address, Link& link, Prompter& prompter)
 {
-    try {
+    return RunOnPort(link, prompter, [&] {
         WriteResetFrame(link, address);
         Btyes2String(link, ResetFrame(address));
-        return true;
-    } catch (const CommError& error) {
-        link.closePort();
-        link.showCommError(prompter, error);
-        return false;
-    }
+    });
 }
 
 } // namespace kv

@@ -3,6 +3,7 @@
 #include "app/prompter.h"
 #include "link/frames.h"
 #include "link/link.h"
+#include "link/port_operation.h"
 #include "app/display_effects.h"
 #include "scroll/number_boxes.h"
 
@@ -130,8 +131,7 @@ ScrollParamsOutcome SetScrollParameters(const ScrollParams& params, const Target
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
         return outcome;
-    try {
-        link.ensurePortOpen();
+    outcome.sent = RunOnPort(link, prompter, [&] {
         if (params.save) {
             const QString path = folder.settingsPath(QStringLiteral("GDCS.txt"));
             QString reason;
@@ -143,12 +143,7 @@ ScrollParamsOutcome SetScrollParameters(const ScrollParams& params, const Target
         link.write(ScrollParamsBlock(params));
         // The unit must hear both writes; closing with them still queued could cut them off.
         link.drainOutput();
-        link.closePort();
-        outcome.sent = true;
-    } catch (const CommError& error) {
-        link.closePort();
-        link.showCommError(prompter, error);
-    }
+    });
     return outcome;
 }
 

@@ -3,6 +3,7 @@
 #include "app/numbered_list.h"
 #include "app/prompter.h"
 #include "link/link.h"
+#include "link/port_operation.h"
 #include "scroll/entry_list.h"
 #include "scroll/number_boxes.h"
 #include "scroll/scroll_frames.h"
@@ -32,7 +33,6 @@ void sendTimedDisplay(Link& link, const SendTarget& target, int seconds)
     link.ensurePortOpen();
     link.write(TimedDisplayFrame(target, quint16(seconds), true));
     link.drainOutput();
-    link.closePort();
 }
 
 struct CheckedInputs {
@@ -123,8 +123,7 @@ ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Promp
     if (!target)
         return outcome;
 
-    try {
-        link.ensurePortOpen();
+    RunOnPort(link, prompter, [&] {
         if (builtInFont) {
             const quint8 flag = quint8((request.mode == kModeSmallFont ? 1 : 0) | (request.powerOn ? 0x20 : 0));
             writeDrained(link, BuiltInFontScrollWrites(*target, request.secondButton, flag, message->bytes));
@@ -142,10 +141,7 @@ ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Promp
             sendTimedDisplay(link, *target, inputs->timer);
             outcome.timerSent = true;
         }
-    } catch (const CommError& error) {
-        link.closePort();
-        link.showCommError(prompter, error);
-    }
+    });
     return outcome;
 }
 

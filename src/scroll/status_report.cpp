@@ -4,6 +4,7 @@
 #include "app/prompter.h"
 #include "link/frames.h"
 #include "link/link.h"
+#include "link/port_operation.h"
 #include "app/display_effects.h"
 #include "scroll/number_boxes.h"
 
@@ -241,8 +242,7 @@ StatusReportOutcome RequestStatusReport(const TargetChoice& choice, Link& link, 
                                              : SpecifiedAddressMessage(addressText));
         return outcome;
     }
-    try {
-        link.ensurePortOpen();
+    RunOnPort(link, prompter, [&] {
         link.write(StatusRequestFrame(quint8(*address)));
         link.drainOutput();
         // A length past the signed 16-bit range is no length the unit can hold.
@@ -252,19 +252,16 @@ StatusReportOutcome RequestStatusReport(const TargetChoice& choice, Link& link, 
             kBodyTimeoutMs);
         link.closePort();
         if (reply.cancelled())
-            return outcome;
+            return;
         if (!reply.ok()) {
             prompter.error(failureText());
-            return outcome;
+            return;
         }
         const QByteArray& bytes = reply.bytes;
         outcome.text = StatusReportText(addressText, bytes.left(kHeadBytes), bytes.mid(kHeadBytes));
         outcome.shown = true;
         prompter.report(StatusReportTitle(), outcome.text);
-    } catch (const CommError& error) {
-        link.closePort();
-        link.showCommError(prompter, error);
-    }
+    });
     return outcome;
 }
 

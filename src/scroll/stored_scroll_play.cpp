@@ -2,6 +2,7 @@
 
 #include "link/frames.h"
 #include "link/link.h"
+#include "link/port_operation.h"
 
 namespace kv {
 
@@ -30,18 +31,11 @@ bool PlayStoredScroll(int item, const TargetChoice& choice, Link& link, Prompter
     fields.append(char(shortcut ? 1 : 0));
     fields.append(char(shortcut ? item - 1 : 0));
     fields.append(target->queueFields());
-    try {
-        link.ensurePortOpen();
+    return RunOnPort(link, prompter, [&] {
         link.write(AddressedFrame(target->address, kPlayStoredScroll, fields));
         link.drainOutput();
         link.clock().sleepMs(10);
-        link.closePort();
-    } catch (const CommError& error) {
-        link.closePort();
-        link.showCommError(prompter, error);
-        return false;
-    }
-    return true;
+    });
 }
 
 } // namespace kv

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+
+namespace kv {
+
+class Link;
+class Prompter;
+
+// One device operation on the port, the bracket every operation shares: the link looks
+// at this operator's cancel, the port opens when it is closed, body runs, and the port
+// closes on every path. A port fault ends the operation: the port is closed and the fault
+// shown through the message table. True when body ran to its end.
+bool RunOnPort(Link& link, Prompter& prompter, const std::function<void()>& body);
+
+} // namespace kv
