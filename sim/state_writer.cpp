@@ -20,15 +20,6 @@ QString wordHex(int value)
     return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')).toUpper();
 }
 
-QJsonObject layerObject(const PictureLayer& layer)
-{
-    return {{"widthBytes", layer.widthBytes},
-            {"height", layer.height},
-            {"horizontalOffset", layer.horizontalOffset},
-            {"verticalPosition", layer.verticalPosition},
-            {"shade", layer.shade}};
-}
-
 QJsonObject unitObject(const UnitState& s)
 {
     const ScrollParams& p = s.params;
@@ -60,8 +51,8 @@ QJsonObject unitObject(const UnitState& s)
         {"captionsOn", s.captionsOn},
         {"pauseEnabled", s.pauseEnabled},
         {"cornerLogo", s.cornerLogo},
-        {"logo", layerObject(s.logo)},
-        {"staticPicture", layerObject(s.staticPicture)},
+        {"logo", LayerJson(s.logo)},
+        {"staticPicture", LayerJson(s.staticPicture)},
         {"currentStatic", s.currentStatic},
         {"powerOnStatic", s.powerOnStatic},
         {"powerOnShortcut", s.powerOnShortcut},

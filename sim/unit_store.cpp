@@ -19,15 +19,6 @@ QString hex(const QByteArray& bytes)
     return QString::fromLatin1(bytes.toHex().toUpper());
 }
 
-QJsonObject layerObject(const PictureLayer& layer)
-{
-    return {{"widthBytes", layer.widthBytes},
-            {"height", layer.height},
-            {"horizontalOffset", layer.horizontalOffset},
-            {"verticalPosition", layer.verticalPosition},
-            {"shade", layer.shade}};
-}
-
 QJsonObject paramsObject(const ScrollParams& p)
 {
     return {{"repetition", p.repetition}, {"verticalPosition", p.verticalPosition},
@@ -147,6 +138,15 @@ void readScreen(Fields fields, ScreenSettings& s)
 
 } // namespace
 
+QJsonObject LayerJson(const PictureLayer& layer)
+{
+    return {{"widthBytes", layer.widthBytes},
+            {"height", layer.height},
+            {"horizontalOffset", layer.horizontalOffset},
+            {"verticalPosition", layer.verticalPosition},
+            {"shade", layer.shade}};
+}
+
 QJsonArray ShortcutsJson(const UnitState& s)
 {
     QJsonArray shortcuts;
@@ -186,7 +186,7 @@ QJsonObject StoredSettings(const UnitState& s)
                                 {"displayItems", s.keptDisplayItems}}},
         {"shortcuts", shortcuts},
         {"pictureMessages", pictureMessages},
-        {"logo", layerObject(s.logo)},
+        {"logo", LayerJson(s.logo)},
         {"videoMode", s.storedVideoMode},
         {"font", hex(s.font)},
     };

@@ -15,7 +15,9 @@ namespace kv::sim {
 // settings.
 QJsonObject StoredSettings(const UnitState& state);
 
-// The stored shortcuts and picture messages as JSON, as the store and --state show them.
+// The stored shortcuts and picture messages and a picture layer as JSON, as the store
+// and --state show them.
+QJsonObject LayerJson(const PictureLayer& layer);
 QJsonArray ShortcutsJson(const UnitState& state);
 QJsonArray PictureMessagesJson(const UnitState& state);
 
