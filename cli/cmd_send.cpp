@@ -29,7 +29,7 @@ int RunSend(CliContext& ctx, const QStringList& args)
 {
     bool modeOk = false;
     const int mode = args.value(0).toInt(&modeOk);
-    if (!modeOk || mode < 0 || mode >= kAvailableSendModes)
+    if (!modeOk || mode < 0 || mode > kModeShortcut)
         return ctx.usage(QString::fromUtf8(kUsage));
 
     ScrollSendRequest request;

@@ -47,7 +47,7 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     modeButton_ = new QPushButton(QStringLiteral("发送模式选择"), this);
     modeMenu_ = new QMenu(modeButton_);
     const QStringList names = SendModeNames();
-    for (int mode = 0; mode < kAvailableSendModes; ++mode)
+    for (int mode = 0; mode <= kModeShortcut; ++mode)
         modeMenu_->addAction(names.at(mode), this, [this, mode] { chooseSendMode(mode); });
     connect(modeButton_, &QPushButton::clicked, this,
             [this] { modeMenu_->popup(modeButton_->mapToGlobal(QPoint(0, modeButton_->height()))); });
@@ -94,7 +94,7 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
 void ScrollEditorPanel::applyStartupMode()
 {
     const auto mode = StartupSendMode(context_.folder);
-    if (mode && *mode < kAvailableSendModes)
+    if (mode && *mode <= kModeShortcut)
         chooseSendMode(*mode);
 }
 
