@@ -195,7 +195,7 @@ TEST_F(FontTransfer, PortFaultIsReportedWithTheSerialPortMessage)
     EXPECT_FALSE(WriteWholeFont(patternTable(), 1, link, prompter).completed);
     EXPECT_FALSE(WriteOneCharacter(patternTable(), 0, 1, link, prompter));
     EXPECT_FALSE(StartFontDownload(link, prompter));
-    const QString occupied = CommErrorText(comm::kPortOccupied, link.portText());
+    const QString occupied = CommErrorText(comm::kPortOccupied, choice.portText());
     EXPECT_EQ(prompter.texts("error"), QStringList(4, occupied));
     EXPECT_EQ(prompter.texts("message"), QStringList());
     EXPECT_EQ(prompter.texts("failure"), QStringList());
@@ -233,9 +233,6 @@ TEST_F(FontTransfer, TheDownloadWaitShowsItsSecondsAndCanBeCancelled)
 TEST_F(FontTransfer, ResetSendsItsFrameAndShowsIt)
 {
     struct Echo : LinkObserver {
-        void portChoiceChanged(int) override {}
-        void baudChoiceChanged(int) override {}
-        void statusTextChanged(const QString&) override {}
         void sentDataShown(const QString& text) override { shown << text; }
         void trafficLogged(const TrafficEntry&) override {}
         QStringList shown;
