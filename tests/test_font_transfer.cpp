@@ -154,6 +154,25 @@ TEST_F(FontTransfer, WholeFontReadReturnsTheUnitsFontThenResets)
     EXPECT_FALSE(link.isOpen());
 }
 
+TEST_F(FontTransfer, WholeFontReadKeepsTheFontWhenItsRestartCannotBeSent)
+{
+    unit.font = patternTable();
+    auto answer = port->onWrite;
+    port->onWrite = [answer](test::MemoryPort& p, const QByteArray& bytes) {
+        if (bytes == ResetFrame(2))
+            throw CommError{comm::kHardwareUnavailable};
+        answer(p, bytes);
+    };
+    const auto read = ReadWholeFont(2, link, prompter);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(*read, unit.font);
+    // The read and its restart share one open of the port.
+    EXPECT_EQ(port->opens, 1);
+    EXPECT_EQ(prompter.texts().size(), 2);
+    EXPECT_EQ(prompter.texts().last(), QStringLiteral("读出成功"));
+    EXPECT_FALSE(link.isOpen());
+}
+
 TEST_F(FontTransfer, ReadTimeOutAtTheLastCodeNamesItAndKeepsNothing)
 {
     unit.font = patternTable();

@@ -97,6 +97,7 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
     QByteArray received(kFontTableSize, '\0');
     std::optional<QString> failure;
     bool cancelled = false;
+    bool readWhole = false;
     const bool ran = RunOnPort(link, prompter, [&] {
         ProgressScope progress(prompter, QStringLiteral("读取叠加器字库数据"), QStringLiteral("正在读取字库"), kGlyphCount);
         for (int code = 0; code < kGlyphCount; ++code) {
@@ -122,8 +123,11 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
             }
             received.replace(code * kRecordSize, kRecordSize, record);
         }
+        readWhole = true;
+        WriteResetFrame(link, address);
     });
-    if (!ran)
+    // The font is read whole even if the restart that follows it could not be sent.
+    if (!ran && !readWhole)
         return std::nullopt;
     if (failure) {
         prompter.failure(*failure);
@@ -134,8 +138,6 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
         return std::nullopt;
     }
     prompter.message(QStringLiteral("读出成功"));
-    // The font is read whole even if the restart that follows cannot be sent.
-    RunOnPort(link, prompter, [&] { WriteResetFrame(link, address); });
     return FontTable::fromDeviceBytes(received);
 }
 
