@@ -45,7 +45,14 @@ RenderedText RenderTextBlock(const TextBlockInput& input)
     const int width = qMax(1, int(std::ceil(widthTwips / twipsPerPixel)));
     const int height = qMax(1, lines * pitch + input.extraHeight - input.lineSpacing);
 
+    RenderedText out;
+    out.height = height;
     QImage surface = whiteSurface(width, height);
+    if (surface.isNull()) {
+        // Too large to draw at all: the untrimmed width lets the caller's limits refuse it.
+        out.width = width;
+        return out;
+    }
     {
         QPainter painter(&surface);
         const QFont font = blockFont(input);
@@ -56,8 +63,6 @@ RenderedText RenderTextBlock(const TextBlockInput& input)
             painter.drawText(QPoint(0, i * pitch + input.verticalShift + ascent), measure.lines.at(i));
     }
 
-    RenderedText out;
-    out.height = height;
     out.width = TrimRightMargin(surface, width, height);
     if (out.width == 0)
         return out;

@@ -20,8 +20,9 @@ struct TextBlockInput {
     bool bold = false;
 };
 
-// The trimmed picture: width x height pixels (width 0 when there is no ink; the image
-// is then null).
+// The trimmed picture: width x height pixels. The image is null when there is no ink
+// (width 0), and when the text is too large to draw (width is then the untrimmed one,
+// which no limit accepts).
 struct RenderedText {
     QImage image;
     int width = 0;

@@ -1,5 +1,8 @@
 #pragma once
 
+// Text blocks split into lines and measured, in twips, the way the rendered pictures
+// are sized.
+
 #include <QString>
 #include <QStringList>
 
