@@ -3,6 +3,8 @@
 #include "sim/baud_rates.h"
 #include "sim/status_reply.h"
 
+#include <utility>
+
 namespace kv::sim {
 
 namespace {
@@ -138,6 +140,11 @@ void Unit::pictureSumArrived()
     if (lastPictureShade_ >= 0)
         state_.staticPicture.shade = ShadeOfListByte(lastPictureShade_);
     lastPictureShade_ = -1;
+}
+
+UnitEvents Unit::takeEvents()
+{
+    return std::exchange(events_, {});
 }
 
 Reply Unit::actAddressed(const Frame& f)

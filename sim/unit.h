@@ -3,6 +3,7 @@
 #include "sim/faults.h"
 #include "sim/frame.h"
 #include "sim/reply.h"
+#include "sim/unit_events.h"
 #include "sim/unit_state.h"
 
 namespace kv::sim {
@@ -24,6 +25,8 @@ public:
     // The picture header just taken was followed by a sum byte: it came from a
     // stored-slot page, whose background index is of the seven-entry list.
     void pictureSumArrived();
+    // The notes and pictures of the frames taken since the last call.
+    UnitEvents takeEvents();
 
 private:
     Reply actAddressed(const Frame& frame);
@@ -35,6 +38,7 @@ private:
 
     UnitState state_;
     Faults faults_;
+    UnitEvents events_;
     int lastPictureShade_ = -1; // raw shade byte of the last ambiguous picture header
 };
 
