@@ -2,6 +2,7 @@
 
 #include "sim/faults.h"
 #include "sim/frame.h"
+#include "sim/picture_frames.h"
 #include "sim/reply.h"
 #include "sim/unit_events.h"
 #include "sim/unit_state.h"
@@ -32,14 +33,13 @@ private:
     Reply actAddressed(const Frame& frame);
     Reply actCheckByte(const Frame& frame);
     void setDisplayItem(int item, bool keep);
-    void takePictureHeader(const Frame& frame);
     void restart();
     quint8 answeringAddress() const;
 
     UnitState state_;
     Faults faults_;
     UnitEvents events_;
-    int lastPictureShade_ = -1; // raw shade byte of the last ambiguous picture header
+    PendingSlotPicture pendingSlot_;
 };
 
 // The unit's background effect code for an index of the seven-entry background list
