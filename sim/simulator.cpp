@@ -155,6 +155,7 @@ void Simulator::handle(const ParseEvent& event, int baud, qint64 nowUs)
             passOnEvents(units_[index]);
         }
         writeState();
+        writeStore();
         return;
     }
 }
