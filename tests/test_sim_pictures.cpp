@@ -205,15 +205,6 @@ TEST(SimPictureFiles, FileIsNamedByUnitAndPictureAndTheLatestReplacesTheOneBefor
     EXPECT_FALSE(inkAt(png, 0, 0));
 }
 
-TEST(SimPictureFiles, PicturesOptionTakesAFolder)
-{
-    Options options;
-    QString error;
-    ASSERT_TRUE(ParseOptions({"--link", "/tmp/l", "--pictures", "/tmp/p"}, options, error));
-    EXPECT_EQ(options.picturesPath, QStringLiteral("/tmp/p"));
-    EXPECT_FALSE(ParseOptions({"--link", "/tmp/l", "--pictures"}, options, error));
-}
-
 TEST(SimPictureFrames, LogoArrivesBitForBitAndAWrongSumDropsIt)
 {
     PictureBench bench;
