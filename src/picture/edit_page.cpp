@@ -1,6 +1,7 @@
 #include "picture/edit_page.h"
 
 #include "picture/page_record.h"
+#include "picture/picture_frames.h"
 
 namespace kv {
 
@@ -29,14 +30,7 @@ EditPage OpenEditPage(EditPageKind kind, EditPage page, const RecordStore& store
 
 quint8 SlotKind(const EditPage& page)
 {
-    if (IsLogoKind(page.kind))
-        return 0;
-    return page.powerOn ? 2 : 1;
-}
-
-QString LogoParametersRefusalText()
-{
-    return QStringLiteral("台标、角标不能单独修改显示参数。");
+    return SlotKind(IsLogoKind(page.kind), page.powerOn);
 }
 
 } // namespace kv

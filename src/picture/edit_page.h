@@ -62,11 +62,7 @@ inline bool PowerOnLocked(EditPageKind kind)
 // static kinds).
 EditPage OpenEditPage(EditPageKind kind, EditPage page, const RecordStore& store);
 
-// The slot kind byte of the picture and parameter frames: 0 logo, 1 static, 2 static
-// and power-on.
+// The slot kind byte the page's picture and parameter frames carry.
 quint8 SlotKind(const EditPage& page);
-
-// "修改参数" cannot change the logo's parameters on their own.
-QString LogoParametersRefusalText();
 
 } // namespace kv

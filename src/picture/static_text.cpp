@@ -106,11 +106,4 @@ QString BufferExceededText()
     return QStringLiteral("输入的字符加上行距所占的点阵数据超出设备缓存容量，请调整输入字符或行距");
 }
 
-QString StaticTextTooLongText(int bytes)
-{
-    return QStringLiteral("静止文字编码后共%1字节，超出设备一次能接收的%2字节，请减少字符")
-        .arg(bytes)
-        .arg(kMaxStaticTextBytes);
-}
-
 } // namespace kv

@@ -33,8 +33,4 @@ QString CheckStaticText(const QString& text, int mode, int lineSpacing, Prompter
 QString ScanLinesExceededText();
 QString BufferExceededText();
 
-// The 0x23 header counts the text bytes in one byte.
-constexpr int kMaxStaticTextBytes = 255;
-QString StaticTextTooLongText(int bytes);
-
 } // namespace kv
