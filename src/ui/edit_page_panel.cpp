@@ -52,8 +52,10 @@ EditPagePanel::EditPagePanel(PanelContext& context, QWidget* parent)
     const EditPage start;
     font_ = new QComboBox(this);
     font_->setEditable(false);
-    font_->addItems(BuildFontList());
-    font_->setCurrentText(start.fontName);
+    const QStringList fonts = BuildFontList();
+    font_->addItems(fonts);
+    // A font that is not installed shows as the one that will draw the text.
+    font_->setCurrentText(PickFontName(start.fontName, fonts));
     sizeLabel_ = new QLabel(this);
     size_ = new QLineEdit(start.size, this);
     size_->setMaximumWidth(64);
@@ -173,7 +175,7 @@ void EditPagePanel::showPage(const EditPage& page)
     vertical_->setChecked(!page.horizontal);
     ShowTurnedText(*editor_, !page.horizontal);
 
-    font_->setCurrentText(page.fontName);
+    font_->setCurrentText(PickFontName(page.fontName, BuildFontList()));
     size_->setText(page.size);
     bold_->setChecked(page.bold);
     lineSpacing_->setCurrentIndex(page.lineSpacing);

@@ -20,8 +20,10 @@ StaticSendInputs::StaticSendInputs(Prompter& prompter, QWidget* parent) : QWidge
 {
     const StaticSendFields start;
     font_ = new QComboBox(this);
-    font_->addItems(BuildFontList());
-    font_->setCurrentText(start.fontName);
+    const QStringList fonts = BuildFontList();
+    font_->addItems(fonts);
+    // A font that is not installed shows as the one that will draw the text.
+    font_->setCurrentText(PickFontName(start.fontName, fonts));
     size_ = new QLineEdit(start.size, this);
     size_->setMaximumWidth(64);
     GuardField(prompter, size_, CheckCustomFontSizeField);
