@@ -283,3 +283,29 @@ TEST_F(PicturePanels, EditPageScreenshot)
     EXPECT_LE(panel.minimumSizeHint().width(), 1000);
     SaveScreenshot(panel, QStringLiteral("edit_page"));
 }
+
+TEST_F(PicturePanels, ASendThatStallsHalfWayKeepsNoRecord)
+{
+    // The header leaves; from the first chunk of the matrix on, nothing does.
+    port->onWrite = [](MemoryPort& p, const QByteArray&) {
+        if (p.writes.size() == 2)
+            p.stallOutput = true;
+    };
+    EditPagePanel page(context);
+    page.editor()->setPlainText(QString(40, QChar(0x4E2D)));
+    page.sizeBox()->setText(QStringLiteral("40"));
+    press(page.textDownloadButton());
+    EXPECT_EQ(prompter.texts("error").size(), 1) << prompter.texts().join(" | ").toStdString();
+    EXPECT_FALSE(RecordStore(folder).exists(QStringLiteral("TbChar")));
+
+    prompter.shown.clear();
+    port->onWrite = {};
+    port->stallOutput = true;
+    ScrollEditorPanel send(context);
+    send.chooseSendMode(9);
+    send.editor()->setPlainText(QStringLiteral("小字"));
+    press(send.refreshButton());
+    EXPECT_EQ(prompter.texts("error").size(), 1);
+    EXPECT_FALSE(RecordStore(folder).exists(QStringLiteral("Fszk_jzx")));
+    EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("jz_zkxia_cs.txt"))));
+}
