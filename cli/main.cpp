@@ -64,10 +64,20 @@ bool takeGlobalOptions(QStringList& args, GlobalOptions& options)
     return true;
 }
 
-// Drawing text needs Qt's font system, which only a GUI application brings up, on the
-// offscreen platform when no other is asked for. The other commands start faster
+// Drawing text, and the settings records that name a font by its place in the
+// machine's font list, need Qt's font system, which only a GUI application brings up,
+// on the offscreen platform when no other is asked for. The other commands start faster
 // without it. A word of the command line that only looks like such a command costs
 // start-up time, nothing else.
+bool usesFonts(int argc, char** argv)
+{
+    static const QByteArrayList commands{"send", "page", "picture-text", "picture-message"};
+    for (int i = 1; i < argc; ++i)
+        if (commands.contains(QByteArray(argv[i])))
+            return true;
+    return false;
+}
+
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
 {
     // Standard error carries the operation's own messages, which scripts read; Qt's
@@ -76,16 +86,11 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
         if (type == QtCriticalMsg || type == QtFatalMsg)
             fprintf(stderr, "%s\n", qPrintable(text));
     });
-    static const QStringList drawing{QStringLiteral("send"), QStringLiteral("page"), QStringLiteral("picture-text"),
-                                     QStringLiteral("picture-message")};
-    for (int i = 1; i < argc; ++i) {
-        if (drawing.contains(QString::fromLocal8Bit(argv[i]))) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            return std::make_unique<QGuiApplication>(argc, argv);
-        }
-    }
-    return std::make_unique<QCoreApplication>(argc, argv);
+    if (!usesFonts(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 } // namespace
