@@ -139,6 +139,13 @@ int main(int argc, char** argv)
         simulator.setStore(&store);
         simulator.writeStore();
     }
+    if (!options.picturesPath.isEmpty()) {
+        if (!QDir().mkpath(options.picturesPath)) {
+            printError(QStringLiteral("cannot make the picture folder %1").arg(options.picturesPath));
+            return 1;
+        }
+        simulator.setPicturesFolder(options.picturesPath);
+    }
     const StateWriter stateWriter(options.statePath);
     if (!options.statePath.isEmpty()) {
         simulator.setStateWriter(&stateWriter);

@@ -1,6 +1,8 @@
 #include "sim/simulator.h"
 
+#include "sim/control_frames.h"
 #include "sim/frame_layout.h"
+#include "sim/screen_picture.h"
 #include "sim/state_writer.h"
 #include "sim/traffic_log.h"
 #include "sim/unit_store.h"
@@ -175,6 +177,8 @@ void Simulator::handleFrame(const QByteArray& bytes, int baud, qint64 nowUs)
         actors.append(QString::number(unit.state().address));
         lastActors_.append(int(i));
         const Reply reply = unit.act(frame);
+        if (ChangesCharacterScreen(frame))
+            writeScreenPicture(unit.state());
         if (!reply.empty()) {
             replies.append(reply);
             lateMs = std::max(lateMs, unit.faults().lateMs);
@@ -241,6 +245,17 @@ void Simulator::writeState()
     if (!stateWriter_->write(units_, error) && !stateErrorShown_) {
         std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
         stateErrorShown_ = true;
+    }
+}
+
+void Simulator::writeScreenPicture(const UnitState& state)
+{
+    if (picturesFolder_.isEmpty())
+        return;
+    QString error;
+    if (!WriteScreenPicture(picturesFolder_, state, error) && !pictureErrorShown_) {
+        std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
+        pictureErrorShown_ = true;
     }
 }
 

@@ -40,6 +40,8 @@ public:
     void setLog(TrafficLog* log) { log_ = log; }
     void setStateWriter(const StateWriter* writer) { stateWriter_ = writer; }
     void setStore(UnitStore* store) { store_ = store; }
+    // The folder where each unit's character screen is kept as a picture; none if empty.
+    void setPicturesFolder(const QString& folder) { picturesFolder_ = folder; }
 
     // Bytes the tool wrote while the line ran at lineBaud (0: unknown rate).
     void receive(const QByteArray& bytes, int lineBaud, qint64 nowUs);
@@ -69,6 +71,7 @@ private:
     void schedule(const Reply& reply, int baud, int lateMs, int splitMs, const QString& label,
                   qint64 nowUs);
     void log(const QString& line);
+    void writeScreenPicture(const UnitState& state);
     qint64 byteTimeUs(int baud) const;
 
     QList<Unit> units_;
@@ -77,6 +80,7 @@ private:
     TrafficLog* log_ = nullptr;
     const StateWriter* stateWriter_ = nullptr;
     UnitStore* store_ = nullptr;
+    QString picturesFolder_;
     FrameParser parser_;
     std::deque<Incoming> incoming_;
     std::deque<Output> outgoing_;
@@ -87,6 +91,7 @@ private:
     QList<int> lastActors_;   // indexes of the units that took the last frame
     bool stateErrorShown_ = false;
     bool storeErrorShown_ = false;
+    bool pictureErrorShown_ = false;
 };
 
 } // namespace kv::sim

@@ -28,9 +28,7 @@ public:
 private:
     Reply actAddressed(const Frame& frame);
     Reply actCheckByte(const Frame& frame);
-    void setDisplayItem(int item, bool keep);
     void takePictureHeader(const Frame& frame);
-    void restart();
     quint8 answeringAddress() const;
 
     UnitState state_;
