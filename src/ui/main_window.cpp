@@ -178,6 +178,7 @@ void MainWindow::load()
     scroll_ = InstallScrollPanels(*this);
     font_ = InstallFontPanels(*this);
     admin_ = InstallAdminPanels(*this);
+    control_ = InstallControlPanels(*this);
 
     font_.loadStartupFont();
 
