@@ -34,9 +34,6 @@ int displayItem(CliContext& ctx, const QString& entryText, const QString& usage)
     case DisplayItemChoice::Sent:
     case DisplayItemChoice::NothingToSend:
         return ctx.exitStatus();
-    case DisplayItemChoice::NotNow:
-        PrintErr(QStringLiteral("还没选择串口！"));
-        return 1;
     case DisplayItemChoice::Stopped:
         break;
     }

@@ -91,13 +91,13 @@ QStringList ScreenLines(const CharacterScreen& screen)
     return lines;
 }
 
-ScreenImage DrawScreen(const CharacterScreen& screen, const QByteArray& font)
+GreyImage DrawScreen(const CharacterScreen& screen, const QByteArray& font)
 {
     static constexpr char kVideo = char(0x80);
-    ScreenImage image;
+    GreyImage image;
     image.width = kScreenCells * kCellWidth;
     image.height = kScreenLines * kCellHeight;
-    image.rgb = QByteArray(qsizetype(image.width) * image.height * 3, kVideo);
+    image.pixels = QByteArray(qsizetype(image.width) * image.height, kVideo);
     for (int line = 0; line < kScreenLines; ++line) {
         for (int cell = 0; cell < kScreenCells; ++cell) {
             const int code = screen.codeAt(line, cell);
@@ -115,8 +115,7 @@ ScreenImage DrawScreen(const CharacterScreen& screen, const QByteArray& font)
                 }
                 const int x = cell * kCellWidth + pixel % kCellWidth;
                 const int y = line * kCellHeight + pixel / kCellWidth;
-                const qsizetype at = (qsizetype(y) * image.width + x) * 3;
-                image.rgb[at] = image.rgb[at + 1] = image.rgb[at + 2] = value;
+                image.pixels[qsizetype(y) * image.width + x] = value;
             }
         }
     }

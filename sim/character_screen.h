@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/png_image.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
@@ -37,15 +39,10 @@ void ShowFontHalf(CharacterScreen& screen, bool lastHalf);
 // that shows a character, ".." for an empty one.
 QStringList ScreenLines(const CharacterScreen& screen);
 
-// The screen drawn with the unit's font (256 records of 54 bytes, device order): one
-// RGB pixel triple per pixel, 12 x 18 pixels a cell, rows from the top. Empty cells and
-// transparent pixels show the video behind in grey; black and white pixels swap with the
-// inverted attributes, and the black-background attributes cover transparent pixels.
-struct ScreenImage {
-    int width = 0;
-    int height = 0;
-    QByteArray rgb;
-};
-ScreenImage DrawScreen(const CharacterScreen& screen, const QByteArray& font);
+// The screen drawn with the unit's font (256 records of 54 bytes, device order), 12 x 18
+// pixels a cell. Empty cells and transparent pixels show the video behind in grey;
+// black and white pixels swap with the inverted attributes, and the black-background
+// attributes cover transparent pixels.
+GreyImage DrawScreen(const CharacterScreen& screen, const QByteArray& font);
 
 } // namespace kv::sim

@@ -92,6 +92,14 @@ std::optional<Reply> takeAddressed(UnitState& s, const Frame& f)
     }
 }
 
+bool changesCharacterScreen(quint8 code)
+{
+    switch (code) {
+    case 0xF1: case 0xF4: case 0xF5: case 0xFA: case 0xFB: return true;
+    default: return false;
+    }
+}
+
 // 5A code address count payload check; p(i) is byte i of the payload.
 std::optional<Reply> takeCheckByte(UnitState& s, const Frame& f)
 {
@@ -145,9 +153,14 @@ std::optional<Reply> takeCheckByte(UnitState& s, const Frame& f)
 
 } // namespace
 
-std::optional<Reply> TakeControlFrame(UnitState& state, const Frame& frame)
+std::optional<Reply> TakeControlFrame(const Frame& frame, UnitState& state, UnitEvents& events)
 {
-    return frame.envelope == Envelope::Addressed ? takeAddressed(state, frame) : takeCheckByte(state, frame);
+    if (frame.envelope == Envelope::Addressed)
+        return takeAddressed(state, frame);
+    const std::optional<Reply> reply = takeCheckByte(state, frame);
+    if (reply && changesCharacterScreen(frame.code))
+        events.pictures.append({QStringLiteral("screen"), DrawScreen(state.characterScreen, state.font)});
+    return reply;
 }
 
 void RestartUnit(UnitState& s)
@@ -165,16 +178,6 @@ void RestartUnit(UnitState& s)
     }
     ClearScreen(s.characterScreen);
     s.characterTest = 0;
-}
-
-bool ChangesCharacterScreen(const Frame& frame)
-{
-    if (frame.envelope != Envelope::CheckByte)
-        return false;
-    switch (frame.code) {
-    case 0xF1: case 0xF4: case 0xF5: case 0xFA: case 0xFB: return true;
-    default: return false;
-    }
 }
 
 } // namespace kv::sim

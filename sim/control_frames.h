@@ -2,6 +2,7 @@
 
 #include "sim/frame.h"
 #include "sim/reply.h"
+#include "sim/unit_events.h"
 #include "sim/unit_state.h"
 
 #include <optional>
@@ -13,15 +14,13 @@ namespace kv::sim {
 // settings), read from their byte tables.
 
 // Takes such a frame into the unit's state and gives its answer; nothing when the
-// frame is of another kind.
-std::optional<Reply> TakeControlFrame(UnitState& state, const Frame& frame);
+// frame is of another kind. A frame that changes the character screen hands the screen,
+// drawn with the unit's font, to the events as the picture "screen".
+std::optional<Reply> TakeControlFrame(const Frame& frame, UnitState& state, UnitEvents& events);
 
 // A restart: what the unit kept comes back, and what it applied only until the
 // restart is gone (display items not kept, captions off, a tried video mode, offsets
 // and the test screen).
 void RestartUnit(UnitState& state);
-
-// Whether the frame changed what the unit's character screen shows.
-bool ChangesCharacterScreen(const Frame& frame);
 
 } // namespace kv::sim

@@ -9,6 +9,7 @@
 
 namespace kv::sim {
 
+class PictureFiles;
 class StateWriter;
 class TrafficLog;
 class UnitStore;
@@ -40,8 +41,7 @@ public:
     void setLog(TrafficLog* log) { log_ = log; }
     void setStateWriter(const StateWriter* writer) { stateWriter_ = writer; }
     void setStore(UnitStore* store) { store_ = store; }
-    // The folder where each unit's character screen is kept as a picture; none if empty.
-    void setPicturesFolder(const QString& folder) { picturesFolder_ = folder; }
+    void setPictureFiles(const PictureFiles* files) { pictureFiles_ = files; }
 
     // Bytes the tool wrote while the line ran at lineBaud (0: unknown rate).
     void receive(const QByteArray& bytes, int lineBaud, qint64 nowUs);
@@ -71,7 +71,8 @@ private:
     void schedule(const Reply& reply, int baud, int lateMs, int splitMs, const QString& label,
                   qint64 nowUs);
     void log(const QString& line);
-    void writeScreenPicture(const UnitState& state);
+    // Logs the unit's notes and writes the pictures it got.
+    void passOnEvents(Unit& unit);
     qint64 byteTimeUs(int baud) const;
 
     QList<Unit> units_;
@@ -80,7 +81,7 @@ private:
     TrafficLog* log_ = nullptr;
     const StateWriter* stateWriter_ = nullptr;
     UnitStore* store_ = nullptr;
-    QString picturesFolder_;
+    const PictureFiles* pictureFiles_ = nullptr;
     FrameParser parser_;
     std::deque<Incoming> incoming_;
     std::deque<Output> outgoing_;

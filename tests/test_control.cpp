@@ -126,17 +126,6 @@ TEST_F(Control, DisplayItemEntriesKeepSendOnlyUntilRestartOrLeave)
     EXPECT_TRUE(port->writes.isEmpty());
 }
 
-TEST_F(Control, DisplayItemsWaitWhileTheDialogIsOpenOrNoPortIsChosen)
-{
-    link.setWriteAddressDialogVisible(true);
-    EXPECT_EQ(ChooseDisplayItem(0, TargetChoice{}, link, prompter), DisplayItemChoice::NotNow);
-    link.setWriteAddressDialogVisible(false);
-    link.setPortChoiceQuietly(0);
-    EXPECT_EQ(ChooseDisplayItem(0, TargetChoice{}, link, prompter), DisplayItemChoice::NotNow);
-    EXPECT_TRUE(port->writes.isEmpty());
-    EXPECT_TRUE(prompter.shown.isEmpty());
-}
-
 TEST_F(Control, AnEmptyQueueOrAPortFaultStopsAControlSend)
 {
     EXPECT_FALSE(SendMenuFrame(item(8), TargetChoice{SendMode::AddressQueue, "0", ""}, link, prompter));

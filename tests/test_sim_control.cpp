@@ -4,7 +4,7 @@
 
 #include "test_bytes.h"
 #include "sim/character_screen.h"
-#include "sim/png_encoder.h"
+#include "sim/png_image.h"
 #include "sim/simulator.h"
 #include "sim/status_reply.h"
 
@@ -178,8 +178,7 @@ TEST(SimControl, TheScreenPictureIsDrawnWithTheUnitsFont)
     ShowCodes(screen, 3, 0, hex("01"));
     SetAttribute(screen, 3, 0, 1);  // inverted
 
-    const ScreenImage drawn = DrawScreen(screen, font);
-    const QImage image = QImage::fromData(EncodePng(drawn.width, drawn.height, drawn.rgb), "PNG");
+    const QImage image = QImage::fromData(EncodePng(DrawScreen(screen, font)), "PNG");
     ASSERT_EQ(image.size(), QSize(32 * 12, 16 * 18));
     auto grey = [&](int cell, int line) { return qGray(image.pixel(cell * 12 + 5, line * 18 + 9)); };
     EXPECT_EQ(grey(3, 2), 0x00);

@@ -8,6 +8,7 @@
 #include "display_test_panel.h"
 #include "font_panel.h"
 #include "link/link.h"
+#include "link/port_choice.h"
 #include "main_window.h"
 #include "screenshot.h"
 #include "target_panel.h"
@@ -170,6 +171,9 @@ TEST_F(ControlWindow, TheDisplayItemMenuOpensBesideItsItemAndSends)
     list->activated(0);
     ASSERT_TRUE(idle());
     window->adminPanels().writeAddress->close();
+    window->context().portChoice.setPortChoiceQuietly(0);
+    list->activated(0);
+    ASSERT_TRUE(idle());
     EXPECT_TRUE(port->writes.isEmpty());
 }
 
@@ -181,7 +185,7 @@ TEST_F(ControlWindow, ItemsOpenTheFeaturesTheyReach)
     }
     clickItem(1);
     EXPECT_TRUE(window->adminPanels().writeAddress->isVisible());
-    EXPECT_TRUE(window->link().writeAddressDialogVisible());
+    EXPECT_TRUE(window->context().writeAddressDialogVisible);
     window->adminPanels().writeAddress->close();
 
     toOneUnit("255");

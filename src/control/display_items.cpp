@@ -1,8 +1,6 @@
 #include "control/display_items.h"
 
 #include "control/control_frame.h"
-#include "link/link.h"
-#include "link/port_map.h"
 
 namespace kv {
 
@@ -23,11 +21,6 @@ QStringList combinations()
             QStringLiteral("关滚动其他全开"),     QStringLiteral("全部打开")};
 }
 
-// A device path given for this run counts as a chosen port.
-bool portChosen(const Link& link)
-{
-    return link.portChoice() != 0 || link.portText() != PortChoiceText(0);
-}
 } // namespace
 
 QStringList DisplayItemEntries()
@@ -59,8 +52,6 @@ bool SendDisplayItem(DisplayItem item, const TargetChoice& choice, Link& link, P
 
 DisplayItemChoice ChooseDisplayItem(int entry, const TargetChoice& choice, Link& link, Prompter& prompter)
 {
-    if (link.writeAddressDialogVisible() || !portChosen(link))
-        return DisplayItemChoice::NotNow;
     const auto item = DisplayItemOfEntry(entry);
     if (!item)
         return DisplayItemChoice::NothingToSend;

@@ -48,11 +48,11 @@ bool SendDisplayItem(DisplayItem item, const TargetChoice& choice, Link& link, P
 enum class DisplayItemChoice {
     Sent,
     NothingToSend, // a leave entry
-    NotNow,        // the write-address dialog is open, or no port is chosen
     Stopped,       // the target or the port refused it (after its message)
 };
 
-// A click on an entry of the display-item menu.
+// A click on an entry of the display-item menu. The window ignores clicks while the
+// write-address dialog is open or no port is chosen.
 DisplayItemChoice ChooseDisplayItem(int entry, const TargetChoice& choice, Link& link, Prompter& prompter);
 
 } // namespace kv

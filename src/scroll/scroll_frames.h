@@ -19,7 +19,5 @@ QList<QByteArray> BuiltInFontScrollWrites(const SendTarget& target, bool append,
 QList<QByteArray> PictureMessageCallWrites(const SendTarget& target, bool append, quint8 size, quint8 index);
 // 0x87: call a combination shortcut, or make it the power-on shortcut.
 QByteArray ShortcutCallFrame(const SendTarget& target, quint8 index, bool makePowerOn);
-// 0x24: show for the given seconds; scrollMode tells a scroll send from a static one.
-QByteArray TimedDisplayFrame(const SendTarget& target, quint16 seconds, bool scrollMode);
 
 } // namespace kv

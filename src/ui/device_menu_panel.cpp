@@ -3,6 +3,7 @@
 #include "admin/identity.h"
 #include "control/device_menu.h"
 #include "control/display_items.h"
+#include "link/port_choice.h"
 #include "operation_runner.h"
 #include "panel_context.h"
 #include "scroll/status_report.h"
@@ -170,6 +171,8 @@ void DeviceMenuPanel::openDisplayItems(QLabel* beside)
 
 void DeviceMenuPanel::chooseDisplayItem(int entry)
 {
+    if (context_.writeAddressDialogVisible || !context_.portChoice.isPortChosen())
+        return;
     Link* link = &context_.link;
     const TargetChoice target = context_.target();
     context_.runner.run([=](Prompter& prompter) { ChooseDisplayItem(entry, target, *link, prompter); });
@@ -178,8 +181,9 @@ void DeviceMenuPanel::chooseDisplayItem(int entry)
 void DeviceMenuPanel::readIdentity()
 {
     Link& link = context_.link;
+    PortChoice& choice = context_.portChoice;
     QLineEdit* box = context_.deviceAddressBox;
-    context_.runner.run<IdentityReadOutcome>([&link](Prompter& p) { return ReadIdentity(link, p); },
+    context_.runner.run<IdentityReadOutcome>([&link, &choice](Prompter& p) { return ReadIdentity(choice, link, p); },
                                              [box](IdentityReadOutcome outcome) {
                                                  if (outcome.deviceAddress && box)
                                                      box->setText(*outcome.deviceAddress);
