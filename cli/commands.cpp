@@ -23,6 +23,12 @@ const QList<Command>& Commands()
         {"status", RunStatus, "status   (with --target ADDR)"},
         {"font", RunFont, "font export-c|convert|read|write|write-char|download ..."},
         {"reset", RunReset, "reset"},
+        {"menu", RunMenu, "menu N [ADDR|ENTRY]"},
+        {"display-item", RunDisplayItem, "display-item ENTRY"},
+        {"test", RunTest, "test chars CODES|attribute A [--row R] [--column C] | first128|last128 | clear LINE|all | hoffset H|voffset V"},
+        {"video-mode", RunVideoMode, "video-mode M [--store]"},
+        {"screen-settings", RunScreenSettings, "screen-settings [--hoffset H] [--voffset V] [--shape S] [--row R] [--column C]"},
+        {"crosshair", RunCrosshair, "crosshair up|down|get"},
     };
     return commands;
 }

@@ -26,6 +26,12 @@ int RunScrollParams(CliContext& ctx, const QStringList& args);
 int RunStatus(CliContext& ctx, const QStringList& args);
 int RunFont(CliContext& ctx, const QStringList& args);
 int RunReset(CliContext& ctx, const QStringList& args);
+int RunMenu(CliContext& ctx, const QStringList& args);
+int RunDisplayItem(CliContext& ctx, const QStringList& args);
+int RunTest(CliContext& ctx, const QStringList& args);
+int RunVideoMode(CliContext& ctx, const QStringList& args);
+int RunScreenSettings(CliContext& ctx, const QStringList& args);
+int RunCrosshair(CliContext& ctx, const QStringList& args);
 
 struct Command {
     const char* name;

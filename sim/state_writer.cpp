@@ -52,6 +52,10 @@ QJsonObject unitObject(const UnitState& s)
         {"captionsOn", s.captionsOn},
         {"pauseEnabled", s.pauseEnabled},
         {"cornerLogo", s.cornerLogo},
+        {"nonStopScroll", s.nonStopScroll},
+        {"keptSwitches", QJsonObject{{"pauseEnabled", s.keptSwitches.pauseEnabled},
+                                     {"cornerLogo", s.keptSwitches.cornerLogo},
+                                     {"nonStopScroll", s.keptSwitches.nonStopScroll}}},
         {"logo", LayerJson(s.logo)},
         {"staticPicture", LayerJson(s.staticPicture)},
         {"storedPictures", StoredPicturesJson(s)},
@@ -87,6 +91,7 @@ QJsonObject unitObject(const UnitState& s)
                                     {"codes", hex(s.displayTest.codes)}}},
         {"attribute", hex(s.attribute)},
         {"characterTest", s.characterTest},
+        {"characterScreen", QJsonArray::fromStringList(ScreenLines(s.characterScreen))},
         {"resets", s.resets},
         {"restarts", s.restarts},
         {"fontDownloadStarted", s.fontDownloadStarted},
@@ -104,7 +109,8 @@ QJsonObject unitObject(const UnitState& s)
 //   brightness, background (index of the seven-entry list), barAbove, barBelow,
 //   speed, horizontalOffset (as sent), saved, interval};
 //   displayItems and keptDisplayItems (bit 0 scroll, 1 static, 2 logo), captionsOn,
-//   pauseEnabled, cornerLogo;
+//   pauseEnabled, cornerLogo, nonStopScroll, keptSwitches {pauseEnabled, cornerLogo,
+//   nonStopScroll} (what a restart brings back);
 //   logo and staticPicture {widthBytes, height, horizontalOffset, verticalPosition,
 //   shade (brightness in bits 5-6, effect code in bits 0-4), kind (slot kind of the
 //   header), bits (hex of the matrix in row order)}; storedPictures [{number 1-12, and
@@ -120,7 +126,8 @@ QJsonObject unitObject(const UnitState& s)
 //   scroll, n shortcut n); crosshair, videoMode, storedVideoMode;
 //   screen {horizontalOffset, verticalOffset, shape, row, column, stored};
 //   clearedLine; displayTest {row, column, codes}; attribute (hex of row, column,
-//   attribute); characterTest (1 first 128, 2 last 128); resets; restarts;
+//   attribute); characterTest (1 first 128, 2 last 128); characterScreen (16 lines of
+//   32 cells, two hex digits per character shown, ".." when empty); resets; restarts;
 //   fontDownloadStarted; font (hex of the 13824 bytes, device order).
 QJsonObject StateDocument(const QList<Unit>& units)
 {

@@ -8,6 +8,8 @@ namespace {
 
 // The tool reads the length and the two-byte fields as signed 16-bit values.
 constexpr int kLongestMessage = 0x7FFF;
+// The count code of scrolling without end.
+constexpr int kNonStopCount = 26;
 
 void putWord(QByteArray& block, int index, int value)
 {
@@ -31,7 +33,7 @@ Reply BuildStatusReply(const UnitState& s)
 
     QByteArray block(kStatusBlockSize, '\0');
     const ScrollParams& p = s.params;
-    putByte(block, 0, p.repetition);
+    putByte(block, 0, s.nonStopScroll ? kNonStopCount : p.repetition);
     putWord(block, 1, p.verticalPosition);
     putByte(block, 3, p.brightness);
     putByte(block, 4, BackgroundCodeOfListIndex(p.background));

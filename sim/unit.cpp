@@ -1,6 +1,7 @@
 #include "sim/unit.h"
 
 #include "sim/baud_rates.h"
+#include "sim/control_frames.h"
 #include "sim/shortcut_frames.h"
 #include "sim/status_reply.h"
 
@@ -73,6 +74,8 @@ Reply Unit::act(const Frame& frame)
 {
     state_.lastCommand = codeText(frame.code);
     pendingSlot_ = {};
+    if (const auto control = TakeControlFrame(frame, state_, events_))
+        return ApplyContentFaults(*control, faults_);
     const Reply reply = frame.envelope == Envelope::Addressed ? actAddressed(frame)
                                                               : actCheckByte(frame);
     return ApplyContentFaults(reply, faults_);
@@ -81,35 +84,6 @@ Reply Unit::act(const Frame& frame)
 quint8 Unit::answeringAddress() const
 {
     return static_cast<quint8>(state_.address + (faults_.otherAddress ? 1 : 0));
-}
-
-void Unit::restart()
-{
-    ++state_.restarts;
-    state_.displayItems = state_.keptDisplayItems;
-    state_.pauseEnabled = true;
-}
-
-void Unit::setDisplayItem(int item, bool keep)
-{
-    int& items = state_.displayItems;
-    switch (item) {
-    case 0: case 1: case 2: case 3: case 4: case 5: case 6: case 7:
-        items = item;
-        if (keep)
-            state_.keptDisplayItems = item;
-        break;
-    case 8: state_.pauseEnabled = false; break;
-    case 9: items &= ~1; state_.pauseEnabled = false; break;
-    case 10: items |= 1; state_.pauseEnabled = true; break;
-    case 12: state_.cornerLogo = false; break;
-    case 13: state_.cornerLogo = true; break;
-    case 14: items &= ~4; break;
-    case 15: items |= 4; break;
-    case 16: items |= 1; break;
-    case 17: state_.params.repetition = 26; break;
-    default: break;
-    }
 }
 
 void Unit::pictureSumArrived()
@@ -131,24 +105,9 @@ Reply Unit::actAddressed(const Frame& f)
         return {};
     case 0x12:
         return oneByte(answeringAddress());
-    case 0x13:
-        setDisplayItem(f.at(5), f.at(4) == 1);
-        return {};
-    case 0x15:
-        if (f.at(4) == 0x05) {
-            restart();
-        } else if (f.at(4) == 0x06) {
-            state_.powerOnScroll.clear();
-            state_.powerOnStatic = 0;
-            state_.powerOnStaticSeconds = 0;
-        }
-        return {};
     case 0x17:
         if (f.at(4) == 0x77 && BaudOfIndex(f.at(5)) > 0)
             state_.baud = BaudOfIndex(f.at(5));
-        return {};
-    case 0x19:
-        state_.captionsOn = f.at(4) == 1;
         return {};
     case 0x20: {
         const qsizetype b = 5 + q;
@@ -243,30 +202,9 @@ Reply Unit::actCheckByte(const Frame& f)
     const QByteArray payload = f.payload();
     auto p = [&payload](qsizetype i) { return static_cast<quint8>(payload.at(i)); };
     switch (f.code) {
-    case 0xE0:
-        state_.screen = {p(0), p(1), p(2), p(3), p(4), true};
-        state_.storedScreen = state_.screen;
-        return oneByte(kAck);
-    case 0xE1:
-        return oneByte(state_.crosshair);
-    case 0xE2:
-        state_.crosshair = p(0);
-        return oneByte(state_.crosshair);
-    case 0xE3:
-        state_.storedVideoMode = p(0);
-        state_.videoMode = p(0);
-        return oneByte(kAck);
-    case 0xF0: state_.videoMode = p(0); return {};
-    case 0xF1: state_.clearedLine = p(0); return {};
-    case 0xF2: state_.screen.horizontalOffset = p(0); return {};
-    case 0xF3: state_.screen.verticalOffset = p(0); return {};
-    case 0xF4:
-        state_.displayTest = {p(0), p(1), payload.mid(2)};
-        return {};
-    case 0xF5: state_.attribute = payload; return {};
     case 0xF6:
         ++state_.resets;
-        restart();
+        RestartUnit(state_);
         return {};
     case 0xF7: {
         QByteArray reply;
@@ -288,8 +226,6 @@ Reply Unit::actCheckByte(const Frame& f)
         reply.append(static_cast<char>(xorOf(reply)));
         return single(reply);
     }
-    case 0xFA: state_.characterTest = 1; return {};
-    case 0xFB: state_.characterTest = 2; return {};
     case 0xFC:
         state_.font.replace(p(0) * kFontRecordSize, kFontRecordSize, payload.mid(1));
         return oneByte(kAck);

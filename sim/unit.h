@@ -32,8 +32,6 @@ public:
 private:
     Reply actAddressed(const Frame& frame);
     Reply actCheckByte(const Frame& frame);
-    void setDisplayItem(int item, bool keep);
-    void restart();
     quint8 answeringAddress() const;
 
     UnitState state_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/character_screen.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMap>
@@ -84,6 +86,13 @@ struct ScreenSettings {
     bool stored = false;
 };
 
+// The display items beside the layers, as a restart brings them back.
+struct KeptSwitches {
+    bool pauseEnabled = true;
+    bool cornerLogo = true;
+    bool nonStopScroll = false;
+};
+
 struct DisplayTest {
     int row = 0;
     int column = 0;
@@ -113,6 +122,8 @@ struct UnitState {
     bool captionsOn = true;
     bool pauseEnabled = true;
     bool cornerLogo = true;
+    bool nonStopScroll = false; // scrolls without end, whatever the count
+    KeptSwitches keptSwitches;
 
     PictureLayer logo{0, kNoLogoHeight, 0, 150, 0, 0, {}};
     PictureLayer staticPicture;
@@ -140,6 +151,7 @@ struct UnitState {
     DisplayTest displayTest;
     QByteArray attribute;     // row, column, attribute
     int characterTest = 0;    // 1 first 128 characters, 2 last 128
+    CharacterScreen characterScreen;
     int resets = 0;
     int restarts = 0;
     bool fontDownloadStarted = false;

@@ -9,9 +9,6 @@
 #include "memory_port.h"
 #include "operation_runner.h"
 #include "recording_prompter.h"
-#include "scroll_params_panel.h"
-#include "target_panel.h"
-#include "write_address_dialog.h"
 #include "serial_strip.h"
 #include "screenshot.h"
 #include "ui_app.h"
@@ -184,32 +181,6 @@ TEST_F(MainWindowTest, ALongOperationShowsProgressAndStopsWhenCancelled)
     worker->wait();
     delete worker;
     EXPECT_LT(stepsTaken.load(), 256);
-}
-
-TEST_F(MainWindowTest, TheStatusReportAndTheWriteAddressDialogCanBeReachedFromTheWindow)
-{
-    auto window = open();
-    ASSERT_TRUE(restored(*window));
-    EXPECT_EQ(window->adminPanels().target->specifiedAddressBox()->text(), "0");
-
-    window->adminPanels().target->setSpecifiedAddress("255");
-    auto* params = window->findChild<ui::ScrollParamsPanel*>();
-    ASSERT_NE(params, nullptr);
-    params->reportButton()->click();
-    ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy() && !prompter.shown.isEmpty(); }));
-    EXPECT_EQ(prompter.texts("error"),
-              QStringList{"这个操作不能为广播地址，只能指定特定设备，请修改指定地址码！"});
-
-    QPushButton* opener = nullptr;
-    for (auto* button : window->findChildren<QPushButton*>())
-        if (button->text() == "写入设备地址…")
-            opener = button;
-    ASSERT_NE(opener, nullptr);
-    opener->click();
-    EXPECT_TRUE(window->adminPanels().writeAddress->isVisible());
-    EXPECT_TRUE(window->context().writeAddressDialogVisible);
-    window->adminPanels().writeAddress->close();
-    EXPECT_FALSE(window->context().writeAddressDialogVisible);
 }
 
 // Qt's Chinese buttons carry their keyboard mnemonic: "是(&Y)".

@@ -7,7 +7,6 @@
 #include "target_panel.h"
 #include "write_address_dialog.h"
 
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kv::ui {
@@ -45,9 +44,6 @@ AdminPanels InstallAdminPanels(MainWindow& window)
     auto* identityPage = new QWidget(&window);
     auto* identityLayout = new QVBoxLayout(identityPage);
     identityLayout->addWidget(panels.identity);
-    auto* writeAddress = new QPushButton(QStringLiteral("写入设备地址…"), identityPage);
-    QObject::connect(writeAddress, &QPushButton::clicked, dialog, [dialog] { dialog->open(); });
-    identityLayout->addWidget(writeAddress, 0, Qt::AlignLeft);
     identityLayout->addStretch(1);
     window.addPanel(identityPage, QStringLiteral("地址码及波特率"));
     return panels;

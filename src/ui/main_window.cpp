@@ -183,6 +183,7 @@ void MainWindow::load()
     InstallPicturePanels(*this);
     font_ = InstallFontPanels(*this);
     admin_ = InstallAdminPanels(*this);
+    control_ = InstallControlPanels(*this);
 
     font_.loadStartupFont();
 

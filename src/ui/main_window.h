@@ -1,6 +1,7 @@
 #pragma once
 
 #include "admin_panels.h"
+#include "control_panels.h"
 #include "font_panels.h"
 #include "scroll_panels.h"
 #include "app/app_folder.h"
@@ -57,6 +58,7 @@ public:
     QPlainTextEdit* trafficLog() const { return traffic_; }
     QTimer* startTimer() const { return startTimer_; }
     const AdminPanels& adminPanels() const { return admin_; }
+    const ControlPanels& controlPanels() const { return control_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +88,7 @@ private:
     ScrollPanels scroll_;
     FontPanels font_;
     AdminPanels admin_;
+    ControlPanels control_;
 };
 
 } // namespace kv::ui

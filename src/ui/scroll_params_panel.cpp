@@ -3,7 +3,6 @@
 #include "app/prompter.h"
 #include "operation_runner.h"
 #include "app/display_effects.h"
-#include "scroll/status_report.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,8 +33,6 @@ ScrollParamsPanel::ScrollParamsPanel(PanelContext& context, QWidget* parent)
     save_ = new QCheckBox(QStringLiteral("保存"), this);
     setButton_ = new QPushButton(QStringLiteral("设置参数"), this);
     connect(setButton_, &QPushButton::clicked, this, &ScrollParamsPanel::setParameters);
-    reportButton_ = new QPushButton(QStringLiteral("读取指定设备当前字幕信息"), this);
-    connect(reportButton_, &QPushButton::clicked, this, &ScrollParamsPanel::readStatusReport);
 
     auto* group = new QGroupBox(QStringLiteral("滚动参数设置"), this);
     auto* form = new QFormLayout(group);
@@ -52,7 +49,6 @@ ScrollParamsPanel::ScrollParamsPanel(PanelContext& context, QWidget* parent)
     form->addRow(save_, setButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addWidget(reportButton_);
     layout->addStretch(1);
 }
 
@@ -100,15 +96,6 @@ void ScrollParamsPanel::setParameters()
     Link* link = &context_.link;
     const AppFolder folder = context_.folder;
     context_.runner.run([=](Prompter& prompter) { SetScrollParameters(p, target, *link, prompter, folder); });
-}
-
-// The report goes to the unit of the specified address, whatever the send mode.
-void ScrollParamsPanel::readStatusReport()
-{
-    TargetChoice target = context_.target();
-    target.mode = SendMode::SpecifiedAddress;
-    Link* link = &context_.link;
-    context_.runner.run([=](Prompter& prompter) { RequestStatusReport(target, *link, prompter); });
 }
 
 } // namespace kv::ui

@@ -34,13 +34,11 @@ public:
     QLineEdit* intervalBox() const { return interval_; }
     QCheckBox* saveBox() const { return save_; }
     QPushButton* setButton() const { return setButton_; }
-    QPushButton* reportButton() const { return reportButton_; }
 
 private:
     QComboBox* selector(const QStringList& items, int start);
     void guardBox(QLineEdit* box, BoxVerdict (*check)(const QString&));
     void setParameters();
-    void readStatusReport();
 
     PanelContext& context_;
     QComboBox* repetition_ = nullptr;
@@ -55,7 +53,6 @@ private:
     QLineEdit* interval_ = nullptr;
     QCheckBox* save_ = nullptr;
     QPushButton* setButton_ = nullptr;
-    QPushButton* reportButton_ = nullptr;
 };
 
 } // namespace kv::ui

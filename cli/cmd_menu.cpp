@@ -1,0 +1,82 @@
+// kvctl menu and display-item: the device command menu and its display-item menu.
+
+#include "cli_context.h"
+#include "commands.h"
+#include "control/device_menu.h"
+#include "control/display_items.h"
+
+namespace kv::cli {
+
+namespace {
+const char* const kMenuUsage =
+    "menu N [ADDR|ENTRY]   N as the menu's captions number it (1, 4-20): 1 ADDR writes the address,\n"
+    "                      6 ENTRY sends a display-item entry 0-17, 7 needs --target ADDR";
+const char* const kDisplayItemUsage = "display-item ENTRY   (ENTRY 0-17)";
+
+std::optional<int> numberIn(const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+int displayItem(CliContext& ctx, const QString& entryText, const QString& usage)
+{
+    const auto entry = numberIn(entryText, 0, kDisplayItemEntries - 1);
+    if (!entry)
+        return ctx.usage(usage);
+    const auto target = ctx.targetChoice();
+    if (!target)
+        return 1;
+    switch (ChooseDisplayItem(*entry, *target, *ctx.link, ctx.prompter)) {
+    case DisplayItemChoice::Sent:
+    case DisplayItemChoice::NothingToSend:
+        return ctx.exitStatus();
+    case DisplayItemChoice::Stopped:
+        break;
+    }
+    return 1;
+}
+} // namespace
+
+int RunMenu(CliContext& ctx, const QStringList& args)
+{
+    const QString usage = QString::fromUtf8(kMenuUsage);
+    const auto number = args.isEmpty() ? std::nullopt : numberIn(args.first(), 1, 20);
+    const DeviceMenuItem* item = number ? DeviceMenuItemNumbered(*number) : nullptr;
+    if (!item)
+        return ctx.usage(usage);
+    const QStringList rest = args.mid(1);
+    switch (item->action) {
+    case MenuAction::WriteAddress:
+        return rest.size() == 1 ? RunWriteAddress(ctx, rest) : ctx.usage(usage);
+    case MenuAction::DisplayItems:
+        return rest.size() == 1 ? displayItem(ctx, rest.first(), usage) : ctx.usage(usage);
+    case MenuAction::StatusReport:
+        return rest.isEmpty() ? RunStatus(ctx, rest) : ctx.usage(usage);
+    case MenuAction::ReadIdentity:
+        return rest.isEmpty() ? RunIdentity(ctx, rest) : ctx.usage(usage);
+    default:
+        break;
+    }
+    if (!rest.isEmpty())
+        return ctx.usage(usage);
+    const auto target = ctx.targetChoice();
+    if (!target)
+        return 1;
+    if (item->action == MenuAction::DeletePowerOnDisplays)
+        return DeletePowerOnDisplays(*target, *ctx.link, ctx.prompter) ? ctx.exitStatus() : 1;
+    return SendMenuFrame(*item, *target, *ctx.link, ctx.prompter) ? ctx.exitStatus() : 1;
+}
+
+int RunDisplayItem(CliContext& ctx, const QStringList& args)
+{
+    const QString usage = QString::fromUtf8(kDisplayItemUsage);
+    if (args.size() != 1)
+        return ctx.usage(usage);
+    return displayItem(ctx, args.first(), usage);
+}
+
+} // namespace kv::cli

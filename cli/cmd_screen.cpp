@@ -1,0 +1,77 @@
+// kvctl video-mode, screen-settings and crosshair: the video mode, the stored screen
+// settings and the crosshair shape of the panel "应用测试（串口）".
+
+#include "cli_context.h"
+#include "command_options.h"
+#include "commands.h"
+#include "control/screen_setup.h"
+#include "control/test_selectors.h"
+
+namespace kv::cli {
+
+int RunVideoMode(CliContext& ctx, const QStringList& args)
+{
+    const QString usage = QStringLiteral("video-mode M [--store]   (M 0-5: PAL auto, internal, external; NTSC the same)");
+    CommandOptions options({QStringLiteral("store")}, {});
+    if (!options.parse(args) || options.positional().size() != 1)
+        return ctx.usage(usage);
+    bool ok = false;
+    const int mode = options.positional().first().toInt(&ok);
+    if (!ok || mode < 0 || mode >= VideoModeSelector().items.size())
+        return ctx.usage(usage);
+    const bool done = options.isSet(QStringLiteral("store"))
+        ? StoreVideoMode(mode, *ctx.link, ctx.prompter)
+        : TryVideoMode(ctx.deviceAddress(), mode, *ctx.link, ctx.prompter);
+    return done ? ctx.exitStatus() : 1;
+}
+
+int RunScreenSettings(CliContext& ctx, const QStringList& args)
+{
+    const QString usage = QStringLiteral(
+        "screen-settings [--hoffset H] [--voffset V] [--shape S] [--row R] [--column C]\n"
+        "                (H 0-63, V 0-31, S 0-21, R 3-13, C 4-26; defaults 30, 18, 0, 8, 16)");
+    ScreenSettingsInput input;
+    const QList<std::tuple<QString, TestSelector, int*>> values = {
+        {QStringLiteral("hoffset"), HorizontalOffsetSelector(), &input.horizontalOffset},
+        {QStringLiteral("voffset"), VerticalOffsetSelector(), &input.verticalOffset},
+        {QStringLiteral("shape"), ShapeSelector(), &input.shape},
+        {QStringLiteral("row"), RowSelector(), &input.rowIndex},
+        {QStringLiteral("column"), ColumnSelector(), &input.columnIndex},
+    };
+    QStringList names;
+    for (const auto& value : values)
+        names << std::get<0>(value);
+    CommandOptions options({}, names);
+    if (!options.parse(args) || !options.positional().isEmpty())
+        return ctx.usage(usage);
+    for (const auto& [name, selector, field] : values) {
+        *field = options.isSet(name) ? IndexOfShown(selector, options.value(name)) : selector.startIndex;
+        if (*field < 0)
+            return ctx.usage(usage);
+    }
+    return StoreScreenSettings(input, *ctx.link, ctx.prompter) ? ctx.exitStatus() : 1;
+}
+
+int RunCrosshair(CliContext& ctx, const QStringList& args)
+{
+    const QString usage = QStringLiteral("crosshair up|down|get");
+    if (args.size() != 1)
+        return ctx.usage(usage);
+    const QString& what = args.first();
+    if (what == QLatin1String("get")) {
+        const auto shape = ReadCrosshairShape(*ctx.link, ctx.prompter);
+        if (!shape)
+            return 1;
+        PrintOut(QString::number(*shape));
+        return ctx.exitStatus();
+    }
+    if (what != QLatin1String("up") && what != QLatin1String("down"))
+        return ctx.usage(usage);
+    const CrosshairOutcome outcome = StepCrosshair(
+        what == QLatin1String("up") ? CrosshairStep::Next : CrosshairStep::Previous, *ctx.link, ctx.prompter);
+    if (outcome.shape)
+        PrintOut(QString::number(*outcome.shape));
+    return outcome.confirmed ? ctx.exitStatus() : 1;
+}
+
+} // namespace kv::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "link/send_target.h"
+
+#include <QByteArray>
+
+namespace kv {
+
+class Link;
+class Prompter;
+
+// The unit's control commands, addressed frames for the resolved send target.
+enum class ControlCommand : quint8 {
+    DisplayItem = 0x13, // keep flag, display-item code
+    UnitAction = 0x15,  // restart or delete the power-on displays
+    Captions = 0x19,    // captions off or back on
+};
+
+constexpr quint8 kRestartUnit = 0x05;
+constexpr quint8 kDeletePowerOnDisplays = 0x06;
+constexpr quint8 kCaptionsOff = 0x00;
+constexpr quint8 kCaptionsOn = 0x01;
+
+// 5A 5B, the target address, the command, its fields and the queue count. The queue
+// addresses are not part of it: they follow as a write of their own.
+QByteArray ControlFrame(const SendTarget& target, ControlCommand command, const QByteArray& fields);
+
+// Resolves the target and writes the frame, then the queue addresses when there are
+// any, each write drained. No reply is awaited. False when nothing was sent or a port
+// fault ended it (after its message).
+bool SendControlFrame(ControlCommand command, const QByteArray& fields, const TargetChoice& choice, Link& link,
+                      Prompter& prompter);
+
+} // namespace kv

@@ -1,0 +1,87 @@
+#include "control/device_menu.h"
+
+#include "app/help_file.h"
+#include "app/prompter.h"
+#include "control/control_frame.h"
+#include "control/display_items.h"
+
+namespace kv {
+
+namespace {
+QByteArray oneByte(quint8 value)
+{
+    return QByteArray(1, char(value));
+}
+} // namespace
+
+const QList<DeviceMenuItem>& DeviceMenuItems()
+{
+    using namespace display_item;
+    static const QList<DeviceMenuItem> items = {
+        {10, QStringLiteral("⒈ 修改设备地址"), 1, MenuAction::WriteAddress, 0},
+        {7, QStringLiteral("⒋ 读出设备参数"), 4, MenuAction::ReadIdentity, 0},
+        {9, QStringLiteral("⒌ 删除开机显示"), 5, MenuAction::DeletePowerOnDisplays, 0},
+        {11, QStringLiteral("⒍ 设置字幕显示项目"), 6, MenuAction::DisplayItems, 0},
+        {8, QStringLiteral("⒎ 指定设备当前字幕信息"), 7, MenuAction::StatusReport, 0},
+        {2, QStringLiteral("⒏ 关闭字幕"), 8, MenuAction::CaptionsOff, 0},
+        {3, QStringLiteral("⒐ 恢复字幕"), 9, MenuAction::CaptionsOn, 0},
+        {4, QStringLiteral("⒑ 设备重启"), 10, MenuAction::Restart, 0},
+        {0, QStringLiteral("⒒ 取消间歇滚动"), 11, MenuAction::DisplayItem, kCancelIntermittent},
+        {1, QStringLiteral("⒓ 恢复间歇滚动"), 12, MenuAction::DisplayItem, kScrollAndIntermittentOn},
+        {12, QStringLiteral("⒔ 关闭角标"), 13, MenuAction::DisplayItem, kCornerLogoOff},
+        {13, QStringLiteral("⒕ 打开角标"), 14, MenuAction::DisplayItem, kCornerLogoOn},
+        {14, QStringLiteral("⒖ 打开滚动"), 15, MenuAction::DisplayItem, kScrollOn},
+        {15, QStringLiteral("⒗ 关闭台标"), 16, MenuAction::DisplayItem, kStationLogoOff},
+        {16, QStringLiteral("⒘ 打开台标"), 17, MenuAction::DisplayItem, kStationLogoOn},
+        {17, QStringLiteral("⒙ 关滚动及其间歇功能"), 18, MenuAction::DisplayItem, kScrollAndIntermittentOff},
+        {18, QStringLiteral("⒚ 开滚动及其间歇功能"), 19, MenuAction::DisplayItem, kScrollAndIntermittentOn},
+        {19, QStringLiteral("⒛ 不停滚动"), 20, MenuAction::DisplayItem, kNonStopScroll},
+        {20, QStringLiteral("使用帮助"), 0, MenuAction::Help, 0},
+    };
+    return items;
+}
+
+const DeviceMenuItem* DeviceMenuItemNumbered(int number)
+{
+    if (number <= 0)
+        return nullptr;
+    for (const DeviceMenuItem& item : DeviceMenuItems())
+        if (item.number == number)
+            return &item;
+    return nullptr;
+}
+
+QString LastOperationText(const DeviceMenuItem& item)
+{
+    return item.caption.mid(1);
+}
+
+bool SendMenuFrame(const DeviceMenuItem& item, const TargetChoice& choice, Link& link, Prompter& prompter)
+{
+    switch (item.action) {
+    case MenuAction::CaptionsOff:
+        return SendControlFrame(ControlCommand::Captions, oneByte(kCaptionsOff), choice, link, prompter);
+    case MenuAction::CaptionsOn:
+        return SendControlFrame(ControlCommand::Captions, oneByte(kCaptionsOn), choice, link, prompter);
+    case MenuAction::Restart:
+        return SendControlFrame(ControlCommand::UnitAction, oneByte(kRestartUnit), choice, link, prompter);
+    case MenuAction::DisplayItem:
+        return SendDisplayItem({item.displayItem, false}, choice, link, prompter);
+    default:
+        return false;
+    }
+}
+
+bool DeletePowerOnDisplays(const TargetChoice& choice, Link& link, Prompter& prompter)
+{
+    if (!prompter.ask(QStringLiteral("这个操作将删除所有的开机显示信息，确定吗？"), QString()))
+        return false;
+    return SendControlFrame(ControlCommand::UnitAction, oneByte(kDeletePowerOnDisplays), choice, link, prompter);
+}
+
+void ShowDeviceMenuHelp(const AppFolder& folder, Prompter& prompter)
+{
+    prompter.report(HelpCaption(QStringLiteral("其他功能")), ReadHelpText(folder, QStringLiteral("other_readme.txt")));
+}
+
+} // namespace kv

@@ -1,0 +1,61 @@
+#include "control/display_items.h"
+
+#include "control/control_frame.h"
+
+namespace kv {
+
+namespace {
+// Entry 8 and entry 17 leave the menu and send nothing.
+constexpr int kFirstLeaveEntry = 8;
+// The first of the entries that send a combination until restart.
+constexpr int kFirstUntilRestart = 9;
+constexpr int kCombinations = 8;
+
+const QString kLeave = QString(21, QLatin1Char(' ')) + QStringLiteral("取消退出");
+
+QStringList combinations()
+{
+    return {QStringLiteral("全部关闭"),           QStringLiteral("仅开滚动显示"),
+            QStringLiteral("仅开静止图文"),       QStringLiteral("关闭台标其他全开"),
+            QStringLiteral("仅开台标"),           QStringLiteral("关静止图文其他全开"),
+            QStringLiteral("关滚动其他全开"),     QStringLiteral("全部打开")};
+}
+
+} // namespace
+
+QStringList DisplayItemEntries()
+{
+    QStringList entries;
+    for (const QString& name : combinations())
+        entries << name + QStringLiteral("（保存）");
+    entries << kLeave;
+    for (const QString& name : combinations())
+        entries << name + QStringLiteral("（不保存）");
+    entries << kLeave;
+    return entries;
+}
+
+std::optional<DisplayItem> DisplayItemOfEntry(int entry)
+{
+    if (entry >= 0 && entry < kFirstLeaveEntry)
+        return DisplayItem{quint8(entry), true};
+    if (entry >= kFirstUntilRestart && entry < kFirstUntilRestart + kCombinations)
+        return DisplayItem{quint8(entry - kFirstUntilRestart), false};
+    return std::nullopt;
+}
+
+bool SendDisplayItem(DisplayItem item, const TargetChoice& choice, Link& link, Prompter& prompter)
+{
+    const QByteArray fields(1, char(item.keep ? 1 : 0));
+    return SendControlFrame(ControlCommand::DisplayItem, fields + char(item.code), choice, link, prompter);
+}
+
+DisplayItemChoice ChooseDisplayItem(int entry, const TargetChoice& choice, Link& link, Prompter& prompter)
+{
+    const auto item = DisplayItemOfEntry(entry);
+    if (!item)
+        return DisplayItemChoice::NothingToSend;
+    return SendDisplayItem(*item, choice, link, prompter) ? DisplayItemChoice::Sent : DisplayItemChoice::Stopped;
+}
+
+} // namespace kv

@@ -1,0 +1,82 @@
+#include "control/display_test.h"
+
+#include "app/prompter.h"
+#include "control/test_frame.h"
+#include "link/decimal_text.h"
+
+#include <QStringList>
+
+namespace kv {
+
+namespace {
+constexpr quint8 kDisplayTest = 0xF4;
+constexpr quint8 kAttribute = 0xF5;
+constexpr quint8 kFirst128 = 0xFA;
+constexpr quint8 kLast128 = 0xFB;
+constexpr quint8 kClear = 0xF1;
+// The line holds 32 cells; the column index counts from the first.
+constexpr int kLineCells = 32;
+constexpr int kLargestCode = 255;
+constexpr int kClearScreen = 16;
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+} // namespace
+
+std::optional<QByteArray> TestCodes(const QString& text, int columnIndex, Prompter& prompter)
+{
+    const QStringList entries = text.split(QLatin1Char(','));
+    QByteArray codes;
+    for (const QString& entry : entries) {
+        const auto value = DecimalValue(entry.trimmed(), 4);
+        if (value && *value > kLargestCode) {
+            prompter.failure(QStringLiteral("输入必须是十进制数且不能大于255"));
+            return std::nullopt;
+        }
+        if (!value) {
+            prompter.failure(QStringLiteral("输入必须是十进制数值0～255,字符代码之间用\",\"隔开"));
+            return std::nullopt;
+        }
+        codes.append(char(*value));
+    }
+    if (codes.size() > kLineCells - columnIndex) {
+        prompter.failure(QStringLiteral("当前输入的字符代码太多，这个测试只限制在同一行显示"));
+        return std::nullopt;
+    }
+    return codes;
+}
+
+bool RunDisplayTest(const DisplayTestInput& input, Link& link, Prompter& prompter)
+{
+    const auto codes = TestCodes(input.codes, input.columnIndex, prompter);
+    if (!codes)
+        return false;
+    return SendTestFrame(input.deviceAddress, kDisplayTest, bytes({input.rowIndex, input.columnIndex}) + *codes, true,
+                         link, prompter);
+}
+
+bool SetTestAttribute(const QString& deviceAddress, int rowIndex, int columnIndex, int attribute, Link& link,
+                      Prompter& prompter)
+{
+    return SendTestFrame(deviceAddress, kAttribute, bytes({rowIndex, columnIndex, attribute}), true, link, prompter);
+}
+
+bool ShowCharacterHalf(const QString& deviceAddress, CharacterHalf half, Link& link, Prompter& prompter)
+{
+    return SendTestFrame(deviceAddress, half == CharacterHalf::First128 ? kFirst128 : kLast128, {}, false, link,
+                         prompter);
+}
+
+bool ClearTestScreen(const QString& deviceAddress, int clearIndex, Link& link, Prompter& prompter)
+{
+    if (clearIndex < 0 || clearIndex > kClearScreen)
+        return false;
+    return SendTestFrame(deviceAddress, kClear, bytes({clearIndex}), true, link, prompter);
+}
+
+} // namespace kv

@@ -1,0 +1,136 @@
+#include "control/screen_setup.h"
+
+#include "app/prompter.h"
+#include "control/test_frame.h"
+#include "control/test_selectors.h"
+#include "link/frames.h"
+#include "link/link.h"
+#include "link/port_operation.h"
+
+#include <algorithm>
+
+namespace kv {
+
+namespace {
+constexpr quint8 kHorizontalOffset = 0xF2;
+constexpr quint8 kVerticalOffset = 0xF3;
+constexpr quint8 kVideoMode = 0xF0;
+constexpr quint8 kStoreVideoMode = 0xE3;
+constexpr quint8 kStoreScreenSettings = 0xE0;
+constexpr quint8 kReadShape = 0xE1;
+constexpr quint8 kWriteShape = 0xE2;
+
+constexpr int kStoreReplyMs = 1500;
+constexpr int kShapeReplyMs = 100;
+constexpr quint8 kStored = 0x88;
+// The selectors' first row is row 3 and first column column 4; the unit counts both
+// from 1.
+constexpr int kRowStoredAbove = 2;
+constexpr int kColumnStoredAbove = 3;
+// The unit takes a moment over its non-volatile store before the line is closed.
+constexpr int kSettingsSettleMs = 10;
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+void communicationError(Prompter& prompter)
+{
+    prompter.error(QStringLiteral("通信错误"));
+}
+
+// Writes a storing frame and tells the operator whether the unit answered 88.
+bool storeSetting(quint8 code, const QByteArray& payload, int settleMs, Link& link, Prompter& prompter)
+{
+    bool stored = false;
+    RunOnPort(link, prompter, [&] {
+        link.write(CheckByteFrame(code, kStoringAddress, payload));
+        link.drainOutput();
+        const Reply reply = link.waitReply(1, kStoreReplyMs);
+        if (reply.cancelled())
+            return;
+        stored = reply.ok() && quint8(reply.bytes.at(0)) == kStored;
+        if (stored)
+            prompter.message(QStringLiteral("设置成功"));
+        else
+            prompter.failure(QStringLiteral("设置失败，请检查串口号是否或波特率正确或连接是否良好"));
+        if (settleMs > 0)
+            link.clock().sleepMs(settleMs);
+    });
+    return stored;
+}
+
+// One shape byte from the unit after a shape frame; nothing on silence or cancel.
+std::optional<int> shapeReply(quint8 code, const QByteArray& payload, Link& link)
+{
+    link.write(CheckByteFrame(code, kStoringAddress, payload));
+    link.drainOutput();
+    const Reply reply = link.waitReply(1, kShapeReplyMs);
+    if (!reply.ok())
+        return std::nullopt;
+    return quint8(reply.bytes.at(0));
+}
+} // namespace
+
+bool SetScreenOffset(const QString& deviceAddress, Offset offset, int value, Link& link, Prompter& prompter)
+{
+    return SendTestFrame(deviceAddress, offset == Offset::Horizontal ? kHorizontalOffset : kVerticalOffset,
+                         bytes({value}), true, link, prompter);
+}
+
+bool TryVideoMode(const QString& deviceAddress, int mode, Link& link, Prompter& prompter)
+{
+    return SendTestFrame(deviceAddress, kVideoMode, bytes({mode}), true, link, prompter);
+}
+
+bool StoreVideoMode(int mode, Link& link, Prompter& prompter)
+{
+    return storeSetting(kStoreVideoMode, bytes({mode}), 0, link, prompter);
+}
+
+bool StoreScreenSettings(const ScreenSettingsInput& input, Link& link, Prompter& prompter)
+{
+    return storeSetting(kStoreScreenSettings,
+                        bytes({input.horizontalOffset, input.verticalOffset, input.shape,
+                               input.rowIndex + kRowStoredAbove, input.columnIndex + kColumnStoredAbove}),
+                        kSettingsSettleMs, link, prompter);
+}
+
+CrosshairOutcome StepCrosshair(CrosshairStep step, Link& link, Prompter& prompter)
+{
+    CrosshairOutcome outcome;
+    RunOnPort(link, prompter, [&] {
+        const auto reported = shapeReply(kReadShape, {}, link);
+        if (!reported) {
+            if (!prompter.cancelFlag().requested())
+                communicationError(prompter);
+            return;
+        }
+        // A unit may report a shape past the last one; the step never leaves 0-21.
+        const int stepped = *reported + (step == CrosshairStep::Next ? 1 : -1);
+        const int shape = std::clamp(stepped, 0, kLastShape);
+        outcome.shape = shape;
+        const auto echoed = shapeReply(kWriteShape, bytes({shape}), link);
+        outcome.confirmed = echoed == shape;
+        if (!outcome.confirmed && !prompter.cancelFlag().requested())
+            communicationError(prompter);
+    });
+    return outcome;
+}
+
+std::optional<int> ReadCrosshairShape(Link& link, Prompter& prompter)
+{
+    std::optional<int> shape;
+    RunOnPort(link, prompter, [&] {
+        shape = shapeReply(kReadShape, {}, link);
+        if (!shape && !prompter.cancelFlag().requested())
+            communicationError(prompter);
+    });
+    return shape;
+}
+
+} // namespace kv

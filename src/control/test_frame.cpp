@@ -1,0 +1,26 @@
+#include "control/test_frame.h"
+
+#include "admin/device_address.h"
+#include "link/frames.h"
+#include "link/link.h"
+#include "link/port_operation.h"
+
+namespace kv {
+
+bool SendTestFrame(const QString& deviceAddress, quint8 code, const QByteArray& payload, bool echo, Link& link,
+                   Prompter& prompter)
+{
+    const auto address = DeviceAddressByte(deviceAddress, prompter);
+    if (!address)
+        return false;
+    const QByteArray frame = CheckByteFrame(code, *address, payload);
+    const bool sent = RunOnPort(link, prompter, [&] {
+        link.write(frame);
+        link.drainOutput();
+    });
+    if (sent && echo)
+        Btyes2String(link, frame);
+    return sent;
+}
+
+} // namespace kv
