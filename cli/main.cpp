@@ -71,10 +71,13 @@ bool takeGlobalOptions(QStringList& args, GlobalOptions& options)
 // start-up time, nothing else.
 bool usesFonts(int argc, char** argv)
 {
-    static const QByteArrayList commands{"send", "page", "picture-text", "picture-message"};
-    for (int i = 1; i < argc; ++i)
-        if (commands.contains(QByteArray(argv[i])))
+    static const QByteArrayList commands{"page", "picture-text", "picture-message"};
+    static const QByteArrayList staticModes{"6", "7", "8", "9"};
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray word(argv[i]);
+        if (commands.contains(word) || (word == "send" && i + 1 < argc && staticModes.contains(QByteArray(argv[i + 1]))))
             return true;
+    }
     return false;
 }
 
