@@ -12,6 +12,7 @@
 #include <memory>
 
 class QLabel;
+class QPushButton;
 class QPlainTextEdit;
 class QScrollArea;
 class QTabWidget;
@@ -27,6 +28,8 @@ class Prompter;
 namespace kv::ui {
 
 class FontPanel;
+class HelpViewer;
+class ModelSelector;
 class LinkBridge;
 class OperationRunner;
 class SerialStrip;
@@ -57,6 +60,10 @@ public:
     QPlainTextEdit* trafficLog() const { return traffic_; }
     QTimer* startTimer() const { return startTimer_; }
     const AdminPanels& adminPanels() const { return admin_; }
+    const ScrollPanels& scrollPanels() const { return scroll_; }
+    HelpViewer* helpViewer() const { return helpViewer_; }
+    QPushButton* helpButton() const { return help_; }
+    ModelSelector* modelSelector() const { return model_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,6 +73,7 @@ private:
     void load();
     void restorePortAndBaud();
     void showSentData(const QString& paneText);
+    void showMainHelp();
 
     std::unique_ptr<UiPrompter> ownPrompter_;
     Prompter* prompter_;
@@ -83,6 +91,9 @@ private:
     QTimer* sentDataTimer_ = nullptr;
     QPlainTextEdit* traffic_ = nullptr;
     QTimer* startTimer_ = nullptr;
+    ModelSelector* model_ = nullptr;
+    QPushButton* help_ = nullptr;
+    HelpViewer* helpViewer_ = nullptr;
     ScrollPanels scroll_;
     FontPanels font_;
     AdminPanels admin_;
