@@ -1,6 +1,7 @@
 #include "cli_context.h"
 
 #include "admin/address_queue.h"
+#include "app/shipped_files.h"
 #include "link/baud.h"
 #include "link/port_map.h"
 #include "link/qt_serial_port.h"
@@ -21,6 +22,7 @@ CliContext::CliContext(const GlobalOptions& opts)
     : folder(rootFor(opts)), prompter(opts.yes), options(opts)
 {
     RemoveUnfinishedWrites(folder);
+    ProvideHelpFiles(folder);
     link = std::make_unique<Link>([] { return std::make_unique<QtSerialPort>(); }, clock);
     portChoice = std::make_unique<PortChoice>(folder, *link);
     link->setObserver(this);

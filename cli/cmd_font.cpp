@@ -1,5 +1,6 @@
 // kvctl font: the font panel's file and transfer operations for scripts.
 
+#include "app/shipped_files.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
@@ -9,8 +10,6 @@
 #include "font/font_source.h"
 #include "font/font_transfer.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 namespace kv::cli {
@@ -47,8 +46,7 @@ std::optional<FontArgs> parseFontArgs(const QStringList& args)
 std::optional<ImportedFont> fontFrom(CliContext& ctx, const QString& file)
 {
     if (file.isEmpty()) {
-        const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath(kLocalFontFile);
-        return ImportedFont{LoadStartupFont(ctx.folder, shipped).table, {}};
+        return ImportedFont{LoadStartupFont(ctx.folder, ShippedFile(kLocalFontFile)).table, {}};
     }
     auto imported = ImportFontFile(file);
     if (auto* error = std::get_if<FontImportError>(&imported)) {

@@ -29,8 +29,19 @@ void printError(const QString& text)
     std::fprintf(stderr, "kvsim: %s\n", qPrintable(text));
 }
 
-// The font every unit starts with: the given file, else the local font beside the
-// program when there is one, else an empty font.
+// The local font that comes with the program: beside it in the build folder, in
+// share/kvtool when installed.
+QString shippedFont()
+{
+    const QDir exe(QCoreApplication::applicationDirPath());
+    const QString beside = exe.filePath(QStringLiteral("hebingf.bin"));
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QDir::cleanPath(exe.filePath(QStringLiteral("../share/kvtool/hebingf.bin")));
+}
+
+// The font every unit starts with: the given file, else the local font that comes
+// with the program when there is one, else an empty font.
 bool startFont(const Options& options, QByteArray& font)
 {
     font = QByteArray(kFontSize, '\0');
@@ -42,7 +53,7 @@ bool startFont(const Options& options, QByteArray& font)
         }
         return true;
     }
-    const QString local = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("hebingf.bin"));
+    const QString local = shippedFont();
     if (QFileInfo::exists(local) && !LoadFontFile(local, font, error)) {
         printError(error);
         font = QByteArray(kFontSize, '\0');

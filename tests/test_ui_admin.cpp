@@ -116,23 +116,6 @@ TEST_F(AdminWindow, QueueButtonsEditTheListAndTheRightButtonDeletes)
     EXPECT_EQ(panels().queue->title(), QStringLiteral("设备地址队列 -- 共有0条设备地址记录"));
 }
 
-TEST_F(AdminWindow, HelpShowsTheQueueHelpOrSaysItIsMissing)
-{
-    open();
-    panels().queue->helpButton()->click();
-    ASSERT_EQ(prompter.shown.size(), 1);
-    EXPECT_EQ(prompter.shown[0].title, QStringLiteral("使用帮助---编辑设备地址"));
-    EXPECT_EQ(prompter.shown[0].text, QStringLiteral("帮助文件未找到"));
-
-    QDir(dir.path()).mkpath("help");
-    QFile help(dir.path() + "/help/edit_addr_readme.txt");
-    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    help.write("a\nb\n");
-    help.close();
-    panels().queue->helpButton()->click();
-    EXPECT_EQ(prompter.shown.last().text, "a\r\nb");
-}
-
 TEST_F(AdminWindow, SpecifiedAddressBoxRefusesWhatIsNoAddress)
 {
     open();

@@ -3,12 +3,12 @@
 #include "app/bounded_read.h"
 #include "app/cp936.h"
 #include "app/line_ends.h"
+#include "app/shipped_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <filesystem>
 #include <system_error>
 
@@ -24,9 +24,11 @@ QString AppFolder::defaultRoot()
 {
     const QString exeDir = QCoreApplication::applicationDirPath();
     const QFileInfo info(exeDir);
-    if (!exeDir.isEmpty() && info.isDir() && info.isWritable())
+    // An installed program never writes beside itself, even where it could (run by
+    // root from /usr/bin, or from a prefix in the operator's home).
+    if (!RunsInstalled() && !exeDir.isEmpty() && info.isDir() && info.isWritable())
         return exeDir;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString data = PerUserAppFolder();
     QDir().mkpath(data);
     return data;
 }

@@ -13,7 +13,8 @@ class AppFolder {
 public:
     explicit AppFolder(const QString& root);
 
-    // The folder of the executable when it is writable, else the per-user data folder.
+    // The folder of the executable when it is writable and the program is not an
+    // installed one, else the per-user data folder.
     static QString defaultRoot();
 
     const QString& root() const { return root_; }

@@ -1,17 +1,16 @@
 #include "font_panels.h"
 
+#include "app/shipped_files.h"
 #include "font/font_source.h"
 #include "font_panel.h"
 #include "main_window.h"
 
-#include <QCoreApplication>
-#include <QDir>
 
 namespace kv::ui {
 
 void FontPanels::loadStartupFont() const
 {
-    editor->loadStartupFont(QDir(QCoreApplication::applicationDirPath()).filePath(kLocalFontFile));
+    editor->loadStartupFont(ShippedFile(kLocalFontFile));
 }
 
 FontPanels InstallFontPanels(MainWindow& window)

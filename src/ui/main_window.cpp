@@ -2,13 +2,18 @@
 
 #include "admin_panels.h"
 #include "app/app_folder.h"
+#include "app/shipped_files.h"
 #include "app/startup.h"
+#include "app/help_topics.h"
 #include "font_panels.h"
+#include "help_viewer.h"
+#include "model_selector.h"
 #include "link/link.h"
 #include "link/port_choice.h"
 #include "link_bridge.h"
 #include "operation_runner.h"
 #include "picture_panels.h"
+#include "scroll_editor_panel.h"
 #include "scroll_panels.h"
 #include "serial_strip.h"
 #include "ui_prompter.h"
@@ -97,7 +102,18 @@ void MainWindow::buildLayout()
 
     strip_ = new SerialStrip(*context_, central);
     context_->deviceAddressBox = strip_->deviceAddressBox();
-    layout->addWidget(strip_);
+    model_ = new ModelSelector(*context_, central);
+    help_ = new QPushButton(QStringLiteral("帮助"), central);
+    connect(help_, &QPushButton::clicked, this, &MainWindow::showMainHelp);
+    helpViewer_ = new HelpViewer(this);
+    context_->showHelp = [this](const QString& file, const QString& topic) {
+        helpViewer_->showHelp(context_->folder, file, topic);
+    };
+    auto* top = new QHBoxLayout;
+    top->addWidget(strip_, 1);
+    top->addWidget(model_);
+    top->addWidget(help_);
+    layout->addLayout(top);
 
     auto* body = new QSplitter(Qt::Horizontal, central);
     panels_ = new QTabWidget(body);
@@ -177,6 +193,7 @@ void MainWindow::load()
 {
     // What a killed write left behind goes before any file is read.
     RemoveUnfinishedWrites(context_->folder);
+    ProvideHelpFiles(context_->folder);
 
     // The panels, each with its lists at their default selections.
     scroll_ = InstallScrollPanels(*this);
@@ -207,6 +224,8 @@ void MainWindow::load()
     LoadKjSelect(context_->folder);
     admin_.resetSpecifiedAddress();
 
+    model_->applyStartupChoice();
+
     scroll_.applyStartupMode();
 
     resize(screen() ? kOpeningSize.boundedTo(screen()->availableGeometry().size()) : kOpeningSize);
@@ -224,6 +243,12 @@ void MainWindow::showSentData(const QString& paneText)
     sentData_->setText(paneText);
     sentData_->show();
     sentDataTimer_->start();
+}
+
+void MainWindow::showMainHelp()
+{
+    const HelpTopic topic = MainHelpTopic(context_->helpContext, scroll_.editor->sendMode());
+    context_->showHelp(topic.file, topic.topic);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

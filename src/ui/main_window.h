@@ -13,6 +13,7 @@
 #include <memory>
 
 class QLabel;
+class QPushButton;
 class QPlainTextEdit;
 class QScrollArea;
 class QTabWidget;
@@ -28,6 +29,8 @@ class Prompter;
 namespace kv::ui {
 
 class FontPanel;
+class HelpViewer;
+class ModelSelector;
 class LinkBridge;
 class OperationRunner;
 class SerialStrip;
@@ -59,6 +62,10 @@ public:
     QTimer* startTimer() const { return startTimer_; }
     const AdminPanels& adminPanels() const { return admin_; }
     const ControlPanels& controlPanels() const { return control_; }
+    const ScrollPanels& scrollPanels() const { return scroll_; }
+    HelpViewer* helpViewer() const { return helpViewer_; }
+    QPushButton* helpButton() const { return help_; }
+    ModelSelector* modelSelector() const { return model_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +75,7 @@ private:
     void load();
     void restorePortAndBaud();
     void showSentData(const QString& paneText);
+    void showMainHelp();
 
     std::unique_ptr<UiPrompter> ownPrompter_;
     Prompter* prompter_;
@@ -85,6 +93,9 @@ private:
     QTimer* sentDataTimer_ = nullptr;
     QPlainTextEdit* traffic_ = nullptr;
     QTimer* startTimer_ = nullptr;
+    ModelSelector* model_ = nullptr;
+    QPushButton* help_ = nullptr;
+    HelpViewer* helpViewer_ = nullptr;
     ScrollPanels scroll_;
     FontPanels font_;
     AdminPanels admin_;

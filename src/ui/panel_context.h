@@ -4,6 +4,8 @@
 #include "link/send_target.h"
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QLineEdit;
 
@@ -39,6 +41,29 @@ struct PanelContext {
     // Whether the write-address dialog is showing: the serial strip's choices then only
     // show, and a stored scroll is not played.
     bool writeAddressDialogVisible = false;
+
+    // Shows help/FILE in the help viewer under "使用帮助---" + topic; installed by the
+    // window.
+    std::function<void(const QString& file, const QString& topic)> showHelp{};
+    // What the main "帮助" button explains (a HelpContext): each editor sets it as the
+    // operator opens it.
+    int helpContext = 0;
+    void setHelpContext(int context) { helpContext = context; }
+
+    // The unit model of "产品型号" (a DeviceModelNames index); nothing until an option is
+    // set. A panel whose controls depend on it adds a listener, called on every change.
+    std::optional<int> deviceModel{};
+    std::vector<std::function<void(int model)>> deviceModelListeners{};
+    void onDeviceModelChanged(std::function<void(int model)> listener)
+    {
+        deviceModelListeners.push_back(std::move(listener));
+    }
+    void setDeviceModel(int model)
+    {
+        deviceModel = model;
+        for (const auto& listener : deviceModelListeners)
+            listener(model);
+    }
 };
 
 } // namespace kv::ui

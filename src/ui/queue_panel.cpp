@@ -1,7 +1,7 @@
 #include "queue_panel.h"
 
 #include "admin/bus_scan.h"
-#include "app/help_file.h"
+#include "app/help_topics.h"
 #include "app/prompter.h"
 #include "operation_runner.h"
 #include "panel_context.h"
@@ -157,8 +157,8 @@ void QueuePanel::checkAddressEntry()
 
 void QueuePanel::showHelp()
 {
-    context_.prompter.report(HelpCaption(QStringLiteral("编辑设备地址")),
-                             ReadHelpText(context_.folder, QStringLiteral("edit_addr_readme.txt")));
+    const HelpTopic topic = AddressQueueHelpTopic();
+    context_.showHelp(topic.file, topic.topic);
 }
 
 void QueuePanel::scan()

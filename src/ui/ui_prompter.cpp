@@ -1,5 +1,6 @@
 #include "ui_prompter.h"
 
+#include "app/notice_time.h"
 #include "progress_display.h"
 
 #include <QApplication>
@@ -70,7 +71,7 @@ void UiPrompter::notice(const QString& text, const QString& title, int seconds)
 {
     onWindowThread([&] {
         QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent_);
-        QTimer::singleShot(qMax(seconds, 1) * 1000, &box, &QMessageBox::accept);
+        QTimer::singleShot(NoticeMilliseconds(seconds), &box, &QMessageBox::accept);
         box.exec();
     });
 }

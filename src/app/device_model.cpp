@@ -1,0 +1,50 @@
+#include "app/device_model.h"
+
+#include "app/app_folder.h"
+#include "app/prompter.h"
+
+namespace kv {
+
+namespace {
+const QString kModelFile = QStringLiteral("xinghao.txt");
+} // namespace
+
+const QStringList& DeviceModelNames()
+{
+    static const QStringList names = {QStringLiteral("KV9073"), QStringLiteral("KV9072"), QStringLiteral("KV9071")};
+    return names;
+}
+
+bool HasVerticalAdjust(int model)
+{
+    return model == kModelWithVerticalAdjust;
+}
+
+std::optional<int> ReadDeviceModel(const AppFolder& folder)
+{
+    const auto line = ReadFirstLine(folder.settingsPath(kModelFile));
+    if (!line)
+        return std::nullopt;
+    if (*line == QLatin1String("0"))
+        return 0;
+    if (*line == QLatin1String("1"))
+        return 1;
+    return 2;
+}
+
+bool WriteDeviceModel(const AppFolder& folder, int model, Prompter& prompter)
+{
+    if (!folder.ensureSettingsFolder()) {
+        prompter.error(FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
+        return false;
+    }
+    const QString path = folder.settingsPath(kModelFile);
+    QString reason;
+    if (!WriteTextFile(path, QString::number(model), &reason)) {
+        prompter.error(FileWriteErrorText(path, reason));
+        return false;
+    }
+    return true;
+}
+
+} // namespace kv

@@ -1,0 +1,60 @@
+#include "app/shipped_files.h"
+
+#include "app/app_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace kv {
+
+namespace {
+const QString kHelpFolder = QStringLiteral("help");
+const QString kDefaultFont = QStringLiteral("hebingf.bin");
+
+QString installedFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/kvtool"));
+}
+} // namespace
+
+bool RunsInstalled()
+{
+    return QFileInfo::exists(QDir(installedFolder()).filePath(kDefaultFont));
+}
+
+QString ShippedFilesFolder()
+{
+    return RunsInstalled() ? installedFolder() : QCoreApplication::applicationDirPath();
+}
+
+QString ShippedFile(const QString& name)
+{
+    return QDir(ShippedFilesFolder()).filePath(name);
+}
+
+QString PerUserAppFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("kvtool"));
+}
+
+int ProvideHelpFiles(const AppFolder& folder)
+{
+    const QDir shipped(ShippedFile(kHelpFolder));
+    const QDir own(folder.path(kHelpFolder));
+    if (shipped.absolutePath() == own.absolutePath())
+        return 0;
+    const QStringList names = shipped.entryList({QStringLiteral("*.txt")}, QDir::Files);
+    if (names.isEmpty() || !QDir().mkpath(own.absolutePath()))
+        return 0;
+    int copied = 0;
+    for (const QString& name : names) {
+        if (!QFileInfo::exists(own.filePath(name)) && QFile::copy(shipped.filePath(name), own.filePath(name)))
+            ++copied;
+    }
+    return copied;
+}
+
+} // namespace kv

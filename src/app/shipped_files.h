@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace kv {
+
+class AppFolder;
+
+// The files that come with the programs: the default local font and the help texts.
+// An installed program keeps them in share/kvtool beside its bin/ folder; a program run
+// from its build folder keeps them beside itself.
+QString ShippedFilesFolder();
+// A shipped file by name ("hebingf.bin", "help").
+QString ShippedFile(const QString& name);
+
+// Whether the running program is an installed one: it then keeps its settings in the
+// per-user data folder, never beside the executable.
+bool RunsInstalled();
+
+// The application folder of an installed program: "kvtool" in the per-user data folder
+// ($XDG_DATA_HOME, else ~/.local/share), the same for kvtool and kvctl.
+QString PerUserAppFolder();
+
+// Copies every shipped help text that the application folder lacks into its help/; a
+// text the operator changed stays as it is. Returns how many were copied.
+int ProvideHelpFiles(const AppFolder& folder);
+
+} // namespace kv

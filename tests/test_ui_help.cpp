@@ -1,0 +1,214 @@
+// The help viewer and its entry points, the model choice in the window, and the help
+// texts shipped with the programs.
+
+#include "app/device_model.h"
+#include "app/help_topics.h"
+#include "help_viewer.h"
+#include "main_window.h"
+#include "model_selector.h"
+#include "queue_panel.h"
+#include "scroll/send_modes.h"
+#include "scroll_editor_panel.h"
+#include "screenshot.h"
+#include "window_fixture.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using namespace kv;
+using namespace kv::test;
+
+namespace {
+
+class HelpWindow : public WindowFixture {
+protected:
+    void writeFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = QDir(dir.path()).filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QString viewerCaption() const { return window->helpViewer()->windowTitle(); }
+    QString viewerText() const { return window->helpViewer()->textBox()->toPlainText(); }
+
+    std::unique_ptr<ui::MainWindow> window;
+};
+
+TEST_F(HelpWindow, MainHelpFollowsTheSendModeUntilTheScrollEditorIsOpened)
+{
+    window = openWindow();
+    window->show();
+    ui::ScrollEditorPanel* editor = window->scrollPanels().editor;
+    editor->chooseSendMode(kv::kModeShortcut);
+    window->helpButton()->click();
+    EXPECT_TRUE(window->helpViewer()->isVisible());
+    EXPECT_TRUE(window->helpViewer()->textBox()->isReadOnly());
+    EXPECT_EQ(viewerCaption(), QStringLiteral("使用帮助---滚动—组合快捷信息"));
+    EXPECT_TRUE(viewerText().startsWith(QStringLiteral("滚动—组合快捷信息"))) << "the shipped text was copied in";
+
+    window->activateWindow();
+    editor->editor()->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->context().helpContext, kHelpContextScrollEditor);
+    // Leaving the editor and changing the mode keep the context.
+    window->helpButton()->setFocus();
+    editor->chooseSendMode(kv::kModeLargeFont);
+    EXPECT_EQ(window->context().helpContext, kHelpContextScrollEditor);
+    window->helpButton()->click();
+    EXPECT_EQ(viewerCaption(), QStringLiteral("使用帮助---编辑滚动信息"));
+    SaveScreenshot(*window->helpViewer(), QStringLiteral("help_viewer"));
+}
+
+TEST_F(HelpWindow, ViewerJoinsLinesShowsEmptyFilesAndSaysWhenAFileIsMissing)
+{
+    window = openWindow();
+    writeFile("help/edit_addr_readme.txt", "a\nb\n");
+    window->adminPanels().queue->helpButton()->click();
+    EXPECT_EQ(viewerCaption(), QStringLiteral("使用帮助---编辑设备地址"));
+    EXPECT_EQ(viewerText(), "a\nb") << "a CR LF b in the text box";
+
+    writeFile("help/edit_addr_readme.txt", "");
+    window->adminPanels().queue->helpButton()->click();
+    EXPECT_EQ(viewerText(), "");
+
+    QFile::remove(QDir(dir.path()).filePath("help/edit_addr_readme.txt"));
+    window->adminPanels().queue->helpButton()->click();
+    EXPECT_EQ(viewerText(), QStringLiteral("帮助文件未找到"));
+
+    // An operator's own text in code page 936 is read as such.
+    writeFile("help/other_readme.txt", QByteArray::fromHex("d6d0cec4"));
+    const HelpTopic other = OtherFunctionsHelpTopic();
+    window->context().showHelp(other.file, other.topic);
+    EXPECT_EQ(viewerCaption(), QStringLiteral("使用帮助---其他功能"));
+    EXPECT_EQ(viewerText(), QStringLiteral("中文"));
+}
+
+TEST_F(HelpWindow, ModelChoiceIsRestoredWrittenOnEveryClickAndTellsThePanels)
+{
+    writeFile("savefiles/xinghao.txt", "1");
+    window = openWindow();
+    ui::ModelSelector* selector = window->modelSelector();
+    EXPECT_TRUE(selector->option(1)->isChecked());
+    EXPECT_EQ(selector->option(1)->text(), "KV9072");
+    EXPECT_EQ(window->context().deviceModel, 1);
+
+    QComboBox verticalAdjust;
+    window->context().onDeviceModelChanged([&](int model) { verticalAdjust.setEnabled(HasVerticalAdjust(model)); });
+    selector->option(2)->click();
+    EXPECT_EQ(selector->option(2)->text(), "KV9071");
+    EXPECT_FALSE(verticalAdjust.isEnabled());
+    QFile file(QDir(dir.path()).filePath("savefiles/xinghao.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "2");
+    file.close();
+    selector->option(0)->click();
+    EXPECT_TRUE(verticalAdjust.isEnabled());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "0");
+}
+
+TEST_F(HelpWindow, NoModelFileLeavesEveryOptionUnset)
+{
+    window = openWindow();
+    for (int model = 0; model < 3; ++model)
+        EXPECT_FALSE(window->modelSelector()->option(model)->isChecked());
+    EXPECT_FALSE(window->context().deviceModel);
+}
+
+// Every caption of the window: buttons, labels, group boxes, tab titles, menu items,
+// list items and column titles.
+QSet<QString> windowCaptions(QWidget& window)
+{
+    QSet<QString> captions;
+    const auto add = [&](const QString& text) {
+        QString plain = text;
+        plain.remove(QLatin1Char('&'));
+        captions << plain.trimmed();
+    };
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            add(button->text());
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            add(label->text());
+        if (auto* box = qobject_cast<QGroupBox*>(widget))
+            add(box->title());
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                add(tabs->tabText(i));
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            for (int i = 0; i < combo->count(); ++i)
+                add(combo->itemText(i));
+        if (auto* tree = qobject_cast<QTreeWidget*>(widget))
+            for (int i = 0; i < tree->headerItem()->columnCount(); ++i)
+                add(tree->headerItem()->text(i));
+        for (QAction* action : widget->actions())
+            add(action->text());
+        if (auto* menu = qobject_cast<QMenu*>(widget))
+            for (QAction* action : menu->actions())
+                add(action->text());
+    }
+    return captions;
+}
+
+// Captions of panels that are built on other branches; each goes when its panel is in
+// the window.
+const QSet<QString> kPendingCaptions = {
+    // the static picture and logo pages
+    QStringLiteral("编辑静止_字符"), QStringLiteral("编辑台标_字符"), QStringLiteral("编辑静止_图形"),
+    QStringLiteral("编辑台标_图形"), QStringLiteral("文字横排"), QStringLiteral("文字纵排"), QStringLiteral("行距"),
+    QStringLiteral("灰度阀值调整"), QStringLiteral("垂直调整"), QStringLiteral("下载图片"), QStringLiteral("修改参数"),
+    QStringLiteral("亮度"), QStringLiteral("背景"), QStringLiteral("字体"), QStringLiteral("并设为开机"),
+    // the static send modes of the send mode list
+    QStringLiteral("静止—调用预存图片"), QStringLiteral("静止—自定义字体"), QStringLiteral("静止—临时图片"),
+    QStringLiteral("静止—内置大号字库"), QStringLiteral("静止—内置小号字库"),
+    // the shortcut editor
+    QStringLiteral("组合滚动编号"), QStringLiteral("插入字符"), QStringLiteral("插入图文短信"), QStringLiteral("大号"),
+    QStringLiteral("小号"), QStringLiteral("<< 添加"), QStringLiteral("上移"), QStringLiteral("下移"),
+    QStringLiteral("全撤"), QStringLiteral("并保存为开机"), QStringLiteral("编辑组合滚动快捷"),
+    // the device command menu
+    QStringLiteral("其它"), QStringLiteral("使用帮助"), QStringLiteral("⒈ 修改设备地址"), QStringLiteral("⒋ 读出设备参数"),
+    QStringLiteral("⒌ 删除开机显示"), QStringLiteral("⒍ 设置字幕显示项目"), QStringLiteral("⒎ 指定设备当前字幕信息"),
+    QStringLiteral("⒏ 关闭字幕"), QStringLiteral("⒐ 恢复字幕"), QStringLiteral("⒑ 设备重启"),
+};
+
+TEST_F(HelpWindow, EveryHelpTextIsShippedAndQuotesOnlyCaptionsTheWindowHas)
+{
+    window = openWindow();
+    // The send panel's captions change with the send mode.
+    QSet<QString> captions;
+    for (int mode = 0; mode < kSendModes; ++mode) {
+        window->scrollPanels().editor->chooseSendMode(mode);
+        captions += windowCaptions(*window);
+    }
+    static const QRegularExpression quoted(QStringLiteral("“([^”]*)”|\"([^\"]*)\""));
+    const QDir help(QStringLiteral(KV_HELP_SOURCE_DIR));
+    for (const QString& name : HelpFileNames()) {
+        QFile file(help.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
+        const QString text = QString::fromUtf8(file.readAll());
+        EXPECT_FALSE(text.trimmed().isEmpty()) << qPrintable(name);
+        for (auto match = quoted.globalMatch(text); match.hasNext();) {
+            const auto m = match.next();
+            const QString caption = m.captured(1).isNull() ? m.captured(2) : m.captured(1);
+            EXPECT_TRUE(captions.contains(caption) || kPendingCaptions.contains(caption))
+                << qPrintable(name) << ": " << qPrintable(caption);
+        }
+    }
+}
+
+} // namespace
