@@ -22,6 +22,7 @@ const QList<Command>& Commands()
         {"status", RunStatus, "status   (with --target ADDR)"},
         {"font", RunFont, "font export-c|convert|read|write|write-char|download ..."},
         {"reset", RunReset, "reset"},
+        {"shortcut", RunShortcut, "shortcut save N [--small] [--power-on] SEGMENT... | shortcut list"},
     };
     return commands;
 }

@@ -23,6 +23,7 @@ int RunScrollParams(CliContext& ctx, const QStringList& args);
 int RunStatus(CliContext& ctx, const QStringList& args);
 int RunFont(CliContext& ctx, const QStringList& args);
 int RunReset(CliContext& ctx, const QStringList& args);
+int RunShortcut(CliContext& ctx, const QStringList& args);
 
 struct Command {
     const char* name;
