@@ -17,14 +17,14 @@ static void ReplyWaitOf55BytesInBursts(benchmark::State& state)
     QTemporaryDir dir;
     FakeClock clock;
     MemoryPort* port = nullptr;
-    Link link(AppFolder(dir.path()),
-              [&] {
-                  auto p = std::make_unique<MemoryPort>(clock);
-                  port = p.get();
-                  return p;
-              },
-              clock);
-    link.setPortChoiceQuietly(1);
+    Link link(
+        [&] {
+            auto p = std::make_unique<MemoryPort>(clock);
+            port = p.get();
+            return p;
+        },
+        clock);
+    link.setDeviceSource([] { return PortDevice{QStringLiteral("memory"), QStringLiteral("COM1")}; });
     link.ensurePortOpen();
     port->onWrite = [](MemoryPort& p, const QByteArray&) {
         for (int i = 0; i < 55; ++i)

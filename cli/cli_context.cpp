@@ -21,9 +21,9 @@ CliContext::CliContext(const GlobalOptions& opts)
     : folder(rootFor(opts)), prompter(opts.yes), options(opts)
 {
     RemoveUnfinishedWrites(folder);
-    link = std::make_unique<Link>(folder, [] { return std::make_unique<QtSerialPort>(); }, clock);
+    link = std::make_unique<Link>([] { return std::make_unique<QtSerialPort>(); }, clock);
+    portChoice = std::make_unique<PortChoice>(folder, *link);
     link->setObserver(this);
-    link->setCancelFlag(&prompter.cancelFlag());
 }
 
 CliContext::~CliContext()
@@ -52,7 +52,7 @@ bool CliContext::prepare()
     } else if (const auto saved = ReadIndexSetting(folder.settingsPath(QStringLiteral("BTL.TXT")), kBaudChoices)) {
         baudIndex = *saved;
     }
-    link->setBaudChoiceQuietly(baudIndex);
+    portChoice->setBaudChoiceQuietly(baudIndex);
     link->setLineBaud(BaudRate(baudIndex));
 
     // The port: --port COMk or a device path, else the saved choice through COMMAP.TXT.
@@ -65,12 +65,12 @@ bool CliContext::prepare()
             prompter.error(QStringLiteral("串口只能是 COM1 至 COM12"));
             return false;
         }
-        link->setPortChoiceQuietly(k);
+        portChoice->setPortChoiceQuietly(k);
     } else if (!options.port.isEmpty()) {
-        link->setPortChoiceQuietly(ReadIndexSetting(folder.settingsPath(QStringLiteral("COM.TXT")), kPortChoices).value_or(0));
-        link->usePathForRun(options.port);
+        portChoice->setPortChoiceQuietly(ReadIndexSetting(folder.settingsPath(QStringLiteral("COM.TXT")), kPortChoices).value_or(0));
+        portChoice->usePathForRun(options.port);
     } else {
-        link->setPortChoiceQuietly(ReadIndexSetting(folder.settingsPath(QStringLiteral("COM.TXT")), kPortChoices).value_or(0));
+        portChoice->setPortChoiceQuietly(ReadIndexSetting(folder.settingsPath(QStringLiteral("COM.TXT")), kPortChoices).value_or(0));
     }
     return true;
 }

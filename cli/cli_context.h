@@ -4,6 +4,7 @@
 #include "cli_prompter.h"
 #include "link/clock.h"
 #include "link/link.h"
+#include "link/port_choice.h"
 #include "link/send_target.h"
 
 #include <QFile>
@@ -38,6 +39,7 @@ public:
     AppFolder folder;
     SteadyClock clock;
     std::unique_ptr<Link> link;
+    std::unique_ptr<PortChoice> portChoice;
     CliPrompter prompter;
     GlobalOptions options;
 
@@ -55,9 +57,6 @@ public:
     int usage(const QString& text);
 
     // LinkObserver: the traffic log goes to --log, the sent-data echo to standard output.
-    void portChoiceChanged(int) override {}
-    void baudChoiceChanged(int) override {}
-    void statusTextChanged(const QString&) override {}
     void sentDataShown(const QString& paneText) override;
     void trafficLogged(const TrafficEntry& entry) override;
 

@@ -13,7 +13,7 @@ int RunIdentity(CliContext& ctx, const QStringList& args)
 {
     if (!args.isEmpty())
         return ctx.usage(QStringLiteral("identity"));
-    const IdentityReadOutcome outcome = ReadIdentity(*ctx.link, ctx.prompter);
+    const IdentityReadOutcome outcome = ReadIdentity(*ctx.portChoice, *ctx.link, ctx.prompter);
     if (!outcome.found)
         return 1;
     PrintOut(QString::number(outcome.address));
@@ -25,7 +25,7 @@ int RunModifyIdentity(CliContext& ctx, const QStringList& args)
     const int baudIndex = args.size() == 2 ? BaudIndexOf(args.at(0)) : -1;
     if (baudIndex < 0)
         return ctx.usage(QStringLiteral("modify-identity 1200|2400|4800|9600|19200|38400|57600|115200 ADDR"));
-    const IdentityChangeOutcome outcome = ModifyIdentity({baudIndex, args.at(1)}, *ctx.link, ctx.prompter);
+    const IdentityChangeOutcome outcome = ModifyIdentity({baudIndex, args.at(1)}, *ctx.portChoice, *ctx.link, ctx.prompter);
     return outcome.written ? ctx.exitStatus() : 1;
 }
 

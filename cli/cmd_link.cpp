@@ -24,8 +24,8 @@ int RunPort(CliContext& ctx, const QStringList& args)
         if (index < 1 || index >= kPortChoices)
             return ctx.usage(QStringLiteral("port COMk|off   (k from 1 to 12)"));
     }
-    ctx.link->selectPort(index, ctx.prompter);
-    PrintOut(ctx.link->statusText());
+    ctx.portChoice->selectPort(index, ctx.prompter, ChoiceEffect::Apply);
+    PrintOut(ctx.portChoice->statusText());
     return ctx.exitStatus();
 }
 
@@ -34,8 +34,8 @@ int RunBaud(CliContext& ctx, const QStringList& args)
     const int index = args.size() == 1 ? BaudIndexOf(args.first()) : -1;
     if (index < 0)
         return ctx.usage(QStringLiteral("baud 1200|2400|4800|9600|19200|38400|57600|115200"));
-    ctx.link->selectBaud(index, ctx.prompter);
-    PrintOut(ctx.link->statusText());
+    ctx.portChoice->selectBaud(index, ctx.prompter, ChoiceEffect::Apply);
+    PrintOut(ctx.portChoice->statusText());
     return ctx.exitStatus();
 }
 

@@ -45,7 +45,7 @@ TEST_F(Identity, SweepFindsAUnitAtItsRateAndFollowsIt)
 {
     unitAt(19200, 5);
     prompter.answers = {true};
-    const auto outcome = ReadIdentity(link, prompter);
+    const auto outcome = ReadIdentity(choice, link, prompter);
     ASSERT_TRUE(outcome.found);
     EXPECT_EQ(outcome.baudIndex, 4);
     EXPECT_EQ(outcome.deviceAddress, QString("5"));
@@ -60,7 +60,7 @@ TEST_F(Identity, SweepFindsAUnitAtItsRateAndFollowsIt)
 
     // The baud choice moves to 19200: its broadcast goes out at 19200 and is saved.
     EXPECT_EQ(port->writes.last(), Bytes({0x5A, 0x5B, 0xFF, 0x17, 0x77, 0x04}));
-    EXPECT_EQ(link.baudChoice(), 4);
+    EXPECT_EQ(choice.baudChoice(), 4);
     EXPECT_EQ(link.lineBaud(), 19200);
     EXPECT_EQ(savedBaud(), "4");
     EXPECT_FALSE(link.isOpen());
@@ -70,7 +70,7 @@ TEST_F(Identity, SweepWithNoAnswerRestoresTheLine)
 {
     unitAt(19200, 5, false); // answers with a wrong check byte: no answer
     prompter.answers = {true};
-    EXPECT_FALSE(ReadIdentity(link, prompter).found);
+    EXPECT_FALSE(ReadIdentity(choice, link, prompter).found);
     EXPECT_EQ(queriesSent(), 8);
     EXPECT_EQ(port->openBauds.last(), 115200);
     EXPECT_EQ(link.lineBaud(), 9600);
@@ -82,15 +82,15 @@ TEST_F(Identity, SweepWithNoAnswerRestoresTheLine)
 TEST_F(Identity, SweepNeedsAPortAndTheOperatorsYes)
 {
     prompter.answers = {false};
-    EXPECT_FALSE(ReadIdentity(link, prompter).found);
+    EXPECT_FALSE(ReadIdentity(choice, link, prompter).found);
     EXPECT_EQ(prompter.texts("ask").first(),
               QStringLiteral("这个操作将读出设备的波特率、地址码及版本号，不能有多台设备连接\r\n\r\n"
                              "                         确认只有单台设备连接吗？"));
     EXPECT_EQ(port->opens, 0);
 
     prompter.shown.clear();
-    link.setPortChoiceQuietly(0);
-    EXPECT_FALSE(ReadIdentity(link, prompter).found);
+    choice.setPortChoiceQuietly(0);
+    EXPECT_FALSE(ReadIdentity(choice, link, prompter).found);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("还没选择串口！")});
     EXPECT_EQ(prompter.shown[0].kind, "error");
 }
@@ -99,7 +99,7 @@ TEST_F(Identity, SweepPortFaultRestoresTheLine)
 {
     port->failOpenWith = 8005;
     prompter.answers = {true};
-    EXPECT_FALSE(ReadIdentity(link, prompter).found);
+    EXPECT_FALSE(ReadIdentity(choice, link, prompter).found);
     EXPECT_EQ(prompter.texts("error"), QStringList{QStringLiteral("串口COM1已被其它程序占用")});
     EXPECT_EQ(link.lineBaud(), 9600);
 }
@@ -107,7 +107,7 @@ TEST_F(Identity, SweepPortFaultRestoresTheLine)
 TEST_F(Identity, ModifyWritesTheChangeAndFollowsTheUnitOnAcknowledge)
 {
     replyTo(0xF8, Bytes({0x88}));
-    const auto outcome = ModifyIdentity({5, "9"}, link, prompter);
+    const auto outcome = ModifyIdentity({5, "9"}, choice, link, prompter);
     ASSERT_TRUE(outcome.written);
     const QByteArray head = Bytes({0x5A, 0xF8, 0x00, 0x03, 0x05, 0x09});
     EXPECT_EQ(port->writes.first(), head + char(XorOf(head)));
@@ -123,7 +123,7 @@ TEST_F(Identity, ModifyWritesTheChangeAndFollowsTheUnitOnAcknowledge)
 TEST_F(Identity, ModifyWithoutAcknowledgeChangesNothing)
 {
     replyTo(0xF8, Bytes({0x55}));
-    EXPECT_FALSE(ModifyIdentity({5, "9"}, link, prompter).written);
+    EXPECT_FALSE(ModifyIdentity({5, "9"}, choice, link, prompter).written);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("写入失败")});
     EXPECT_EQ(port->writes.size(), 1);
     EXPECT_EQ(link.lineBaud(), 9600);
@@ -134,7 +134,7 @@ TEST_F(Identity, ModifyRefusesAnUnusableNewAddress)
 {
     for (const QString& bad : {QString("0"), QString("255"), QString(""), QString("x")}) {
         prompter.shown.clear();
-        EXPECT_FALSE(ModifyIdentity({5, bad}, link, prompter).written);
+        EXPECT_FALSE(ModifyIdentity({5, bad}, choice, link, prompter).written);
         EXPECT_EQ(prompter.texts("error").size(), 1) << bad.toStdString();
     }
     EXPECT_EQ(port->opens, 0);

@@ -154,6 +154,25 @@ TEST_F(FontTransfer, WholeFontReadReturnsTheUnitsFontThenResets)
     EXPECT_FALSE(link.isOpen());
 }
 
+TEST_F(FontTransfer, WholeFontReadKeepsTheFontWhenItsRestartCannotBeSent)
+{
+    unit.font = patternTable();
+    auto answer = port->onWrite;
+    port->onWrite = [answer](test::MemoryPort& p, const QByteArray& bytes) {
+        if (bytes == ResetFrame(2))
+            throw CommError{comm::kHardwareUnavailable};
+        answer(p, bytes);
+    };
+    const auto read = ReadWholeFont(2, link, prompter);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(*read, unit.font);
+    // The read and its restart share one open of the port.
+    EXPECT_EQ(port->opens, 1);
+    EXPECT_EQ(prompter.texts().size(), 2);
+    EXPECT_EQ(prompter.texts().last(), QStringLiteral("读出成功"));
+    EXPECT_FALSE(link.isOpen());
+}
+
 TEST_F(FontTransfer, ReadTimeOutAtTheLastCodeNamesItAndKeepsNothing)
 {
     unit.font = patternTable();
@@ -195,7 +214,7 @@ TEST_F(FontTransfer, PortFaultIsReportedWithTheSerialPortMessage)
     EXPECT_FALSE(WriteWholeFont(patternTable(), 1, link, prompter).completed);
     EXPECT_FALSE(WriteOneCharacter(patternTable(), 0, 1, link, prompter));
     EXPECT_FALSE(StartFontDownload(link, prompter));
-    const QString occupied = CommErrorText(comm::kPortOccupied, link.portText());
+    const QString occupied = CommErrorText(comm::kPortOccupied, choice.portText());
     EXPECT_EQ(prompter.texts("error"), QStringList(4, occupied));
     EXPECT_EQ(prompter.texts("message"), QStringList());
     EXPECT_EQ(prompter.texts("failure"), QStringList());
@@ -233,9 +252,6 @@ TEST_F(FontTransfer, TheDownloadWaitShowsItsSecondsAndCanBeCancelled)
 TEST_F(FontTransfer, ResetSendsItsFrameAndShowsIt)
 {
     struct Echo : LinkObserver {
-        void portChoiceChanged(int) override {}
-        void baudChoiceChanged(int) override {}
-        void statusTextChanged(const QString&) override {}
         void sentDataShown(const QString& text) override { shown << text; }
         void trafficLogged(const TrafficEntry&) override {}
         QStringList shown;

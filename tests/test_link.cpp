@@ -308,22 +308,19 @@ TEST_F(PacedLine, BackToBackWritesAddUpTheirLineTime)
 
 TEST_F(LinkFixture, WritingWithNoPortOpenIsReportedAsPortNotOpen)
 {
-    link.setPortChoiceQuietly(0);
+    choice.setPortChoiceQuietly(0);
     link.ensurePortOpen();
     try {
         link.write(hex("5A"));
         FAIL();
     } catch (const CommError& error) {
-        EXPECT_EQ(CommErrorText(error.number, link.portText()), "串口尚未打开!");
+        EXPECT_EQ(CommErrorText(error.number, choice.portText()), "串口尚未打开!");
     }
 }
 
 TEST_F(LinkFixture, EchoShowsTheFrameInTheSentDataPane)
 {
     struct Pane : LinkObserver {
-        void portChoiceChanged(int) override {}
-        void baudChoiceChanged(int) override {}
-        void statusTextChanged(const QString&) override {}
         void sentDataShown(const QString& text) override { shown = text; }
         void trafficLogged(const TrafficEntry&) override {}
         QString shown;
@@ -338,20 +335,20 @@ TEST_F(LinkFixture, EchoShowsTheFrameInTheSentDataPane)
 
 TEST_F(LinkFixture, ChoosingAPortProbesItAndRemembersIt)
 {
-    link.selectPort(3, prompter);
+    choice.selectPort(3, prompter, ChoiceEffect::Apply);
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_EQ(port->opens, 1);
     EXPECT_EQ(port->closes, 1);
     EXPECT_EQ(port->openPaths.value(0), PortMap::defaultPath(3));
     EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "3");
-    EXPECT_EQ(link.statusText(), "  串 口：COM3  波特率：9600,N,8,1");
+    EXPECT_EQ(choice.statusText(), "  串 口：COM3  波特率：9600,N,8,1");
 }
 
 TEST_F(LinkFixture, ThePortMapDecidesTheDevicePath)
 {
     ASSERT_TRUE(folder.ensureSettingsFolder());
     ASSERT_TRUE(WriteTextFile(settingsFile("COMMAP.TXT"), "COM3=/dev/ttyUSB0\r\njunk\r\nCOM99=/dev/x"));
-    link.selectPort(3, prompter);
+    choice.selectPort(3, prompter, ChoiceEffect::Apply);
     EXPECT_EQ(port->openPaths.value(0), "/dev/ttyUSB0");
     PortMap map = PortMap::load(folder);
     EXPECT_EQ(map.pathFor(4), PortMap::defaultPath(4));
@@ -363,12 +360,12 @@ TEST_F(LinkFixture, ThePortMapDecidesTheDevicePath)
 TEST_F(LinkFixture, AMissingPortFallsBackToClosed)
 {
     port->failOpenWith = comm::kPortMissing;
-    link.selectPort(5, prompter);
+    choice.selectPort(5, prompter, ChoiceEffect::Apply);
     EXPECT_EQ(prompter.texts("error"), QStringList{"该串口不存在！"});
     EXPECT_EQ(prompter.shown.value(0).title, "错误");
-    EXPECT_EQ(link.portChoice(), 0);
+    EXPECT_EQ(choice.portChoice(), 0);
     EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "0");
-    EXPECT_EQ(link.statusText(), "  串 口：关闭  波特率：9600,N,8,1");
+    EXPECT_EQ(choice.statusText(), "  串 口：关闭  波特率：9600,N,8,1");
 }
 
 TEST_F(LinkFixture, AnOccupiedPortIsReportedAndTheChoiceStays)
@@ -376,24 +373,23 @@ TEST_F(LinkFixture, AnOccupiedPortIsReportedAndTheChoiceStays)
     ASSERT_TRUE(folder.ensureSettingsFolder());
     ASSERT_TRUE(WriteTextFile(settingsFile("COM.TXT"), "1"));
     port->failOpenWith = comm::kPortOccupied;
-    link.selectPort(3, prompter);
+    choice.selectPort(3, prompter, ChoiceEffect::Apply);
     EXPECT_EQ(prompter.texts("error"), QStringList{"串口COM3已被其它程序占用"});
-    EXPECT_EQ(link.portChoice(), 3);
+    EXPECT_EQ(choice.portChoice(), 3);
     EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "1");
 }
 
 TEST_F(LinkFixture, ChoosingClosedTouchesNoPort)
 {
-    link.selectPort(0, prompter);
+    choice.selectPort(0, prompter, ChoiceEffect::Apply);
     EXPECT_EQ(port->opens, 0);
     EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "0");
-    EXPECT_EQ(link.statusText(), "  串 口：关闭  波特率：9600,N,8,1");
+    EXPECT_EQ(choice.statusText(), "  串 口：关闭  波特率：9600,N,8,1");
 }
 
 TEST_F(LinkFixture, WithTheWriteAddressDialogVisibleThePortIsNotProbed)
 {
-    link.setWriteAddressDialogVisible(true);
-    link.selectPort(2, prompter);
+    choice.selectPort(2, prompter, ChoiceEffect::ShowOnly);
     EXPECT_EQ(port->opens, 0);
     EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "2");
 }
@@ -402,20 +398,20 @@ TEST_F(LinkFixture, WithTheWriteAddressDialogVisibleThePortIsNotProbed)
 
 TEST_F(LinkFixture, ABaudChangeIsBroadcastAtTheOldRateThenTheLineFollows)
 {
-    link.selectBaud(4, prompter);
+    choice.selectBaud(4, prompter, ChoiceEffect::Apply);
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_EQ(port->written, hex("5A 5B FF 17 77 04"));
     EXPECT_EQ(port->openBauds, QList<int>{9600});
     EXPECT_FALSE(link.isOpen());
     EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "4");
     EXPECT_EQ(link.lineBaud(), 19200);
-    EXPECT_EQ(link.statusText(), "  串 口：COM1  波特率：19200,N,8,1");
+    EXPECT_EQ(choice.statusText(), "  串 口：COM1  波特率：19200,N,8,1");
 }
 
 TEST_F(LinkFixture, ABaudChangeThatCannotOpenThePortChangesNothing)
 {
     port->failOpenWith = comm::kPortOccupied;
-    link.selectBaud(4, prompter);
+    choice.selectBaud(4, prompter, ChoiceEffect::Apply);
     EXPECT_EQ(prompter.texts("error"), QStringList{"串口COM1已被其它程序占用"});
     EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "<missing>");
     EXPECT_EQ(link.lineBaud(), 9600);
@@ -423,18 +419,17 @@ TEST_F(LinkFixture, ABaudChangeThatCannotOpenThePortChangesNothing)
 
 TEST_F(LinkFixture, WithTheWriteAddressDialogVisibleABaudChangeOnlyShowsTheStatus)
 {
-    link.setWriteAddressDialogVisible(true);
-    link.selectBaud(5, prompter);
+    choice.selectBaud(5, prompter, ChoiceEffect::ShowOnly);
     EXPECT_TRUE(port->written.isEmpty());
     EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "<missing>");
     EXPECT_EQ(link.lineBaud(), 9600);
-    EXPECT_EQ(link.statusText(), "  串 口：COM1  波特率：38400,N,8,1");
+    EXPECT_EQ(choice.statusText(), "  串 口：COM1  波特率：38400,N,8,1");
 }
 
 TEST_F(LinkFixture, WithNoPortChosenABaudChangeIsRememberedWithoutSending)
 {
-    link.setPortChoiceQuietly(0);
-    link.selectBaud(6, prompter);
+    choice.setPortChoiceQuietly(0);
+    choice.selectBaud(6, prompter, ChoiceEffect::Apply);
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_EQ(port->opens, 0);
     EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "6");
@@ -445,15 +440,15 @@ TEST_F(LinkFixture, WithNoPortChosenABaudChangeIsRememberedWithoutSending)
 
 TEST_F(LinkFixture, FirstStartRestoreCreatesTheChoicesAndBroadcastsAtTheStartUpRate)
 {
-    link.setPortChoiceQuietly(0);
+    choice.setPortChoiceQuietly(0);
     link.setLineBaud(115200);
-    link.startupRestore(prompter);
+    choice.startupRestore(prompter);
     EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "1");
     EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "3");
     EXPECT_EQ(port->written, hex("5A 5B FF 17 77 03"));
     EXPECT_EQ(port->openBauds.last(), 115200);
     EXPECT_EQ(link.lineBaud(), 9600);
-    EXPECT_EQ(link.statusText(), "  串 口：COM1  波特率：9600,N,8,1");
+    EXPECT_EQ(choice.statusText(), "  串 口：COM1  波特率：9600,N,8,1");
 }
 
 TEST_F(LinkFixture, RestoreUsesTheSavedChoicesAndIgnoresUnreadableOnes)
@@ -462,13 +457,13 @@ TEST_F(LinkFixture, RestoreUsesTheSavedChoicesAndIgnoresUnreadableOnes)
     ASSERT_TRUE(WriteTextFile(settingsFile("COM.TXT"), "2"));
     ASSERT_TRUE(WriteTextFile(settingsFile("BTL.TXT"), "4"));
     link.setLineBaud(115200);
-    link.startupRestore(prompter);
-    EXPECT_EQ(link.portChoice(), 2);
+    choice.startupRestore(prompter);
+    EXPECT_EQ(choice.portChoice(), 2);
     EXPECT_EQ(link.lineBaud(), 19200);
     EXPECT_EQ(port->written, hex("5A 5B FF 17 77 04"));
 
     ASSERT_TRUE(WriteTextFile(settingsFile("BTL.TXT"), "9x"));
-    link.startupRestore(prompter);
+    choice.startupRestore(prompter);
     EXPECT_EQ(fileBytes(settingsFile("BTL.TXT")), "3");
     EXPECT_EQ(link.lineBaud(), 9600);
 }

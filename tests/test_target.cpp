@@ -111,11 +111,6 @@ TEST_F(StoredScrollPlay, SendsNothingWhenRefused)
     EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::AddressQueue), link, prompter));
     EXPECT_EQ(prompter.texts("error"), QStringList{kQueueMessage});
     EXPECT_EQ(port->opens, 0);
-
-    link.setWriteAddressDialogVisible(true);
-    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::Broadcast), link, prompter));
-    EXPECT_EQ(port->opens, 0);
-    EXPECT_EQ(prompter.shown.size(), 1);
 }
 
 TEST_F(StoredScrollPlay, PortFaultIsReportedAndLeavesThePortClosed)

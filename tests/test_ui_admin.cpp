@@ -230,15 +230,22 @@ TEST_F(AdminWindow, WriteAddressDialogHoldsTheBaudHandlersAndFillsTheSpecifiedAd
     window->context().openWriteAddressDialog();
     ui::WriteAddressDialog* dialog = panels().writeAddress;
     ASSERT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(window->link().writeAddressDialogVisible());
+    EXPECT_TRUE(window->context().writeAddressDialogVisible);
     EXPECT_EQ(dialog->addressBox()->text(), "0");
+    // A rate chosen now only shows: nothing is broadcast and BTL.TXT stays as it was.
+    window->findChild<QComboBox*>("baudCombo")->setCurrentIndex(5);
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(port->writes.isEmpty());
+    QFile saved(AppFolder(dir.path()).settingsPath("BTL.TXT"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), "3");
 
     dialog->addressBox()->setText("200");
     prompter.answers = {true};
     dialog->writeButton()->click();
     ASSERT_TRUE(idle());
     EXPECT_TRUE(WaitUntil([dialog] { return !dialog->isVisible(); }));
-    EXPECT_FALSE(window->link().writeAddressDialogVisible());
+    EXPECT_FALSE(window->context().writeAddressDialogVisible);
     EXPECT_EQ(port->writes, QList<QByteArray>{Bytes({0x5A, 0x5B, 0xFF, 0x11, 0x00, 0xC8})});
     EXPECT_EQ(panels().target->specifiedAddressBox()->text(), "200");
 }

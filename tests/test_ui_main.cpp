@@ -207,9 +207,9 @@ TEST_F(MainWindowTest, TheStatusReportAndTheWriteAddressDialogCanBeReachedFromTh
     ASSERT_NE(opener, nullptr);
     opener->click();
     EXPECT_TRUE(window->adminPanels().writeAddress->isVisible());
-    EXPECT_TRUE(window->link().writeAddressDialogVisible());
+    EXPECT_TRUE(window->context().writeAddressDialogVisible);
     window->adminPanels().writeAddress->close();
-    EXPECT_FALSE(window->link().writeAddressDialogVisible());
+    EXPECT_FALSE(window->context().writeAddressDialogVisible);
 }
 
 // Qt's Chinese buttons carry their keyboard mnemonic: "是(&Y)".

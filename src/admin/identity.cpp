@@ -5,7 +5,8 @@
 #include "link/baud.h"
 #include "link/frames.h"
 #include "link/link.h"
-#include "link/port_map.h"
+#include "link/port_choice.h"
+#include "link/port_operation.h"
 
 namespace kv {
 
@@ -17,17 +18,12 @@ constexpr quint8 kEveryUnit = 0;
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// A device path given for this run counts as a chosen port.
-bool portChosen(const Link& link)
-{
-    return link.portChoice() != 0 || link.portText() != PortChoiceText(0);
-}
 } // namespace
 
-IdentityReadOutcome ReadIdentity(Link& link, Prompter& prompter)
+IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& prompter)
 {
     IdentityReadOutcome outcome;
-    if (!portChosen(link)) {
+    if (!choice.isPortChosen()) {
         prompter.error(QStringLiteral("还没选择串口！"));
         return outcome;
     }
@@ -38,53 +34,56 @@ IdentityReadOutcome ReadIdentity(Link& link, Prompter& prompter)
 
     const int rememberedBaud = link.lineBaud();
     const QByteArray query = CheckByteFrame(kIdentityQuery, kEveryUnit);
-    try {
+    bool cancelled = false;
+    // The sweep opens the port at each rate in turn, the first one by the bracket.
+    link.setLineBaud(BaudRate(0));
+    link.clock().sleepMs(1);
+    const bool ran = RunOnPort(link, prompter, [&] {
         for (int i = 0; i < kBaudChoices; ++i) {
-            link.closePort();
-            link.setLineBaud(BaudRate(i));
-            link.clock().sleepMs(1);
-            link.ensurePortOpen();
+            if (i > 0) {
+                link.closePort();
+                link.setLineBaud(BaudRate(i));
+                link.clock().sleepMs(1);
+                link.ensurePortOpen();
+            }
             link.clock().sleepMs(1);
             link.write(query);
             link.drainOutput();
             const Reply answer = link.waitReply(3, 100);
             if (answer.cancelled()) {
-                link.closePort();
-                link.setLineBaud(rememberedBaud);
-                return outcome;
+                cancelled = true;
+                return;
             }
             if (!answer.ok())
                 continue;
             const QByteArray& reply = answer.bytes;
             if (quint8(reply.at(0) ^ reply.at(1)) != quint8(reply.at(2)))
                 continue;
-
             outcome.found = true;
             outcome.baudIndex = i;
             outcome.address = quint8(reply.at(1));
-            prompter.message(QStringLiteral("读出成功!") + kCrLf + kCrLf + QStringLiteral("波特率：") + BaudText(i)
-                                 + QStringLiteral(" BPS") + kCrLf + QStringLiteral("地址码：")
-                                 + QString::number(outcome.address) + QStringLiteral(" (十进制)"),
-                             QString());
-            // The baud choice follows the unit: status line, the baud broadcast at the
-            // rate just found, BTL.TXT and the line settings.
-            link.selectBaud(i, prompter);
-            outcome.deviceAddress = QString::number(outcome.address);
-            link.closePort();
-            return outcome;
+            return;
         }
-        link.closePort();
+    });
+    if (!outcome.found) {
+        // The sweep leaves the line at the rate it had before.
         link.setLineBaud(rememberedBaud);
-        prompter.error(QStringLiteral("通信错误，请检查通信端口及连接线等是否正确"));
-    } catch (const CommError& error) {
-        link.closePort();
-        link.setLineBaud(rememberedBaud);
-        link.showCommError(prompter, error);
+        if (ran && !cancelled)
+            prompter.error(QStringLiteral("通信错误，请检查通信端口及连接线等是否正确"));
+        return outcome;
     }
+    prompter.message(QStringLiteral("读出成功!") + kCrLf + kCrLf + QStringLiteral("波特率：")
+                         + BaudText(outcome.baudIndex) + QStringLiteral(" BPS") + kCrLf + QStringLiteral("地址码：")
+                         + QString::number(outcome.address) + QStringLiteral(" (十进制)"),
+                     QString());
+    // The baud choice follows the unit: status line, the baud broadcast at the rate just
+    // found, BTL.TXT and the line settings.
+    choice.selectBaud(outcome.baudIndex, prompter, ChoiceEffect::Apply);
+    outcome.deviceAddress = QString::number(outcome.address);
     return outcome;
 }
 
-IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, Link& link, Prompter& prompter)
+IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& choice, Link& link, Prompter& prompter)
 {
     IdentityChangeOutcome outcome;
     if (change.baudIndex < 0 || change.baudIndex >= kBaudChoices)
@@ -92,34 +91,27 @@ IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, Link& link, P
     const auto address = DeviceAddressByte(change.newAddress, prompter);
     if (!address)
         return outcome;
-    try {
-        link.ensurePortOpen();
+    RunOnPort(link, prompter, [&] {
         link.write(CheckByteFrame(kModifyIdentity, kEveryUnit,
                                   QByteArray(1, char(change.baudIndex)) + char(*address)));
         link.drainOutput();
         const Reply reply = link.waitReply(1, 1500);
-        if (reply.cancelled()) {
-            link.closePort();
-            return outcome;
-        }
+        if (reply.cancelled())
+            return;
         if (ReplyText(reply) != QStringLiteral("88")) {
             prompter.failure(QStringLiteral("写入失败"), QString());
-            link.closePort();
-            return outcome;
+            return;
         }
         outcome.written = true;
         prompter.message(QStringLiteral("写入成功"), QString());
-        link.closePort();
-        // The baud broadcast goes out at the rate still in force, so units that have
-        // not changed hear it; then the line follows the unit.
-        link.selectBaud(change.baudIndex, prompter);
-        link.setLineBaud(BaudRate(change.baudIndex));
-        outcome.deviceAddress = QString::number(*address);
-        link.closePort();
-    } catch (const CommError& error) {
-        link.closePort();
-        link.showCommError(prompter, error);
-    }
+    });
+    if (!outcome.written)
+        return outcome;
+    // The baud broadcast goes out at the rate still in force, so units that have not
+    // changed hear it; then the line follows the unit.
+    choice.selectBaud(change.baudIndex, prompter, ChoiceEffect::Apply);
+    link.setLineBaud(BaudRate(change.baudIndex));
+    outcome.deviceAddress = QString::number(*address);
     return outcome;
 }
 
@@ -130,15 +122,14 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
     if (!address)
         return outcome;
     const QByteArray frame = CheckByteFrame(kProductNumber, *address);
-    try {
-        link.ensurePortOpen();
+    RunOnPort(link, prompter, [&] {
         link.write(frame);
         link.drainOutput();
         const Reply reply = link.waitReply(5, 1500);
         const QByteArray& bytes = reply.bytes;
-        if (reply.cancelled()) {
-            // The operator stopped it; there is nothing to report.
-        } else if (reply.ok() && XorOf(bytes.left(4)) == quint8(bytes.at(4))) {
+        if (reply.cancelled())
+            return;
+        if (reply.ok() && XorOf(bytes.left(4)) == quint8(bytes.at(4))) {
             outcome.read = true;
             outcome.number = ReplyText(reply);
             prompter.message(QStringLiteral("产品编号：") + outcome.number, QString());
@@ -146,11 +137,7 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
         } else {
             prompter.failure(QStringLiteral("读出失败"), QString());
         }
-        link.closePort();
-    } catch (const CommError& error) {
-        link.closePort();
-        link.showCommError(prompter, error);
-    }
+    });
     return outcome;
 }
 

@@ -6,6 +6,7 @@
 namespace kv {
 
 class Link;
+class PortChoice;
 class Prompter;
 
 // Identity operations address every unit (address 0), so only one unit may be on the
@@ -18,7 +19,7 @@ struct IdentityReadOutcome {
     int address = 0;                     // the unit's address, in decimal
     std::optional<QString> deviceAddress; // the device address box's new text
 };
-IdentityReadOutcome ReadIdentity(Link& link, Prompter& prompter);
+IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& prompter);
 
 // "修改地址码及波特率": the new-baud list index and the new-address box.
 struct IdentityChange {
@@ -29,7 +30,8 @@ struct IdentityChangeOutcome {
     bool written = false;
     std::optional<QString> deviceAddress; // the device address box's new text
 };
-IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, Link& link, Prompter& prompter);
+IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& choice, Link& link,
+                                     Prompter& prompter);
 
 // "产品编号": asks the unit of the device address box for its product number.
 struct ProductNumberOutcome {

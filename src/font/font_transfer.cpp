@@ -4,6 +4,7 @@
 #include "control/reset.h"
 #include "link/frames.h"
 #include "link/link.h"
+#include "link/port_operation.h"
 
 namespace kv {
 
@@ -11,12 +12,6 @@ namespace {
 const QString kReplyWritten = QStringLiteral("88");
 const QString kReplyAccepted = QStringLiteral("55");
 constexpr int kPauseBetweenCharactersMs = 5;
-
-void reportCommError(Link& link, Prompter& prompter, const CommError& error)
-{
-    link.closePort();
-    link.showCommError(prompter, error);
-}
 } // namespace
 
 QByteArray WriteCharacterFrame(quint8 address, int code, const QByteArray& record)
@@ -36,33 +31,29 @@ QByteArray FontFileStartFrame()
 
 bool WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& link, Prompter& prompter)
 {
-    try {
-        link.ensurePortOpen();
-        link.write(WriteCharacterFrame(address, code, table.record(code)));
-        const Reply reply = link.waitReply(1, kWriteCharacterReplyMs);
-        link.closePort();
-        if (reply.cancelled())
-            return false;
-        const bool written = ReplyText(reply) == kReplyWritten;
-        if (written)
-            prompter.message(kDownloadSucceeded);
-        else
-            prompter.failure(kDownloadFailed);
-        return written;
-    } catch (const CommError& error) {
-        reportCommError(link, prompter, error);
+    Reply reply;
+    if (!RunOnPort(link, prompter, [&] {
+            link.write(WriteCharacterFrame(address, code, table.record(code)));
+            reply = link.waitReply(1, kWriteCharacterReplyMs);
+        }))
         return false;
-    }
+    if (reply.cancelled())
+        return false;
+    const bool written = ReplyText(reply) == kReplyWritten;
+    if (written)
+        prompter.message(kDownloadSucceeded);
+    else
+        prompter.failure(kDownloadFailed);
+    return written;
 }
 
 FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter)
 {
     FontWriteOutcome outcome;
     enum class Stop { None, NotAcknowledged, Cancelled } stop = Stop::None;
-    try {
+    const bool ran = RunOnPort(link, prompter, [&] {
         {
             ProgressScope progress(prompter, QStringLiteral("把当前字库写入叠加器"), QStringLiteral("正在写入字库"), kGlyphCount);
-            link.ensurePortOpen();
             for (int code = 0; code < kGlyphCount && stop == Stop::None; ++code) {
                 outcome.stoppedAt = code;
                 if (!progress.step(code)) {
@@ -81,25 +72,23 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
                 }
                 link.clock().sleepMs(kPauseBetweenCharactersMs);
             }
-            link.closePort();
         }
-        if (stop == Stop::NotAcknowledged) {
-            prompter.failure(kDownloadFailed);
-            return outcome;
-        }
-        if (stop == Stop::Cancelled) {
-            prompter.failure(QStringLiteral("字库写入已取消，停在代码%1，之前的字符已写入").arg(outcome.stoppedAt));
-            return outcome;
-        }
+        if (stop != Stop::None)
+            return;
         outcome.stoppedAt = -1;
         outcome.completed = true;
         link.clock().sleepMs(kPauseBetweenCharactersMs);
         // The unit takes a new font only after a restart.
         WriteResetFrame(link, address);
+    });
+    if (!ran)
+        return outcome;
+    if (stop == Stop::NotAcknowledged)
+        prompter.failure(kDownloadFailed);
+    else if (stop == Stop::Cancelled)
+        prompter.failure(QStringLiteral("字库写入已取消，停在代码%1，之前的字符已写入").arg(outcome.stoppedAt));
+    else
         prompter.message(kDownloadSucceeded);
-    } catch (const CommError& error) {
-        reportCommError(link, prompter, error);
-    }
     return outcome;
 }
 
@@ -108,54 +97,47 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
     QByteArray received(kFontTableSize, '\0');
     std::optional<QString> failure;
     bool cancelled = false;
-    try {
-        {
-            ProgressScope progress(prompter, QStringLiteral("读取叠加器字库数据"), QStringLiteral("正在读取字库"), kGlyphCount);
-            link.ensurePortOpen();
-            for (int code = 0; code < kGlyphCount; ++code) {
-                if (!progress.step(code)) {
-                    cancelled = true;
-                    break;
-                }
-                link.write(ReadCharacterFrame(address, code));
-                link.drainOutput();
-                const Reply reply = link.waitReply(kReadCharacterReplySize, kReadCharacterReplyMs);
-                if (reply.cancelled()) {
-                    cancelled = true;
-                    break;
-                }
-                if (!reply.ok()) {
-                    failure = QStringLiteral("读出错误") + QString::number(code);
-                    break;
-                }
-                const QByteArray record = reply.bytes.left(kRecordSize);
-                if (XorOf(record) != static_cast<quint8>(reply.bytes.at(kRecordSize))) {
-                    failure = QStringLiteral("读出错误");
-                    break;
-                }
-                received.replace(code * kRecordSize, kRecordSize, record);
+    bool readWhole = false;
+    const bool ran = RunOnPort(link, prompter, [&] {
+        ProgressScope progress(prompter, QStringLiteral("读取叠加器字库数据"), QStringLiteral("正在读取字库"), kGlyphCount);
+        for (int code = 0; code < kGlyphCount; ++code) {
+            if (!progress.step(code)) {
+                cancelled = true;
+                return;
             }
-            link.closePort();
+            link.write(ReadCharacterFrame(address, code));
+            link.drainOutput();
+            const Reply reply = link.waitReply(kReadCharacterReplySize, kReadCharacterReplyMs);
+            if (reply.cancelled()) {
+                cancelled = true;
+                return;
+            }
+            if (!reply.ok()) {
+                failure = QStringLiteral("读出错误") + QString::number(code);
+                return;
+            }
+            const QByteArray record = reply.bytes.left(kRecordSize);
+            if (XorOf(record) != static_cast<quint8>(reply.bytes.at(kRecordSize))) {
+                failure = QStringLiteral("读出错误");
+                return;
+            }
+            received.replace(code * kRecordSize, kRecordSize, record);
         }
-        if (failure) {
-            prompter.failure(*failure);
-            return std::nullopt;
-        }
-        if (cancelled) {
-            prompter.failure(QStringLiteral("字库读取已取消，字库未改变"));
-            return std::nullopt;
-        }
-    } catch (const CommError& error) {
-        reportCommError(link, prompter, error);
+        readWhole = true;
+        WriteResetFrame(link, address);
+    });
+    // The font is read whole even if the restart that follows it could not be sent.
+    if (!ran && !readWhole)
+        return std::nullopt;
+    if (failure) {
+        prompter.failure(*failure);
+        return std::nullopt;
+    }
+    if (cancelled) {
+        prompter.failure(QStringLiteral("字库读取已取消，字库未改变"));
         return std::nullopt;
     }
     prompter.message(QStringLiteral("读出成功"));
-    // The font is read whole even if the restart that follows cannot be sent.
-    try {
-        WriteResetFrame(link, address);
-    } catch (const CommError& error) {
-        reportCommError(link, prompter, error);
-    }
     return FontTable::fromDeviceBytes(received);
 }
 
@@ -166,14 +148,14 @@ QString ChooseFontDownloadFile(Prompter& prompter)
 
 bool StartFontDownload(Link& link, Prompter& prompter)
 {
-    try {
-        link.ensurePortOpen();
-        link.write(FontFileStartFrame());
-        // The unit takes almost a minute to answer; the operator sees the seconds pass
-        // and may stop waiting.
-        bool cancelled = false;
-        bool accepted = false;
-        {
+    bool cancelled = false;
+    bool accepted = false;
+    // Nothing follows the acceptance on this line, so the port closes like after every
+    // other operation.
+    if (!RunOnPort(link, prompter, [&] {
+            link.write(FontFileStartFrame());
+            // The unit takes almost a minute to answer; the operator sees the seconds
+            // pass and may stop waiting.
             ProgressScope progress(prompter, QStringLiteral("等待叠加器应答"), QStringLiteral("正在等待叠加器应答（秒）"),
                                    kFontFileStartReplyMs / 1000);
             // The operator's answer to the progress goes to the cancel that the wait
@@ -184,17 +166,11 @@ bool StartFontDownload(Link& link, Prompter& prompter)
             });
             cancelled = reply.cancelled();
             accepted = ReplyText(reply) == kReplyAccepted;
-        }
-        // Nothing follows the acceptance on this line, so the port closes like after
-        // every other operation.
-        link.closePort();
-        if (!accepted && !cancelled)
-            prompter.error(QStringLiteral("返回错误1"));
-        return accepted;
-    } catch (const CommError& error) {
-        reportCommError(link, prompter, error);
+        }))
         return false;
-    }
+    if (!accepted && !cancelled)
+        prompter.error(QStringLiteral("返回错误1"));
+    return accepted;
 }
 
 } // namespace kv

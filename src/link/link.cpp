@@ -1,7 +1,6 @@
 #include "link/link.h"
 
 #include "app/prompter.h"
-#include "link/baud.h"
 #include "link/frames.h"
 #include "link/port_map.h"
 
@@ -10,9 +9,6 @@
 namespace kv {
 
 namespace {
-const QString kComFile = QStringLiteral("COM.TXT");
-const QString kBaudFile = QStringLiteral("BTL.TXT");
-
 // How long the line is given, after the last byte's own time, before the port closes.
 constexpr qint64 kLineSettleMs = 10;
 // How often a wait looks at the operator's cancel.
@@ -41,8 +37,8 @@ qint64 replyBoundMs(qint64 bytes, qint64 silenceMs, int baud)
 
 } // namespace
 
-Link::Link(const AppFolder& folder, SerialPortFactory factory, Clock& clock)
-    : folder_(folder), factory_(std::move(factory)), port_(factory_()), clock_(clock)
+Link::Link(SerialPortFactory factory, Clock& clock)
+    : factory_(std::move(factory)), port_(factory_()), clock_(clock)
 {
 }
 
@@ -51,142 +47,18 @@ Link::~Link()
     closePort();
 }
 
-QString Link::portText() const
+PortDevice Link::device() const
 {
-    return runPath_.isEmpty() ? PortChoiceText(portChoice_) : runPath_;
-}
-
-QString Link::devicePath() const
-{
-    if (!runPath_.isEmpty())
-        return runPath_;
-    return PortMap::load(folder_).pathFor(portChoice_);
-}
-
-QString Link::lineSettings() const
-{
-    return LineSettingsText(lineBaud_);
-}
-
-void Link::usePathForRun(const QString& path)
-{
-    runPath_ = path;
-}
-
-void Link::setPortChoiceQuietly(int index)
-{
-    portChoice_ = index;
-    if (observer_)
-        observer_->portChoiceChanged(index);
-}
-
-void Link::setBaudChoiceQuietly(int index)
-{
-    baudChoice_ = index;
-    if (observer_)
-        observer_->baudChoiceChanged(index);
-}
-
-void Link::setStatusText(const QString& text)
-{
-    statusText_ = text;
-    if (observer_)
-        observer_->statusTextChanged(text);
-}
-
-bool Link::writeSetting(const QString& name, const QString& value, Prompter& prompter)
-{
-    QString reason;
-    if (!folder_.ensureSettingsFolder()) {
-        prompter.error(FileWriteErrorText(folder_.settingsFolder(), QStringLiteral("无法创建文件夹")));
-        return false;
-    }
-    if (!WriteTextFile(folder_.settingsPath(name), value, &reason)) {
-        prompter.error(FileWriteErrorText(folder_.settingsPath(name), reason));
-        return false;
-    }
-    return true;
-}
-
-void Link::selectPort(int index, Prompter& prompter)
-{
-    setPortChoiceQuietly(index);
-    try {
-        if (index > 0) {
-            runPath_.clear();
-            if (!writeAddressDialogVisible_) {
-                // Opening and closing at once probes the port: a missing or busy port
-                // is reported now rather than at the first operation.
-                ensurePortOpen();
-                closePort();
-            }
-            writeSetting(kComFile, QString::number(index), prompter);
-            setStatusText(QStringLiteral("  串 口：") + portText() + QStringLiteral("  波特率：")
-                          + lineSettings());
-        } else {
-            setStatusText(QStringLiteral("  串 口：") + PortChoiceText(0) + QStringLiteral("  波特率：")
-                          + lineSettings());
-            writeSetting(kComFile, QStringLiteral("0"), prompter);
-        }
-    } catch (const CommError& error) {
-        showCommError(prompter, error);
-    }
-}
-
-void Link::selectBaud(int index, Prompter& prompter)
-{
-    setBaudChoiceQuietly(index);
-    try {
-        setStatusText(QStringLiteral("  串 口：") + portText() + QStringLiteral("  波特率：")
-                      + LineSettingsText(BaudRate(index)));
-        if (writeAddressDialogVisible_ || index < 0 || index >= kBaudChoices)
-            return;
-        if (portChoice_ == 0 && runPath_.isEmpty()) {
-            // No port is chosen, so there is no line to tell; the rate is still the one
-            // the next chosen port will use.
-            lineBaud_ = BaudRate(index);
-            writeSetting(kBaudFile, QString::number(index), prompter);
-            return;
-        }
-        if (openPortReport(prompter) != 0)
-            return;
-        // Sent at the line settings still in force, so units listening at the old rate
-        // hear it.
-        write(AddressedFrame(0xFF, 0x17, QByteArray::fromRawData("\x77", 1) + char(index)));
-        drainOutput();
-        closePort();
-        writeSetting(kBaudFile, QString::number(index), prompter);
-        lineBaud_ = BaudRate(index);
-    } catch (const CommError& error) {
-        closePort();
-        showCommError(prompter, error);
-    }
-}
-
-void Link::startupRestore(Prompter& prompter)
-{
-    const auto port = ReadIndexSetting(folder_.settingsPath(kComFile), kPortChoices);
-    if (port) {
-        selectPort(*port, prompter);
-    } else {
-        writeSetting(kComFile, QStringLiteral("1"), prompter);
-        selectPort(1, prompter);
-    }
-    const auto baud = ReadIndexSetting(folder_.settingsPath(kBaudFile), kBaudChoices);
-    if (baud) {
-        selectBaud(*baud, prompter);
-        closePort();
-        lineBaud_ = BaudRate(*baud);
-    } else {
-        writeSetting(kBaudFile, QString::number(kFirstStartBaudIndex), prompter);
-        selectBaud(kFirstStartBaudIndex, prompter);
-    }
+    return deviceSource_ ? deviceSource_() : PortDevice{QString(), PortChoiceText(0)};
 }
 
 void Link::ensurePortOpen()
 {
-    if ((portChoice_ != 0 || !runPath_.isEmpty()) && !port_->isOpen())
-        port_->open(devicePath(), lineBaud_);
+    if (port_->isOpen())
+        return;
+    const QString path = device().path;
+    if (!path.isEmpty())
+        port_->open(path, lineBaud_);
 }
 
 void Link::closePort()
@@ -204,18 +76,6 @@ void Link::closePort()
 bool Link::isOpen() const
 {
     return port_->isOpen();
-}
-
-int Link::openPortReport(Prompter& prompter)
-{
-    try {
-        if (!port_->isOpen())
-            port_->open(devicePath(), lineBaud_);
-        return 0;
-    } catch (const CommError& error) {
-        showCommError(prompter, error);
-        return error.number;
-    }
 }
 
 void Link::write(const QByteArray& bytes)
@@ -329,13 +189,11 @@ Reply Link::collectReply(int headBytes, int headTimeoutMs, const std::function<i
 
 void Link::showCommError(Prompter& prompter, const CommError& error)
 {
-    const QString text = CommErrorText(error.number, portText());
+    const QString text = CommErrorText(error.number, device().name);
     if (!text.isEmpty())
         prompter.error(text);
-    // A missing chosen port falls back to "关闭"; a path given for one run is not the
-    // saved choice and leaves it alone.
-    if (error.number == comm::kPortMissing && runPath_.isEmpty())
-        selectPort(0, prompter);
+    if (error.number == comm::kPortMissing && portMissing_)
+        portMissing_(prompter);
 }
 
 QString Link::echoSent(const QByteArray& frame)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/app_folder.h"
 #include "link/clock.h"
 #include "link/comm_error.h"
 #include "link/reply.h"
@@ -9,7 +8,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -18,61 +16,46 @@ namespace kv {
 class CancelFlag;
 class Prompter;
 
-// What the window shows of the link; the link tells it of every change. Calls come
+// What the window shows of the line: the sent-data pane and the traffic log. Calls come
 // from the thread that runs the operation, so a window marshals them to its own.
 class LinkObserver {
 public:
     virtual ~LinkObserver() = default;
-    virtual void portChoiceChanged(int index) = 0;
-    virtual void baudChoiceChanged(int index) = 0;
-    virtual void statusTextChanged(const QString& text) = 0;
     // The sent-data pane: show this text, then hide it after 20 s.
     virtual void sentDataShown(const QString& paneText) = 0;
     virtual void trafficLogged(const TrafficEntry& entry) = 0;
 };
 
-// The serial link: the port and baud choices with their settings files, the line
-// settings in force, the port itself (closed between operations), frame writes, the
-// bounded drain and the reply wait.
+// Where the port is, asked at every open: the device path (empty while no port is
+// chosen) and the name messages give the port.
+struct PortDevice {
+    QString path;
+    QString name;
+};
+
+// The transport: the port itself (closed between operations), the line rate in force,
+// frame writes, the bounded drain and the reply waits. Which port and which rate is the
+// port choice's business; it tells the link.
 class Link {
 public:
-    Link(const AppFolder& folder, SerialPortFactory factory, Clock& clock);
+    Link(SerialPortFactory factory, Clock& clock);
     ~Link();
 
     void setObserver(LinkObserver* observer) { observer_ = observer; }
-    const AppFolder& folder() const { return folder_; }
     Clock& clock() { return clock_; }
 
-    // --- state of the serial strip ---
-    int portChoice() const { return portChoice_; }
-    // The port as the port choice shows it, or the device path given for this run.
-    QString portText() const;
-    QString devicePath() const;
-    int baudChoice() const { return baudChoice_; }
-    int lineBaud() const { return lineBaud_; }
-    QString lineSettings() const;
-    QString statusText() const { return statusText_; }
-    // A device path for this run instead of the chosen COMk (kvctl --port PATH).
-    void usePathForRun(const QString& path);
-    // Sets the choices without running their handlers (kvctl's run settings).
-    void setPortChoiceQuietly(int index);
-    void setBaudChoiceQuietly(int index);
-    void setLineBaud(int baud) { lineBaud_ = baud; }
-    // While the write-address dialog is visible, the port is not probed and a baud
-    // change is neither broadcast nor saved.
-    void setWriteAddressDialogVisible(bool visible) { writeAddressDialogVisible_ = visible; }
-    bool writeAddressDialogVisible() const { return writeAddressDialogVisible_; }
+    void setDeviceSource(std::function<PortDevice()> source) { deviceSource_ = std::move(source); }
+    // Runs when a fault says the chosen port is gone, after its message.
+    void setPortMissingHandler(std::function<void(Prompter&)> handler) { portMissing_ = std::move(handler); }
+    PortDevice device() const;
 
-    // --- the two selection handlers and the start-up restore ---
-    void selectPort(int index, Prompter& prompter);
-    void selectBaud(int index, Prompter& prompter);
-    void startupRestore(Prompter& prompter);
+    int lineBaud() const { return lineBaud_; }
+    void setLineBaud(int baud) { lineBaud_ = baud; }
 
     // --- the operation bracket ---
     void ensurePortOpen();
     void closePort();
     bool isOpen() const;
-    int openPortReport(Prompter& prompter);
     void write(const QByteArray& bytes);
     // Waits until what was written has left the port. Ends with a CommError when the
     // line stalls past a limit that follows from the bytes pending and the rate; returns
@@ -97,34 +80,26 @@ public:
     // when nothing may cancel.
     void setCancelFlag(const CancelFlag* flag) { cancel_ = flag; }
     const CancelFlag* cancelFlag() const { return cancel_; }
-    // Shows the message for a serial-port fault; a missing port also sets the port
-    // choice back to "关闭".
+    // Shows the message for a serial-port fault; a missing port also runs the
+    // port-missing handler.
     void showCommError(Prompter& prompter, const CommError& error);
 
     // Shows "你刚刚发送的数据：" and the frame in the sent-data pane; returns the text.
     QString echoSent(const QByteArray& frame);
 
 private:
-    void setStatusText(const QString& text);
     void logTraffic(bool sent, const QByteArray& bytes);
-    bool writeSetting(const QString& name, const QString& value, Prompter& prompter);
     bool cancelRequested() const;
     Reply collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,
                        int restTimeoutMs, const WaitProgress& progress);
 
-    AppFolder folder_;
     SerialPortFactory factory_;
     std::unique_ptr<SerialPort> port_;
     Clock& clock_;
     LinkObserver* observer_ = nullptr;
-
-    int portChoice_ = 0;
-    QString runPath_;
-    int baudChoice_ = -1;
+    std::function<PortDevice()> deviceSource_;
+    std::function<void(Prompter&)> portMissing_;
     int lineBaud_ = 115200;
-    QString statusText_;
-    // Set from the window's thread while an operation may read it on the worker.
-    std::atomic<bool> writeAddressDialogVisible_{false};
     const CancelFlag* cancel_ = nullptr;
     // When the last byte written will have left the line, on the link's clock.
     qint64 lineBusyUntilMs_ = 0;

@@ -55,11 +55,4 @@ QList<QByteArray> ShortcutSaveWrites(const SendTarget& target, quint8 index, boo
     return writes;
 }
 
-QByteArray TimedDisplayFrame(const SendTarget& target, quint16 seconds, bool scrollMode)
-{
-    return AddressedFrame(target.address, 0x24,
-                          bytes({target.queueCount(), seconds >> 8, seconds & 0xFF, scrollMode ? 1 : 0})
-                              + target.queue);
-}
-
 } // namespace kv

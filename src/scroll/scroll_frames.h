@@ -24,7 +24,5 @@ QByteArray ShortcutCallFrame(const SendTarget& target, quint8 index, bool makePo
 // addresses follow as a second write when there are any, then the content.
 QList<QByteArray> ShortcutSaveWrites(const SendTarget& target, quint8 index, bool small, bool powerOn,
                                      const QByteArray& content);
-// 0x24: show for the given seconds; scrollMode tells a scroll send from a static one.
-QByteArray TimedDisplayFrame(const SendTarget& target, quint16 seconds, bool scrollMode);
 
 } // namespace kv

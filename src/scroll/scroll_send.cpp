@@ -4,6 +4,7 @@
 #include "app/prompter.h"
 #include "link/link.h"
 #include "link/port_operation.h"
+#include "picture/frame_send.h"
 #include "scroll/entry_list.h"
 #include "scroll/number_boxes.h"
 #include "scroll/scroll_frames.h"
@@ -24,15 +25,6 @@ void writeDrained(Link& link, const QList<QByteArray>& writes)
         link.write(bytes);
         link.drainOutput();
     }
-}
-
-// The display timer after a send: a short pause for the unit, then frame 0x24.
-void sendTimedDisplay(Link& link, const SendTarget& target, int seconds)
-{
-    link.clock().sleepMs(20);
-    link.ensurePortOpen();
-    link.write(TimedDisplayFrame(target, quint16(seconds), true));
-    link.drainOutput();
 }
 
 struct CheckedInputs {
@@ -138,7 +130,7 @@ ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Promp
                 prompter.error(error);
         }
         if (inputs->timer > 0) {
-            sendTimedDisplay(link, *target, inputs->timer);
+            WriteTimedDisplay(link, *target, inputs->timer, true);
             outcome.timerSent = true;
         }
     });

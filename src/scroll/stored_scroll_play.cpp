@@ -21,7 +21,7 @@ QStringList StoredScrollItems()
 
 bool PlayStoredScroll(int item, const TargetChoice& choice, Link& link, Prompter& prompter)
 {
-    if (link.writeAddressDialogVisible() || item < 0 || item > kShortcuts)
+    if (item < 0 || item > kShortcuts)
         return false;
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)

@@ -1,3 +1,4 @@
+#include "link/port_choice.h"
 #include "identity_panel.h"
 
 #include "address_box_check.h"
@@ -54,7 +55,8 @@ void IdentityPanel::setDeviceAddress(const QString& text)
 void IdentityPanel::readIdentity()
 {
     Link& link = context_.link;
-    context_.runner.run<IdentityReadOutcome>([&link](Prompter& p) { return ReadIdentity(link, p); },
+    PortChoice& choice = context_.portChoice;
+    context_.runner.run<IdentityReadOutcome>([&choice, &link](Prompter& p) { return ReadIdentity(choice, link, p); },
                                              [this](IdentityReadOutcome outcome) {
                                                  if (outcome.deviceAddress)
                                                      setDeviceAddress(*outcome.deviceAddress);
@@ -65,7 +67,9 @@ void IdentityPanel::modifyIdentity()
 {
     const IdentityChange change{newBaud_->currentIndex(), newAddress_->text()};
     Link& link = context_.link;
-    context_.runner.run<IdentityChangeOutcome>([change, &link](Prompter& p) { return ModifyIdentity(change, link, p); },
+    PortChoice& choice = context_.portChoice;
+    context_.runner.run<IdentityChangeOutcome>(
+        [change, &choice, &link](Prompter& p) { return ModifyIdentity(change, choice, link, p); },
                                                [this](IdentityChangeOutcome outcome) {
                                                    if (outcome.deviceAddress)
                                                        setDeviceAddress(*outcome.deviceAddress);

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "link/link.h"
+#include "link/port_choice.h"
 
 #include <QObject>
 
 namespace kv::ui {
 
-// Carries the link's notices from the worker thread to the window's thread as signals.
-class LinkBridge : public QObject, public LinkObserver {
+// Carries the notices of the link and the port choice from the worker thread to the
+// window's thread as signals.
+class LinkBridge : public QObject, public LinkObserver, public PortChoiceObserver {
     Q_OBJECT
 public:
     using QObject::QObject;

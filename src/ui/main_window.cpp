@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "font_panels.h"
 #include "link/link.h"
+#include "link/port_choice.h"
 #include "link_bridge.h"
 #include "operation_runner.h"
 #include "scroll_panels.h"
@@ -62,13 +63,14 @@ int textLinesHeight(const QPlainTextEdit& edit, int lines)
 MainWindow::MainWindow(const AppFolder& folder, SerialPortFactory ports, Clock& clock, Prompter* prompter)
     : ownPrompter_(prompter ? nullptr : std::make_unique<UiPrompter>(this)),
       prompter_(prompter ? prompter : ownPrompter_.get()),
-      link_(std::make_unique<Link>(folder, std::move(ports), clock)),
+      link_(std::make_unique<Link>(std::move(ports), clock)),
+      portChoice_(std::make_unique<PortChoice>(folder, *link_)),
       bridge_(new LinkBridge(this)),
       runner_(new OperationRunner(*prompter_, this)),
-      context_(std::make_unique<PanelContext>(PanelContext{folder, *link_, *runner_, *prompter_, nullptr, {}, {}}))
+      context_(std::make_unique<PanelContext>(PanelContext{folder, *link_, *portChoice_, *runner_, *prompter_, nullptr, {}, {}}))
 {
     link_->setObserver(bridge_);
-    link_->setCancelFlag(&prompter_->cancelFlag());
+    portChoice_->setObserver(bridge_);
     buildLayout();
     load();
 }
@@ -79,6 +81,7 @@ MainWindow::~MainWindow()
         ownPrompter_->shutDown();
     runner_->waitIdle();
     link_->setObserver(nullptr);
+    portChoice_->setObserver(nullptr);
     // The panels and the runner use the link and the context, so they go first, while
     // both still exist.
     delete takeCentralWidget();
@@ -209,8 +212,8 @@ void MainWindow::load()
 void MainWindow::restorePortAndBaud()
 {
     startTimer_->stop();
-    Link& link = *link_;
-    runner_->run([&link](Prompter& p) { link.startupRestore(p); });
+    PortChoice& choice = *portChoice_;
+    runner_->run([&choice](Prompter& p) { choice.startupRestore(p); });
 }
 
 void MainWindow::showSentData(const QString& paneText)

@@ -20,6 +20,7 @@ class QVBoxLayout;
 
 namespace kv {
 class Link;
+class PortChoice;
 class Prompter;
 } // namespace kv
 
@@ -48,6 +49,7 @@ public:
 
     PanelContext& context() { return *context_; }
     Link& link() { return *link_; }
+    PortChoice& portChoice() { return *portChoice_; }
     OperationRunner& runner() { return *runner_; }
     SerialStrip* serialStrip() const { return strip_; }
     FontPanel* fontPanel() const { return font_.editor; }
@@ -68,6 +70,7 @@ private:
     std::unique_ptr<UiPrompter> ownPrompter_;
     Prompter* prompter_;
     std::unique_ptr<Link> link_;
+    std::unique_ptr<PortChoice> portChoice_;
     LinkBridge* bridge_;
     OperationRunner* runner_;
     std::unique_ptr<PanelContext> context_;

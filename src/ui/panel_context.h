@@ -9,6 +9,7 @@ class QLineEdit;
 
 namespace kv {
 class Link;
+class PortChoice;
 class Prompter;
 } // namespace kv
 
@@ -20,6 +21,7 @@ class OperationRunner;
 struct PanelContext {
     AppFolder folder;
     Link& link;
+    PortChoice& portChoice;
     OperationRunner& runner;
     // Messages a panel shows from the window's own thread (input checks).
     Prompter& prompter;
@@ -34,6 +36,9 @@ struct PanelContext {
     // Opens the write-address dialog (an item of the device command menu), installed by
     // the administration panels.
     std::function<void()> openWriteAddressDialog;
+    // Whether the write-address dialog is showing: the serial strip's choices then only
+    // show, and a stored scroll is not played.
+    bool writeAddressDialogVisible = false;
 };
 
 } // namespace kv::ui

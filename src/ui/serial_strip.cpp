@@ -1,7 +1,7 @@
 #include "serial_strip.h"
 
 #include "link/baud.h"
-#include "link/link.h"
+#include "link/port_choice.h"
 #include "link/port_map.h"
 #include "operation_runner.h"
 #include "panel_context.h"
@@ -79,18 +79,25 @@ void SerialStrip::showStatusText(const QString& text)
     status_->setText(text);
 }
 
+ChoiceEffect SerialStrip::choiceEffect() const
+{
+    return context_.writeAddressDialogVisible ? ChoiceEffect::ShowOnly : ChoiceEffect::Apply;
+}
+
 void SerialStrip::portChosen(int index)
 {
-    Link& link = context_.link;
-    if (!context_.runner.run([&link, index](Prompter& p) { link.selectPort(index, p); }))
-        showPortChoice(link.portChoice());
+    PortChoice& choice = context_.portChoice;
+    const ChoiceEffect effect = choiceEffect();
+    if (!context_.runner.run([&choice, index, effect](Prompter& p) { choice.selectPort(index, p, effect); }))
+        showPortChoice(choice.portChoice());
 }
 
 void SerialStrip::baudChosen(int index)
 {
-    Link& link = context_.link;
-    if (!context_.runner.run([&link, index](Prompter& p) { link.selectBaud(index, p); }))
-        showBaudChoice(link.baudChoice());
+    PortChoice& choice = context_.portChoice;
+    const ChoiceEffect effect = choiceEffect();
+    if (!context_.runner.run([&choice, index, effect](Prompter& p) { choice.selectBaud(index, p, effect); }))
+        showBaudChoice(choice.baudChoice());
 }
 
 } // namespace kv::ui

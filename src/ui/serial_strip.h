@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/port_choice.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -27,6 +29,7 @@ public:
     void showStatusText(const QString& text);
 
 private:
+    ChoiceEffect choiceEffect() const;
     void portChosen(int index);
     void baudChosen(int index);
 

@@ -82,6 +82,8 @@ void TargetPanel::checkSpecifiedAddress(const QString& text)
 void TargetPanel::playStored(int item)
 {
     stored_->hidePopup();
+    if (context_.writeAddressDialogVisible)
+        return;
     const TargetChoice target = choice();
     Link& link = context_.link;
     context_.runner.run([item, target, &link](Prompter& p) { PlayStoredScroll(item, target, link, p); });

@@ -36,13 +36,13 @@ void WriteAddressDialog::open()
 
 void WriteAddressDialog::showEvent(QShowEvent* event)
 {
-    context_.link.setWriteAddressDialogVisible(true);
+    context_.writeAddressDialogVisible = true;
     QDialog::showEvent(event);
 }
 
 void WriteAddressDialog::hideEvent(QHideEvent* event)
 {
-    context_.link.setWriteAddressDialogVisible(false);
+    context_.writeAddressDialogVisible = false;
     QDialog::hideEvent(event);
 }
 

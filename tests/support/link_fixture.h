@@ -2,6 +2,7 @@
 
 #include "app/app_folder.h"
 #include "link/link.h"
+#include "link/port_choice.h"
 #include "memory_port.h"
 #include "recording_prompter.h"
 
@@ -17,16 +18,16 @@ class LinkFixture : public ::testing::Test {
 protected:
     LinkFixture()
         : folder(dir.path()),
-          link(folder,
-               [this] {
+          link([this] {
                    auto p = std::make_unique<MemoryPort>(clock);
                    port = p.get();
                    return p;
                },
-               clock)
+               clock),
+          choice(folder, link)
     {
-        link.setPortChoiceQuietly(1);
-        link.setBaudChoiceQuietly(3);
+        choice.setPortChoiceQuietly(1);
+        choice.setBaudChoiceQuietly(3);
         link.setLineBaud(9600);
         link.setCancelFlag(&prompter.cancelFlag());
     }
@@ -39,6 +40,7 @@ protected:
     FakeClock clock;
     MemoryPort* port = nullptr;
     Link link;
+    PortChoice choice;
     RecordingPrompter prompter;
 };
 

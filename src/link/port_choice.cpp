@@ -1,0 +1,163 @@
+#include "link/port_choice.h"
+
+#include "app/prompter.h"
+#include "link/baud.h"
+#include "link/frames.h"
+#include "link/link.h"
+#include "link/port_map.h"
+
+namespace kv {
+
+namespace {
+const QString kComFile = QStringLiteral("COM.TXT");
+const QString kBaudFile = QStringLiteral("BTL.TXT");
+
+QString StatusLine(const QString& port, int baud)
+{
+    return QStringLiteral("  串 口：") + port + QStringLiteral("  波特率：") + LineSettingsText(baud);
+}
+} // namespace
+
+PortChoice::PortChoice(const AppFolder& folder, Link& link) : folder_(folder), link_(link)
+{
+    link_.setDeviceSource([this] { return PortDevice{devicePath(), portText()}; });
+    // A chosen port that has gone falls back to "关闭"; a path given for one run is not
+    // the saved choice and is left alone.
+    link_.setPortMissingHandler([this](Prompter& prompter) {
+        if (runPath_.isEmpty())
+            selectPort(0, prompter, ChoiceEffect::Apply);
+    });
+}
+
+PortChoice::~PortChoice()
+{
+    link_.setDeviceSource({});
+    link_.setPortMissingHandler({});
+}
+
+QString PortChoice::portText() const
+{
+    return runPath_.isEmpty() ? PortChoiceText(portChoice_) : runPath_;
+}
+
+QString PortChoice::devicePath() const
+{
+    if (!runPath_.isEmpty())
+        return runPath_;
+    // The port map is read at every open, so a new assignment holds from the next
+    // operation on.
+    return portChoice_ > 0 ? PortMap::load(folder_).pathFor(portChoice_) : QString();
+}
+
+void PortChoice::usePathForRun(const QString& path)
+{
+    runPath_ = path;
+}
+
+void PortChoice::setPortChoiceQuietly(int index)
+{
+    portChoice_ = index;
+    if (observer_)
+        observer_->portChoiceChanged(index);
+}
+
+void PortChoice::setBaudChoiceQuietly(int index)
+{
+    baudChoice_ = index;
+    if (observer_)
+        observer_->baudChoiceChanged(index);
+}
+
+void PortChoice::setStatusText(const QString& text)
+{
+    statusText_ = text;
+    if (observer_)
+        observer_->statusTextChanged(text);
+}
+
+bool PortChoice::writeSetting(const QString& name, const QString& value, Prompter& prompter)
+{
+    QString reason;
+    if (!folder_.ensureSettingsFolder()) {
+        prompter.error(FileWriteErrorText(folder_.settingsFolder(), QStringLiteral("无法创建文件夹")));
+        return false;
+    }
+    if (!WriteTextFile(folder_.settingsPath(name), value, &reason)) {
+        prompter.error(FileWriteErrorText(folder_.settingsPath(name), reason));
+        return false;
+    }
+    return true;
+}
+
+void PortChoice::selectPort(int index, Prompter& prompter, ChoiceEffect effect)
+{
+    setPortChoiceQuietly(index);
+    try {
+        if (index > 0) {
+            runPath_.clear();
+            if (effect == ChoiceEffect::Apply) {
+                // Opening and closing at once probes the port: a missing or busy port
+                // is reported now rather than at the first operation.
+                link_.ensurePortOpen();
+                link_.closePort();
+            }
+            writeSetting(kComFile, QString::number(index), prompter);
+            setStatusText(StatusLine(portText(), link_.lineBaud()));
+        } else {
+            setStatusText(StatusLine(PortChoiceText(0), link_.lineBaud()));
+            writeSetting(kComFile, QStringLiteral("0"), prompter);
+        }
+    } catch (const CommError& error) {
+        link_.showCommError(prompter, error);
+    }
+}
+
+void PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
+{
+    setBaudChoiceQuietly(index);
+    try {
+        setStatusText(StatusLine(portText(), BaudRate(index)));
+        if (effect == ChoiceEffect::ShowOnly || index < 0 || index >= kBaudChoices)
+            return;
+        if (!isPortChosen()) {
+            // No port is chosen, so there is no line to tell; the rate is still the one
+            // the next chosen port will use.
+            link_.setLineBaud(BaudRate(index));
+            writeSetting(kBaudFile, QString::number(index), prompter);
+            return;
+        }
+        link_.ensurePortOpen();
+        // Sent at the line settings still in force, so units listening at the old rate
+        // hear it.
+        link_.write(AddressedFrame(0xFF, 0x17, QByteArray::fromRawData("\x77", 1) + char(index)));
+        link_.drainOutput();
+        link_.closePort();
+        writeSetting(kBaudFile, QString::number(index), prompter);
+        link_.setLineBaud(BaudRate(index));
+    } catch (const CommError& error) {
+        link_.closePort();
+        link_.showCommError(prompter, error);
+    }
+}
+
+void PortChoice::startupRestore(Prompter& prompter)
+{
+    const auto port = ReadIndexSetting(folder_.settingsPath(kComFile), kPortChoices);
+    if (port) {
+        selectPort(*port, prompter, ChoiceEffect::Apply);
+    } else {
+        writeSetting(kComFile, QStringLiteral("1"), prompter);
+        selectPort(1, prompter, ChoiceEffect::Apply);
+    }
+    const auto baud = ReadIndexSetting(folder_.settingsPath(kBaudFile), kBaudChoices);
+    if (baud) {
+        selectBaud(*baud, prompter, ChoiceEffect::Apply);
+        link_.closePort();
+        link_.setLineBaud(BaudRate(*baud));
+    } else {
+        writeSetting(kBaudFile, QString::number(kFirstStartBaudIndex), prompter);
+        selectBaud(kFirstStartBaudIndex, prompter, ChoiceEffect::Apply);
+    }
+}
+
+} // namespace kv

@@ -1,0 +1,105 @@
+#include "picture/frame_send.h"
+
+#include "app/prompter.h"
+#include "link/link.h"
+#include "link/port_operation.h"
+
+#include <functional>
+
+namespace kv {
+
+namespace {
+constexpr int kBeforeTimerMs = 20;
+constexpr int kMaxSeconds = 60000;
+
+quint16 seconds16(int seconds)
+{
+    return quint16(qBound(0, seconds, kMaxSeconds));
+}
+
+// Resolves the target and writes the frames it gives, each drained, inside the port
+// bracket.
+FrameSendOutcome sendFrames(const TargetChoice& choice, Link& link, Prompter& prompter,
+                            const std::function<QList<QByteArray>(const SendTarget&)>& frames)
+{
+    FrameSendOutcome outcome;
+    const auto target = ResolveSendTarget(choice, prompter);
+    if (!target)
+        return outcome;
+    bool finished = true;
+    const bool ran = RunOnPort(link, prompter, [&] {
+        for (const QByteArray& frame : frames(*target)) {
+            link.write(frame);
+            outcome.writes << frame;
+            if (!link.drainOutput()) {
+                finished = false;
+                return;
+            }
+        }
+    });
+    outcome.completed = ran && finished;
+    return outcome;
+}
+} // namespace
+
+QString StaticTextTooLongText(qsizetype bytes)
+{
+    return QStringLiteral("静止文字编码后共%1字节，一次最多能发送%2字节，请减少字符").arg(bytes).arg(kMaxStaticTextBytes);
+}
+
+FrameSendOutcome SendStaticText(const StaticTextRequest& request, Link& link, Prompter& prompter)
+{
+    if (request.text.size() > kMaxStaticTextBytes) {
+        prompter.error(StaticTextTooLongText(request.text.size()));
+        return {};
+    }
+    return sendFrames(request.target, link, prompter, [&](const SendTarget& target) {
+        return QList<QByteArray>{StaticTextHeader(target, request.smallFont, request.lineSpacing, request.placement,
+                                                  quint8(request.text.size())),
+                                 request.text};
+    });
+}
+
+FrameSendOutcome ChangeSlotParameters(const SlotParametersRequest& request, Link& link, Prompter& prompter)
+{
+    if (request.slotIndex == 0) {
+        prompter.error(QStringLiteral("台标、角标不能单独修改显示参数。"));
+        return {};
+    }
+    const quint8 kind = SlotKind(request.logoPage, request.powerOn);
+    return sendFrames(request.target, link, prompter, [&](const SendTarget& target) {
+        return QList<QByteArray>{SlotParametersFrame(target, request.placement, kind)};
+    });
+}
+
+FrameSendOutcome RecallStoredPicture(const RecallPictureRequest& request, Link& link, Prompter& prompter)
+{
+    return sendFrames(request.target, link, prompter, [&](const SendTarget& target) {
+        return QList<QByteArray>{
+            RecallPictureFrame(target, request.append, request.number, seconds16(request.timerSeconds))};
+    });
+}
+
+QByteArray WriteTimedDisplay(Link& link, const SendTarget& target, int seconds, bool scrollMode)
+{
+    link.clock().sleepMs(kBeforeTimerMs);
+    link.ensurePortOpen();
+    const QByteArray frame = TimedDisplayFrame(target, seconds16(seconds), scrollMode);
+    link.write(frame);
+    link.drainOutput();
+    return frame;
+}
+
+FrameSendOutcome SendTimedDisplay(const TimedDisplayRequest& request, Link& link, Prompter& prompter)
+{
+    FrameSendOutcome outcome;
+    const auto target = ResolveSendTarget(request.target, prompter);
+    if (!target)
+        return outcome;
+    outcome.completed = RunOnPort(link, prompter, [&] {
+        outcome.writes << WriteTimedDisplay(link, *target, request.seconds, request.scrollMode);
+    });
+    return outcome;
+}
+
+} // namespace kv

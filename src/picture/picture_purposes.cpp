@@ -1,0 +1,204 @@
+#include "picture/picture_purposes.h"
+
+#include "app/prompter.h"
+#include "picture/picture_file.h"
+#include "picture/width_forms.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <cmath>
+
+namespace kv {
+
+namespace {
+constexpr int kMaxAdjustment = 650;
+constexpr quint32 kAdjustmentStep = 4096;
+constexpr int kMaxLargeCells = 41;
+constexpr int kMaxSmallCells = 94;
+
+bool isNumber(const QString& text, double* value)
+{
+    bool ok = false;
+    *value = text.toDouble(&ok);
+    return ok && std::isfinite(*value);
+}
+
+std::optional<QImage> refused(Prompter& prompter, const QString& message)
+{
+    prompter.error(message);
+    return std::nullopt;
+}
+
+std::optional<QImage> loaded(std::optional<QImage> picture, const QString& error, Prompter& prompter)
+{
+    if (!picture)
+        return refused(prompter, error);
+    return picture;
+}
+
+PackedPicture packedToSixteen(const QImage& surface, quint32 threshold)
+{
+    return PackRowPicture(StretchToWidth(surface, RoundUpTo16(surface.width())), threshold);
+}
+} // namespace
+
+std::optional<QString> SlotPictureLimitMessage(int width, int height)
+{
+    if (width > 816)
+        return QStringLiteral("图片的宽度不能大于816像素");
+    if (height > 520)
+        return QStringLiteral("图片的高度不能大于520线");
+    if (qint64(width) * height > 65536)
+        return QStringLiteral("字符转换成图片后图片太大了，图片的最大像素不能大于65536像素");
+    return std::nullopt;
+}
+
+std::optional<QString> TemporaryPictureLimitMessage(int width, int height)
+{
+    if (width > 768)
+        return QStringLiteral("图片的宽度不能大于768像素");
+    if (height > 480)
+        return QStringLiteral("图片的高度不能大于480线");
+    if (qint64(width) * height > 133120)
+        return QStringLiteral("这张图片太大了，图片的最大像素不能大于133120像素");
+    return std::nullopt;
+}
+
+std::optional<QString> PictureMessageLimitMessage(int width, int height, bool smallCells)
+{
+    if (!smallCells && height > kLargeCellSize)
+        return QStringLiteral("选择大号字符时图片的高度不能大于48像素，当前图片高度为%1像素").arg(height);
+    if (smallCells && height > kSmallCellSize)
+        return QStringLiteral("选择小号字符时图片的高度不能大于32像素，当前图片高度为%1像素").arg(height);
+    if (qint64(width) * height > 96256)
+        return QStringLiteral("这张图片太大了，图片的最大像素不能大于96256像素");
+    return std::nullopt;
+}
+
+std::optional<QString> PictureMessageCellsMessage(int cells, bool smallCells)
+{
+    if (!smallCells && cells > kMaxLargeCells)
+        return QStringLiteral("大号字不能存入超过41个字符，当前共有%1字符").arg(cells);
+    if (smallCells && cells > kMaxSmallCells)
+        return QStringLiteral("小号字不能存入超过94个字符，当前共有%1字符").arg(cells);
+    return std::nullopt;
+}
+
+BoxVerdict CheckThresholdField(const QString& text)
+{
+    const QString wrongText = QStringLiteral("输入应为-650～650之间的十进制数字");
+    if (text.isEmpty())
+        return {};
+    double value = 0;
+    if (isNumber(text, &value)) {
+        if (value > kMaxAdjustment || value < -kMaxAdjustment)
+            return {QStringLiteral("数值应在-650～650之间"), QString()};
+        return {};
+    }
+    const QChar first = text.at(0);
+    if (first != QLatin1Char('+') && first != QLatin1Char('-'))
+        return {wrongText, QString()};
+    if (text.size() > 1 && !isNumber(text.mid(1), &value))
+        return {wrongText, QString()};
+    return {};
+}
+
+int ThresholdAdjustment(const QString& text)
+{
+    double value = 0;
+    if (!isNumber(text, &value))
+        return 0;
+    return int(std::lround(qBound<double>(-kMaxAdjustment, value, kMaxAdjustment)));
+}
+
+quint32 AdjustedInkThreshold(int adjustment)
+{
+    return quint32(qint64(kGreyInkThreshold) + qint64(kAdjustmentStep) * qBound(-kMaxAdjustment, adjustment, kMaxAdjustment));
+}
+
+std::optional<PackedPicture> PrepareSlotPicture(const QString& path, int targetHeight, int thresholdAdjustment,
+                                                Prompter& prompter)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    QString error;
+    const auto surface = loaded(LoadScaledPicture(path, targetHeight, &error), error, prompter);
+    if (!surface)
+        return std::nullopt;
+    if (const auto message = SlotPictureLimitMessage(surface->width(), surface->height())) {
+        prompter.error(*message);
+        return std::nullopt;
+    }
+    return packedToSixteen(*surface, AdjustedInkThreshold(thresholdAdjustment));
+}
+
+std::optional<PackedPicture> PrepareTemporaryPicture(const QString& path, Prompter& prompter)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    QString error;
+    const auto surface = loaded(LoadPlainPicture(path, &error), error, prompter);
+    if (!surface)
+        return std::nullopt;
+    if (const auto message = TemporaryPictureLimitMessage(surface->width(), surface->height())) {
+        prompter.error(*message);
+        return std::nullopt;
+    }
+    return packedToSixteen(*surface, kGreyInkThreshold);
+}
+
+std::optional<PictureMessagePicture> PreparePictureMessage(const QString& path, bool smallCells, Prompter& prompter)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    QString error;
+    const auto surface = loaded(LoadPlainPicture(path, &error), error, prompter);
+    if (!surface)
+        return std::nullopt;
+    if (const auto message = PictureMessageLimitMessage(surface->width(), surface->height(), smallCells)) {
+        prompter.error(*message);
+        return std::nullopt;
+    }
+    const int cellSize = smallCells ? kSmallCellSize : kLargeCellSize;
+    const QImage padded = PadToCells(*surface, cellSize);
+    const int cells = padded.width() / cellSize;
+    if (const auto message = PictureMessageCellsMessage(cells, smallCells)) {
+        prompter.error(*message);
+        return std::nullopt;
+    }
+    PictureMessagePicture out;
+    out.cells = {padded.width(), cellSize, PackCells(padded, padded.width(), cellSize, kGreyInkThreshold)};
+    out.description = QStringLiteral("%1(图片%2 x %3) ")
+                          .arg(ToHalfWidth(QFileInfo(path).fileName()))
+                          .arg(padded.width())
+                          .arg(padded.height());
+    return out;
+}
+
+QImage PadToCells(const QImage& surface, int cellSize)
+{
+    const int width = (surface.width() + cellSize - 1) / cellSize * cellSize;
+    const int height = qMax(surface.height(), cellSize);
+    if (width == surface.width() && height == surface.height())
+        return surface;
+    QImage out(width, height, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    painter.drawImage(0, 0, surface);
+    return out;
+}
+
+QImage WithoutNoise(const QImage& surface)
+{
+    QImage out = surface.convertToFormat(QImage::Format_RGB32);
+    const auto white = [&](int x, int y) {
+        return y >= 0 && y < surface.height() && (surface.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+    };
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            if (!white(x, y) && white(x, y - 1) && white(x, y + 1))
+                out.setPixel(x, y, qRgb(255, 255, 255));
+    return out;
+}
+
+} // namespace kv

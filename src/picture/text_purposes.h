@@ -1,0 +1,34 @@
+#pragma once
+
+// The two uses of a rendered text block, each with its size field, limits and ink test:
+//   - the static mode "静止—自定义字体": "字符点阵" field, at most 816 x 520 and
+//     133 120 pixels, inked below light grey;
+//   - the edit pages' "字符下载": "设字符点阵为" field, at most 816 x 520 and 65 536
+//     pixels, everything that is not pure white is ink.
+// The Prepare functions render, check (showing the limit's message through the
+// Prompter) and pack; nothing is returned when a limit refuses the picture.
+
+#include "picture/dot_matrix.h"
+#include "picture/text_block.h"
+#include "scroll/number_boxes.h"
+
+#include <optional>
+
+namespace kv {
+
+class Prompter;
+
+// The size fields, checked on every change; a refusal resets the field to "32". An
+// empty field is left alone.
+BoxVerdict CheckCustomFontSizeField(const QString& text);
+BoxVerdict CheckPageSizeField(const QString& text);
+// The pixel size a size field holds; nothing when it is not a number.
+std::optional<int> SizeFieldValue(const QString& text);
+
+std::optional<QString> CustomFontLimitMessage(int width, int height);
+std::optional<QString> CharacterDownloadLimitMessage(int width, int height);
+
+std::optional<PackedPicture> PrepareCustomFontPicture(const TextBlockInput& input, Prompter& prompter);
+std::optional<PackedPicture> PrepareCharacterDownloadPicture(const TextBlockInput& input, Prompter& prompter);
+
+} // namespace kv
