@@ -2,6 +2,7 @@
 #include "sim/font_file.h"
 #include "sim/line_server.h"
 #include "sim/options.h"
+#include "sim/picture_files.h"
 #include "sim/pty_line.h"
 #include "sim/simulator.h"
 #include "sim/state_writer.h"
@@ -138,6 +139,14 @@ int main(int argc, char** argv)
     if (!options.storePath.isEmpty()) {
         simulator.setStore(&store);
         simulator.writeStore();
+    }
+    const PictureFiles pictureFiles(options.picturesPath);
+    if (!options.picturesPath.isEmpty()) {
+        if (!QDir().mkpath(options.picturesPath)) {
+            printError(QStringLiteral("cannot make the picture folder %1").arg(options.picturesPath));
+            return 1;
+        }
+        simulator.setPictureFiles(&pictureFiles);
     }
     const StateWriter stateWriter(options.statePath);
     if (!options.statePath.isEmpty()) {

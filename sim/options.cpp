@@ -73,6 +73,9 @@ bool ParseOptions(const QStringList& args, Options& options, QString& error)
         } else if (arg == QLatin1String("--store")) {
             if (!value(result.storePath))
                 return false;
+        } else if (arg == QLatin1String("--pictures")) {
+            if (!value(result.picturesPath))
+                return false;
         } else if (arg == QLatin1String("--turnaround")) {
             bool ok = false;
             if (!value(text))
@@ -113,8 +116,8 @@ QString UsageText()
 {
     return QStringLiteral(
         "usage: kvsim --link PATH [--unit ADDR[:BAUD[:PRODUCTHEX]]]... [--store FILE]\n"
-        "             [--state FILE] [--log FILE] [--pace] [--turnaround MS] [--font FILE]\n"
-        "             [--fault KIND[=MS][@ADDR]]...\n"
+        "             [--state FILE] [--log FILE] [--pictures DIR] [--pace] [--turnaround MS]\n"
+        "             [--font FILE] [--fault KIND[=MS][@ADDR]]...\n"
         "  --link PATH   symbolic link to the simulated line's terminal side\n"
         "  --unit        a unit on the line (default: address 1 at 9600 baud)\n"
         "  --store FILE  the units' non-volatile settings (address, rate, product number,\n"
@@ -123,6 +126,8 @@ QString UsageText()
         "                the n-th stored unit's settings; rewritten when one changes\n"
         "  --state FILE  every unit's state as JSON, rewritten after each command\n"
         "  --log FILE    every frame received and every reply sent\n"
+        "  --pictures DIR  every picture a unit receives to show, as a PNG file named\n"
+        "                by unit and purpose (unit1-logo.png), the latest kept\n"
         "  --pace        the line takes its real time, 10 bit times per byte\n"
         "  --turnaround MS  how long a unit takes before it answers (default 10)\n"
         "  --font FILE   the units' font, a 13824-byte font file (default hebingf.bin\n"

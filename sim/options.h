@@ -22,6 +22,7 @@ struct Options {
     QString logPath;
     QString fontPath;
     QString storePath;
+    QString picturesPath;
     bool pace = false;
     int turnaroundMs = 10;
     QList<FaultSwitch> faults;

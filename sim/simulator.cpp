@@ -1,6 +1,7 @@
 #include "sim/simulator.h"
 
 #include "sim/frame_layout.h"
+#include "sim/picture_files.h"
 #include "sim/state_writer.h"
 #include "sim/traffic_log.h"
 #include "sim/unit_store.h"
@@ -149,9 +150,12 @@ void Simulator::handle(const ParseEvent& event, int baud, qint64 nowUs)
     case ParseEvent::Kind::Incomplete: named(QStringLiteral("incomplete")); return;
     case ParseEvent::Kind::PictureSum:
         log(head + QStringLiteral(" | picture sum byte"));
-        for (int index : lastActors_)
+        for (int index : lastActors_) {
             units_[index].pictureSumArrived();
+            passOnEvents(units_[index]);
+        }
         writeState();
+        writeStore();
         return;
     }
 }
@@ -191,6 +195,8 @@ void Simulator::handleFrame(const QByteArray& bytes, int baud, qint64 nowUs)
     else
         who = unitList(actors);
     log(QStringLiteral("RX %1 %2 | %3 | %4").arg(baud).arg(SpacedHex(bytes), describe(bytes), who));
+    for (int index : lastActors_)
+        passOnEvents(units_[index]);
 
     if (!replies.isEmpty()) {
         const bool collided = replies.size() > 1;
@@ -231,6 +237,22 @@ void Simulator::schedule(const Reply& reply, int baud, int lateMs, int splitMs, 
         }
     }
     outputFreeUs_ = t;
+}
+
+void Simulator::passOnEvents(Unit& unit)
+{
+    const UnitEvents events = unit.takeEvents();
+    for (const QString& note : events.notes)
+        log(QStringLiteral("unit %1: %2").arg(unit.state().address).arg(note));
+    if (!pictureFiles_)
+        return;
+    for (const ShownPicture& picture : events.pictures) {
+        QString error;
+        if (!pictureFiles_->write(unit.state(), picture.name, picture.image, error) && !pictureErrorShown_) {
+            std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
+            pictureErrorShown_ = true;
+        }
+    }
 }
 
 void Simulator::writeState()

@@ -9,6 +9,7 @@
 
 namespace kv::sim {
 
+class PictureFiles;
 class StateWriter;
 class TrafficLog;
 class UnitStore;
@@ -40,6 +41,7 @@ public:
     void setLog(TrafficLog* log) { log_ = log; }
     void setStateWriter(const StateWriter* writer) { stateWriter_ = writer; }
     void setStore(UnitStore* store) { store_ = store; }
+    void setPictureFiles(const PictureFiles* files) { pictureFiles_ = files; }
 
     // Bytes the tool wrote while the line ran at lineBaud (0: unknown rate).
     void receive(const QByteArray& bytes, int lineBaud, qint64 nowUs);
@@ -69,6 +71,8 @@ private:
     void schedule(const Reply& reply, int baud, int lateMs, int splitMs, const QString& label,
                   qint64 nowUs);
     void log(const QString& line);
+    // Logs the unit's notes and writes the pictures it got.
+    void passOnEvents(Unit& unit);
     qint64 byteTimeUs(int baud) const;
 
     QList<Unit> units_;
@@ -77,6 +81,7 @@ private:
     TrafficLog* log_ = nullptr;
     const StateWriter* stateWriter_ = nullptr;
     UnitStore* store_ = nullptr;
+    const PictureFiles* pictureFiles_ = nullptr;
     FrameParser parser_;
     std::deque<Incoming> incoming_;
     std::deque<Output> outgoing_;
@@ -87,6 +92,7 @@ private:
     QList<int> lastActors_;   // indexes of the units that took the last frame
     bool stateErrorShown_ = false;
     bool storeErrorShown_ = false;
+    bool pictureErrorShown_ = false;
 };
 
 } // namespace kv::sim

@@ -1,6 +1,7 @@
 #include "sim/state_writer.h"
 
 #include "sim/unit_store.h"
+#include "sim/unit_text.h"
 #include "sim/whole_file.h"
 
 #include <QJsonArray>
@@ -53,6 +54,7 @@ QJsonObject unitObject(const UnitState& s)
         {"cornerLogo", s.cornerLogo},
         {"logo", LayerJson(s.logo)},
         {"staticPicture", LayerJson(s.staticPicture)},
+        {"storedPictures", StoredPicturesJson(s)},
         {"currentStatic", s.currentStatic},
         {"powerOnStatic", s.powerOnStatic},
         {"powerOnShortcut", s.powerOnShortcut},
@@ -61,15 +63,14 @@ QJsonObject unitObject(const UnitState& s)
                                    {"horizontalOffset", s.staticText.horizontalOffset},
                                    {"verticalPosition", s.staticText.verticalPosition},
                                    {"shade", s.staticText.shade},
-                                   {"text", hex(s.staticText.text)}}},
+                                   {"text", hex(s.staticText.text)},
+                                   {"decoded", DecodeUnitText(s.staticText.text)}}},
         {"timedDisplay", QJsonObject{{"seconds", s.timedDisplaySeconds},
                                      {"scroll", s.timedDisplayScroll}}},
         {"shortcuts", shortcuts},
         {"pictureMessages", pictureMessages},
-        {"scrollPicture", QJsonObject{{"small", s.scrollPicture.small},
-                                      {"blocks", s.scrollPicture.blocks},
-                                      {"powerOn", s.scrollPicture.powerOn},
-                                      {"sumOk", s.scrollPicture.sumOk}}},
+        {"scrollPicture", ScrollPictureJson(s.scrollPicture)},
+        {"droppedPictures", s.droppedPictures},
         {"playedScroll", s.playedScroll},
         {"crosshair", s.crosshair},
         {"videoMode", s.videoMode},
@@ -105,12 +106,17 @@ QJsonObject unitObject(const UnitState& s)
 //   displayItems and keptDisplayItems (bit 0 scroll, 1 static, 2 logo), captionsOn,
 //   pauseEnabled, cornerLogo;
 //   logo and staticPicture {widthBytes, height, horizontalOffset, verticalPosition,
-//   shade (brightness in bits 5-6, effect code in bits 0-4)}; currentStatic (0 none,
-//   1 temporary, n+1 stored picture n); powerOnStatic and powerOnShortcut (number - 1);
-//   staticText {small, lineSpacing, horizontalOffset, verticalPosition, shade, text};
-//   timedDisplay {seconds, scroll}; shortcuts [{number, small, powerOn, content}];
-//   pictureMessages [{number, small, cells, powerOn}];
-//   scrollPicture {small, blocks, powerOn, sumOk}; playedScroll (-1 none, 0 power-on
+//   shade (brightness in bits 5-6, effect code in bits 0-4), kind (slot kind of the
+//   header), bits (hex of the matrix in row order)}; storedPictures [{number 1-12, and
+//   the layer's keys}]; currentStatic (0 none, 1 temporary, n+1 stored picture n);
+//   powerOnStatic and powerOnShortcut (number - 1);
+//   staticText {small, lineSpacing, horizontalOffset, verticalPosition, shade, text
+//   (hex of the character codes), decoded (the codes read back as text)};
+//   timedDisplay {seconds, scroll}; shortcuts [{number, small, powerOn, content (hex),
+//   segments [{text, bytes} | {pictureMessage} | {undecoded}]}];
+//   pictureMessages [{number, small, cells, powerOn, bits (hex, cell order)}];
+//   scrollPicture {small, blocks, powerOn, bits (hex, cell order)}; droppedPictures
+//   (pictures given up for a wrong sum byte or trailer); playedScroll (-1 none, 0 power-on
 //   scroll, n shortcut n); crosshair, videoMode, storedVideoMode;
 //   screen {horizontalOffset, verticalOffset, shape, row, column, stored};
 //   clearedLine; displayTest {row, column, codes}; attribute (hex of row, column,

@@ -1,7 +1,10 @@
 #include "sim/unit.h"
 
 #include "sim/baud_rates.h"
+#include "sim/shortcut_frames.h"
 #include "sim/status_reply.h"
+
+#include <utility>
 
 namespace kv::sim {
 
@@ -69,7 +72,7 @@ bool Unit::isAddressed(const Frame& frame) const
 Reply Unit::act(const Frame& frame)
 {
     state_.lastCommand = codeText(frame.code);
-    lastPictureShade_ = -1;
+    pendingSlot_ = {};
     const Reply reply = frame.envelope == Envelope::Addressed ? actAddressed(frame)
                                                               : actCheckByte(frame);
     return ApplyContentFaults(reply, faults_);
@@ -109,35 +112,14 @@ void Unit::setDisplayItem(int item, bool keep)
     }
 }
 
-// Slot pages (logo, stored static picture) send kinds 0 and 2 and a sum byte; the
-// static send page sends kind 1, no sum byte and a background of the 17-code table.
-// A stored static slot of kind 1 is told apart only by the sum byte that follows.
-void Unit::takePictureHeader(const Frame& frame)
-{
-    PictureLayer layer;
-    layer.widthBytes = frame.at(4);
-    layer.height = frame.word(5);
-    layer.horizontalOffset = frame.at(7);
-    layer.verticalPosition = frame.word(8);
-    const int raw = frame.at(10);
-    const int kind = frame.at(11);
-    if (kind == 0) {
-        layer.shade = ShadeOfListByte(raw);
-        state_.logo = layer;
-        return;
-    }
-    layer.shade = kind == 1 ? raw : ShadeOfListByte(raw);
-    state_.staticPicture = layer;
-    state_.currentStatic = 1;
-    if (kind == 1)
-        lastPictureShade_ = raw;
-}
-
 void Unit::pictureSumArrived()
 {
-    if (lastPictureShade_ >= 0)
-        state_.staticPicture.shade = ShadeOfListByte(lastPictureShade_);
-    lastPictureShade_ = -1;
+    TakePictureSum(state_, events_, pendingSlot_);
+}
+
+UnitEvents Unit::takeEvents()
+{
+    return std::exchange(events_, {});
 }
 
 Reply Unit::actAddressed(const Frame& f)
@@ -214,34 +196,11 @@ Reply Unit::actAddressed(const Frame& f)
         state_.timedDisplaySeconds = f.word(5);
         state_.timedDisplayScroll = f.at(7) == 1;
         return {};
-    case 0x80: {
-        Shortcut s;
-        s.small = f.at(5) == 1;
-        s.powerOn = f.at(9) == 1;
-        s.content = f.bytes.mid(10 + q);
-        state_.shortcuts.insert(f.at(4), s);
-        if (s.powerOn)
-            state_.powerOnShortcut = f.at(4);
+    case 0x80:
+        TakeShortcut(f, state_, events_);
         return {};
-    }
     case 0x81:
-        if (f.at(5) == 0) {
-            ScrollPicture& p = state_.scrollPicture;
-            p.small = f.at(4) == 1;
-            p.powerOn = f.at(6) == 1;
-            p.blocks = f.word(8);
-            const QByteArray bitmap = f.bytes.mid(10 + q, f.bytes.size() - 11 - q);
-            int sum = 0;
-            for (char b : bitmap)
-                sum += static_cast<quint8>(b);
-            p.sumOk = (sum & 0xFF) == static_cast<quint8>(f.bytes.back());
-        } else {
-            PictureMessage m;
-            m.cells = f.at(5);
-            m.small = f.at(6) == 1;
-            m.powerOn = f.at(8) == 1;
-            state_.pictureMessages.insert(f.at(7), m);
-        }
+        TakePictureMessage(f, state_, events_);
         return {};
     case 0x83: case 0x85: {
         const bool small = f.at(4) == 1;
@@ -263,19 +222,14 @@ Reply Unit::actAddressed(const Frame& f)
             state_.lastOperation = f.at(4);
         return {};
     case 0x88:
-        takePictureHeader(f);
+        TakePictureHeader(f, state_, events_, pendingSlot_);
         return {};
     case 0x89:
-        state_.currentStatic = f.at(5) + 2;
-        state_.timedDisplaySeconds = f.word(7);
+        TakeRecall(f, state_);
         return {};
-    case 0x8B: {
-        PictureLayer& layer = f.at(8) == 0 ? state_.logo : state_.staticPicture;
-        layer.horizontalOffset = f.at(4);
-        layer.verticalPosition = f.word(5);
-        layer.shade = ShadeOfListByte(f.at(7));
+    case 0x8B:
+        TakeSlotParameters(f, state_, events_);
         return {};
-    }
     case 0x90:
         state_.fontDownloadStarted = true;
         return oneByte(kFontDownloadAck);

@@ -2,7 +2,9 @@
 
 #include "sim/faults.h"
 #include "sim/frame.h"
+#include "sim/picture_frames.h"
 #include "sim/reply.h"
+#include "sim/unit_events.h"
 #include "sim/unit_state.h"
 
 namespace kv::sim {
@@ -24,18 +26,20 @@ public:
     // The picture header just taken was followed by a sum byte: it came from a
     // stored-slot page, whose background index is of the seven-entry list.
     void pictureSumArrived();
+    // The notes and pictures of the frames taken since the last call.
+    UnitEvents takeEvents();
 
 private:
     Reply actAddressed(const Frame& frame);
     Reply actCheckByte(const Frame& frame);
     void setDisplayItem(int item, bool keep);
-    void takePictureHeader(const Frame& frame);
     void restart();
     quint8 answeringAddress() const;
 
     UnitState state_;
     Faults faults_;
-    int lastPictureShade_ = -1; // raw shade byte of the last ambiguous picture header
+    UnitEvents events_;
+    PendingSlotPicture pendingSlot_;
 };
 
 // The unit's background effect code for an index of the seven-entry background list

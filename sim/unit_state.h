@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <utility>
 
 namespace kv::sim {
 
@@ -41,6 +42,8 @@ struct PictureLayer {
     int horizontalOffset = 0;
     int verticalPosition = 150;
     int shade = 0;
+    int kind = 0;             // slot kind of the header: 0 logo, 1 static, 2 static and power-on
+    QByteArray bits;          // the matrix, rows top to bottom, widthBytes a row
 };
 
 struct Shortcut {
@@ -49,17 +52,18 @@ struct Shortcut {
     QByteArray content;
 };
 
+// Cells of 48 or 32 pixels square by the key's size; bits in cell order.
 struct PictureMessage {
-    bool small = false;
     int cells = 0;
     bool powerOn = false;
+    QByteArray bits;
 };
 
 struct ScrollPicture {
     bool small = false;
     int blocks = 0;
     bool powerOn = false;
-    bool sumOk = false;
+    QByteArray bits;          // cell order, cells of 32 (small) or 48 pixels square
 };
 
 struct StaticText {
@@ -110,8 +114,9 @@ struct UnitState {
     bool pauseEnabled = true;
     bool cornerLogo = true;
 
-    PictureLayer logo{0, kNoLogoHeight, 0, 150, 0};
+    PictureLayer logo{0, kNoLogoHeight, 0, 150, 0, 0, {}};
     PictureLayer staticPicture;
+    QMap<int, PictureLayer> storedPictures; // by number - 1
     int currentStatic = 0;    // 0 none, 1 temporary, 2 and up stored picture number + 1
     int powerOnStatic = 0;    // picture number - 1
     int powerOnStaticSeconds = 0;
@@ -121,8 +126,9 @@ struct UnitState {
     bool timedDisplayScroll = false;
 
     QMap<int, Shortcut> shortcuts;             // by number - 1
-    QMap<int, PictureMessage> pictureMessages; // by number - 1
+    QMap<std::pair<bool, int>, PictureMessage> pictureMessages; // by small, number - 1
     ScrollPicture scrollPicture;
+    int droppedPictures = 0;  // pictures given up for a wrong sum byte or trailer
     int playedScroll = -1;    // 0 the power-on scroll, 1..16 a shortcut, -1 none
 
     int crosshair = 0;

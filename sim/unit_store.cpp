@@ -1,6 +1,8 @@
 #include "sim/unit_store.h"
 
 #include "sim/baud_rates.h"
+#include "sim/picture_frames.h"
+#include "sim/shortcut_frames.h"
 #include "sim/whole_file.h"
 
 #include <QFile>
@@ -112,6 +114,8 @@ void readLayer(Fields fields, PictureLayer& layer)
     fields.integer("horizontalOffset", 0, 255, layer.horizontalOffset);
     fields.integer("verticalPosition", 0, 0xFFFF, layer.verticalPosition);
     fields.integer("shade", 0, 255, layer.shade);
+    fields.integer("kind", 0, 255, layer.kind);
+    fields.bytes("bits", -1, layer.bits);
 }
 
 void readParams(Fields fields, ScrollParams& p)
@@ -144,7 +148,25 @@ QJsonObject LayerJson(const PictureLayer& layer)
             {"height", layer.height},
             {"horizontalOffset", layer.horizontalOffset},
             {"verticalPosition", layer.verticalPosition},
-            {"shade", layer.shade}};
+            {"shade", layer.shade},
+            {"kind", layer.kind},
+            {"bits", hex(layer.bits)}};
+}
+
+QJsonArray StoredPicturesJson(const UnitState& s)
+{
+    QJsonArray pictures;
+    for (auto it = s.storedPictures.cbegin(); it != s.storedPictures.cend(); ++it) {
+        QJsonObject picture = LayerJson(*it);
+        picture.insert(QStringLiteral("number"), it.key() + 1);
+        pictures.append(picture);
+    }
+    return pictures;
+}
+
+QJsonObject ScrollPictureJson(const ScrollPicture& p)
+{
+    return {{"small", p.small}, {"blocks", p.blocks}, {"powerOn", p.powerOn}, {"bits", hex(p.bits)}};
 }
 
 QJsonArray ShortcutsJson(const UnitState& s)
@@ -154,7 +176,8 @@ QJsonArray ShortcutsJson(const UnitState& s)
         shortcuts.append(QJsonObject{{"number", it.key() + 1},
                                      {"small", it->small},
                                      {"powerOn", it->powerOn},
-                                     {"content", hex(it->content)}});
+                                     {"content", hex(it->content)},
+                                     {"segments", ShortcutSegmentsJson(it->content)}});
     }
     return shortcuts;
 }
@@ -163,10 +186,11 @@ QJsonArray PictureMessagesJson(const UnitState& s)
 {
     QJsonArray pictureMessages;
     for (auto it = s.pictureMessages.cbegin(); it != s.pictureMessages.cend(); ++it) {
-        pictureMessages.append(QJsonObject{{"number", it.key() + 1},
-                                           {"small", it->small},
+        pictureMessages.append(QJsonObject{{"number", it.key().second + 1},
+                                           {"small", it.key().first},
                                            {"cells", it->cells},
-                                           {"powerOn", it->powerOn}});
+                                           {"powerOn", it->powerOn},
+                                           {"bits", hex(it->bits)}});
     }
     return pictureMessages;
 }
@@ -187,6 +211,7 @@ QJsonObject StoredSettings(const UnitState& s)
         {"shortcuts", shortcuts},
         {"pictureMessages", pictureMessages},
         {"logo", LayerJson(s.logo)},
+        {"storedPictures", StoredPicturesJson(s)},
         {"videoMode", s.storedVideoMode},
         {"font", hex(s.font)},
     };
@@ -194,6 +219,9 @@ QJsonObject StoredSettings(const UnitState& s)
         stored.insert(QStringLiteral("scrollParams"), paramsObject(s.savedParams));
     if (s.storedScreen.stored)
         stored.insert(QStringLiteral("screen"), screenObject(s.storedScreen));
+    // The scroll picture outlives a power cycle only as the power-on scroll.
+    if (s.scrollPicture.powerOn)
+        stored.insert(QStringLiteral("scrollPicture"), ScrollPictureJson(s.scrollPicture));
     return stored;
 }
 
@@ -241,16 +269,38 @@ bool RestoreStoredSettings(const QJsonObject& stored, UnitState& state, QString&
     for (qsizetype i = 0; i < messages.size(); ++i) {
         Fields entry = fields.element(messages, i, "pictureMessages");
         int number = 0;
+        bool small = false;
         PictureMessage message;
-        entry.integer("number", 1, 256, number);
-        entry.boolean("small", message.small);
+        entry.integer("number", 1, kPictureMessageCount, number);
+        entry.boolean("small", small);
         entry.integer("cells", 0, 255, message.cells);
         entry.boolean("powerOn", message.powerOn);
+        entry.bytes("bits", -1, message.bits);
         if (number == 0 && bad.isEmpty())
             bad = QStringLiteral("pictureMessages[%1].number").arg(i);
-        s.pictureMessages.insert(number - 1, message);
+        s.pictureMessages.insert({small, number - 1}, message);
     }
     readLayer(fields.object("logo"), s.logo);
+    const QJsonArray pictures = fields.array("storedPictures");
+    if (fields.has("storedPictures"))
+        s.storedPictures.clear();
+    for (qsizetype i = 0; i < pictures.size(); ++i) {
+        Fields entry = fields.element(pictures, i, "storedPictures");
+        int number = 0;
+        PictureLayer picture;
+        entry.integer("number", 1, kStoredPictureCount, number);
+        readLayer(entry, picture);
+        if (number == 0 && bad.isEmpty())
+            bad = QStringLiteral("storedPictures[%1].number").arg(i);
+        s.storedPictures.insert(number - 1, picture);
+    }
+    if (fields.has("scrollPicture")) {
+        Fields picture = fields.object("scrollPicture");
+        picture.boolean("small", s.scrollPicture.small);
+        picture.integer("blocks", 0, 0xFFFF, s.scrollPicture.blocks);
+        picture.boolean("powerOn", s.scrollPicture.powerOn);
+        picture.bytes("bits", -1, s.scrollPicture.bits);
+    }
     fields.integer("videoMode", 0, 255, s.storedVideoMode);
     if (fields.has("scrollParams")) {
         readParams(fields.object("scrollParams"), s.savedParams);

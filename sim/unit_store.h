@@ -10,14 +10,17 @@
 namespace kv::sim {
 
 // What a unit keeps over a power cycle, as one entry of the --store document: address,
-// rate, product number, font, stored shortcuts and picture messages, the logo, the
-// power-on settings, the saved scroll parameters, the stored video mode and screen
+// rate, product number, font, stored shortcuts and picture messages, the logo and the
+// stored static pictures, the power-on settings (with the scroll picture when it is the
+// power-on scroll), the saved scroll parameters, the stored video mode and screen
 // settings.
 QJsonObject StoredSettings(const UnitState& state);
 
-// The stored shortcuts and picture messages and a picture layer as JSON, as the store
-// and --state show them.
+// The stored shortcuts, picture messages and static pictures, a picture layer and the
+// scroll picture as JSON, as the store and --state show them; bits as hex.
 QJsonObject LayerJson(const PictureLayer& layer);
+QJsonArray StoredPicturesJson(const UnitState& state);
+QJsonObject ScrollPictureJson(const ScrollPicture& picture);
 QJsonArray ShortcutsJson(const UnitState& state);
 QJsonArray PictureMessagesJson(const UnitState& state);
 

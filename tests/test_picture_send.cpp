@@ -133,7 +133,7 @@ TEST_F(PictureSend, PortFaultHalfWayEndsWithItsMessageAndIsNotCompleted)
     EXPECT_FALSE(outcome.completed);
     EXPECT_EQ(port->writes.size(), 3);
     ASSERT_EQ(prompter.texts("error").size(), 1);
-    EXPECT_EQ(prompter.texts("error").at(0), CommErrorText(comm::kDrainTimeout, link.portText()));
+    EXPECT_EQ(prompter.texts("error").at(0), CommErrorText(comm::kDrainTimeout, choice.portText()));
     // Neither the closing notice nor the cancel text: the fault's message is the end.
     EXPECT_TRUE(prompter.texts("notice").isEmpty());
     EXPECT_TRUE(prompter.texts("failure").isEmpty());

@@ -362,3 +362,21 @@ TEST(SimLine, StatusArrivesInTwoStepsAfterAScrollSend)
     EXPECT_EQ(rest.mid(4 + 36, 2).toHex(), "8000");
     EXPECT_EQ(sim.unitState(3).value("scroll").toObject().value("message").toString(), "B0A1A3C1");
 }
+
+TEST(SimLine, PicturesFolderGetsThePngOfALogo)
+{
+    QTemporaryDir pictures;
+    SimProcess sim({"--pictures", pictures.filePath(QStringLiteral("shots"))});
+    ASSERT_TRUE(sim.isRunning()) << sim.stop().toStdString();
+    LineClient line(sim.linkPath());
+    ASSERT_TRUE(line.isOpen());
+    // Logo 16 x 2, no queue, then its matrix and its sum byte.
+    line.send(hex("5A5B018802000200009600000000") + hex("FF000001") + hex("00"));
+    EXPECT_EQ(line.ask(probe(1), 1), hex("01"));
+    const QString png = pictures.filePath(QStringLiteral("shots/unit1-logo.png"));
+    ASSERT_TRUE(sim.waitFor([&png] { return QFileInfo::exists(png); }));
+    QFile file(png);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith(hex("89504E470D0A1A0A")));
+    EXPECT_EQ(sim.unitState(1).value("logo").toObject().value("bits").toString(), QStringLiteral("FF000001"));
+}

@@ -100,10 +100,13 @@ TEST(SimStore, StoredMessagesAndPowerOnChoicesComeBack)
 {
     UnitState before = unitAt(1).state();
     before.shortcuts.insert(3, Shortcut{true, true, hex("B0A1")});
-    before.pictureMessages.insert(29, PictureMessage{true, 12, false});
+    before.pictureMessages.insert({true, 29}, PictureMessage{12, false, hex("0102")});
+    before.pictureMessages.insert({false, 29}, PictureMessage{2, true, hex("03")});
     before.powerOnScroll = hex("A3C1A3C2");
     before.powerOnShortcut = 3;
-    before.logo = PictureLayer{12, 48, 5, 200, 0x2F};
+    before.logo = PictureLayer{12, 48, 5, 200, 0x2F, 0, hex("80FF")};
+    before.storedPictures.insert(11, PictureLayer{2, 1, 7, 90, 0x4B, 2, hex("C003")});
+    before.scrollPicture = ScrollPicture{true, 1, true, hex("AA55")};
 
     UnitState after;
     QString error;
@@ -111,11 +114,20 @@ TEST(SimStore, StoredMessagesAndPowerOnChoicesComeBack)
     ASSERT_EQ(after.shortcuts.size(), 1);
     EXPECT_EQ(after.shortcuts.value(3).content, hex("B0A1"));
     EXPECT_TRUE(after.shortcuts.value(3).small);
-    EXPECT_EQ(after.pictureMessages.value(29).cells, 12);
+    EXPECT_EQ(after.pictureMessages.value({true, 29}).cells, 12);
+    EXPECT_EQ(after.pictureMessages.value({true, 29}).bits, hex("0102"));
+    EXPECT_TRUE(after.pictureMessages.value({false, 29}).powerOn);
+    ASSERT_EQ(after.storedPictures.size(), 1);
+    EXPECT_EQ(after.storedPictures.value(11).bits, hex("C003"));
+    EXPECT_EQ(after.storedPictures.value(11).kind, 2);
+    EXPECT_EQ(after.storedPictures.value(11).verticalPosition, 90);
+    EXPECT_EQ(after.scrollPicture.bits, hex("AA55"));
+    EXPECT_TRUE(after.scrollPicture.small);
     EXPECT_EQ(after.powerOnScroll, hex("A3C1A3C2"));
     EXPECT_EQ(after.powerOnShortcut, 3);
     EXPECT_EQ(after.logo.height, 48);
     EXPECT_EQ(after.logo.shade, 0x2F);
+    EXPECT_EQ(after.logo.bits, hex("80FF"));
 }
 
 TEST(SimStore, AbsentKeysKeepDefaultsAndAMalformedOneRefusesTheEntry)
