@@ -22,6 +22,9 @@ const QList<Command>& Commands()
         {"status", RunStatus, "status   (with --target ADDR)"},
         {"font", RunFont, "font export-c|convert|read|write|write-char|download ..."},
         {"reset", RunReset, "reset"},
+        {"picture-text", RunPictureText,
+         "picture-text SEND-TEXT [--font NAME] [--size S] [--bold] [--vadjust V] [--filter-noise] [--power-on] "
+         "[--preview PNG]"},
         {"shortcut", RunShortcut, "shortcut save N [--small] [--power-on] SEGMENT... | shortcut list"},
     };
     return commands;

@@ -24,6 +24,7 @@ int RunStatus(CliContext& ctx, const QStringList& args);
 int RunFont(CliContext& ctx, const QStringList& args);
 int RunReset(CliContext& ctx, const QStringList& args);
 int RunShortcut(CliContext& ctx, const QStringList& args);
+int RunPictureText(CliContext& ctx, const QStringList& args);
 
 struct Command {
     const char* name;

@@ -46,7 +46,7 @@ protected:
 
     TargetChoice target{SendMode::SpecifiedAddress, QStringLiteral("7"), QString()};
     ui::OperationRunner runner{prompter};
-    ui::PanelContext context{folder, link, runner, prompter, nullptr, [this] { return target; }, {}};
+    ui::PanelContext context{folder, link, choice, runner, prompter, nullptr, [this] { return target; }, {}};
 };
 
 TEST_F(ShortcutPanel, ModeButtonsSwitchPromptBoldCaptionAndClearTheInput)
