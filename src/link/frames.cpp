@@ -42,4 +42,12 @@ QString SpacedHexText(const QByteArray& bytes)
     return QString::fromLatin1(bytes.toHex(' ').toUpper()) + QLatin1Char(' ');
 }
 
+QByteArray FieldBytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out += char(quint8(v));
+    return out;
+}
+
 } // namespace kv

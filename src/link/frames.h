@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <initializer_list>
 
 namespace kv {
 
@@ -14,6 +15,9 @@ QByteArray AddressedFrame(quint8 target, quint8 code, const QByteArray& fields =
 QByteArray CheckByteFrame(quint8 code, quint8 address, const QByteArray& payload = {});
 
 quint8 XorOf(const QByteArray& bytes);
+
+// Frame fields written as byte values: FieldBytes({0x77, index}).
+QByteArray FieldBytes(std::initializer_list<int> values);
 
 // Two upper-case hex digits per byte, no separators: the reply text ("050A").
 QString HexText(const QByteArray& bytes);

@@ -5,14 +5,6 @@
 namespace kv {
 
 namespace {
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out += char(quint8(v));
-    return out;
-}
-
 int high(int value)
 {
     return (value >> 8) & 0xFF;
@@ -28,7 +20,7 @@ QByteArray pictureHeader(const SendTarget& target, int width, int height, const 
 {
     const int powerOn = slotKind == kPowerOnStaticSlot ? 1 : 0;
     return AddressedFrame(target.address, 0x88,
-                          bytes({width / 8, high(height), low(height), placement.horizontalOffset,
+                          FieldBytes({width / 8, high(height), low(height), placement.horizontalOffset,
                                  high(placement.verticalPosition), low(placement.verticalPosition),
                                  BrightnessBackgroundByte(placement), slotKind, target.queueCount(), powerOn})
                               + target.queue);
@@ -63,7 +55,7 @@ QByteArray StaticTextHeader(const SendTarget& target, bool smallFont, int lineSp
                             quint8 textBytes)
 {
     return AddressedFrame(target.address, 0x23,
-                          bytes({target.queueCount(), smallFont ? 1 : 0, lineSpacing, placement.horizontalOffset,
+                          FieldBytes({target.queueCount(), smallFont ? 1 : 0, lineSpacing, placement.horizontalOffset,
                                  high(placement.verticalPosition), low(placement.verticalPosition),
                                  BrightnessBackgroundByte(placement), textBytes})
                               + target.queue);
@@ -72,22 +64,22 @@ QByteArray StaticTextHeader(const SendTarget& target, bool smallFont, int lineSp
 QByteArray PictureMessageHeader(const SendTarget& target, int cells, bool smallCells, int number, bool powerOn)
 {
     return AddressedFrame(target.address, 0x81,
-                          bytes({1, cells, smallCells ? 1 : 0, number - 1, powerOn ? 1 : 0, target.queueCount(), cells})
+                          FieldBytes({1, cells, smallCells ? 1 : 0, number - 1, powerOn ? 1 : 0, target.queueCount(), cells})
                               + target.queue);
 }
 
 QByteArray PictureMessageTrailer(int cells)
 {
-    QByteArray trailer = bytes({0x01, cells, cells, 0xA1, 0xF2});
+    QByteArray trailer = FieldBytes({0x01, cells, cells, 0xA1, 0xF2});
     for (int i = 0; i < cells; ++i)
-        trailer += bytes({0xA1, 0xF5});
+        trailer += FieldBytes({0xA1, 0xF5});
     return trailer;
 }
 
 QByteArray SlotParametersFrame(const SendTarget& target, const Placement& placement, quint8 slotKind)
 {
     return AddressedFrame(target.address, 0x8B,
-                          bytes({placement.horizontalOffset, high(placement.verticalPosition),
+                          FieldBytes({placement.horizontalOffset, high(placement.verticalPosition),
                                  low(placement.verticalPosition), BrightnessBackgroundByte(placement), slotKind,
                                  target.queueCount(), slotKind == kPowerOnStaticSlot ? 1 : 0})
                               + target.queue);
@@ -96,14 +88,14 @@ QByteArray SlotParametersFrame(const SendTarget& target, const Placement& placem
 QByteArray RecallPictureFrame(const SendTarget& target, bool append, int number, quint16 timerSeconds)
 {
     return AddressedFrame(target.address, 0x89,
-                          bytes({append ? 1 : 0, number - 1, target.queueCount(), high(timerSeconds), low(timerSeconds)})
+                          FieldBytes({append ? 1 : 0, number - 1, target.queueCount(), high(timerSeconds), low(timerSeconds)})
                               + target.queue);
 }
 
 QByteArray TimedDisplayFrame(const SendTarget& target, quint16 seconds, bool scrollMode)
 {
     return AddressedFrame(target.address, 0x24,
-                          bytes({target.queueCount(), high(seconds), low(seconds), scrollMode ? 1 : 0}) + target.queue);
+                          FieldBytes({target.queueCount(), high(seconds), low(seconds), scrollMode ? 1 : 0}) + target.queue);
 }
 
 } // namespace kv

@@ -42,26 +42,32 @@ PackedPicture packedToSixteen(const QImage& surface, quint32 threshold)
 }
 } // namespace
 
+namespace {
+// The width, height and area a purpose allows, checked in that order; the area's
+// message differs between purposes.
+std::optional<QString> SizeLimitMessage(int width, int height, int maxWidth, int maxHeight, qint64 maxPixels,
+                                        const QString& areaMessage)
+{
+    if (width > maxWidth)
+        return QStringLiteral("图片的宽度不能大于%1像素").arg(maxWidth);
+    if (height > maxHeight)
+        return QStringLiteral("图片的高度不能大于%1线").arg(maxHeight);
+    if (qint64(width) * height > maxPixels)
+        return areaMessage;
+    return std::nullopt;
+}
+} // namespace
+
 std::optional<QString> SlotPictureLimitMessage(int width, int height)
 {
-    if (width > 816)
-        return QStringLiteral("图片的宽度不能大于816像素");
-    if (height > 520)
-        return QStringLiteral("图片的高度不能大于520线");
-    if (qint64(width) * height > 65536)
-        return QStringLiteral("字符转换成图片后图片太大了，图片的最大像素不能大于65536像素");
-    return std::nullopt;
+    return SizeLimitMessage(width, height, 816, 520, 65536,
+                            QStringLiteral("字符转换成图片后图片太大了，图片的最大像素不能大于65536像素"));
 }
 
 std::optional<QString> TemporaryPictureLimitMessage(int width, int height)
 {
-    if (width > 768)
-        return QStringLiteral("图片的宽度不能大于768像素");
-    if (height > 480)
-        return QStringLiteral("图片的高度不能大于480线");
-    if (qint64(width) * height > 133120)
-        return QStringLiteral("这张图片太大了，图片的最大像素不能大于133120像素");
-    return std::nullopt;
+    return SizeLimitMessage(width, height, 768, 480, 133120,
+                            QStringLiteral("这张图片太大了，图片的最大像素不能大于133120像素"));
 }
 
 std::optional<QString> PictureMessageLimitMessage(int width, int height, bool smallCells)

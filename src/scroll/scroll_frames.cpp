@@ -4,23 +4,13 @@
 
 namespace kv {
 
-namespace {
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out += char(quint8(v));
-    return out;
-}
-} // namespace
-
 QList<QByteArray> BuiltInFontScrollWrites(const SendTarget& target, bool append, quint8 fontFlag,
                                           const QByteArray& message)
 {
     const int length = int(message.size());
     return {
-        AddressedFrame(target.address, 0x22, bytes({target.queueCount(), append ? 1 : 0}) + target.queue),
-        bytes({fontFlag, (length >> 8) & 0xFF, length & 0xFF}),
+        AddressedFrame(target.address, 0x22, FieldBytes({target.queueCount(), append ? 1 : 0}) + target.queue),
+        FieldBytes({fontFlag, (length >> 8) & 0xFF, length & 0xFF}),
         message,
     };
 }
@@ -28,7 +18,7 @@ QList<QByteArray> BuiltInFontScrollWrites(const SendTarget& target, bool append,
 QList<QByteArray> PictureMessageCallWrites(const SendTarget& target, bool append, quint8 size, quint8 index)
 {
     const QByteArray head = AddressedFrame(target.address, append ? 0x85 : 0x83,
-                                           bytes({size, index, 0, target.queueCount()}));
+                                           FieldBytes({size, index, 0, target.queueCount()}));
     if (append)
         return {head + target.queue};
     if (target.queue.isEmpty())
@@ -38,7 +28,7 @@ QList<QByteArray> PictureMessageCallWrites(const SendTarget& target, bool append
 
 QByteArray ShortcutCallFrame(const SendTarget& target, quint8 index, bool makePowerOn)
 {
-    return AddressedFrame(target.address, 0x87, bytes({index, target.queueCount(), makePowerOn ? 1 : 0})
+    return AddressedFrame(target.address, 0x87, FieldBytes({index, target.queueCount(), makePowerOn ? 1 : 0})
                                                     + target.queue);
 }
 
