@@ -58,14 +58,10 @@ int PictureTextWidth(int rightmostColumn, int height)
 
 QByteArray PictureTextScrollHeader(const SendTarget& target, bool small, bool powerOn, int blocks)
 {
-    QByteArray fields;
-    fields += char(small ? 1 : 0);
-    fields += char(0);
-    fields += char(powerOn ? 1 : 0);
-    fields += char(target.queueCount());
-    fields += char((blocks >> 8) & 0xFF);
-    fields += char(blocks & 0xFF);
-    return AddressedFrame(target.address, 0x81, fields + target.queue);
+    return AddressedFrame(target.address, 0x81,
+                          FieldBytes({small ? 1 : 0, 0, powerOn ? 1 : 0, target.queueCount(), (blocks >> 8) & 0xFF,
+                                      blocks & 0xFF})
+                              + target.queue);
 }
 
 } // namespace kv

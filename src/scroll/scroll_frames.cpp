@@ -37,7 +37,7 @@ QList<QByteArray> ShortcutSaveWrites(const SendTarget& target, quint8 index, boo
 {
     const int length = int(content.size());
     QList<QByteArray> writes{AddressedFrame(target.address, 0x80,
-                                            bytes({index, small ? 1 : 0, (length >> 8) & 0xFF, length & 0xFF,
+                                            FieldBytes({index, small ? 1 : 0, (length >> 8) & 0xFF, length & 0xFF,
                                                    target.queueCount(), powerOn ? 1 : 0}))};
     if (!target.queue.isEmpty())
         writes << target.queue;

@@ -1,5 +1,6 @@
 #include "scroll/shortcut_content.h"
 
+#include "link/frames.h"
 #include "scroll/editor_lines.h"
 #include "scroll/shortcut_segments.h"
 #include "scroll/unit_text.h"
@@ -40,11 +41,7 @@ std::optional<ShortcutContent> BuildShortcutContent(const QString& composition, 
                 return std::nullopt;
             }
             const QByteArray codes = EncodeUnitText(rest)->bytes;
-            content.bytes += char(0xFE);
-            content.bytes += char(0x00);
-            content.bytes += char((codes.size() >> 8) & 0xFF);
-            content.bytes += char(codes.size() & 0xFF);
-            content.bytes += codes;
+            content.bytes += FieldBytes({0xFE, 0x00, int(codes.size() >> 8) & 0xFF, int(codes.size()) & 0xFF}) + codes;
             content.description += QLatin1Char('[') + rest + QStringLiteral("] ");
         } else if (kind == QLatin1String("pic:")) {
             const auto index = pictureIndex(rest);
@@ -52,10 +49,7 @@ std::optional<ShortcutContent> BuildShortcutContent(const QString& composition, 
                 *problem = PictureNumberRefusedText();
                 return std::nullopt;
             }
-            content.bytes += char(0xFE);
-            content.bytes += char(0x01);
-            content.bytes += char(0x00);
-            content.bytes += char(*index);
+            content.bytes += FieldBytes({0xFE, 0x01, 0x00, *index});
             content.description += QStringLiteral("[图文：") + QString::number(*index) + QStringLiteral("] ");
         } else {
             continue;
