@@ -5,7 +5,9 @@
 #   the line time of the bytes both ways (10 bit times a byte)
 #   + the pauses the protocol asks for (5 ms after each character written and before
 #     the reset that ends a font write, 20 ms after each unit found by the scan, the
-#     200 ms reply wait of an address that does not answer)
+#     200 ms reply wait of an address that does not answer; 2 ms after a picture header,
+#     1 ms after each whole 1024-byte chunk of its matrix and the 500 ms a temporary
+#     picture leaves the unit at its end)
 #   + the unit's turnaround before each reply.
 # An operation ends when kvctl has exited and the unit has taken the last frame, so
 # a kvctl that leaves before the line has carried its bytes gains nothing.
@@ -39,6 +41,16 @@ printf '1111' > "$app/savefiles/Lv1Checked.TXT"
 font=$work/font.bin
 head -c 13824 /dev/urandom > "$font"
 text=$(printf 'A%.0s' $(seq 2000))
+# A 24-bit BMP of 512 x 260 noise pixels, rows bottom up, each 1536 bytes (no padding).
+picture=$work/largest.bmp
+python3 - "$picture" <<'PY'
+import os, struct, sys
+w, h = 512, 260
+pixels = os.urandom(w * h * 3)
+header = b"BM" + struct.pack("<IHHI", 54 + len(pixels), 0, 0, 54)
+info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+open(sys.argv[1], "wb").write(header + info + pixels)
+PY
 
 line=$work/line
 log=$work/kvsim.log
@@ -117,6 +129,8 @@ for baud in 9600 115200; do
     run_case scan "$baud" $((4 * 6)) 3 $((3 * 20 + 200)) 3 -- scan
     # Three writes: the frame head, font flag and length, 4000 bytes of text.
     run_case scroll-2000 "$baud" $((6 + 3 + 4000)) 0 0 0 -- --target broadcast send 0 --text "$text"
+    # The 14-byte header, then the matrix: 16 whole chunks and the rest.
+    run_case picture-7 "$baud" $((14 + 16640)) 0 $((2 + 16 + 500)) 0 -- --target broadcast send 7 --picture "$picture"
     stop_sim
 done
 echo "$cpu_note"

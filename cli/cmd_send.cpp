@@ -12,7 +12,8 @@ namespace kv::cli {
 
 namespace {
 const char* const kUsage =
-    "send MODE [--append] [--text T | --text-file F] [--entry N] [--timer S] [--power-on]   (MODE 0 to 4)";
+    "send MODE [--append] [--text T | --text-file F] [--entry N] [--timer S] [--power-on]   (MODE 0 to 4)\n"
+    "send 5|6|7|8|9 ...   (kvctl send 5 alone shows the static modes' options)";
 
 std::optional<QString> readUtf8File(CliContext& ctx, const QString& path)
 {
@@ -29,8 +30,10 @@ int RunSend(CliContext& ctx, const QStringList& args)
 {
     bool modeOk = false;
     const int mode = args.value(0).toInt(&modeOk);
-    if (!modeOk || mode < 0 || mode >= kAvailableSendModes)
+    if (!modeOk || mode < 0 || mode >= kSendModes)
         return ctx.usage(QString::fromUtf8(kUsage));
+    if (IsStaticMode(mode))
+        return RunSendStatic(ctx, mode, args.mid(1));
 
     ScrollSendRequest request;
     request.mode = mode;

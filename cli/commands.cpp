@@ -15,7 +15,8 @@ const QList<Command>& Commands()
         {"product-number", RunProductNumber, "product-number"},
         {"write-address", RunWriteAddress, "write-address ADDR"},
         {"scan", RunScan, "scan"},
-        {"send", RunSend, "send MODE [--append] [--text T | --text-file F] [--entry N] [--timer S] [--power-on]"},
+        {"send", RunSend, "send MODE [--append] [--text T | --text-file F] [--entry N] [--timer S] [--power-on] ..."},
+        {"page", RunPage, "page logo-text|static-text|logo-picture|static-picture download|change-params ..."},
         {"scroll-params", RunScrollParams,
          "scroll-params [--count I] [--vpos N] [--brightness I] [--background I] [--bar-above I] [--bar-below I] "
          "[--speed I] [--hoffset I] [--video I] [--interval S] [--save]"},

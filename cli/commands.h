@@ -19,6 +19,9 @@ int RunProductNumber(CliContext& ctx, const QStringList& args);
 int RunWriteAddress(CliContext& ctx, const QStringList& args);
 int RunScan(CliContext& ctx, const QStringList& args);
 int RunSend(CliContext& ctx, const QStringList& args);
+// The static modes 5 to 9 of kvctl send.
+int RunSendStatic(CliContext& ctx, int mode, const QStringList& args);
+int RunPage(CliContext& ctx, const QStringList& args);
 int RunScrollParams(CliContext& ctx, const QStringList& args);
 int RunStatus(CliContext& ctx, const QStringList& args);
 int RunFont(CliContext& ctx, const QStringList& args);

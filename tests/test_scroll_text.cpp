@@ -156,13 +156,19 @@ TEST_F(RecordFolder, MissingEntryListIsCreatedWithPlaceholders)
     EXPECT_TRUE(store.exists(QStringLiteral("ZhKj16")));
 }
 
-TEST_F(RecordFolder, StoredEntryListIsUsedAsReadAndNotRewritten)
+TEST_F(RecordFolder, ShortEntryListIsMadeWholeKeepingItsLines)
 {
     QString error;
     store.writeLines(QStringLiteral("DXX"), {QStringLiteral("[01]:晴"), QStringLiteral("[02]:雨")}, &error);
     const QStringList lines = LoadEntryList(3, store, &error);
-    EXPECT_EQ(lines, (QStringList{QStringLiteral("[01]:晴"), QStringLiteral("[02]:雨")}));
-    EXPECT_EQ(store.readLines(QStringLiteral("DXX"))->size(), 2);
+    ASSERT_EQ(lines.size(), 30);
+    EXPECT_EQ(lines.mid(0, 2), (QStringList{QStringLiteral("[01]:晴"), QStringLiteral("[02]:雨")}));
+    EXPECT_EQ(lines.at(2), QStringLiteral("[03]:计算机无信息记录(设备端未知)"));
+    EXPECT_EQ(*store.readLines(QStringLiteral("DXX")), lines);
+
+    // A whole list is used as read and not written again.
+    store.writeLines(QStringLiteral("DXX"), QStringList(30, QStringLiteral("[xx]:手写")), &error);
+    EXPECT_EQ(LoadEntryList(3, store, &error).at(29), QStringLiteral("[xx]:手写"));
 }
 
 TEST(EntryPick, TakesTheClickedLineAndItsDescription)

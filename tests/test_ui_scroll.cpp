@@ -55,7 +55,7 @@ protected:
 TEST_F(ScrollPanels, ModeListRelaysThePanel)
 {
     ScrollEditorPanel panel(context);
-    EXPECT_EQ(panel.modeMenu()->actions().size(), 5);
+    EXPECT_EQ(panel.modeMenu()->actions().size(), 10);
     EXPECT_EQ(panel.modeLabel()->text(), QStringLiteral("当前发送模式 >> 滚动—内置大号字库"));
     panel.modeMenu()->actions().at(4)->trigger();
     EXPECT_EQ(panel.sendMode(), 4);

@@ -33,13 +33,32 @@ QStringList PlaceholderList(int count)
     return lines;
 }
 
+QStringList CompleteNumberedList(const QStringList& lines, int count)
+{
+    QStringList complete = lines.mid(0, count);
+    for (qsizetype n = complete.size() + 1; n <= count; ++n)
+        complete << NumberedLabel(int(n)) + UnknownItemText();
+    return complete;
+}
+
 QStringList LoadNumberedList(const RecordStore& store, const QString& name, int count, QString* error)
 {
-    if (const auto lines = store.readLines(name))
-        return lines->mid(0, count);
-    const QStringList lines = PlaceholderList(count);
+    const auto stored = store.readLines(name);
+    if (stored && stored->size() == count)
+        return *stored;
+    const QStringList lines = CompleteNumberedList(stored.value_or(QStringList()), count);
     store.writeLines(name, lines, error);
     return lines;
+}
+
+bool RecordNumberedItem(const RecordStore& store, const QString& name, int count, int number,
+                        const QString& description, QString* error)
+{
+    if (number < 1 || number > count)
+        return false;
+    QStringList lines = CompleteNumberedList(store.readLines(name).value_or(QStringList()), count);
+    lines[number - 1] = NumberedLabel(number) + description;
+    return store.writeLines(name, lines, error);
 }
 
 QString ShortenListLine(const QString& line)

@@ -17,10 +17,20 @@ QString NumberedLabel(int number);
 // count lines, each its label and the unknown-item text.
 QStringList PlaceholderList(int count);
 
-// The list as stored, or, when the record is missing, a new list of placeholder lines
-// that is written at once. A stored list is used as read: a line beyond it is simply
-// not there. *error is set when a new list could not be written.
+// The list made whole: its first count lines, and placeholder lines for the numbers
+// it lacks.
+QStringList CompleteNumberedList(const QStringList& lines, int count);
+
+// The list as stored. A missing list, or one of another length (cut short by hand or by
+// another program), is written back made whole at once, so a list always holds its
+// count lines. *error is set when that write failed.
 QStringList LoadNumberedList(const RecordStore& store, const QString& name, int count, QString* error);
+
+// Puts the description of item number (1 to count) into the list, the other lines as
+// they were, the list made whole first. False when the number is outside the list or
+// the write failed (*error).
+bool RecordNumberedItem(const RecordStore& store, const QString& name, int count, int number,
+                        const QString& description, QString* error);
 
 // A line as the editor shows it: whole up to 64 bytes in code page 936, else cut right
 // after the character that brings the count above 64, followed by " …".

@@ -91,7 +91,7 @@ ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Promp
                              const RecordStore& store, ScrollTextCache& cache)
 {
     ScrollSendOutcome outcome;
-    if (request.mode < 0 || request.mode >= kAvailableSendModes)
+    if (request.mode < 0 || request.mode > kModeShortcut)
         return outcome;
     const bool builtInFont = IsBuiltInFontMode(request.mode);
     const QString text = WithCrLfLineBreaks(request.editorText);

@@ -24,6 +24,16 @@ bool IsEntryListMode(int mode)
     return mode >= kModeLargePictureMessage && mode <= kModeShortcut;
 }
 
+bool IsStaticMode(int mode)
+{
+    return mode >= kModeStoredPicture && mode <= kModeStaticSmallFont;
+}
+
+bool PicksEntry(int mode)
+{
+    return IsEntryListMode(mode) || mode == kModeStoredPicture;
+}
+
 QString CurrentSendModeLabel(int mode)
 {
     return QStringLiteral("当前发送模式 >> ") + SendModeNames().value(mode);

@@ -13,15 +13,24 @@ enum ScrollSendMode {
     kModeLargePictureMessage = 2,
     kModeSmallPictureMessage = 3,
     kModeShortcut = 4,
+    kModeStoredPicture = 5,
+    kModeStaticRendered = 6,
+    kModeStaticPicture = 7,
+    kModeStaticLargeFont = 8,
+    kModeStaticSmallFont = 9,
 };
 
 // The ten item texts in list order.
 const QStringList& SendModeNames();
-// The modes the tool can send at present: the scroll modes.
-constexpr int kAvailableSendModes = 5;
+constexpr int kSendModes = 10;
 
 bool IsBuiltInFontMode(int mode);
+// The picture message and shortcut modes, which call an entry of one unit.
 bool IsEntryListMode(int mode);
+// The static modes 5 to 9.
+bool IsStaticMode(int mode);
+// The modes whose send calls an entry picked from the list in the editor.
+bool PicksEntry(int mode);
 
 // "当前发送模式 >> " followed by the item text.
 QString CurrentSendModeLabel(int mode);

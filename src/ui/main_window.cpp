@@ -8,6 +8,7 @@
 #include "link/port_choice.h"
 #include "link_bridge.h"
 #include "operation_runner.h"
+#include "picture_panels.h"
 #include "scroll_panels.h"
 #include "serial_strip.h"
 #include "ui_prompter.h"
@@ -179,6 +180,7 @@ void MainWindow::load()
 
     // The panels, each with its lists at their default selections.
     scroll_ = InstallScrollPanels(*this);
+    InstallPicturePanels(*this);
     font_ = InstallFontPanels(*this);
     admin_ = InstallAdminPanels(*this);
 

@@ -3,12 +3,18 @@
 #include "app/numbered_list.h"
 #include "app/prompter.h"
 #include "operation_runner.h"
+#include "picture/static_send.h"
+#include "picture/vertical_text.h"
+#include "picture_preview.h"
+#include "turned_text.h"
 #include "scroll/editor_lines.h"
 #include "scroll/entry_list.h"
 #include "scroll/number_boxes.h"
 #include "scroll/scroll_send.h"
 #include "scroll/send_modes.h"
 #include "scroll/startup_send_mode.h"
+#include "scroll/unit_text.h"
+#include "static_send_inputs.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -19,6 +25,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <optional>
@@ -48,7 +55,7 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     modeButton_ = new QPushButton(QStringLiteral("发送模式选择"), this);
     modeMenu_ = new QMenu(modeButton_);
     const QStringList names = SendModeNames();
-    for (int mode = 0; mode < kAvailableSendModes; ++mode)
+    for (int mode = 0; mode < kSendModes; ++mode)
         modeMenu_->addAction(names.at(mode), this, [this, mode] { chooseSendMode(mode); });
     connect(modeButton_, &QPushButton::clicked, this,
             [this] { modeMenu_->popup(modeButton_->mapToGlobal(QPoint(0, modeButton_->height()))); });
@@ -72,6 +79,9 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     timer_->setMaximumWidth(72);
     connect(timer_, &QLineEdit::textEdited, this, &ScrollEditorPanel::timerChanged);
     powerOn_ = new QCheckBox(QStringLiteral("并设为开机滚动"), this);
+    staticInputs_ = new StaticSendInputs(context_.prompter, this);
+    connect(staticInputs_, &StaticSendInputs::directionChosen, this, &ScrollEditorPanel::directionChosen);
+    preview_ = new PicturePreview(this);
 
     auto* sendRow = new QGridLayout;
     sendRow->addWidget(modeButton_, 0, 0);
@@ -85,8 +95,12 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     sendRow->addWidget(entryNumber_, 2, 1);
     sendRow->addWidget(entryDescription_, 2, 2, 1, 3);
 
+    auto* body = new QHBoxLayout;
+    body->addWidget(editor_, 3);
+    body->addWidget(preview_, 2);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(editor_, 1);
+    layout->addLayout(body, 1);
+    layout->addWidget(staticInputs_);
     layout->addLayout(sendRow);
 
     chooseSendMode(kModeLargeFont);
@@ -95,7 +109,7 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
 void ScrollEditorPanel::applyStartupMode()
 {
     const auto mode = StartupSendMode(context_.folder);
-    if (mode && *mode < kAvailableSendModes)
+    if (mode && *mode < kSendModes)
         chooseSendMode(*mode);
 }
 
@@ -104,6 +118,15 @@ void ScrollEditorPanel::chooseSendMode(int mode)
     modeMenu_->hide();
     mode_ = mode;
     relayFor(mode);
+    if (IsStaticMode(mode)) {
+        const StaticModeSelection selection =
+            SelectStaticMode(mode, staticInputs_->fields(), context_.folder, context_.prompter);
+        entries_ = selection.entries;
+        staticInputs_->showFields(selection.fields);
+        if (selection.editorText)
+            editor_->setPlainText(*selection.editorText);
+        return;
+    }
     const TargetChoice target = context_.target();
     const SendModeSelection selection = SelectSendMode(mode, target.specifiedAddress, cache_, store_,
                                                        context_.prompter);
@@ -127,22 +150,34 @@ void ScrollEditorPanel::entryRecordChanged(int mode)
 void ScrollEditorPanel::relayFor(int mode)
 {
     const bool builtInFont = IsBuiltInFontMode(mode);
+    const bool picksEntry = PicksEntry(mode);
     modeLabel_->setText(CurrentSendModeLabel(mode));
     secondButton_->setText(SecondSendButtonText(mode));
     powerOn_->setVisible(builtInFont);
-    entryNumberLabel_->setVisible(!builtInFont);
-    entryNumber_->setVisible(!builtInFont);
-    entryDescription_->setVisible(!builtInFont);
+    entryNumberLabel_->setVisible(picksEntry);
+    entryNumber_->setVisible(picksEntry);
+    entryDescription_->setVisible(picksEntry);
     entryNumber_->clear();
     entryDescription_->clear();
+    staticInputs_->relayFor(mode);
+    // A new mode starts with the text as typed, never one turned for another mode.
+    {
+        const QSignalBlocker block(staticInputs_);
+        staticInputs_->horizontalButton()->setChecked(true);
+    }
+    preview_->setVisible(mode == kModeStaticRendered || mode == kModeStaticPicture);
+    preview_->clearPicture();
     // The entry list mirrors the records; editing it would only mislead the clicks.
-    editor_->setReadOnly(!builtInFont);
+    // The temporary picture comes from a file, the editor plays no part in it.
+    ShowTurnedText(*editor_, false);
+    editor_->setReadOnly(picksEntry);
+    editor_->setEnabled(mode != kModeStaticPicture);
 }
 
 bool ScrollEditorPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == editor_->viewport() && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && IsEntryListMode(mode_)) {
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && PicksEntry(mode_)) {
         // Let the editor place the caret first, then read the line it landed on.
         const bool handled = QWidget::eventFilter(watched, event);
         editorReleased();
@@ -158,7 +193,7 @@ void ScrollEditorPanel::editorReleased()
     const QString text = editor_->toPlainText();
     QTextCursor cursor = editor_->textCursor();
     const int caret = cursor.position();
-    if (const auto pick = PickEntry(entries_, EntryListSize(mode_), text, caret)) {
+    if (const auto pick = PickEntry(entries_, int(entries_.size()), text, caret)) {
         entryNumber_->setText(QString::number(pick->number));
         entryDescription_->setText(pick->description);
     }
@@ -186,6 +221,10 @@ void ScrollEditorPanel::markTimer(bool marked)
 
 void ScrollEditorPanel::send(bool secondButton)
 {
+    if (IsStaticMode(mode_)) {
+        sendStatic(secondButton);
+        return;
+    }
     ScrollSendRequest request;
     request.mode = mode_;
     request.secondButton = secondButton;
@@ -214,6 +253,44 @@ void ScrollEditorPanel::send(bool secondButton)
             if (sent.outcome.timerSent)
                 markTimer(true);
         });
+}
+
+} // namespace kv::ui
+
+namespace kv::ui {
+
+void ScrollEditorPanel::sendStatic(bool secondButton)
+{
+    StaticSendRequest request;
+    request.mode = mode_;
+    request.secondButton = secondButton;
+    request.entryNumber = entryNumber_->text();
+    request.fields = staticInputs_->fields();
+    request.fields.text = WithCrLfLineBreaks(editor_->toPlainText());
+    request.timer = timer_->text();
+    request.target = context_.target();
+    Link* link = &context_.link;
+    context_.runner.run<StaticSendOutcome>(
+        [request, link, folder = context_.folder](Prompter& prompter) {
+            return SendStatic(request, *link, prompter, folder);
+        },
+        [this](StaticSendOutcome outcome) {
+            if (!outcome.preview.isNull())
+                preview_->showPicture(outcome.preview);
+            if (outcome.timerSent)
+                markTimer(true);
+        });
+}
+
+void ScrollEditorPanel::directionChosen(bool vertical)
+{
+    if (vertical) {
+        horizontalText_ = editor_->toPlainText();
+        editor_->setPlainText(TransposeToVertical(WithCrLfLineBreaks(horizontalText_)));
+    } else {
+        editor_->setPlainText(horizontalText_);
+    }
+    ShowTurnedText(*editor_, vertical);
 }
 
 } // namespace kv::ui

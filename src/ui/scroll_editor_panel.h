@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/record_store.h"
+#include "picture/static_send_fields.h"
 #include "scroll/scroll_text_cache.h"
 #include "panel_context.h"
 
@@ -16,10 +17,15 @@ class QTextEdit;
 
 namespace kv::ui {
 
+class PicturePreview;
+class StaticSendInputs;
+
 // The scroll editor with its send panel: the send mode list, the two send buttons, the
 // entry number and description boxes, the timer box and "并设为开机滚动". In the
 // built-in-font modes the editor holds the message; in the picture message and
-// shortcut modes it shows the entry list and a click picks an entry.
+// shortcut modes, and in the stored-picture mode 5, it shows the entry list and a
+// click picks an entry. In the static modes 6 to 9 the static inputs and the preview
+// of the picture sent join it.
 class ScrollEditorPanel : public QWidget {
     Q_OBJECT
 public:
@@ -45,6 +51,8 @@ public:
     QLabel* modeLabel() const { return modeLabel_; }
     QMenu* modeMenu() const { return modeMenu_; }
     bool timerMarked() const { return timerMarked_; }
+    StaticSendInputs* staticInputs() const { return staticInputs_; }
+    PicturePreview* preview() const { return preview_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +62,8 @@ private:
     void editorReleased();
     void timerChanged(const QString& text);
     void send(bool secondButton);
+    void sendStatic(bool secondButton);
+    void directionChosen(bool vertical);
     void markTimer(bool marked);
 
     PanelContext& context_;
@@ -74,6 +84,10 @@ private:
     QLineEdit* entryDescription_ = nullptr;
     QLineEdit* timer_ = nullptr;
     QCheckBox* powerOn_ = nullptr;
+    StaticSendInputs* staticInputs_ = nullptr;
+    PicturePreview* preview_ = nullptr;
+    // The editor's own text while "文字纵排" shows it turned.
+    QString horizontalText_;
 };
 
 } // namespace kv::ui

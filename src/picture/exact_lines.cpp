@@ -1,0 +1,40 @@
+#include "picture/exact_lines.h"
+
+#include "app/bounded_read.h"
+#include "app/cp936.h"
+#include "link/decimal_text.h"
+
+namespace kv {
+
+namespace {
+// Far beyond any settings file, which holds at most one editor text.
+constexpr qint64 kSettingsFileLimit = 256 * 1024;
+} // namespace
+
+std::optional<QStringList> ReadExactLines(const QString& path)
+{
+    const BoundedRead read = ReadWholeFile(path, kSettingsFileLimit);
+    if (!read.ok())
+        return std::nullopt;
+    return DecodeCp936(read.bytes).split(QStringLiteral("\r\n"));
+}
+
+std::optional<int> IndexField(const QString& field, int items)
+{
+    const auto value = DecimalValue(field.trimmed(), 4);
+    if (!value || *value >= items)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<bool> TickField(const QString& field)
+{
+    const QString value = field.trimmed();
+    if (value == QLatin1String("0"))
+        return false;
+    if (value == QLatin1String("1"))
+        return true;
+    return std::nullopt;
+}
+
+} // namespace kv

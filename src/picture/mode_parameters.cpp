@@ -1,0 +1,93 @@
+#include "picture/mode_parameters.h"
+
+#include "app/display_effects.h"
+#include "app/line_ends.h"
+#include "picture/exact_lines.h"
+#include "picture/static_send_fields.h"
+
+namespace kv {
+
+namespace {
+constexpr int kParameterLines = 11;
+
+void applyIndex(const QString& field, const QStringList& items, int& target)
+{
+    if (const auto index = IndexField(field, int(items.size())))
+        target = *index;
+}
+} // namespace
+
+QString ModeParameterFile(int mode)
+{
+    switch (mode) {
+    case 6:
+        return QStringLiteral("user_char_cs.txt");
+    case 7:
+        return QStringLiteral("ls_pic_cs.txt");
+    case 8:
+        return QStringLiteral("jz_zkda_cs.txt");
+    case 9:
+        return QStringLiteral("jz_zkxia_cs.txt");
+    default:
+        return QString();
+    }
+}
+
+QStringList ModeParameterLines(const StaticSendFields& fields, const QStringList& fontList)
+{
+    return {
+        fields.horizontal ? QStringLiteral("True") : QStringLiteral("False"),
+        QString::number(fontList.indexOf(fields.fontName)),
+        QString::number(fields.brightness),
+        fields.size,
+        QString::number(fields.lineSpacing),
+        QString::number(fields.horizontalOffset),
+        fields.verticalPosition,
+        QString::number(fields.verticalShift),
+        QString::number(fields.extraHeight),
+        QString::number(fields.background),
+        fields.bold ? QStringLiteral("1") : QStringLiteral("0"),
+    };
+}
+
+bool LoadModeParameters(const AppFolder& folder, int mode, StaticSendFields& fields)
+{
+    const QString file = ModeParameterFile(mode);
+    if (file.isEmpty())
+        return false;
+    const auto lines = ReadExactLines(folder.settingsPath(file));
+    if (!lines || lines->size() != kParameterLines)
+        return false;
+    const QStringList& l = *lines;
+    applyIndex(l.at(2), BrightnessItems(), fields.brightness);
+    fields.size = l.at(3);
+    applyIndex(l.at(4), LineSpacingItems(), fields.lineSpacing);
+    applyIndex(l.at(5), StaticHorizontalOffsetItems(), fields.horizontalOffset);
+    fields.verticalPosition = l.at(6);
+    applyIndex(l.at(7), VerticalShiftItems(), fields.verticalShift);
+    applyIndex(l.at(8), ExtraHeightItems(), fields.extraHeight);
+    applyIndex(l.at(9), StaticBackgroundItems(), fields.background);
+    if (const auto bold = TickField(l.at(10)))
+        fields.bold = *bold;
+    return true;
+}
+
+bool SaveModeParameters(const AppFolder& folder, int mode, const StaticSendFields& fields,
+                        const QStringList& fontList, QString* error)
+{
+    const QString file = ModeParameterFile(mode);
+    if (!folder.ensureSettingsFolder()) {
+        if (error)
+            *error = FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹"));
+        return false;
+    }
+    QString reason;
+    if (!WriteTextFile(folder.settingsPath(file), JoinLines(ModeParameterLines(fields, fontList)), &reason)) {
+        if (error)
+            *error = FileWriteErrorText(folder.settingsPath(file), reason);
+        return false;
+    }
+    return true;
+}
+
+} // namespace kv

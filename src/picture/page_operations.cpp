@@ -1,0 +1,148 @@
+#include "picture/page_operations.h"
+
+#include "app/display_effects.h"
+#include "app/prompter.h"
+#include "picture/font_list.h"
+#include "picture/frame_send.h"
+#include "picture/page_record.h"
+#include "picture/picture_file.h"
+#include "picture/picture_purposes.h"
+#include "picture/picture_send.h"
+#include "picture/text_purposes.h"
+#include "scroll/number_boxes.h"
+
+namespace kv {
+
+namespace {
+const QString kNotANumber = QStringLiteral("输入应为数字");
+
+Placement placementOf(const EditPage& page)
+{
+    return {page.horizontalOffset, BoxValue(page.verticalPosition).value_or(0), page.brightness, page.background};
+}
+
+bool refused(const EditPage& page, Prompter& prompter)
+{
+    const QString problem = EditPageProblem(page);
+    if (problem.isEmpty())
+        return false;
+    prompter.error(problem);
+    return true;
+}
+
+QString displayProblem(const EditPage& page)
+{
+    const BoxVerdict position = CheckVerticalPositionBox(page.verticalPosition);
+    if (!position.ok())
+        return position.message;
+    if (!BoxValue(page.verticalPosition))
+        return kNotANumber;
+    const bool selectorsValid = IsItemIndex(page.horizontalOffset, PageHorizontalOffsetItems())
+                                && IsItemIndex(page.brightness, BrightnessItems())
+                                && IsItemIndex(page.background, PageBackgroundItems())
+                                && IsItemIndex(page.slot, SlotItems());
+    return selectorsValid ? QString() : QStringLiteral("图文显示参数的选择项超出范围");
+}
+
+// The download of a prepared picture into the page's slot, the record after it.
+PageSendOutcome download(const EditPage& page, const PackedPicture& picture, const TargetChoice& target, Link& link,
+                         Prompter& prompter, const RecordStore& store)
+{
+    PageSendOutcome outcome;
+    outcome.preview = UnpackRows(picture);
+    SlotPictureRequest request;
+    request.picture = picture;
+    request.placement = placementOf(page);
+    request.logoPage = IsLogoKind(page.kind);
+    request.powerOn = page.powerOn;
+    request.target = target;
+    const PictureSendOutcome sent = SendPictureToSlot(request, link, prompter);
+    if (!sent.header.isEmpty())
+        outcome.preview = UnpackRows(sent.picture);
+    if (!sent.completed)
+        return outcome;
+    outcome.sent = true;
+    QString error;
+    if (!SavePageRecord(store, page, &error))
+        prompter.error(error);
+    return outcome;
+}
+} // namespace
+
+QString EditPageProblem(const EditPage& page)
+{
+    const BoxVerdict size = CheckPageSizeField(page.size);
+    if (!size.ok())
+        return size.message;
+    if (!SizeFieldValue(page.size))
+        return kNotANumber;
+    if (IsPictureKind(page.kind)) {
+        const BoxVerdict threshold = CheckThresholdField(page.threshold);
+        if (!threshold.ok())
+            return threshold.message;
+    } else {
+        const bool textSelectorsValid = IsItemIndex(page.lineSpacing, LineSpacingItems())
+                                        && IsItemIndex(page.extraHeight, ExtraHeightItems())
+                                        && IsItemIndex(page.verticalShift, VerticalShiftItems());
+        if (!textSelectorsValid)
+            return QStringLiteral("图文显示参数的选择项超出范围");
+    }
+    return displayProblem(page);
+}
+
+PageSendOutcome DownloadPageText(const EditPage& page, const TargetChoice& target, Link& link, Prompter& prompter,
+                                 const RecordStore& store)
+{
+    if (refused(page, prompter) || !ResolveSendTarget(target, prompter))
+        return {};
+    TextBlockInput input;
+    input.text = page.text;
+    input.fontName = PickFontName(page.fontName, BuildFontList());
+    input.size = SizeFieldValue(page.size).value_or(0);
+    input.extraHeight = page.extraHeight;
+    input.verticalShift = page.verticalShift - kNoVerticalShift;
+    input.lineSpacing = page.lineSpacing;
+    input.bold = page.bold;
+    const auto picture = PrepareCharacterDownloadPicture(input, prompter);
+    if (!picture)
+        return {};
+    return download(page, *picture, target, link, prompter, store);
+}
+
+PageSendOutcome DownloadPagePicture(const EditPage& page, const TargetChoice& target, Link& link,
+                                    Prompter& prompter, const RecordStore& store, const QString& picturePath)
+{
+    // An empty queue stops the download before the operator is asked for a file.
+    if (refused(page, prompter) || !ResolveSendTarget(target, prompter))
+        return {};
+    const QString path = picturePath.isEmpty() ? ChoosePictureFile(prompter) : picturePath;
+    const auto picture = PrepareSlotPicture(path, SizeFieldValue(page.size).value_or(0),
+                                            ThresholdAdjustment(page.threshold), prompter);
+    if (!picture)
+        return {};
+    return download(page, *picture, target, link, prompter, store);
+}
+
+bool ChangePageParameters(const EditPage& page, const TargetChoice& target, Link& link, Prompter& prompter,
+                          const RecordStore& store)
+{
+    const QString problem = displayProblem(page);
+    if (!problem.isEmpty()) {
+        prompter.error(problem);
+        return false;
+    }
+    SlotParametersRequest request;
+    request.slotIndex = page.slot;
+    request.placement = placementOf(page);
+    request.logoPage = IsLogoKind(page.kind);
+    request.powerOn = page.powerOn;
+    request.target = target;
+    if (!ChangeSlotParameters(request, link, prompter).completed)
+        return false;
+    QString error;
+    if (!SavePageRecord(store, page, &error))
+        prompter.error(error);
+    return true;
+}
+
+} // namespace kv

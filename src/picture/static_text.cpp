@@ -1,0 +1,109 @@
+#include "picture/static_text.h"
+
+#include "app/prompter.h"
+#include "scroll/unit_text.h"
+
+#include <QStringList>
+
+namespace kv {
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+// The character that stands for a line break while the text is encoded; its code A8C5
+// becomes the unit's line break FF.
+const QChar kBreakStandIn(0x3105);
+constexpr int kScreenScanLines = 480;
+constexpr int kBufferBytes = 16896;
+
+bool isTailCharacter(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+} // namespace
+
+std::optional<QByteArray> EncodeStaticText(const QString& text, QString* unencodable)
+{
+    QString marked = text;
+    marked.replace(kCrLf, QString(kBreakStandIn));
+    while (!marked.isEmpty() && isTailCharacter(marked.back()))
+        marked.chop(1);
+    // A character at a time, so that a line break can never be read into the middle
+    // of two other characters' codes.
+    QByteArray out;
+    for (char32_t u : marked.toUcs4()) {
+        if (u == kBreakStandIn.unicode()) {
+            out += char(0xFF);
+            continue;
+        }
+        if (u <= 16 && u != '\r' && u != '\n')
+            continue;
+        const auto code = EncodeUnitText(QString::fromUcs4(&u, 1), unencodable);
+        if (!code)
+            return std::nullopt;
+        out += code->bytes;
+    }
+    return out;
+}
+
+StaticTextLayout LayoutOfMode(int mode)
+{
+    if (mode == 9)
+        return {32, 24, 128, 4};
+    return {48, 16, 288, 6};
+}
+
+QString CheckStaticText(const QString& text, int mode, int lineSpacing, Prompter& prompter)
+{
+    const StaticTextLayout layout = LayoutOfMode(mode);
+    QString folded = text;
+    if (folded.endsWith(kCrLf))
+        folded.chop(2);
+    for (int pass = 0; pass < 2; ++pass)
+        folded.replace(kCrLf + kCrLf, kCrLf);
+
+    QStringList lines{QString()};
+    int count = 0;
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        const QChar c = folded.at(i);
+        if (c == QLatin1Char('\r')) {
+            lines << QString();
+            count = 0;
+            if (i + 1 < folded.size() && folded.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            continue;
+        }
+        if (count == layout.wrapWidth) {
+            lines << QString();
+            count = 0;
+        }
+        lines.last() += c;
+        // A character outside the basic plane is one character in two halves.
+        if (!c.isHighSurrogate())
+            ++count;
+    }
+
+    const qint64 lineCount = lines.size();
+    qint64 widest = 0;
+    for (const QString& line : lines)
+        widest = qMax<qint64>(widest, line.toUcs4().size());
+    if (lineCount * layout.cellHeight + (lineCount - 1) * lineSpacing > kScreenScanLines)
+        prompter.message(ScanLinesExceededText());
+    if (lineCount * widest * layout.cellBytes + (lineCount - 1) * lineSpacing * widest * layout.rowBytes
+        > kBufferBytes) {
+        prompter.error(BufferExceededText());
+        return QString();
+    }
+    return lines.join(kCrLf);
+}
+
+QString ScanLinesExceededText()
+{
+    return QStringLiteral("输入的字符加上行距结果扫描线大于480，请调整输入字符行数或行距");
+}
+
+QString BufferExceededText()
+{
+    return QStringLiteral("输入的字符加上行距所占的点阵数据超出设备缓存容量，请调整输入字符或行距");
+}
+
+} // namespace kv

@@ -1,0 +1,260 @@
+#include "edit_page_panel.h"
+
+#include "app/display_effects.h"
+#include "app/prompter.h"
+#include "operation_runner.h"
+#include "picture/page_operations.h"
+#include "picture/picture_purposes.h"
+#include "picture/text_purposes.h"
+#include "picture/vertical_text.h"
+#include "field_guard.h"
+#include "picture/font_list.h"
+#include "picture_preview.h"
+#include "turned_text.h"
+#include "scroll/unit_text.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace kv::ui {
+
+EditPagePanel::EditPagePanel(PanelContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), store_(context.folder)
+{
+    auto* kinds = new QHBoxLayout;
+    for (int k = 0; k < kEditPageKinds; ++k) {
+        const auto kind = EditPageKind(k);
+        kindButtons_[k] = new QPushButton(KindInfo(kind).button, this);
+        connect(kindButtons_[k], &QPushButton::clicked, this, [this, kind] { openKind(kind); });
+        kinds->addWidget(kindButtons_[k]);
+    }
+    kinds->addStretch(1);
+    title_ = new QLabel(this);
+    QFont titleFont = title_->font();
+    titleFont.setBold(true);
+    title_->setFont(titleFont);
+
+    editor_ = new QPlainTextEdit(this);
+    editor_->setPlaceholderText(QStringLiteral("直接输入字符转换为图片"));
+    editor_->setMinimumHeight(80);
+
+    const EditPage start;
+    font_ = new QComboBox(this);
+    font_->setEditable(false);
+    const QStringList fonts = BuildFontList();
+    font_->addItems(fonts);
+    // A font that is not installed shows as the one that will draw the text.
+    font_->setCurrentText(PickFontName(start.fontName, fonts));
+    sizeLabel_ = new QLabel(this);
+    size_ = new QLineEdit(start.size, this);
+    size_->setMaximumWidth(64);
+    GuardField(context_.prompter, size_, CheckPageSizeField);
+    bold_ = new QCheckBox(QStringLiteral("粗体"), this);
+    lineSpacing_ = selector(LineSpacingItems(), start.lineSpacing);
+    verticalShift_ = selector(VerticalShiftItems(), start.verticalShift);
+    extraHeight_ = selector(ExtraHeightItems(), start.extraHeight);
+    horizontal_ = new QRadioButton(QStringLiteral("文字横排"), this);
+    vertical_ = new QRadioButton(QStringLiteral("文字纵排"), this);
+    horizontal_->setChecked(true);
+    auto* direction = new QButtonGroup(this);
+    direction->addButton(horizontal_);
+    direction->addButton(vertical_);
+    connect(vertical_, &QRadioButton::toggled, this, &EditPagePanel::directionChosen);
+
+    horizontalOffset_ = selector(PageHorizontalOffsetItems(), start.horizontalOffset);
+    verticalPosition_ = new QLineEdit(start.verticalPosition, this);
+    verticalPosition_->setMaximumWidth(64);
+    GuardField(context_.prompter, verticalPosition_, CheckVerticalPositionBox);
+    brightness_ = selector(BrightnessItems(), start.brightness);
+    background_ = selector(PageBackgroundItems(), start.background);
+    threshold_ = new QLineEdit(start.threshold, this);
+    threshold_->setMaximumWidth(64);
+    GuardField(context_.prompter, threshold_, CheckThresholdField);
+    powerOn_ = new QCheckBox(QStringLiteral("并设为开机"), this);
+    slot_ = selector(SlotItems(), start.slot);
+
+    textDownload_ = new QPushButton(QStringLiteral("字符下载"), this);
+    pictureDownload_ = new QPushButton(QStringLiteral("下载图片"), this);
+    changeParameters_ = new QPushButton(QStringLiteral("修改参数"), this);
+    connect(textDownload_, &QPushButton::clicked, this, &EditPagePanel::download);
+    connect(pictureDownload_, &QPushButton::clicked, this, &EditPagePanel::download);
+    connect(changeParameters_, &QPushButton::clicked, this, &EditPagePanel::changeParameters);
+
+    auto* textGroup = new QGroupBox(QStringLiteral("字符"), this);
+    auto* textForm = new QGridLayout(textGroup);
+    textForm->addWidget(new QLabel(QStringLiteral("字体"), textGroup), 0, 0);
+    textForm->addWidget(font_, 0, 1, 1, 3);
+    textForm->addWidget(sizeLabel_, 1, 0);
+    textForm->addWidget(size_, 1, 1);
+    textForm->addWidget(bold_, 1, 2);
+    textForm->addWidget(new QLabel(QStringLiteral("行距"), textGroup), 2, 0);
+    textForm->addWidget(lineSpacing_, 2, 1);
+    textForm->addWidget(new QLabel(QStringLiteral("垂直调整"), textGroup), 3, 0);
+    textForm->addWidget(verticalShift_, 3, 1);
+    textForm->addWidget(new QLabel(QStringLiteral("显示增高"), textGroup), 4, 0);
+    textForm->addWidget(extraHeight_, 4, 1);
+    textForm->addWidget(horizontal_, 2, 2);
+    textForm->addWidget(vertical_, 3, 2);
+
+    auto* showGroup = new QGroupBox(QStringLiteral("显示"), this);
+    auto* showForm = new QFormLayout(showGroup);
+    showForm->addRow(QStringLiteral("水平偏移"), horizontalOffset_);
+    showForm->addRow(QStringLiteral("垂直位移"), verticalPosition_);
+    showForm->addRow(QStringLiteral("亮度"), brightness_);
+    showForm->addRow(QStringLiteral("背景"), background_);
+    showForm->addRow(QStringLiteral("灰度阀值调整"), threshold_);
+    showForm->addRow(QStringLiteral("图文位置"), slot_);
+    showForm->addRow(powerOn_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(textDownload_);
+    buttons->addWidget(pictureDownload_);
+    buttons->addWidget(changeParameters_);
+    buttons->addStretch(1);
+
+    preview_ = new PicturePreview(this);
+
+    auto* fields = new QHBoxLayout;
+    fields->addWidget(textGroup);
+    fields->addWidget(showGroup);
+    auto* left = new QVBoxLayout;
+    left->addWidget(editor_, 1);
+    left->addLayout(fields);
+    left->addLayout(buttons);
+    auto* body = new QHBoxLayout;
+    body->addLayout(left, 3);
+    body->addWidget(preview_, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(kinds);
+    layout->addWidget(title_);
+    layout->addLayout(body, 1);
+
+    openKind(EditPageKind::LogoText);
+}
+
+QComboBox* EditPagePanel::selector(const QStringList& items, int start)
+{
+    auto* box = new QComboBox(this);
+    box->addItems(items);
+    box->setCurrentIndex(start);
+    return box;
+}
+
+void EditPagePanel::openKind(EditPageKind kind)
+{
+    page_ = OpenEditPage(kind, page(), store_);
+    showPage(page_);
+}
+
+void EditPagePanel::showPage(const EditPage& page)
+{
+    const EditPageKindInfo& info = KindInfo(page.kind);
+    title_->setText(info.title);
+    sizeLabel_->setText(info.sizeLabel);
+    for (int k = 0; k < kEditPageKinds; ++k)
+        kindButtons_[k]->setEnabled(k != int(page.kind));
+
+    // The turned text is what the page keeps; a record read back in "文字纵排" shows it
+    // as it was sent.
+    const QSignalBlocker blockVertical(vertical_);
+    editor_->setPlainText(page.text);
+    horizontalText_ = page.text;
+    horizontal_->setChecked(page.horizontal);
+    vertical_->setChecked(!page.horizontal);
+    ShowTurnedText(*editor_, !page.horizontal);
+
+    font_->setCurrentText(PickFontName(page.fontName, BuildFontList()));
+    size_->setText(page.size);
+    bold_->setChecked(page.bold);
+    lineSpacing_->setCurrentIndex(page.lineSpacing);
+    verticalShift_->setCurrentIndex(page.verticalShift);
+    extraHeight_->setCurrentIndex(page.extraHeight);
+    horizontalOffset_->setCurrentIndex(page.horizontalOffset);
+    verticalPosition_->setText(page.verticalPosition);
+    brightness_->setCurrentIndex(page.brightness);
+    background_->setCurrentIndex(page.background);
+    threshold_->setText(page.threshold);
+    powerOn_->setChecked(page.powerOn);
+    powerOn_->setEnabled(!PowerOnLocked(page.kind));
+
+    const bool picture = IsPictureKind(page.kind);
+    textDownload_->setVisible(!picture);
+    pictureDownload_->setVisible(picture);
+    for (QWidget* textOnly : std::initializer_list<QWidget*>{font_, lineSpacing_, verticalShift_, extraHeight_})
+        textOnly->setEnabled(!picture);
+    editor_->setEnabled(!picture);
+}
+
+EditPage EditPagePanel::page() const
+{
+    EditPage page = page_;
+    if (!editor_)
+        return page;
+    page.text = WithCrLfLineBreaks(editor_->toPlainText());
+    page.fontName = font_->currentText();
+    page.size = size_->text();
+    page.bold = bold_->isChecked();
+    page.lineSpacing = lineSpacing_->currentIndex();
+    page.verticalShift = verticalShift_->currentIndex();
+    page.extraHeight = extraHeight_->currentIndex();
+    page.horizontal = horizontal_->isChecked();
+    page.horizontalOffset = horizontalOffset_->currentIndex();
+    page.verticalPosition = verticalPosition_->text();
+    page.brightness = brightness_->currentIndex();
+    page.background = background_->currentIndex();
+    page.threshold = threshold_->text();
+    page.powerOn = powerOn_->isChecked();
+    page.slot = slot_->currentIndex();
+    return page;
+}
+
+void EditPagePanel::directionChosen(bool vertical)
+{
+    if (vertical) {
+        horizontalText_ = editor_->toPlainText();
+        editor_->setPlainText(TransposeToVertical(WithCrLfLineBreaks(horizontalText_)));
+    } else {
+        editor_->setPlainText(horizontalText_);
+    }
+    ShowTurnedText(*editor_, vertical);
+}
+
+void EditPagePanel::download()
+{
+    const EditPage page = this->page();
+    const TargetChoice target = context_.target();
+    Link* link = &context_.link;
+    context_.runner.run<PageSendOutcome>(
+        [page, target, link, store = store_](Prompter& prompter) {
+            return IsPictureKind(page.kind) ? DownloadPagePicture(page, target, *link, prompter, store)
+                                            : DownloadPageText(page, target, *link, prompter, store);
+        },
+        [this](PageSendOutcome outcome) {
+            if (!outcome.preview.isNull())
+                preview_->showPicture(outcome.preview);
+        });
+}
+
+void EditPagePanel::changeParameters()
+{
+    const EditPage page = this->page();
+    const TargetChoice target = context_.target();
+    Link* link = &context_.link;
+    context_.runner.run([page, target, link, store = store_](Prompter& prompter) {
+        ChangePageParameters(page, target, *link, prompter, store);
+    });
+}
+
+} // namespace kv::ui

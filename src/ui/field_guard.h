@@ -1,0 +1,17 @@
+#pragma once
+
+#include "scroll/number_boxes.h"
+
+class QLineEdit;
+
+namespace kv {
+class Prompter;
+}
+
+namespace kv::ui {
+
+// Checks a box on every change the operator makes: a refused text shows its message
+// and the box takes the rule's reset text.
+void GuardField(Prompter& prompter, QLineEdit* box, BoxVerdict (*check)(const QString&));
+
+} // namespace kv::ui

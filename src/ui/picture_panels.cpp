@@ -1,0 +1,16 @@
+#include "picture_panels.h"
+
+#include "edit_page_panel.h"
+#include "main_window.h"
+
+namespace kv::ui {
+
+PicturePanels InstallPicturePanels(MainWindow& window)
+{
+    PicturePanels panels;
+    panels.editPage = new EditPagePanel(window.context());
+    window.addPanel(panels.editPage, QStringLiteral("台标与静止图文"));
+    return panels;
+}
+
+} // namespace kv::ui

@@ -1,0 +1,137 @@
+#include "static_send_inputs.h"
+
+#include "app/display_effects.h"
+#include "field_guard.h"
+#include "picture/font_list.h"
+#include "picture/text_purposes.h"
+#include "scroll/number_boxes.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace kv::ui {
+
+StaticSendInputs::StaticSendInputs(Prompter& prompter, QWidget* parent) : QWidget(parent)
+{
+    const StaticSendFields start;
+    font_ = new QComboBox(this);
+    const QStringList fonts = BuildFontList();
+    font_->addItems(fonts);
+    // A font that is not installed shows as the one that will draw the text.
+    font_->setCurrentText(PickFontName(start.fontName, fonts));
+    size_ = new QLineEdit(start.size, this);
+    size_->setMaximumWidth(64);
+    GuardField(prompter, size_, CheckCustomFontSizeField);
+    bold_ = new QCheckBox(QStringLiteral("粗体"), this);
+    lineSpacing_ = selector(LineSpacingItems(), start.lineSpacing);
+    extraHeight_ = selector(ExtraHeightItems(), start.extraHeight);
+    verticalShift_ = selector(VerticalShiftItems(), start.verticalShift);
+    horizontalOffset_ = selector(StaticHorizontalOffsetItems(), start.horizontalOffset);
+    verticalPosition_ = new QLineEdit(start.verticalPosition, this);
+    verticalPosition_->setMaximumWidth(64);
+    GuardField(prompter, verticalPosition_, CheckVerticalPositionBox);
+    brightness_ = selector(BrightnessItems(), start.brightness);
+    background_ = selector(StaticBackgroundItems(), start.background);
+    horizontal_ = new QRadioButton(QStringLiteral("文字横排"), this);
+    vertical_ = new QRadioButton(QStringLiteral("文字纵排"), this);
+    horizontal_->setChecked(true);
+    auto* direction = new QButtonGroup(this);
+    direction->addButton(horizontal_);
+    direction->addButton(vertical_);
+    connect(vertical_, &QRadioButton::toggled, this, &StaticSendInputs::directionChosen);
+
+    QLabel* fontLabel = label(QStringLiteral("字体"));
+    QLabel* sizeLabel = label(QStringLiteral("字符点阵"));
+    QLabel* extraLabel = label(QStringLiteral("显示增高"));
+    QLabel* shiftLabel = label(QStringLiteral("字符垂直调整"));
+    QLabel* spacingLabel = label(QStringLiteral("行距"));
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(fontLabel, 0, 0);
+    grid->addWidget(font_, 0, 1, 1, 3);
+    grid->addWidget(sizeLabel, 0, 4);
+    grid->addWidget(size_, 0, 5);
+    grid->addWidget(bold_, 0, 6);
+    grid->addWidget(spacingLabel, 1, 0);
+    grid->addWidget(lineSpacing_, 1, 1);
+    grid->addWidget(extraLabel, 1, 2);
+    grid->addWidget(extraHeight_, 1, 3);
+    grid->addWidget(shiftLabel, 1, 4);
+    grid->addWidget(verticalShift_, 1, 5);
+    grid->addWidget(horizontal_, 1, 6);
+    grid->addWidget(vertical_, 1, 7);
+    grid->addWidget(label(QStringLiteral("水平偏移")), 2, 0);
+    grid->addWidget(horizontalOffset_, 2, 1);
+    grid->addWidget(label(QStringLiteral("垂直位置")), 2, 2);
+    grid->addWidget(verticalPosition_, 2, 3);
+    grid->addWidget(label(QStringLiteral("亮度")), 2, 4);
+    grid->addWidget(brightness_, 2, 5);
+    grid->addWidget(label(QStringLiteral("背景")), 2, 6);
+    grid->addWidget(background_, 2, 7);
+    grid->setColumnStretch(8, 1);
+
+    renderOnly_ = {fontLabel, font_, sizeLabel, size_, bold_, extraLabel, extraHeight_, shiftLabel,
+                   verticalShift_, horizontal_, vertical_};
+    textOnly_ = {spacingLabel, lineSpacing_};
+}
+
+QComboBox* StaticSendInputs::selector(const QStringList& items, int start)
+{
+    auto* box = new QComboBox(this);
+    box->addItems(items);
+    box->setCurrentIndex(start);
+    return box;
+}
+
+QLabel* StaticSendInputs::label(const QString& text)
+{
+    return new QLabel(text, this);
+}
+
+void StaticSendInputs::relayFor(int mode)
+{
+    const bool shown = mode >= 6 && mode <= 9;
+    setVisible(shown);
+    for (QWidget* input : renderOnly_)
+        input->setVisible(mode == 6);
+    for (QWidget* input : textOnly_)
+        input->setVisible(mode == 6 || mode == 8 || mode == 9);
+}
+
+StaticSendFields StaticSendInputs::fields() const
+{
+    StaticSendFields out;
+    out.fontName = font_->currentText();
+    out.size = size_->text();
+    out.bold = bold_->isChecked();
+    out.lineSpacing = lineSpacing_->currentIndex();
+    out.extraHeight = extraHeight_->currentIndex();
+    out.verticalShift = verticalShift_->currentIndex();
+    out.horizontalOffset = horizontalOffset_->currentIndex();
+    out.verticalPosition = verticalPosition_->text();
+    out.brightness = brightness_->currentIndex();
+    out.background = background_->currentIndex();
+    out.horizontal = horizontal_->isChecked();
+    return out;
+}
+
+void StaticSendInputs::showFields(const StaticSendFields& fields)
+{
+    size_->setText(fields.size);
+    bold_->setChecked(fields.bold);
+    lineSpacing_->setCurrentIndex(fields.lineSpacing);
+    extraHeight_->setCurrentIndex(fields.extraHeight);
+    verticalShift_->setCurrentIndex(fields.verticalShift);
+    horizontalOffset_->setCurrentIndex(fields.horizontalOffset);
+    verticalPosition_->setText(fields.verticalPosition);
+    brightness_->setCurrentIndex(fields.brightness);
+    background_->setCurrentIndex(fields.background);
+}
+
+} // namespace kv::ui

@@ -1,0 +1,88 @@
+// kvctl send 5 to 9 and kvctl page as a script sees them: usage errors, the fields'
+// messages and the refusals, all before anything is sent (no unit needed).
+
+#include "app/app_folder.h"
+#include "kvctl_process.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kv;
+
+namespace {
+
+class PictureCli : public ::testing::Test {
+protected:
+    // kvctl on a port that does not exist: whatever tries to send fails loudly.
+    test::KvctlRun kvctl(const QStringList& args)
+    {
+        test::KvctlRun run = test::RunKvctl(QStringList{QStringLiteral("--dir"), dir.path(), QStringLiteral("--port"),
+                                                        dir.filePath(QStringLiteral("no-such-line"))}
+                                            + args);
+        run.out = run.out.trimmed();
+        run.err = run.err.trimmed();
+        return run;
+    }
+    QTemporaryDir dir;
+    AppFolder folder{dir.path()};
+};
+
+} // namespace
+
+TEST_F(PictureCli, UsageErrorsExitWith2)
+{
+    for (const QStringList& args : QList<QStringList>{
+             {"send", "10"},
+             {"send", "7"},
+             {"send", "7", "--text", "a"},
+             {"send", "6", "--text", "a", "--text-file", "f"},
+             {"send", "8", "--font", "Arial", "--text", "a"},
+             {"send", "6", "--text", "a", "--spacing", "two"},
+             {"page", "logo", "download", "--text", "a"},
+             {"page", "logo-text", "upload", "--text", "a"},
+             {"page", "logo-text", "download", "--text", "a", "--power-on"},
+             {"page", "logo-picture", "change-params", "--slot", "2", "--power-on"},
+             {"page", "static-picture", "download", "--text", "a"},
+             {"page", "static-picture", "download"},
+             {"page", "static-text", "download", "--picture", "x.bmp"},
+             {"page", "static-text", "download"},
+         })
+        EXPECT_EQ(kvctl(args).exitCode, 2) << args.join(' ').toStdString();
+}
+
+TEST_F(PictureCli, FieldMessagesStopTheSendWith1)
+{
+    const QList<std::pair<QStringList, QString>> cases = {
+        {{"send", "6", "--text", "a", "--size", "abc"}, "输入应为数字"},
+        {{"send", "6", "--text", "a", "--size", "365"}, "字符原形最大点阵不能超过360*360，最大像素不能超过133120"},
+        {{"send", "8", "--text", "a", "--vpos", "600"},
+         "Pal制式时，垂直位置的取值范围最大值为590，Ntsc制式时，取值范围最大值为490"},
+        {{"send", "9", "--text", "a", "--timer", "60001"}, "定时时间不能大于60000秒(16.6小时)"},
+        {{"send", "5", "--entry", "13"}, "先选择要发送的信息"},
+        {{"send", "8", "--text", QString(49, QChar(0x4E2D))},
+         "输入的字符加上行距所占的点阵数据超出设备缓存容量，请调整输入字符或行距"},
+        {{"page", "logo-text", "download", "--text", "a", "--size", "311"},
+         "字符原形最大点阵不能超过310*310，最大像素不能超过96256"},
+        {{"page", "static-picture", "download", "--picture", "x.bmp", "--threshold", "-651"}, "数值应在-650～650之间"},
+        {{"page", "static-text", "change-params"}, "台标、角标不能单独修改显示参数。"},
+        {{"send", "6", "--text", "a", "--vshift", "21"}, "静止显示参数的选择项超出范围"},
+    };
+    for (const auto& [args, message] : cases) {
+        const test::KvctlRun run = kvctl(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_EQ(run.err, message) << args.join(' ').toStdString();
+    }
+    // Nothing was sent, so nothing was kept.
+    EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("Fszk_jzd.TXT"))));
+    EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("TbChar.TXT"))));
+}
+
+TEST_F(PictureCli, AMissingPictureFileIsNamedAndNothingIsSent)
+{
+    const QString missing = dir.filePath(QStringLiteral("missing.bmp"));
+    const test::KvctlRun run = kvctl({"send", "7", "--picture", missing});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(missing)) << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("ls_pic_cs.txt"))));
+}
