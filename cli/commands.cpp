@@ -26,6 +26,7 @@ const QList<Command>& Commands()
         {"picture-text", RunPictureText,
          "picture-text SEND-TEXT [--font NAME] [--size S] [--bold] [--vadjust V] [--filter-noise] [--power-on] "
          "[--preview PNG]"},
+        {"picture-message", RunPictureMessage, "picture-message N FILE [--small] [--power-on]"},
         {"shortcut", RunShortcut, "shortcut save N [--small] [--power-on] SEGMENT... | shortcut list"},
     };
     return commands;

@@ -28,6 +28,7 @@ int RunFont(CliContext& ctx, const QStringList& args);
 int RunReset(CliContext& ctx, const QStringList& args);
 int RunShortcut(CliContext& ctx, const QStringList& args);
 int RunPictureText(CliContext& ctx, const QStringList& args);
+int RunPictureMessage(CliContext& ctx, const QStringList& args);
 
 struct Command {
     const char* name;

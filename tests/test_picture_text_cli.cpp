@@ -56,3 +56,16 @@ TEST_F(PictureTextCli, RefusalsPrintWhyAndWriteNoSettings)
     }
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("savefiles/gdzfcs.TXT"))));
 }
+
+TEST_F(PictureTextCli, PictureMessageNumbersAndArgumentsAreChecked)
+{
+    for (const QStringList& args : QList<QStringList>{{"picture-message"}, {"picture-message", "1"},
+                                                      {"picture-message", "0", "a.bmp"},
+                                                      {"picture-message", "31", "a.bmp"},
+                                                      {"picture-message", "x", "a.bmp"},
+                                                      {"picture-message", "1", "a.bmp", "--large"}}) {
+        const kv::test::KvctlRun run = kvctl(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("picture-message N FILE"))) << run.err.toStdString();
+    }
+}

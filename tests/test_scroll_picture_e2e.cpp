@@ -5,6 +5,7 @@
 #include "kvctl_process.h"
 #include "sim_process.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -129,4 +130,40 @@ TEST_F(PictureScrollEndToEnd, PictureTextArrivesWithItsSumAndShowsTheText)
     QFile settings(dir.filePath(QStringLiteral("savefiles/gdzfcs.TXT")));
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_TRUE(settings.readAll().startsWith("32\r\n20\r\nWenQuanYi Micro Hei\r\n0\r\n"));
+}
+
+TEST_F(PictureScrollEndToEnd, PictureMessageIsStoredAndItsCallReachesTheUnit)
+{
+    QImage picture(100, 48, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int x = 10; x < 90; ++x)
+        picture.setPixel(x, 20, qRgb(0, 0, 0));
+    const QString file = dir.filePath(QStringLiteral("bar.bmp"));
+    ASSERT_TRUE(picture.save(file));
+    const KvctlRun run = kvctl({"--target", "7", "picture-message", "5", file});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.trimmed(), QStringLiteral("操作完成！"));
+    settle(7);
+    const QJsonArray messages = sim.unitState(7).value("pictureMessages").toArray();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.at(0).toObject().value("number").toInt(), 5);
+    EXPECT_FALSE(messages.at(0).toObject().value("small").toBool());
+    EXPECT_EQ(messages.at(0).toObject().value("cells").toInt(), 3);
+    EXPECT_TRUE(QFile::exists(QDir(pictures.path()).filePath(QStringLiteral("unit7-message-large-5.png"))));
+
+    QFile list(dir.filePath(QStringLiteral("savefiles/DXD.TXT")));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(list.readAll().contains("[05]:bar.bmp("));
+
+    ASSERT_EQ(kvctl({"--target", "7", "send", "2", "--entry", "5"}).exitCode, 0);
+    settle(7);
+    EXPECT_EQ(sim.unitState(7).value("lastOperation").toString().toUpper(), QStringLiteral("8404"));
+}
+
+TEST_F(PictureScrollEndToEnd, PictureMessageOfAMissingFileSendsNothing)
+{
+    const KvctlRun run = kvctl({"--target", "7", "picture-message", "1", dir.filePath(QStringLiteral("none.bmp"))});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("none.bmp"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("savefiles/DXD.TXT"))));
 }

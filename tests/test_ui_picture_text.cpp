@@ -15,6 +15,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
+#include <QTextEdit>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -90,4 +92,27 @@ TEST_F(PictureTextWindow, SendShowsTheTimeAndThePictureSent)
     EXPECT_EQ(panel.pictureLabel()->pixmap().height(), 32);
     EXPECT_TRUE(RecordStore(folder).exists(PictureTextSettingsRecord()));
     SaveScreenshot(panel, QStringLiteral("picture_text_panel"));
+}
+
+TEST_F(PictureTextWindow, DownloadStoresThePictureAndRefreshesThePictureMessageList)
+{
+    QImage file(60, 30, QImage::Format_RGB32);
+    file.fill(Qt::black);
+    const QString path = dir.filePath(QStringLiteral("dot.png"));
+    ASSERT_TRUE(file.save(path));
+    ScrollEditorPanel scrollEditor(context);
+    ScrollEditingPanels editing(context, scrollEditor);
+    scrollEditor.chooseSendMode(3);
+    PictureTextPanel& panel = *editing.pictureTextPanel();
+    panel.messageSizeList()->setCurrentIndex(1);
+    panel.messageNumberList()->setCurrentIndex(1);
+    prompter.files = {path};
+    panel.downloadButton()->click();
+    runner.waitIdle();
+    QApplication::processEvents();
+    ASSERT_FALSE(port->writes.isEmpty());
+    EXPECT_EQ(port->writes.first().mid(3, 5), QByteArray::fromHex("8101020101"));
+    EXPECT_EQ(panel.pictureLabel()->pixmap().size(), QSize(64, 32));
+    EXPECT_EQ(scrollEditor.editor()->toPlainText().split(QLatin1Char('\n')).value(1),
+              QStringLiteral("[02]:dot.png(图片64 x 32) "));
 }

@@ -19,7 +19,7 @@ QString tooLargeText(qsizetype bytes)
 std::optional<int> pictureIndex(const QString& text)
 {
     static const QRegularExpression digits(QStringLiteral("^\\d{1,2}$"));
-    if (!digits.match(text).hasMatch() || text.toInt() >= kPictureMessageCount)
+    if (!digits.match(text).hasMatch() || text.toInt() >= kPictureMessages)
         return std::nullopt;
     return text.toInt();
 }

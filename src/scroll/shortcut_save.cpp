@@ -1,11 +1,13 @@
 #include "scroll/shortcut_save.h"
 
+#include "app/numbered_list.h"
 #include "app/prompter.h"
 #include "link/link.h"
 #include "link/port_operation.h"
+#include "scroll/entry_list.h"
 #include "scroll/scroll_frames.h"
 #include "scroll/shortcut_content.h"
-#include "scroll/shortcut_record.h"
+#include "scroll/send_modes.h"
 #include "scroll/shortcut_segments.h"
 
 namespace kv {
@@ -49,7 +51,8 @@ ShortcutSaveOutcome SaveShortcut(const ShortcutSaveRequest& request, Link& link,
 
     outcome.saved = true;
     QString error;
-    if (!RecordShortcutDescription(store, request.number, content->description, &error)) {
+    if (!RecordNumberedItem(store, EntryListRecord(kModeShortcut), kShortcutCount, request.number,
+                            content->description, &error)) {
         prompter.error(error);
         return outcome;
     }

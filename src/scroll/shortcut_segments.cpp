@@ -41,7 +41,7 @@ std::optional<int> PictureMessageNumber(const QString& input)
     if (!match.hasMatch())
         return std::nullopt;
     const int number = match.captured(1).toInt();
-    if (number < 1 || number > kPictureMessageCount)
+    if (number < 1 || number > kPictureMessages)
         return std::nullopt;
     return number;
 }

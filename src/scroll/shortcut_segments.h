@@ -1,5 +1,7 @@
 #pragma once
 
+#include "picture/picture_lists.h"
+
 #include <QString>
 #include <optional>
 
@@ -11,7 +13,6 @@ namespace kv {
 constexpr int kMaxShortcutSegments = 1001;
 constexpr int kMaxSegmentCharacters = 510;
 constexpr int kShortcutCount = 16;
-constexpr int kPictureMessageCount = 30;
 
 // The composition box's line of each kind: "Chr:" and the characters, "Pic:" and the
 // picture message's index (number - 1).

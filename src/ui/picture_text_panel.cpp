@@ -3,8 +3,11 @@
 #include "app/prompter.h"
 #include "operation_runner.h"
 #include "picture/font_list.h"
+#include "picture/picture_lists.h"
 #include "scroll/picture_text_layout.h"
 #include "scroll/picture_text_send.h"
+#include "scroll/scroll_picture_message.h"
+#include "scroll/send_modes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,6 +55,14 @@ PictureTextPanel::PictureTextPanel(PanelContext& context, QWidget* parent)
     connect(send_, &QPushButton::clicked, this, &PictureTextPanel::sendScroll);
     elapsed_ = new QLabel(this);
 
+    messageSize_ = new QComboBox(this);
+    messageSize_->addItems({QStringLiteral("大号"), QStringLiteral("小号")});
+    messageNumber_ = new QComboBox(this);
+    for (int n = 1; n <= kPictureMessages; ++n)
+        messageNumber_->addItem(QString::number(n));
+    download_ = new QPushButton(QStringLiteral("下载图片"), this);
+    connect(download_, &QPushButton::clicked, this, &PictureTextPanel::downloadPicture);
+
     picture_ = new QLabel(this);
     picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pictureArea_ = new QScrollArea(this);
@@ -77,10 +88,18 @@ PictureTextPanel::PictureTextPanel(PanelContext& context, QWidget* parent)
     choices->addWidget(elapsed_, 2, 2, 1, 3);
     choices->setColumnStretch(5, 1);
 
+    auto* message = new QHBoxLayout;
+    message->addWidget(new QLabel(QStringLiteral("图文短信尺寸"), this));
+    message->addWidget(messageSize_);
+    message->addWidget(new QLabel(QStringLiteral("图文短信编号"), this));
+    message->addWidget(messageNumber_);
+    message->addWidget(download_);
+    message->addStretch(1);
+
     auto* inputs = new QVBoxLayout;
     inputs->addLayout(textRow);
     inputs->addLayout(choices);
-    inputs->addStretch(1);
+    inputs->addLayout(message);
     auto* group = new QGroupBox(QStringLiteral("编辑滚动信息"), this);
     auto* inner = new QHBoxLayout(group);
     inner->addLayout(inputs, 3);
@@ -141,6 +160,27 @@ void PictureTextPanel::sendScroll()
         });
     if (!started)
         send_->setEnabled(true);
+}
+
+void PictureTextPanel::downloadPicture()
+{
+    ScrollPictureMessageRequest request;
+    request.number = messageNumber_->currentIndex() + 1;
+    request.smallCells = messageSize_->currentIndex() == 1;
+    request.powerOn = powerOn_->isChecked();
+    request.target = context_.target();
+    const int mode = request.smallCells ? kModeSmallPictureMessage : kModeLargePictureMessage;
+    Link* link = &context_.link;
+    context_.runner.run<ScrollPictureMessageOutcome>(
+        [request, link, store = store_](Prompter& prompter) {
+            return StoreScrollPictureMessage(request, *link, prompter, store);
+        },
+        [this, mode](ScrollPictureMessageOutcome outcome) {
+            if (!outcome.stored)
+                return;
+            showPicture(outcome.picture);
+            emit pictureMessageStored(mode);
+        });
 }
 
 void PictureTextPanel::showPicture(const QImage& picture)

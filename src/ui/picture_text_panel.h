@@ -17,7 +17,8 @@ class QScrollArea;
 namespace kv::ui {
 
 // The panel "编辑滚动信息": a text drawn with a font of this computer and sent as a
-// scrolling picture ("发送滚动"). The last picture sent is shown at the panel's right.
+// scrolling picture ("发送滚动"), and a picture file stored as a picture message
+// ("下载图片"). The last picture sent is shown at the panel's right.
 class PictureTextPanel : public QWidget {
     Q_OBJECT
 public:
@@ -37,11 +38,19 @@ public:
     QCheckBox* powerOnBox() const { return powerOn_; }
     QPushButton* sendButton() const { return send_; }
     QLabel* elapsedLabel() const { return elapsed_; }
+    QComboBox* messageSizeList() const { return messageSize_; }
+    QComboBox* messageNumberList() const { return messageNumber_; }
+    QPushButton* downloadButton() const { return download_; }
     QLabel* pictureLabel() const { return picture_; }
+
+signals:
+    // A picture message was stored; mode is the send mode whose list records it.
+    void pictureMessageStored(int mode);
 
 private:
     void countCharacters();
     void sendScroll();
+    void downloadPicture();
     void showPicture(const QImage& picture);
 
     PanelContext& context_;
@@ -58,6 +67,9 @@ private:
     QCheckBox* powerOn_ = nullptr;
     QPushButton* send_ = nullptr;
     QLabel* elapsed_ = nullptr;
+    QComboBox* messageSize_ = nullptr;
+    QComboBox* messageNumber_ = nullptr;
+    QPushButton* download_ = nullptr;
     QScrollArea* pictureArea_ = nullptr;
     QLabel* picture_ = nullptr;
 };

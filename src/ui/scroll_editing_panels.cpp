@@ -26,6 +26,8 @@ ScrollEditingPanels::ScrollEditingPanels(PanelContext& context, ScrollEditorPane
     connect(shortcutButton_, &QPushButton::clicked, this, &ScrollEditingPanels::openShortcutEditor);
     connect(pictureTextButton_, &QPushButton::clicked, this, &ScrollEditingPanels::openPictureTextPanel);
     connect(close_, &QPushButton::clicked, this, &ScrollEditingPanels::closeEditors);
+    connect(pictureText_, &PictureTextPanel::pictureMessageStored, &scrollEditor_,
+            &ScrollEditorPanel::entryRecordChanged);
     connect(shortcut_, &ShortcutEditorPanel::shortcutSaved, this,
             [this] { scrollEditor_.entryRecordChanged(kModeShortcut); });
 
