@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # How close kvctl comes to the time the line itself needs. Runs a whole-font write, a
-# whole-font read, a bus scan and a 2000-character scroll (send mode 0) through kvctl
-# against kvsim --pace at 9600 and 115200 baud, and prints each as a ratio of its floor:
+# whole-font read, a bus scan, a 2000-character scroll (send mode 0) and the largest
+# picture-text scroll (37888 bytes) through kvctl against kvsim --pace at 9600 and
+# 115200 baud, and prints each as a ratio of its floor:
 #   the line time of the bytes both ways (10 bit times a byte)
 #   + the pauses the protocol asks for (5 ms after each character written and before
 #     the reset that ends a font write, 20 ms after each unit found by the scan, the
@@ -41,6 +42,8 @@ printf '1111' > "$app/savefiles/Lv1Checked.TXT"
 font=$work/font.bin
 head -c 13824 /dev/urandom > "$font"
 text=$(printf 'A%.0s' $(seq 2000))
+# 296 characters of 32 pixels: the largest picture-text scroll, 296 blocks, 37888 bytes.
+picture_text=$(printf '中%.0s' $(seq 296))
 # A 24-bit BMP of 512 x 260 noise pixels, rows bottom up, each 1536 bytes (no padding).
 picture=$work/largest.bmp
 python3 - "$picture" <<'PY'
@@ -129,6 +132,9 @@ for baud in 9600 115200; do
     run_case scan "$baud" $((4 * 6)) 3 $((3 * 20 + 200)) 3 -- scan
     # Three writes: the frame head, font flag and length, 4000 bytes of text.
     run_case scroll-2000 "$baud" $((6 + 3 + 4000)) 0 0 0 -- --target broadcast send 0 --text "$text"
+    # The 0x81 header, the bitmap in 1024-byte chunks (2 ms before, 1 ms after each), the sum.
+    run_case picture-text "$baud" $((10 + 37888 + 1)) 0 $((2 + 37 + 1)) 0 -- --target broadcast \
+        picture-text "$picture_text" --size 32 --font "WenQuanYi Micro Hei"
     # The 14-byte header, then the matrix: 16 whole chunks and the rest.
     run_case picture-7 "$baud" $((14 + 16640)) 0 $((2 + 16 + 500)) 0 -- --target broadcast send 7 --picture "$picture"
     stop_sim

@@ -29,6 +29,11 @@ const QList<Command>& Commands()
         {"video-mode", RunVideoMode, "video-mode M [--store]"},
         {"screen-settings", RunScreenSettings, "screen-settings [--hoffset H] [--voffset V] [--shape S] [--row R] [--column C]"},
         {"crosshair", RunCrosshair, "crosshair up|down|get"},
+        {"picture-text", RunPictureText,
+         "picture-text SEND-TEXT [--font NAME] [--size S] [--bold] [--vadjust V] [--filter-noise] [--power-on] "
+         "[--preview PNG]"},
+        {"picture-message", RunPictureMessage, "picture-message N FILE [--small] [--power-on]"},
+        {"shortcut", RunShortcut, "shortcut save N [--small] [--power-on] SEGMENT... | shortcut list"},
     };
     return commands;
 }

@@ -32,6 +32,9 @@ int RunTest(CliContext& ctx, const QStringList& args);
 int RunVideoMode(CliContext& ctx, const QStringList& args);
 int RunScreenSettings(CliContext& ctx, const QStringList& args);
 int RunCrosshair(CliContext& ctx, const QStringList& args);
+int RunShortcut(CliContext& ctx, const QStringList& args);
+int RunPictureText(CliContext& ctx, const QStringList& args);
+int RunPictureMessage(CliContext& ctx, const QStringList& args);
 
 struct Command {
     const char* name;

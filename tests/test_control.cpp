@@ -139,23 +139,6 @@ TEST_F(Control, AnEmptyQueueOrAPortFaultStopsAControlSend)
     EXPECT_TRUE(port->written.isEmpty());
 }
 
-TEST_F(Control, HelpShowsTheFileOrSaysItIsMissing)
-{
-    ShowDeviceMenuHelp(folder, prompter);
-    ASSERT_EQ(prompter.shown.size(), 1);
-    EXPECT_EQ(prompter.shown.first().kind, "report");
-    EXPECT_EQ(prompter.shown.first().title, QStringLiteral("使用帮助---其他功能"));
-    EXPECT_EQ(prompter.shown.first().text, QStringLiteral("帮助文件未找到"));
-
-    ASSERT_TRUE(QDir().mkpath(folder.path("help")));
-    QFile file(folder.path("help/other_readme.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("a\nb\n");
-    file.close();
-    ShowDeviceMenuHelp(folder, prompter);
-    EXPECT_EQ(prompter.shown.last().text, QStringLiteral("a\r\nb"));
-}
-
 TEST_F(Control, DisplayTestSendsTheCodesAndShowsTheFrame)
 {
     ASSERT_TRUE(RunDisplayTest(DisplayTestInput{}, link, prompter));

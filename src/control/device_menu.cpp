@@ -79,9 +79,4 @@ bool DeletePowerOnDisplays(const TargetChoice& choice, Link& link, Prompter& pro
     return SendControlFrame(ControlCommand::UnitAction, oneByte(kDeletePowerOnDisplays), choice, link, prompter);
 }
 
-void ShowDeviceMenuHelp(const AppFolder& folder, Prompter& prompter)
-{
-    prompter.report(HelpCaption(QStringLiteral("其他功能")), ReadHelpText(folder, QStringLiteral("other_readme.txt")));
-}
-
 } // namespace kv

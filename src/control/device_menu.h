@@ -51,8 +51,4 @@ bool SendMenuFrame(const DeviceMenuItem& item, const TargetChoice& choice, Link&
 // power-on display. False when nothing was sent.
 bool DeletePowerOnDisplays(const TargetChoice& choice, Link& link, Prompter& prompter);
 
-// "使用帮助": the help text of these functions in the report window, with the help
-// viewer's caption.
-void ShowDeviceMenuHelp(const AppFolder& folder, Prompter& prompter);
-
 } // namespace kv

@@ -32,4 +32,17 @@ QByteArray ShortcutCallFrame(const SendTarget& target, quint8 index, bool makePo
                                                     + target.queue);
 }
 
+QList<QByteArray> ShortcutSaveWrites(const SendTarget& target, quint8 index, bool small, bool powerOn,
+                                     const QByteArray& content)
+{
+    const int length = int(content.size());
+    QList<QByteArray> writes{AddressedFrame(target.address, 0x80,
+                                            FieldBytes({index, small ? 1 : 0, (length >> 8) & 0xFF, length & 0xFF,
+                                                   target.queueCount(), powerOn ? 1 : 0}))};
+    if (!target.queue.isEmpty())
+        writes << target.queue;
+    writes << content;
+    return writes;
+}
+
 } // namespace kv

@@ -19,5 +19,10 @@ QList<QByteArray> BuiltInFontScrollWrites(const SendTarget& target, bool append,
 QList<QByteArray> PictureMessageCallWrites(const SendTarget& target, bool append, quint8 size, quint8 index);
 // 0x87: call a combination shortcut, or make it the power-on shortcut.
 QByteArray ShortcutCallFrame(const SendTarget& target, quint8 index, bool makePowerOn);
+// 0x80: store a combination shortcut. The frame announces index, size (0 large,
+// 1 small), the content's length, the queue count and the power-on flag; the queue
+// addresses follow as a second write when there are any, then the content.
+QList<QByteArray> ShortcutSaveWrites(const SendTarget& target, quint8 index, bool small, bool powerOn,
+                                     const QByteArray& content);
 
 } // namespace kv

@@ -1,6 +1,7 @@
 #include "device_menu_panel.h"
 
 #include "admin/identity.h"
+#include "app/help_topics.h"
 #include "control/device_menu.h"
 #include "control/display_items.h"
 #include "link/port_choice.h"
@@ -151,7 +152,10 @@ void DeviceMenuPanel::click(const DeviceMenuItem& item)
         return;
     }
     case MenuAction::Help:
-        ShowDeviceMenuHelp(context_.folder, context_.prompter);
+        if (context_.showHelp) {
+            const HelpTopic help = OtherFunctionsHelpTopic();
+            context_.showHelp(help.file, help.topic);
+        }
         return;
     default: {
         const DeviceMenuItem* sent = &item;

@@ -1,6 +1,7 @@
 #include "scroll_editor_panel.h"
 
 #include "app/help_topics.h"
+#include "app/numbered_list.h"
 #include "app/prompter.h"
 #include "operation_runner.h"
 #include "picture/static_send.h"
@@ -134,6 +135,17 @@ void ScrollEditorPanel::chooseSendMode(int mode)
     entries_ = selection.entries;
     if (selection.editorText)
         editor_->setPlainText(*selection.editorText);
+}
+
+void ScrollEditorPanel::entryRecordChanged(int mode)
+{
+    if (mode_ != mode || !IsEntryListMode(mode))
+        return;
+    QString error;
+    entries_ = LoadEntryList(mode, store_, &error);
+    if (!error.isEmpty())
+        context_.prompter.error(error);
+    editor_->setPlainText(ListDisplayText(entries_));
 }
 
 // Each mode shows only the boxes its send uses.

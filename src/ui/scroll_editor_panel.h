@@ -36,6 +36,9 @@ public:
     // The start-up step: the mode of end_fs_mode.txt when the list holds it.
     void applyStartupMode();
     int sendMode() const { return mode_; }
+    // The record behind a mode's entry list changed: when that mode is on, its list
+    // shows the record at once.
+    void entryRecordChanged(int mode);
 
     QTextEdit* editor() const { return editor_; }
     QPushButton* modeButton() const { return modeButton_; }

@@ -1,8 +1,11 @@
 #include "scroll_panels.h"
 
 #include "main_window.h"
+#include "scroll_editing_panels.h"
 #include "scroll_editor_panel.h"
 #include "scroll_params_panel.h"
+
+#include <QVBoxLayout>
 
 namespace kv::ui {
 
@@ -14,8 +17,14 @@ void ScrollPanels::applyStartupMode() const
 ScrollPanels InstallScrollPanels(MainWindow& window)
 {
     ScrollPanels panels;
-    panels.editor = new ScrollEditorPanel(window.context());
-    window.addPanel(panels.editor, QStringLiteral("滚动信息"));
+    auto* scrollTab = new QWidget;
+    panels.editor = new ScrollEditorPanel(window.context(), scrollTab);
+    panels.editing = new ScrollEditingPanels(window.context(), *panels.editor, scrollTab);
+    auto* layout = new QVBoxLayout(scrollTab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panels.editing);
+    layout->addWidget(panels.editor, 1);
+    window.addPanel(scrollTab, QStringLiteral("滚动信息"));
     panels.params = new ScrollParamsPanel(window.context());
     window.addPanel(panels.params, QStringLiteral("滚动参数设置"));
     return panels;

@@ -3,6 +3,7 @@
 namespace kv::ui {
 
 class MainWindow;
+class ScrollEditingPanels;
 class ScrollEditorPanel;
 class ScrollParamsPanel;
 
@@ -10,6 +11,8 @@ class ScrollParamsPanel;
 // step.
 struct ScrollPanels {
     ScrollEditorPanel* editor = nullptr;
+    // The shortcut and picture message editors above the scroll editor.
+    ScrollEditingPanels* editing = nullptr;
     ScrollParamsPanel* params = nullptr;
 
     // end_fs_mode.txt chooses the send mode.

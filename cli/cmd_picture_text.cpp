@@ -1,0 +1,79 @@
+// kvctl picture-text: "发送滚动" of the panel "编辑滚动信息", a text drawn with a font of
+// this computer and sent as a scrolling picture.
+
+#include "app/record_store.h"
+#include "cli_context.h"
+#include "command_options.h"
+#include "commands.h"
+#include "picture/font_list.h"
+#include "scroll/picture_text_layout.h"
+#include "scroll/picture_text_send.h"
+#include "scroll/picture_text_settings.h"
+
+namespace kv::cli {
+
+namespace {
+const char* const kTextUsage =
+    "picture-text SEND-TEXT [--font NAME] [--size S] [--bold] [--vadjust V] [--filter-noise] [--power-on] "
+    "[--preview PNG]   (S 16 to 48 even, V -20 to 20)";
+
+// The options over the settings of the last send: false on a value the panel's lists
+// do not hold.
+bool applyOptions(const CommandOptions& options, PictureTextSettings& settings)
+{
+    if (options.isSet(QStringLiteral("font")))
+        settings.fontName = options.value(QStringLiteral("font"));
+    if (options.isSet(QStringLiteral("size"))) {
+        bool ok = false;
+        settings.size = options.value(QStringLiteral("size")).toInt(&ok);
+        if (!ok || !IsPictureTextSize(settings.size))
+            return false;
+    }
+    if (options.isSet(QStringLiteral("vadjust"))) {
+        bool ok = false;
+        settings.verticalAdjustment = options.value(QStringLiteral("vadjust")).toInt(&ok) + kNoVerticalAdjustment;
+        if (!ok || !IsVerticalAdjustmentIndex(settings.verticalAdjustment))
+            return false;
+    }
+    if (options.isSet(QStringLiteral("bold")))
+        settings.bold = true;
+    if (options.isSet(QStringLiteral("filter-noise")))
+        settings.filterNoise = true;
+    return true;
+}
+} // namespace
+
+int RunPictureText(CliContext& ctx, const QStringList& args)
+{
+    const QString usage = QString::fromUtf8(kTextUsage);
+    CommandOptions options({QStringLiteral("bold"), QStringLiteral("filter-noise"), QStringLiteral("power-on")},
+                           {QStringLiteral("font"), QStringLiteral("size"), QStringLiteral("vadjust"),
+                            QStringLiteral("preview")});
+    if (!options.parse(args) || options.positional().size() != 1)
+        return ctx.usage(usage);
+    const RecordStore store(ctx.folder);
+    PictureTextRequest request;
+    request.settings = LoadPictureTextSettings(store);
+    if (!applyOptions(options, request.settings))
+        return ctx.usage(usage);
+    request.settings.text = options.positional().first();
+    request.powerOn = options.isSet(QStringLiteral("power-on"));
+    request.fonts = BuildFontList();
+    const auto target = ctx.targetChoice();
+    if (!target)
+        return 1;
+    request.target = *target;
+
+    const PictureTextOutcome outcome = SendPictureText(request, *ctx.link, ctx.prompter, store);
+    if (!outcome.sent)
+        return 1;
+    PrintOut(ElapsedText(outcome.elapsedMs));
+    const QString preview = options.value(QStringLiteral("preview"));
+    if (!preview.isEmpty() && !outcome.picture.save(preview, "PNG")) {
+        ctx.prompter.error(QStringLiteral("无法写入预览图片 ") + preview);
+        return 1;
+    }
+    return ctx.exitStatus();
+}
+
+} // namespace kv::cli

@@ -1,0 +1,42 @@
+#include "scroll/scroll_picture_message.h"
+
+#include "app/prompter.h"
+#include "picture/dot_matrix.h"
+#include "picture/picture_file.h"
+#include "picture/picture_lists.h"
+#include "picture/picture_purposes.h"
+#include "picture/picture_send.h"
+#include "scroll/entry_list.h"
+#include "scroll/send_modes.h"
+
+namespace kv {
+
+ScrollPictureMessageOutcome StoreScrollPictureMessage(const ScrollPictureMessageRequest& request, Link& link,
+                                                      Prompter& prompter, const RecordStore& store)
+{
+    ScrollPictureMessageOutcome outcome;
+    if (request.number < 1 || request.number > kPictureMessages)
+        return outcome;
+    const auto prepared = PreparePictureMessage(ChoosePictureFile(prompter), request.smallCells, prompter);
+    if (!prepared)
+        return outcome;
+
+    PictureMessageRequest send;
+    send.picture = prepared->cells;
+    send.number = request.number;
+    send.powerOn = request.powerOn;
+    send.target = request.target;
+    if (!SendPictureMessage(send, link, prompter).completed)
+        return outcome;
+
+    outcome.stored = true;
+    outcome.picture = UnpackCells(prepared->cells.bits, prepared->cells.width, prepared->cells.height);
+    outcome.description = prepared->description;
+    const QString list = EntryListRecord(request.smallCells ? kModeSmallPictureMessage : kModeLargePictureMessage);
+    QString error;
+    if (!RecordPictureMessage(store, list, request.number, prepared->description, &error))
+        prompter.error(error);
+    return outcome;
+}
+
+} // namespace kv

@@ -1,0 +1,189 @@
+#include "shortcut_editor_panel.h"
+
+#include "app/prompter.h"
+#include "operation_runner.h"
+#include "scroll/shortcut_save.h"
+#include "scroll/shortcut_segments.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace kv::ui {
+
+namespace {
+constexpr int kInputLines = 3;
+constexpr int kCompositionLines = 6;
+
+int linesHeight(const QPlainTextEdit& edit, int lines)
+{
+    return edit.fontMetrics().lineSpacing() * lines + 2 * edit.frameWidth()
+           + int(edit.document()->documentMargin()) * 2;
+}
+
+void setBold(QPushButton* button, bool bold)
+{
+    QFont font = button->font();
+    font.setBold(bold);
+    button->setFont(font);
+}
+} // namespace
+
+ShortcutEditorPanel::ShortcutEditorPanel(PanelContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), store_(context.folder)
+{
+    number_ = new QComboBox(this);
+    for (int n = 1; n <= kShortcutCount; ++n)
+        number_->addItem(QString::number(n));
+    size_ = new QComboBox(this);
+    size_->addItems({QStringLiteral("大号"), QStringLiteral("小号")});
+    powerOn_ = new QCheckBox(QStringLiteral("并设为开机滚动"), this);
+
+    prompt_ = new QLabel(this);
+    input_ = new QPlainTextEdit(this);
+    input_->setFixedHeight(linesHeight(*input_, kInputLines));
+    input_->viewport()->installEventFilter(this);
+    characters_ = new QPushButton(QStringLiteral("插入字符"), this);
+    picture_ = new QPushButton(QStringLiteral("插入图文短信"), this);
+    undo_ = new QPushButton(QStringLiteral("撤销"), this);
+    add_ = new QPushButton(QStringLiteral("<< 添加"), this);
+    clearAll_ = new QPushButton(QStringLiteral("全撤"), this);
+    save_ = new QPushButton(QStringLiteral("保存"), this);
+    composition_ = new QPlainTextEdit(this);
+    // The box mirrors the segment list, which "撤销" rebuilds it from.
+    composition_->setReadOnly(true);
+    composition_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    composition_->setMinimumHeight(linesHeight(*composition_, kCompositionLines));
+
+    connect(characters_, &QPushButton::clicked, this, [this] { chooseMode(ShortcutEditor::Mode::Characters); });
+    connect(picture_, &QPushButton::clicked, this, [this] { chooseMode(ShortcutEditor::Mode::PictureMessage); });
+    connect(undo_, &QPushButton::clicked, this, [this] {
+        editor_.undo();
+        showComposition();
+    });
+    connect(add_, &QPushButton::clicked, this, &ShortcutEditorPanel::addSegment);
+    connect(clearAll_, &QPushButton::clicked, this, [this] {
+        editor_.clear();
+        showComposition();
+    });
+    connect(save_, &QPushButton::clicked, this, &ShortcutEditorPanel::saveShortcut);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(new QLabel(QStringLiteral("组合滚动编号"), this));
+    choices->addWidget(number_);
+    choices->addWidget(new QLabel(QStringLiteral("字符尺寸"), this));
+    choices->addWidget(size_);
+    choices->addWidget(powerOn_);
+    choices->addStretch(1);
+
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(characters_);
+    modes->addWidget(picture_);
+    modes->addWidget(undo_);
+    modes->addStretch(1);
+
+    auto* actions = new QVBoxLayout;
+    actions->addWidget(add_);
+    actions->addWidget(clearAll_);
+    actions->addWidget(save_);
+    actions->addStretch(1);
+
+    auto* entry = new QVBoxLayout;
+    entry->addWidget(prompt_);
+    entry->addWidget(input_);
+    entry->addLayout(modes);
+    entry->addStretch(1);
+
+    auto* compose = new QHBoxLayout;
+    compose->addLayout(entry, 2);
+    compose->addLayout(actions);
+    compose->addWidget(composition_, 3);
+
+    auto* group = new QGroupBox(QStringLiteral("编辑组合滚动快捷"), this);
+    auto* inner = new QVBoxLayout(group);
+    inner->addLayout(choices);
+    inner->addLayout(compose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(group);
+
+    chooseMode(ShortcutEditor::Mode::Characters);
+}
+
+void ShortcutEditorPanel::chooseMode(ShortcutEditor::Mode mode)
+{
+    editor_.setMode(mode);
+    prompt_->setText(editor_.prompt());
+    setBold(characters_, mode == ShortcutEditor::Mode::Characters);
+    setBold(picture_, mode == ShortcutEditor::Mode::PictureMessage);
+    input_->clear();
+    setInputDimmed(false);
+}
+
+void ShortcutEditorPanel::addSegment()
+{
+    const auto outcome = editor_.add(input_->toPlainText(), context_.prompter);
+    if (outcome.clearInput)
+        input_->clear();
+    if (!outcome.added)
+        return;
+    showComposition();
+    // Greyed until the operator clicks into it for the next segment.
+    setInputDimmed(true);
+}
+
+void ShortcutEditorPanel::showComposition()
+{
+    composition_->setPlainText(editor_.compositionText());
+    composition_->moveCursor(QTextCursor::End);
+    composition_->verticalScrollBar()->setValue(composition_->verticalScrollBar()->maximum());
+}
+
+void ShortcutEditorPanel::setInputDimmed(bool dimmed)
+{
+    QPalette palette = input_->palette();
+    palette.setColor(QPalette::Base, dimmed ? QWidget::palette().color(QPalette::Inactive, QPalette::Mid)
+                                            : QWidget::palette().color(QPalette::Base));
+    input_->setPalette(palette);
+}
+
+bool ShortcutEditorPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == input_->viewport() && event->type() == QEvent::MouseButtonPress)
+        inputClicked();
+    return QWidget::eventFilter(watched, event);
+}
+
+void ShortcutEditorPanel::inputClicked()
+{
+    setInputDimmed(false);
+    const QString message = InputClickMessage(editor_.mode(), input_->toPlainText());
+    if (!message.isEmpty())
+        context_.prompter.error(message);
+}
+
+void ShortcutEditorPanel::saveShortcut()
+{
+    ShortcutSaveRequest request;
+    request.number = number_->currentIndex() + 1;
+    request.small = size_->currentIndex() == 1;
+    request.powerOn = powerOn_->isChecked();
+    request.composition = editor_.compositionText();
+    request.target = context_.target();
+    Link* link = &context_.link;
+    context_.runner.run<ShortcutSaveOutcome>(
+        [request, link, store = store_](Prompter& prompter) { return SaveShortcut(request, *link, prompter, store); },
+        [this](ShortcutSaveOutcome outcome) {
+            if (outcome.saved)
+                emit shortcutSaved();
+        });
+}
+
+} // namespace kv::ui
