@@ -3,12 +3,16 @@
 
 #include "app/device_model.h"
 #include "app/help_topics.h"
+#include "edit_page_panel.h"
 #include "help_viewer.h"
 #include "main_window.h"
 #include "model_selector.h"
+#include "picture_text_panel.h"
 #include "queue_panel.h"
 #include "scroll/send_modes.h"
+#include "scroll_editing_panels.h"
 #include "scroll_editor_panel.h"
+#include "static_send_inputs.h"
 #include "screenshot.h"
 #include "window_fixture.h"
 
@@ -107,19 +111,38 @@ TEST_F(HelpWindow, ModelChoiceIsRestoredWrittenOnEveryClickAndTellsThePanels)
     EXPECT_EQ(selector->option(1)->text(), "KV9072");
     EXPECT_EQ(window->context().deviceModel, 1);
 
-    QComboBox verticalAdjust;
-    window->context().onDeviceModelChanged([&](int model) { verticalAdjust.setEnabled(HasVerticalAdjust(model)); });
+    // The vertical adjustments of drawn text: the edit page's, the static send's and
+    // the picture-text panel's.
+    const QList<QComboBox*> adjustments{window->findChild<ui::EditPagePanel*>()->verticalShiftBox(),
+                                        window->findChild<ui::StaticSendInputs*>()->verticalShiftBox(),
+                                        window->findChild<ui::PictureTextPanel*>()->adjustmentList()};
+    for (QComboBox* adjustment : adjustments)
+        EXPECT_FALSE(adjustment->isEnabled());
     selector->option(2)->click();
     EXPECT_EQ(selector->option(2)->text(), "KV9071");
-    EXPECT_FALSE(verticalAdjust.isEnabled());
+    for (QComboBox* adjustment : adjustments)
+        EXPECT_FALSE(adjustment->isEnabled());
     QFile file(QDir(dir.path()).filePath("savefiles/xinghao.txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "2");
     file.close();
     selector->option(0)->click();
-    EXPECT_TRUE(verticalAdjust.isEnabled());
+    for (QComboBox* adjustment : adjustments)
+        EXPECT_TRUE(adjustment->isEnabled());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "0");
+}
+
+TEST_F(HelpWindow, EachEditorSetsTheHelpContextWhenTheOperatorOpensIt)
+{
+    window = openWindow();
+    EXPECT_EQ(window->context().helpContext, kHelpContextNone);
+    window->scrollPanels().editing->shortcutButton()->click();
+    EXPECT_EQ(window->context().helpContext, kHelpContextShortcutEditor);
+    window->findChild<ui::EditPagePanel*>()->kindButton(EditPageKind::StaticPicture)->click();
+    EXPECT_EQ(window->context().helpContext, kHelpContextPictureEditor);
+    window->scrollPanels().editing->pictureTextButton()->click();
+    EXPECT_EQ(window->context().helpContext, kHelpContextScrollEditor);
 }
 
 TEST_F(HelpWindow, NoModelFileLeavesEveryOptionUnset)

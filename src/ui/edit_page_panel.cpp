@@ -7,7 +7,9 @@
 #include "picture/picture_purposes.h"
 #include "picture/text_purposes.h"
 #include "picture/vertical_text.h"
+#include "app/help_topics.h"
 #include "field_guard.h"
+#include "model_selector.h"
 #include "picture/font_list.h"
 #include "picture_preview.h"
 #include "turned_text.h"
@@ -36,7 +38,10 @@ EditPagePanel::EditPagePanel(PanelContext& context, QWidget* parent)
     for (int k = 0; k < kEditPageKinds; ++k) {
         const auto kind = EditPageKind(k);
         kindButtons_[k] = new QPushButton(KindInfo(kind).button, this);
-        connect(kindButtons_[k], &QPushButton::clicked, this, [this, kind] { openKind(kind); });
+        connect(kindButtons_[k], &QPushButton::clicked, this, [this, kind] {
+            openKind(kind);
+            context_.setHelpContext(kHelpContextPictureEditor);
+        });
         kinds->addWidget(kindButtons_[k]);
     }
     kinds->addStretch(1);
@@ -62,6 +67,8 @@ EditPagePanel::EditPagePanel(PanelContext& context, QWidget* parent)
     GuardField(context_.prompter, size_, CheckPageSizeField);
     bold_ = new QCheckBox(QStringLiteral("粗体"), this);
     lineSpacing_ = selector(LineSpacingItems(), start.lineSpacing);
+    context_.onDeviceModelChanged(
+        [this](int) { verticalShift_->setEnabled(!IsPictureKind(page_.kind) && VerticalAdjustAllowed(context_)); });
     verticalShift_ = selector(VerticalShiftItems(), start.verticalShift);
     extraHeight_ = selector(ExtraHeightItems(), start.extraHeight);
     horizontal_ = new QRadioButton(QStringLiteral("文字横排"), this);
@@ -192,8 +199,9 @@ void EditPagePanel::showPage(const EditPage& page)
     const bool picture = IsPictureKind(page.kind);
     textDownload_->setVisible(!picture);
     pictureDownload_->setVisible(picture);
-    for (QWidget* textOnly : std::initializer_list<QWidget*>{font_, lineSpacing_, verticalShift_, extraHeight_})
+    for (QWidget* textOnly : std::initializer_list<QWidget*>{font_, lineSpacing_, extraHeight_})
         textOnly->setEnabled(!picture);
+    verticalShift_->setEnabled(!picture && VerticalAdjustAllowed(context_));
     editor_->setEnabled(!picture);
 }
 

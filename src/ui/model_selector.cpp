@@ -46,4 +46,15 @@ void ModelSelector::chosen(int model)
     WriteDeviceModel(context_.folder, model, context_.prompter);
 }
 
+bool VerticalAdjustAllowed(const PanelContext& context)
+{
+    return !context.deviceModel || HasVerticalAdjust(*context.deviceModel);
+}
+
+void FollowDeviceModel(PanelContext& context, QWidget* selector)
+{
+    selector->setEnabled(VerticalAdjustAllowed(context));
+    context.onDeviceModelChanged([selector](int model) { selector->setEnabled(HasVerticalAdjust(model)); });
+}
+
 } // namespace kv::ui

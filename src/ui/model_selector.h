@@ -27,4 +27,10 @@ private:
     QList<QRadioButton*> options_;
 };
 
+// Whether the vertical adjustment of drawn text may be chosen: only units of the first
+// model take it. With no model chosen yet it may.
+bool VerticalAdjustAllowed(const PanelContext& context);
+// Keeps a vertical-adjustment selector enabled only while the model takes it.
+void FollowDeviceModel(PanelContext& context, QWidget* selector);
+
 } // namespace kv::ui

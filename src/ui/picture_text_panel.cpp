@@ -1,6 +1,7 @@
 #include "picture_text_panel.h"
 
 #include "app/prompter.h"
+#include "model_selector.h"
 #include "operation_runner.h"
 #include "picture/font_list.h"
 #include "picture/picture_lists.h"
@@ -49,6 +50,7 @@ PictureTextPanel::PictureTextPanel(PanelContext& context, QWidget* parent)
     bold_ = new QCheckBox(QStringLiteral("粗体"), this);
     adjustment_ = new QComboBox(this);
     adjustment_->addItems(VerticalAdjustmentItems());
+    FollowDeviceModel(context_, adjustment_);
     filterNoise_ = new QCheckBox(QStringLiteral("过滤噪声"), this);
     powerOn_ = new QCheckBox(QStringLiteral("并保存为开机"), this);
     send_ = new QPushButton(QStringLiteral("发送滚动"), this);

@@ -1,5 +1,7 @@
 #include "scroll_editing_panels.h"
 
+#include "app/help_topics.h"
+#include "panel_context.h"
 #include "picture_text_panel.h"
 #include "scroll/send_modes.h"
 #include "scroll_editor_panel.h"
@@ -12,7 +14,7 @@
 namespace kv::ui {
 
 ScrollEditingPanels::ScrollEditingPanels(PanelContext& context, ScrollEditorPanel& scrollEditor, QWidget* parent)
-    : QWidget(parent), scrollEditor_(scrollEditor)
+    : QWidget(parent), context_(context), scrollEditor_(scrollEditor)
 {
     shortcutButton_ = new QPushButton(QStringLiteral("编辑组合滚动快捷"), this);
     pictureTextButton_ = new QPushButton(QStringLiteral("编辑滚动信息"), this);
@@ -45,6 +47,7 @@ ScrollEditingPanels::ScrollEditingPanels(PanelContext& context, ScrollEditorPane
 
 void ScrollEditingPanels::openShortcutEditor()
 {
+    context_.setHelpContext(kHelpContextShortcutEditor);
     pictureText_->hide();
     shortcut_->show();
     close_->show();
@@ -57,6 +60,7 @@ void ScrollEditingPanels::openShortcutEditor()
 
 void ScrollEditingPanels::openPictureTextPanel()
 {
+    context_.setHelpContext(kHelpContextScrollEditor);
     shortcut_->hide();
     pictureText_->restoreSettings();
     pictureText_->show();

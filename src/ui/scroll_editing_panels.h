@@ -31,6 +31,7 @@ public:
     void closeEditors();
 
 private:
+    PanelContext& context_;
     ScrollEditorPanel& scrollEditor_;
     QPushButton* shortcutButton_ = nullptr;
     QPushButton* pictureTextButton_ = nullptr;

@@ -3,6 +3,7 @@
 #include "app/help_topics.h"
 #include "app/numbered_list.h"
 #include "app/prompter.h"
+#include "model_selector.h"
 #include "operation_runner.h"
 #include "picture/static_send.h"
 #include "picture/vertical_text.h"
@@ -17,6 +18,7 @@
 #include "scroll/unit_text.h"
 #include "static_send_inputs.h"
 
+#include <QComboBox>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -82,6 +84,7 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     connect(timer_, &QLineEdit::textEdited, this, &ScrollEditorPanel::timerChanged);
     powerOn_ = new QCheckBox(QStringLiteral("并设为开机滚动"), this);
     staticInputs_ = new StaticSendInputs(context_.prompter, this);
+    FollowDeviceModel(context_, staticInputs_->verticalShiftBox());
     connect(staticInputs_, &StaticSendInputs::directionChosen, this, &ScrollEditorPanel::directionChosen);
     preview_ = new PicturePreview(this);
 
