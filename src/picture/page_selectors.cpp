@@ -1,22 +1,13 @@
 #include "picture/page_selectors.h"
 
+#include "app/number_items.h"
 #include "scroll/scroll_params.h"
 
 namespace kv {
 
-namespace {
-QStringList numbers(int first, int last)
-{
-    QStringList out;
-    for (int n = first; n <= last; ++n)
-        out << QString::number(n);
-    return out;
-}
-} // namespace
-
 const QStringList& LineSpacingItems()
 {
-    static const QStringList items = numbers(0, 16);
+    static const QStringList items = NumberItems(0, 16);
     return items;
 }
 
@@ -47,13 +38,13 @@ const QStringList& ExtraHeightItems()
 
 const QStringList& PageHorizontalOffsetItems()
 {
-    static const QStringList items = numbers(0, 72);
+    static const QStringList items = NumberItems(0, 72);
     return items;
 }
 
 const QStringList& StaticHorizontalOffsetItems()
 {
-    static const QStringList items = numbers(0, 42);
+    static const QStringList items = NumberItems(0, 42);
     return items;
 }
 

@@ -1,5 +1,6 @@
 #include "scroll/scroll_params.h"
 
+#include "app/number_items.h"
 #include "app/prompter.h"
 #include "link/frames.h"
 #include "link/link.h"
@@ -10,14 +11,6 @@
 namespace kv {
 
 namespace {
-QStringList numbers(int first, int last)
-{
-    QStringList out;
-    for (int n = first; n <= last; ++n)
-        out << QString::number(n);
-    return out;
-}
-
 bool within(int index, const QStringList& items)
 {
     return index >= 0 && index < items.size();
@@ -49,21 +42,21 @@ const QStringList& ScrollBackgroundItems()
 
 const QStringList& BarHeightItems()
 {
-    static const QStringList items = numbers(0, 45);
+    static const QStringList items = NumberItems(0, 45);
     return items;
 }
 
 const QStringList& SpeedItems()
 {
-    static const QStringList items = QStringList{QStringLiteral("最快")} + numbers(1, 7)
-                                     + QStringList{QStringLiteral("8(默认)")} + numbers(9, 14)
+    static const QStringList items = QStringList{QStringLiteral("最快")} + NumberItems(1, 7)
+                                     + QStringList{QStringLiteral("8(默认)")} + NumberItems(9, 14)
                                      + QStringList{QStringLiteral("最慢")};
     return items;
 }
 
 const QStringList& HorizontalOffsetItems()
 {
-    static const QStringList items = numbers(0, 63);
+    static const QStringList items = NumberItems(0, 63);
     return items;
 }
 

@@ -6,7 +6,6 @@
 #include "picture/page_operations.h"
 #include "picture/picture_purposes.h"
 #include "picture/text_purposes.h"
-#include "picture/vertical_text.h"
 #include "app/help_topics.h"
 #include "field_guard.h"
 #include "model_selector.h"
@@ -230,12 +229,7 @@ EditPage EditPagePanel::page() const
 
 void EditPagePanel::directionChosen(bool vertical)
 {
-    if (vertical) {
-        horizontalText_ = editor_->toPlainText();
-        editor_->setPlainText(TransposeToVertical(WithCrLfLineBreaks(horizontalText_)));
-    } else {
-        editor_->setPlainText(horizontalText_);
-    }
+    editor_->setPlainText(TextForDirection(vertical, editor_->toPlainText(), horizontalText_));
     ShowTurnedText(*editor_, vertical);
 }
 

@@ -6,7 +6,6 @@
 #include "model_selector.h"
 #include "operation_runner.h"
 #include "picture/static_send.h"
-#include "picture/vertical_text.h"
 #include "picture_preview.h"
 #include "turned_text.h"
 #include "scroll/editor_lines.h"
@@ -292,12 +291,7 @@ void ScrollEditorPanel::sendStatic(bool secondButton)
 
 void ScrollEditorPanel::directionChosen(bool vertical)
 {
-    if (vertical) {
-        horizontalText_ = editor_->toPlainText();
-        editor_->setPlainText(TransposeToVertical(WithCrLfLineBreaks(horizontalText_)));
-    } else {
-        editor_->setPlainText(horizontalText_);
-    }
+    editor_->setPlainText(TextForDirection(vertical, editor_->toPlainText(), horizontalText_));
     ShowTurnedText(*editor_, vertical);
 }
 

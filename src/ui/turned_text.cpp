@@ -1,5 +1,8 @@
 #include "turned_text.h"
 
+#include "picture/vertical_text.h"
+#include "scroll/unit_text.h"
+
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -15,6 +18,14 @@ void ShowTurnedText(QWidget& editor, bool turned)
     palette.setColor(QPalette::Base, turned ? editor.palette().color(QPalette::Window)
                                             : QPalette().color(QPalette::Base));
     editor.setPalette(palette);
+}
+
+QString TextForDirection(bool vertical, const QString& shown, QString& typed)
+{
+    if (!vertical)
+        return typed;
+    typed = shown;
+    return TransposeToVertical(WithCrLfLineBreaks(typed));
 }
 
 } // namespace kv::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace kv::ui {
@@ -7,5 +9,10 @@ namespace kv::ui {
 // An editor that shows a text turned by "文字纵排" is read-only and greyed, so the
 // operator edits the text as typed, after "文字横排".
 void ShowTurnedText(QWidget& editor, bool turned);
+
+// The text an editor shows after "文字纵排" (the typed text turned) or "文字横排" (the
+// typed text back). shown is the editor's text now; typed keeps the text as typed while
+// it shows turned.
+QString TextForDirection(bool vertical, const QString& shown, QString& typed);
 
 } // namespace kv::ui
