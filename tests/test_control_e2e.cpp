@@ -43,12 +43,9 @@ protected:
 
     KvctlRun kvctl(const QStringList& args)
     {
-        KvctlRun run = kv::test::RunKvctl(QStringList{"--dir", dir.path(), "--port", sim.linkPath(), "--baud", "9600",
-                                                      "--target", "5", "--address", "5"}
-                                          + args);
-        run.out = run.out.trimmed();
-        run.err = run.err.trimmed();
-        return run;
+        return kv::test::Trimmed(kv::test::RunKvctl(QStringList{"--dir", dir.path(), "--port", sim.linkPath(), "--baud",
+                                                               "9600", "--target", "5", "--address", "5"}
+                                                   + args));
     }
     // Runs kvctl and expects it to end well; the unit has taken the frame once the
     // status request after it is answered.

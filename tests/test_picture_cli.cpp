@@ -2,7 +2,7 @@
 // messages and the refusals, all before anything is sent (no unit needed).
 
 #include "app/app_folder.h"
-#include "kvctl_process.h"
+#include "kvctl_folder_test.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -12,20 +12,9 @@ using namespace kv;
 
 namespace {
 
-class PictureCli : public ::testing::Test {
+class PictureCli : public test::KvctlFolderTest {
 protected:
-    // kvctl on a port that does not exist: whatever tries to send fails loudly.
-    test::KvctlRun kvctl(const QStringList& args)
-    {
-        test::KvctlRun run = test::RunKvctl(QStringList{QStringLiteral("--dir"), dir.path(), QStringLiteral("--port"),
-                                                        dir.filePath(QStringLiteral("no-such-line"))}
-                                            + args);
-        run.out = run.out.trimmed();
-        run.err = run.err.trimmed();
-        return run;
-    }
-    QTemporaryDir dir;
-    AppFolder folder{dir.path()};
+    PictureCli() { options = {QStringLiteral("--port"), dir.filePath(QStringLiteral("no-such-line"))}; }
 };
 
 } // namespace

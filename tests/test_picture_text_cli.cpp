@@ -1,7 +1,7 @@
 // kvctl picture-text as a script sees it: usage errors and the refusals that send
 // nothing.
 
-#include "kvctl_process.h"
+#include "kvctl_folder_test.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,16 +9,7 @@
 
 namespace {
 
-class PictureTextCli : public ::testing::Test {
-protected:
-    kv::test::KvctlRun kvctl(const QStringList& args)
-    {
-        kv::test::KvctlRun run = kv::test::RunKvctl(QStringList{QStringLiteral("--dir"), dir.path()} + args);
-        run.err = run.err.trimmed();
-        return run;
-    }
-    QTemporaryDir dir;
-};
+class PictureTextCli : public kv::test::KvctlFolderTest {};
 
 } // namespace
 

@@ -1,7 +1,7 @@
 // kvctl send, scroll-params and status as a script sees them: refusals, texts and exit
 // codes, with no unit needed.
 
-#include "kvctl_process.h"
+#include "kvctl_folder_test.h"
 #include "app/app_folder.h"
 
 #include <QFile>
@@ -12,19 +12,7 @@ using namespace kv;
 
 namespace {
 
-class ScrollCli : public ::testing::Test {
-protected:
-    // kvctl in this test's folder, its texts without the final line end.
-    test::KvctlRun kvctl(const QStringList& args)
-    {
-        test::KvctlRun run = test::RunKvctl(QStringList{QStringLiteral("--dir"), dir.path()} + args);
-        run.out = run.out.trimmed();
-        run.err = run.err.trimmed();
-        return run;
-    }
-    QTemporaryDir dir;
-    AppFolder folder{dir.path()};
-};
+class ScrollCli : public test::KvctlFolderTest {};
 
 } // namespace
 

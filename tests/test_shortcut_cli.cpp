@@ -3,7 +3,7 @@
 
 #include "app/app_folder.h"
 #include "app/record_store.h"
-#include "kvctl_process.h"
+#include "kvctl_folder_test.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,17 +12,8 @@ using namespace kv;
 
 namespace {
 
-class ShortcutCli : public ::testing::Test {
+class ShortcutCli : public test::KvctlFolderTest {
 protected:
-    test::KvctlRun kvctl(const QStringList& args)
-    {
-        test::KvctlRun run = test::RunKvctl(QStringList{QStringLiteral("--dir"), dir.path()} + args);
-        run.out = run.out.trimmed();
-        run.err = run.err.trimmed();
-        return run;
-    }
-    QTemporaryDir dir;
-    AppFolder folder{dir.path()};
     RecordStore store{folder};
 };
 

@@ -14,6 +14,14 @@ struct KvctlRun {
     QString err;
 };
 
+// The run with its texts trimmed of the final line end.
+inline KvctlRun Trimmed(KvctlRun run)
+{
+    run.out = run.out.trimmed();
+    run.err = run.err.trimmed();
+    return run;
+}
+
 // Runs kvctl with the arguments (no standard input, a bound of boundMs).
 KvctlRun RunKvctl(const QStringList& args, int boundMs = 60000);
 
