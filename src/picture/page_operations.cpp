@@ -95,14 +95,8 @@ PageSendOutcome DownloadPageText(const EditPage& page, const TargetChoice& targe
 {
     if (refused(page, prompter) || !ResolveSendTarget(target, prompter))
         return {};
-    TextBlockInput input;
-    input.text = page.text;
-    input.fontName = PickFontName(page.fontName, BuildFontList());
-    input.size = SizeFieldValue(page.size).value_or(0);
-    input.extraHeight = page.extraHeight;
-    input.verticalShift = page.verticalShift - kNoVerticalShift;
-    input.lineSpacing = page.lineSpacing;
-    input.bold = page.bold;
+    const TextBlockInput input = TextBlockFromFields(page.text, page.fontName, page.size, page.extraHeight,
+                                                     page.verticalShift, page.lineSpacing, page.bold);
     const auto picture = PrepareCharacterDownloadPicture(input, prompter);
     if (!picture)
         return {};

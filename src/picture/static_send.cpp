@@ -52,15 +52,9 @@ void afterSend(const StaticSendRequest& request, int timer, Link& link, Prompter
 
 std::optional<PackedPicture> renderedPicture(const StaticSendFields& fields, Prompter& prompter)
 {
-    TextBlockInput input;
-    input.text = fields.text;
-    input.fontName = PickFontName(fields.fontName, BuildFontList());
-    input.size = SizeFieldValue(fields.size).value_or(0);
-    input.extraHeight = fields.extraHeight;
-    input.verticalShift = fields.verticalShift - kNoVerticalShift;
-    input.lineSpacing = fields.lineSpacing;
-    input.bold = fields.bold;
-    return PrepareCustomFontPicture(input, prompter);
+    return PrepareCustomFontPicture(TextBlockFromFields(fields.text, fields.fontName, fields.size, fields.extraHeight,
+                                                        fields.verticalShift, fields.lineSpacing, fields.bold),
+                                    prompter);
 }
 
 bool sendPicture(const StaticSendRequest& request, Link& link, Prompter& prompter, StaticSendOutcome& outcome)

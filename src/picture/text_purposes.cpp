@@ -1,6 +1,8 @@
 #include "picture/text_purposes.h"
 
 #include "app/prompter.h"
+#include "picture/font_list.h"
+#include "picture/page_selectors.h"
 
 #include <cmath>
 
@@ -86,6 +88,20 @@ std::optional<PackedPicture> PrepareCustomFontPicture(const TextBlockInput& inpu
 std::optional<PackedPicture> PrepareCharacterDownloadPicture(const TextBlockInput& input, Prompter& prompter)
 {
     return prepare(input, prompter, kAnyInkThreshold, CharacterDownloadLimitMessage);
+}
+
+TextBlockInput TextBlockFromFields(const QString& text, const QString& fontName, const QString& size, int extraHeight,
+                                   int verticalShiftItem, int lineSpacing, bool bold)
+{
+    TextBlockInput input;
+    input.text = text;
+    input.fontName = PickFontName(fontName, BuildFontList());
+    input.size = SizeFieldValue(size).value_or(0);
+    input.extraHeight = extraHeight;
+    input.verticalShift = verticalShiftItem - kNoVerticalShift;
+    input.lineSpacing = lineSpacing;
+    input.bold = bold;
+    return input;
 }
 
 } // namespace kv

@@ -25,6 +25,11 @@ BoxVerdict CheckPageSizeField(const QString& text);
 // The pixel size a size field holds; nothing when it is not a number.
 std::optional<int> SizeFieldValue(const QString& text);
 
+// The text block as a page's fields give it: the font name substituted when the font is
+// not installed, the size field read, the vertical-shift item turned into the shift.
+TextBlockInput TextBlockFromFields(const QString& text, const QString& fontName, const QString& size, int extraHeight,
+                                   int verticalShiftItem, int lineSpacing, bool bold);
+
 std::optional<QString> CustomFontLimitMessage(int width, int height);
 std::optional<QString> CharacterDownloadLimitMessage(int width, int height);
 

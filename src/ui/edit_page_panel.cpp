@@ -14,7 +14,6 @@
 #include "turned_text.h"
 #include "scroll/unit_text.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -70,12 +69,9 @@ EditPagePanel::EditPagePanel(PanelContext& context, QWidget* parent)
         [this](int) { verticalShift_->setEnabled(!IsPictureKind(page_.kind) && VerticalAdjustAllowed(context_)); });
     verticalShift_ = selector(VerticalShiftItems(), start.verticalShift);
     extraHeight_ = selector(ExtraHeightItems(), start.extraHeight);
-    horizontal_ = new QRadioButton(QStringLiteral("文字横排"), this);
-    vertical_ = new QRadioButton(QStringLiteral("文字纵排"), this);
-    horizontal_->setChecked(true);
-    auto* direction = new QButtonGroup(this);
-    direction->addButton(horizontal_);
-    direction->addButton(vertical_);
+    const DirectionButtons direction = MakeDirectionButtons(this);
+    horizontal_ = direction.horizontal;
+    vertical_ = direction.vertical;
     connect(vertical_, &QRadioButton::toggled, this, &EditPagePanel::directionChosen);
 
     horizontalOffset_ = selector(PageHorizontalOffsetItems(), start.horizontalOffset);

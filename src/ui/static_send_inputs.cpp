@@ -5,8 +5,8 @@
 #include "picture/font_list.h"
 #include "picture/text_purposes.h"
 #include "scroll/number_boxes.h"
+#include "turned_text.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -37,12 +37,9 @@ StaticSendInputs::StaticSendInputs(Prompter& prompter, QWidget* parent) : QWidge
     GuardField(prompter, verticalPosition_, CheckVerticalPositionBox);
     brightness_ = selector(BrightnessItems(), start.brightness);
     background_ = selector(StaticBackgroundItems(), start.background);
-    horizontal_ = new QRadioButton(QStringLiteral("文字横排"), this);
-    vertical_ = new QRadioButton(QStringLiteral("文字纵排"), this);
-    horizontal_->setChecked(true);
-    auto* direction = new QButtonGroup(this);
-    direction->addButton(horizontal_);
-    direction->addButton(vertical_);
+    const DirectionButtons direction = MakeDirectionButtons(this);
+    horizontal_ = direction.horizontal;
+    vertical_ = direction.vertical;
     connect(vertical_, &QRadioButton::toggled, this, &StaticSendInputs::directionChosen);
 
     QLabel* fontLabel = label(QStringLiteral("字体"));

@@ -3,7 +3,9 @@
 #include "picture/vertical_text.h"
 #include "scroll/unit_text.h"
 
+#include <QButtonGroup>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTextEdit>
 
 namespace kv::ui {
@@ -18,6 +20,17 @@ void ShowTurnedText(QWidget& editor, bool turned)
     palette.setColor(QPalette::Base, turned ? editor.palette().color(QPalette::Window)
                                             : QPalette().color(QPalette::Base));
     editor.setPalette(palette);
+}
+
+DirectionButtons MakeDirectionButtons(QWidget* parent)
+{
+    DirectionButtons buttons{new QRadioButton(QStringLiteral("文字横排"), parent),
+                             new QRadioButton(QStringLiteral("文字纵排"), parent)};
+    buttons.horizontal->setChecked(true);
+    auto* group = new QButtonGroup(parent);
+    group->addButton(buttons.horizontal);
+    group->addButton(buttons.vertical);
+    return buttons;
 }
 
 QString TextForDirection(bool vertical, const QString& shown, QString& typed)

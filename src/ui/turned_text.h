@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QRadioButton;
 class QWidget;
 
 namespace kv::ui {
@@ -14,5 +15,12 @@ void ShowTurnedText(QWidget& editor, bool turned);
 // typed text back). shown is the editor's text now; typed keeps the text as typed while
 // it shows turned.
 QString TextForDirection(bool vertical, const QString& shown, QString& typed);
+
+// The option pair "文字横排" (chosen at first) and "文字纵排", one choice of the two.
+struct DirectionButtons {
+    QRadioButton* horizontal;
+    QRadioButton* vertical;
+};
+DirectionButtons MakeDirectionButtons(QWidget* parent);
 
 } // namespace kv::ui
