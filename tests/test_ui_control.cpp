@@ -10,6 +10,7 @@
 #include "link/link.h"
 #include "link/port_choice.h"
 #include "main_window.h"
+#include "other_functions_toggle.h"
 #include "screenshot.h"
 #include "target_panel.h"
 #include "test_bytes.h"
@@ -73,6 +74,9 @@ protected:
     }
     void showPage(const QString& title)
     {
+        // The other functions start folded away; the operator opens them first.
+        if (title == QStringLiteral("其它"))
+            window->otherFunctionsToggle()->unfold();
         auto* pages = window->findChild<QTabWidget*>("panels");
         for (int i = 0; i < pages->count(); ++i)
             if (pages->tabText(i) == title)
@@ -129,7 +133,7 @@ TEST_F(ControlWindow, MenuItemsSendAndSetTheLastOperation)
     EXPECT_TRUE(port->writes.isEmpty());
 }
 
-TEST_F(ControlWindow, HoveringTurnsOneItemRed)
+TEST_F(ControlWindow, HoveringTurnsOneItemRedUntilThePointerLeavesIt)
 {
     showPage(QStringLiteral("其它"));
     QLabel* eight = menu().itemLabel(8);
@@ -141,7 +145,11 @@ TEST_F(ControlWindow, HoveringTurnsOneItemRed)
     EXPECT_EQ(nine->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_EQ(eight->palette().color(QPalette::WindowText), menu().palette().color(QPalette::ButtonText));
     EXPECT_EQ(menu().highlighted(), 9);
-    menu().clearHighlight();
+    // Leaving the old item after the new one lit up leaves the new one lit.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(eight, &leave);
+    EXPECT_EQ(menu().highlighted(), 9);
+    QApplication::sendEvent(nine, &leave);
     EXPECT_FALSE(menu().highlighted());
     EXPECT_NE(nine->palette().color(QPalette::WindowText), QColor(Qt::red));
 }

@@ -6,6 +6,7 @@
 #include "edit_page_panel.h"
 #include "help_viewer.h"
 #include "main_window.h"
+#include "other_functions_toggle.h"
 #include "model_selector.h"
 #include "picture_text_panel.h"
 #include "queue_panel.h"
@@ -198,6 +199,9 @@ TEST_F(HelpWindow, EveryHelpTextIsShippedAndQuotesOnlyCaptionsTheWindowHas)
         window->scrollPanels().editor->chooseSendMode(mode);
         captions += windowCaptions(*window);
     }
+    // So does the other-functions toggle's caption.
+    window->otherFunctionsToggle()->toggle();
+    captions += windowCaptions(*window);
     static const QRegularExpression quoted(QStringLiteral("“([^”]*)”|\"([^\"]*)\""));
     const QDir help(QStringLiteral(KV_HELP_SOURCE_DIR));
     for (const QString& name : HelpFileNames()) {

@@ -3,7 +3,9 @@
 // where it does not fit. With KV_SCREENSHOTS set it saves each page at each size.
 
 #include "window_fixture.h"
+#include "help_viewer.h"
 #include "main_window.h"
+#include "other_functions_toggle.h"
 #include "screenshot.h"
 
 #include <QApplication>
@@ -45,6 +47,7 @@ TEST_F(WindowLayout, EveryPageFitsTheCommonScreenSizes)
     window->show();
     auto* pages = window->findChild<QTabWidget*>("panels");
     ASSERT_NE(pages, nullptr);
+    window->otherFunctionsToggle()->unfold();
     for (const QSize size : {QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080)}) {
         window->resize(size);
         QApplication::processEvents();
@@ -78,6 +81,28 @@ TEST_F(WindowLayout, TheTrafficPaneIsFixedWidthAndShowsSeveralLines)
     QPlainTextEdit* traffic = window->trafficLog();
     EXPECT_TRUE(QFontInfo(traffic->font()).fixedPitch());
     EXPECT_GE(traffic->viewport()->height() / traffic->fontMetrics().lineSpacing(), 5);
+}
+
+TEST_F(WindowLayout, TheWholeWindowFoldedAndUnfoldedAndTheHelpViewer)
+{
+    auto window = openWindow();
+    window->show();
+    for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
+        window->resize(size);
+        window->pages()->setCurrentIndex(0);
+        window->otherFunctionsToggle()->fold();
+        QApplication::processEvents();
+        SaveScreenshot(*window, QStringLiteral("whole_%1x%2_folded").arg(size.width()).arg(size.height()));
+        window->otherFunctionsToggle()->unfold();
+        QApplication::processEvents();
+        const QWidget* page = window->pages()->currentWidget();
+        EXPECT_TRUE(window->rect().contains(QRect(page->mapTo(window.get(), QPoint(0, 0)), page->size())));
+        SaveScreenshot(*window, QStringLiteral("whole_%1x%2_unfolded").arg(size.width()).arg(size.height()));
+    }
+    window->helpButton()->click();
+    QApplication::processEvents();
+    ASSERT_TRUE(window->helpViewer()->isVisible());
+    SaveScreenshot(*window->helpViewer(), QStringLiteral("help_viewer"));
 }
 
 } // namespace

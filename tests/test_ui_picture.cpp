@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -171,7 +172,7 @@ TEST_F(PicturePanels, StaticModesRelayThePanelAndBringBackTheirFiles)
     EXPECT_TRUE(panel.staticInputs()->isHidden());
 
     panel.modeMenu()->actions().at(8)->trigger();
-    EXPECT_EQ(panel.modeLabel()->text(), QStringLiteral("当前发送模式 >> 静止—内置大号字库"));
+    EXPECT_EQ(panel.sendFrame()->title(), QStringLiteral("当前发送模式 >> 静止—内置大号字库"));
     EXPECT_FALSE(panel.staticInputs()->isHidden());
     EXPECT_TRUE(panel.staticInputs()->fontBox()->isHidden());
     EXPECT_FALSE(panel.staticInputs()->lineSpacingBox()->isHidden());

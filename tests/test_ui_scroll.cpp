@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -56,7 +57,7 @@ TEST_F(ScrollPanels, ModeListRelaysThePanel)
 {
     ScrollEditorPanel panel(context);
     EXPECT_EQ(panel.modeMenu()->actions().size(), 10);
-    EXPECT_EQ(panel.modeLabel()->text(), QStringLiteral("当前发送模式 >> 滚动—内置大号字库"));
+    EXPECT_EQ(panel.sendFrame()->title(), QStringLiteral("当前发送模式 >> 滚动—内置大号字库"));
     panel.modeMenu()->actions().at(4)->trigger();
     EXPECT_EQ(panel.sendMode(), 4);
     EXPECT_EQ(panel.secondButton()->text(), QStringLiteral("设为开机"));

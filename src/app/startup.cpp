@@ -21,4 +21,9 @@ QString LoadKjSelect(const AppFolder& folder)
     return QStringLiteral("0");
 }
 
+std::optional<QString> LoadStaticTextStart(const AppFolder& folder)
+{
+    return ReadFirstLine(folder.settingsPath(QStringLiteral("JZNR.txt")));
+}
+
 } // namespace kv

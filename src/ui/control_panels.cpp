@@ -14,7 +14,7 @@ ControlPanels InstallControlPanels(MainWindow& window)
     FontPanel* font = window.fontPanel();
     panels.test = new DisplayTestPanel(window.context(), [font] { return font && font->ready(); }, &window);
     window.addPanel(panels.test, QStringLiteral("应用测试（串口）"));
-    window.addPanel(panels.menu, QStringLiteral("其它"));
+    window.addFoldingPanel(panels.menu, QStringLiteral("其它"));
     return panels;
 }
 

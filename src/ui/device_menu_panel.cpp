@@ -20,11 +20,13 @@
 namespace kv::ui {
 
 namespace {
-// A menu item: a text that acts on a click and reports the pointer entering it.
+// A menu item: a text that acts on a click and reports the pointer entering and
+// leaving it.
 class MenuItemLabel : public QLabel {
 public:
-    MenuItemLabel(const QString& caption, std::function<void()> clicked, std::function<void()> entered, QWidget* parent)
-        : QLabel(caption, parent), clicked_(std::move(clicked)), entered_(std::move(entered))
+    MenuItemLabel(const QString& caption, std::function<void()> clicked, std::function<void()> entered,
+                  std::function<void()> left, QWidget* parent)
+        : QLabel(caption, parent), clicked_(std::move(clicked)), entered_(std::move(entered)), left_(std::move(left))
     {
         setCursor(Qt::PointingHandCursor);
     }
@@ -41,10 +43,16 @@ protected:
         entered_();
         QLabel::enterEvent(event);
     }
+    void leaveEvent(QEvent* event) override
+    {
+        left_();
+        QLabel::leaveEvent(event);
+    }
 
 private:
     std::function<void()> clicked_;
     std::function<void()> entered_;
+    std::function<void()> left_;
 };
 
 // The list drops open a little above the item that opened it.
@@ -67,7 +75,8 @@ DeviceMenuPanel::DeviceMenuPanel(PanelContext& context, QWidget* parent) : QWidg
     for (const DeviceMenuItem& item : DeviceMenuItems()) {
         const DeviceMenuItem* entry = &item;
         auto* label = new MenuItemLabel(
-            item.caption, [this, entry] { click(*entry); }, [this, entry] { hover(entry->number); }, menuColumn_);
+            item.caption, [this, entry] { click(*entry); }, [this, entry] { hover(entry->number); },
+            [this, entry] { leave(entry->number); }, menuColumn_);
         labels_.append({item.number, label});
         menu->addWidget(label);
     }
@@ -115,6 +124,14 @@ void DeviceMenuPanel::hover(int number)
         setColour(label, true);
         highlighted_ = number;
     }
+}
+
+void DeviceMenuPanel::leave(int number)
+{
+    // Off the item the pointer is over the panel or the window around it, and the
+    // item goes back to the button-text colour.
+    if (highlighted_ == number)
+        clearHighlight();
 }
 
 void DeviceMenuPanel::clearHighlight()

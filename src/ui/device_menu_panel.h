@@ -27,10 +27,11 @@ public:
     // The item label of a menu item by the number its caption starts with (0: help).
     QLabel* itemLabel(int number) const;
 
-    // What a click on an item does; what a hover does.
+    // What a click on an item does; what the pointer entering and leaving it does.
     void click(const DeviceMenuItem& item);
     void hover(int number);
-    // The highlighted item, if any; the window clears the highlight.
+    void leave(int number);
+    // The highlighted item, if any.
     std::optional<int> highlighted() const { return highlighted_; }
     void clearHighlight();
 

@@ -44,6 +44,9 @@ public:
     QLineEdit* codeBox() const { return codeBox_; }
     QTimer* redrawTimer() const { return redrawTimer_; }
 
+    // Redraws every thumbnail of the character list a moment later, once.
+    void armRedraw();
+
     // The operations behind the buttons.
     void selectCharacter(int code);
     void cancelEditing();
@@ -73,7 +76,6 @@ private:
     void setCaption(const QString& caption);
     void showAgain(std::optional<int> code);
     void redrawAll();
-    void armRedraw();
     void editWith(bool (FontEditor::*op)());
     std::optional<quint8> deviceAddress();
     void checkSizeBox();

@@ -5,14 +5,17 @@
 #include "app/shipped_files.h"
 #include "app/startup.h"
 #include "app/help_topics.h"
+#include "edit_page_panel.h"
+#include "font_panel.h"
 #include "font_panels.h"
 #include "help_viewer.h"
 #include "model_selector.h"
+#include "other_functions_toggle.h"
+#include "picture/screen_scale.h"
 #include "link/link.h"
 #include "link/port_choice.h"
 #include "link_bridge.h"
 #include "operation_runner.h"
-#include "picture_panels.h"
 #include "scroll_editor_panel.h"
 #include "scroll_panels.h"
 #include "serial_strip.h"
@@ -109,11 +112,11 @@ void MainWindow::buildLayout()
     context_->showHelp = [this](const QString& file, const QString& topic) {
         helpViewer_->showHelp(context_->folder, file, topic);
     };
-    auto* top = new QHBoxLayout;
-    top->addWidget(strip_, 1);
-    top->addWidget(model_);
-    top->addWidget(help_);
-    layout->addLayout(top);
+    top_ = new QHBoxLayout;
+    top_->addWidget(strip_, 1);
+    top_->addWidget(model_);
+    top_->addWidget(help_);
+    layout->addLayout(top_);
 
     auto* body = new QSplitter(Qt::Horizontal, central);
     panels_ = new QTabWidget(body);
@@ -179,6 +182,13 @@ void MainWindow::addPanel(QWidget* panel, const QString& title)
     panels_->addTab(scrollingPanel(panel, panels_), title);
 }
 
+void MainWindow::addFoldingPanel(QWidget* panel, const QString& title)
+{
+    addPanel(panel, title);
+    otherFunctions_ = new OtherFunctionsToggle(*panels_, *panel, centralWidget());
+    top_->insertWidget(top_->indexOf(model_), otherFunctions_);
+}
+
 void MainWindow::addSidePanel(QWidget* panel)
 {
     side_->insertWidget(side_->count() - 1, panel);
@@ -188,47 +198,62 @@ void MainWindow::addSidePanel(QWidget* panel)
     sideArea_->setMinimumWidth(qMin(qMax(sideArea_->minimumWidth(), width), kSideColumnWidestMinimum));
 }
 
-// The start-up sequence, in its fixed order. Each subsystem's step stands at its place.
+// The start-up sequence, in its fixed order. Each subsystem's step stands at its place;
+// the names of the steps that ran are kept, in order, for whoever wants to see the load.
 void MainWindow::load()
 {
+    const auto step = [this](const char* name, const std::function<void()>& run) {
+        run();
+        startupSteps_.append(QString::fromLatin1(name));
+    };
+
     // What a killed write left behind goes before any file is read.
-    RemoveUnfinishedWrites(context_->folder);
-    ProvideHelpFiles(context_->folder);
-
-    // The panels, each with its lists at their default selections.
-    scroll_ = InstallScrollPanels(*this);
-    InstallPicturePanels(*this);
-    font_ = InstallFontPanels(*this);
-    admin_ = InstallAdminPanels(*this);
-    control_ = InstallControlPanels(*this);
-
-    font_.loadStartupFont();
-
+    step("unfinished writes", [this] { RemoveUnfinishedWrites(context_->folder); });
+    step("help files", [this] { ProvideHelpFiles(context_->folder); });
+    // The panels, each with its lists at their default selections (the display-item
+    // list is filled as its panel is built), and the other functions folded away.
+    step("panels", [this] {
+        scroll_ = InstallScrollPanels(*this);
+        picture_ = InstallPicturePanels(*this);
+        font_ = InstallFontPanels(*this);
+        admin_ = InstallAdminPanels(*this);
+        control_ = InstallControlPanels(*this);
+    });
+    step("screen scale", [] { TwipsPerPixel(); });
+    step("font", [this] { font_.loadStartupFont(); });
     // Window title; the sent-data pane's hide timer is off until something is sent.
-    setWindowTitle(MainWindowTitle());
-    sentDataTimer_->stop();
-
-    admin_.resetSpecifiedAddress();
-    context_->folder.ensureSettingsFolder();
-
-    admin_.loadQueue();
-
+    step("title", [this] {
+        setWindowTitle(MainWindowTitle());
+        sentDataTimer_->stop();
+    });
+    step("collapsed layout", [this] { otherFunctions_->fold(); });
+    step("settings folder", [this] {
+        admin_.resetSpecifiedAddress();
+        context_->folder.ensureSettingsFolder();
+    });
+    step("address queue", [this] { admin_.loadQueue(); });
     // The serial port's fixed configuration, then the start timer.
-    link_->setLineBaud(kStartupLineBaud);
-    startTimer_ = new QTimer(this);
-    startTimer_->setSingleShot(true);
-    startTimer_->setInterval(kStartTimerMs);
-    connect(startTimer_, &QTimer::timeout, this, &MainWindow::restorePortAndBaud);
-    startTimer_->start();
-
-    LoadKjSelect(context_->folder);
-    admin_.resetSpecifiedAddress();
-
-    model_->applyStartupChoice();
-
-    scroll_.applyStartupMode();
-
-    resize(screen() ? kOpeningSize.boundedTo(screen()->availableGeometry().size()) : kOpeningSize);
+    step("serial port", [this] {
+        link_->setLineBaud(kStartupLineBaud);
+        startTimer_ = new QTimer(this);
+        startTimer_->setSingleShot(true);
+        startTimer_->setInterval(kStartTimerMs);
+        connect(startTimer_, &QTimer::timeout, this, &MainWindow::restorePortAndBaud);
+        startTimer_->start();
+    });
+    step("KjSelect", [this] {
+        LoadKjSelect(context_->folder);
+        admin_.resetSpecifiedAddress();
+    });
+    step("device model", [this] { model_->applyStartupChoice(); });
+    step("static text", [this] {
+        if (const auto text = LoadStaticTextStart(context_->folder))
+            picture_.editPage->editor()->setPlainText(*text);
+    });
+    step("send mode", [this] { scroll_.applyStartupMode(); });
+    step("window size", [this] {
+        resize(screen() ? kOpeningSize.boundedTo(screen()->availableGeometry().size()) : kOpeningSize);
+    });
 }
 
 void MainWindow::restorePortAndBaud()
@@ -249,6 +274,22 @@ void MainWindow::showMainHelp()
 {
     const HelpTopic topic = MainHelpTopic(context_->helpContext, scroll_.editor->sendMode());
     context_->showHelp(topic.file, topic.topic);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    font_.editor->armRedraw();
+    scroll_.editor->relayForResize();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Back from a minimised window, the character list draws its thumbnails afresh.
+    if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState
+        && font_.editor->fontLoaded())
+        font_.editor->armRedraw();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -3,6 +3,7 @@
 #include "admin_panels.h"
 #include "control_panels.h"
 #include "font_panels.h"
+#include "picture_panels.h"
 #include "scroll_panels.h"
 #include "app/app_folder.h"
 #include "link/clock.h"
@@ -12,6 +13,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QPlainTextEdit;
@@ -31,6 +33,7 @@ namespace kv::ui {
 class FontPanel;
 class HelpViewer;
 class ModelSelector;
+class OtherFunctionsToggle;
 class LinkBridge;
 class OperationRunner;
 class SerialStrip;
@@ -50,6 +53,8 @@ public:
     // A panel of a subsystem in the main area, or in the side column.
     void addPanel(QWidget* panel, const QString& title);
     void addSidePanel(QWidget* panel);
+    // The other-functions page: a page the toggle "打开其他功能" shows and folds away.
+    void addFoldingPanel(QWidget* panel, const QString& title);
 
     PanelContext& context() { return *context_; }
     Link& link() { return *link_; }
@@ -66,8 +71,15 @@ public:
     HelpViewer* helpViewer() const { return helpViewer_; }
     QPushButton* helpButton() const { return help_; }
     ModelSelector* modelSelector() const { return model_; }
+    OtherFunctionsToggle* otherFunctionsToggle() const { return otherFunctions_; }
+    const PicturePanels& picturePanels() const { return picture_; }
+    QTabWidget* pages() const { return panels_; }
+    // The start-up steps, in the order they ran.
+    const QStringList& startupSteps() const { return startupSteps_; }
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -86,6 +98,7 @@ private:
     std::unique_ptr<PanelContext> context_;
 
     SerialStrip* strip_ = nullptr;
+    QHBoxLayout* top_ = nullptr;
     QTabWidget* panels_ = nullptr;
     QScrollArea* sideArea_ = nullptr;
     QVBoxLayout* side_ = nullptr;
@@ -94,9 +107,12 @@ private:
     QPlainTextEdit* traffic_ = nullptr;
     QTimer* startTimer_ = nullptr;
     ModelSelector* model_ = nullptr;
+    OtherFunctionsToggle* otherFunctions_ = nullptr;
     QPushButton* help_ = nullptr;
     HelpViewer* helpViewer_ = nullptr;
+    QStringList startupSteps_;
     ScrollPanels scroll_;
+    PicturePanels picture_;
     FontPanels font_;
     AdminPanels admin_;
     ControlPanels control_;

@@ -5,6 +5,7 @@
 #include "app/prompter.h"
 #include "model_selector.h"
 #include "operation_runner.h"
+#include "picture/screen_scale.h"
 #include "picture/static_send.h"
 #include "picture_preview.h"
 #include "turned_text.h"
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,15 +62,12 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     const QStringList names = SendModeNames();
     for (int mode = 0; mode < kSendModes; ++mode)
         modeMenu_->addAction(names.at(mode), this, [this, mode] { chooseSendMode(mode); });
-    connect(modeButton_, &QPushButton::clicked, this,
-            [this] { modeMenu_->popup(modeButton_->mapToGlobal(QPoint(0, modeButton_->height()))); });
-    modeLabel_ = new QLabel(this);
+    modeMenu_->installEventFilter(this);
+    connect(modeButton_, &QPushButton::clicked, this, &ScrollEditorPanel::openModeList);
 
+    sendFrame_ = new QGroupBox(this);
     refreshButton_ = new QPushButton(QStringLiteral("刷新发送"), this);
     secondButton_ = new QPushButton(this);
-    // Moving onto the send buttons closes the mode list, so it never hides them.
-    refreshButton_->installEventFilter(this);
-    secondButton_->installEventFilter(this);
     connect(refreshButton_, &QPushButton::clicked, this, [this] { send(false); });
     connect(secondButton_, &QPushButton::clicked, this, [this] { send(true); });
 
@@ -87,9 +86,8 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     connect(staticInputs_, &StaticSendInputs::directionChosen, this, &ScrollEditorPanel::directionChosen);
     preview_ = new PicturePreview(this);
 
-    auto* sendRow = new QGridLayout;
+    auto* sendRow = new QGridLayout(sendFrame_);
     sendRow->addWidget(modeButton_, 0, 0);
-    sendRow->addWidget(modeLabel_, 0, 1, 1, 4);
     sendRow->addWidget(refreshButton_, 1, 0);
     sendRow->addWidget(secondButton_, 1, 1);
     sendRow->addWidget(new QLabel(QStringLiteral("定时时间"), this), 1, 2);
@@ -98,6 +96,8 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     sendRow->addWidget(entryNumberLabel_, 2, 0);
     sendRow->addWidget(entryNumber_, 2, 1);
     sendRow->addWidget(entryDescription_, 2, 2, 1, 3);
+    // Room to spare goes beside the controls, not between a label and its box.
+    sendRow->setColumnStretch(5, 1);
 
     auto* body = new QHBoxLayout;
     body->addWidget(editor_, 3);
@@ -105,7 +105,7 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
     layout->addWidget(staticInputs_);
-    layout->addLayout(sendRow);
+    layout->addWidget(sendFrame_);
 
     chooseSendMode(kModeLargeFont);
 }
@@ -115,6 +115,20 @@ void ScrollEditorPanel::applyStartupMode()
     const auto mode = StartupSendMode(context_.folder);
     if (mode && *mode < kSendModes)
         chooseSendMode(*mode);
+}
+
+void ScrollEditorPanel::openModeList()
+{
+    // The list's top edge stands 280 twips above the button's bottom edge.
+    constexpr double kListRiseTwips = 280;
+    const int rise = qRound(kListRiseTwips / TwipsPerPixel());
+    modeMenu_->popup(modeButton_->mapToGlobal(QPoint(0, modeButton_->height() - rise)));
+}
+
+void ScrollEditorPanel::relayForResize()
+{
+    sendFrame_->setTitle(CurrentSendModeLabel(mode_));
+    powerOn_->setVisible(IsBuiltInFontMode(mode_));
 }
 
 void ScrollEditorPanel::chooseSendMode(int mode)
@@ -153,11 +167,9 @@ void ScrollEditorPanel::entryRecordChanged(int mode)
 // Each mode shows only the boxes its send uses.
 void ScrollEditorPanel::relayFor(int mode)
 {
-    const bool builtInFont = IsBuiltInFontMode(mode);
     const bool picksEntry = PicksEntry(mode);
-    modeLabel_->setText(CurrentSendModeLabel(mode));
+    relayForResize();
     secondButton_->setText(SecondSendButtonText(mode));
-    powerOn_->setVisible(builtInFont);
     entryNumberLabel_->setVisible(picksEntry);
     entryNumber_->setVisible(picksEntry);
     entryDescription_->setVisible(picksEntry);
@@ -190,8 +202,14 @@ bool ScrollEditorPanel::eventFilter(QObject* watched, QEvent* event)
         editorReleased();
         return handled;
     }
-    if ((watched == refreshButton_ || watched == secondButton_) && event->type() == QEvent::Enter)
-        modeMenu_->hide();
+    // The open list takes every pointer move; one over the send controls outside the
+    // list puts it away, so it never stands over the buttons the operator goes for.
+    if (watched == modeMenu_ && event->type() == QEvent::MouseMove) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        const QRect frame(sendFrame_->mapToGlobal(QPoint(0, 0)), sendFrame_->size());
+        if (!modeMenu_->geometry().contains(at) && frame.contains(at))
+            modeMenu_->hide();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -33,6 +34,11 @@ public:
 
     // Chooses an entry of the send mode list, as the list itself does.
     void chooseSendMode(int mode);
+    // Drops the send mode list open beside its button.
+    void openModeList();
+    // A resize of the window captions the send frame again and re-places its controls
+    // for the current mode.
+    void relayForResize();
     // The start-up step: the mode of end_fs_mode.txt when the list holds it.
     void applyStartupMode();
     int sendMode() const { return mode_; }
@@ -48,7 +54,8 @@ public:
     QLineEdit* entryDescriptionBox() const { return entryDescription_; }
     QLineEdit* timerBox() const { return timer_; }
     QCheckBox* powerOnBox() const { return powerOn_; }
-    QLabel* modeLabel() const { return modeLabel_; }
+    // The send controls' frame, captioned "当前发送模式 >> " and the mode.
+    QGroupBox* sendFrame() const { return sendFrame_; }
     QMenu* modeMenu() const { return modeMenu_; }
     bool timerMarked() const { return timerMarked_; }
     StaticSendInputs* staticInputs() const { return staticInputs_; }
@@ -76,7 +83,7 @@ private:
     QTextEdit* editor_ = nullptr;
     QPushButton* modeButton_ = nullptr;
     QMenu* modeMenu_ = nullptr;
-    QLabel* modeLabel_ = nullptr;
+    QGroupBox* sendFrame_ = nullptr;
     QPushButton* refreshButton_ = nullptr;
     QPushButton* secondButton_ = nullptr;
     QLabel* entryNumberLabel_ = nullptr;
