@@ -3,6 +3,8 @@
 // where it does not fit. With KV_SCREENSHOTS set it saves each page at each size.
 
 #include "window_fixture.h"
+#include "admin_panels.h"
+#include "target_panel.h"
 #include "help_viewer.h"
 #include "main_window.h"
 #include "other_functions_toggle.h"
@@ -12,6 +14,8 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -81,6 +85,29 @@ TEST_F(WindowLayout, TheTrafficPaneIsFixedWidthAndShowsSeveralLines)
     QPlainTextEdit* traffic = window->trafficLog();
     EXPECT_TRUE(QFontInfo(traffic->font()).fixedPitch());
     EXPECT_GE(traffic->viewport()->height() / traffic->fontMetrics().lineSpacing(), 5);
+}
+
+TEST_F(WindowLayout, TheFontPageTakesTheSideColumnsRoomAndNeedsNoSidewaysScrolling)
+{
+    auto window = openWindow();
+    window->show();
+    QTabWidget* pages = window->pages();
+    int fonts = -1;
+    for (int i = 0; i < pages->count(); ++i)
+        if (pages->tabText(i) == QStringLiteral("字库编辑"))
+            fonts = i;
+    ASSERT_GE(fonts, 0);
+    for (const QSize size : {QSize(1280, 720), QSize(1366, 768)}) {
+        window->resize(size);
+        pages->setCurrentIndex(fonts);
+        QApplication::processEvents();
+        auto* page = qobject_cast<QScrollArea*>(pages->currentWidget());
+        ASSERT_NE(page, nullptr);
+        EXPECT_FALSE(page->horizontalScrollBar()->isVisible()) << size.width();
+        pages->setCurrentIndex(0);
+        QApplication::processEvents();
+        EXPECT_TRUE(window->adminPanels().target->isVisible()) << size.width();
+    }
 }
 
 TEST_F(WindowLayout, TheWholeWindowFoldedAndUnfoldedAndTheHelpViewer)

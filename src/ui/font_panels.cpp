@@ -17,7 +17,9 @@ FontPanels InstallFontPanels(MainWindow& window)
 {
     FontPanels panels;
     panels.editor = new FontPanel(window.context());
-    window.addPanel(panels.editor, QStringLiteral("字库编辑"));
+    // The font page needs the window's width for its three columns, and none of its
+    // operations goes by the send target, so the side column gives way to it.
+    window.addPanel(panels.editor, QStringLiteral("字库编辑"), MainWindow::SideColumn::Hidden);
     return panels;
 }
 

@@ -130,6 +130,8 @@ void MainWindow::buildLayout()
     body->setStretchFactor(0, 3);
     body->setStretchFactor(1, 1);
     body->setSizes({860, 330});
+    connect(panels_, &QTabWidget::currentChanged, this,
+            [this] { sideArea_->setVisible(!pagesWithoutSideColumn_.contains(panels_->currentWidget())); });
 
     sentData_ = new QLabel(central);
     sentData_->setObjectName(QStringLiteral("sentDataPane"));
@@ -177,9 +179,12 @@ void MainWindow::buildLayout()
     connect(bridge_, &LinkBridge::traffic, traffic_, &QPlainTextEdit::appendPlainText);
 }
 
-void MainWindow::addPanel(QWidget* panel, const QString& title)
+void MainWindow::addPanel(QWidget* panel, const QString& title, SideColumn side)
 {
-    panels_->addTab(scrollingPanel(panel, panels_), title);
+    QScrollArea* page = scrollingPanel(panel, panels_);
+    panels_->addTab(page, title);
+    if (side == SideColumn::Hidden)
+        pagesWithoutSideColumn_.append(page);
 }
 
 void MainWindow::addFoldingPanel(QWidget* panel, const QString& title)

@@ -50,8 +50,11 @@ public:
     MainWindow(const AppFolder& folder, SerialPortFactory ports, Clock& clock, Prompter* prompter = nullptr);
     ~MainWindow() override;
 
+    // Whether the side column (the send target and the address queue) stands beside a
+    // page.
+    enum class SideColumn { Shown, Hidden };
     // A panel of a subsystem in the main area, or in the side column.
-    void addPanel(QWidget* panel, const QString& title);
+    void addPanel(QWidget* panel, const QString& title, SideColumn side = SideColumn::Shown);
     void addSidePanel(QWidget* panel);
     // The other-functions page: a page the toggle "打开其他功能" shows and folds away.
     void addFoldingPanel(QWidget* panel, const QString& title);
@@ -101,6 +104,7 @@ private:
     QHBoxLayout* top_ = nullptr;
     QTabWidget* panels_ = nullptr;
     QScrollArea* sideArea_ = nullptr;
+    QList<QWidget*> pagesWithoutSideColumn_;
     QVBoxLayout* side_ = nullptr;
     QLabel* sentData_ = nullptr;
     QTimer* sentDataTimer_ = nullptr;
