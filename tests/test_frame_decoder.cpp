@@ -1,14 +1,14 @@
-// The simulator's frame parser: frame lengths from the frame tables, queue lists,
+// The shared frame decoder: frame lengths from the frame tables, queue lists,
 // resynchronisation, and robustness against arbitrary bytes.
 #include "test_bytes.h"
-#include "sim/frame_layout.h"
-#include "sim/frame_parser.h"
+#include "decode/frame_layout.h"
+#include "decode/frame_parser.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-using namespace kv::sim;
+using namespace kv;
 using Kind = ParseEvent::Kind;
 
 using kv::test::hex;
@@ -41,7 +41,7 @@ void expectOneFrame(const QByteArray& frame)
 
 } // namespace
 
-TEST(SimFrameParser, EveryAddressedCommandEndsWhereItsFieldsSay)
+TEST(FrameDecoder, EveryAddressedCommandEndsWhereItsFieldsSay)
 {
     expectOneFrame(hex("5A5BFF1100C8"));                   // write address 200
     expectOneFrame(hex("5A5B07120000"));                   // probe
@@ -64,7 +64,7 @@ TEST(SimFrameParser, EveryAddressedCommandEndsWhereItsFieldsSay)
     expectOneFrame(hex("5A5BFF9000"));
 }
 
-TEST(SimFrameParser, PictureFramesCarryTheirMatrixAndTrailer)
+TEST(FrameDecoder, PictureFramesCarryTheirMatrixAndTrailer)
 {
     // A rendered 96 x 48 scroll picture: two blocks of 288 bytes, then the sum byte.
     expectOneFrame(hex("5A5B0181000000000002") + QByteArray(576, '\x01') + hex("40"));
@@ -74,7 +74,7 @@ TEST(SimFrameParser, PictureFramesCarryTheirMatrixAndTrailer)
     expectOneFrame(hex("5A5BFF8802000200009640000000") + hex("FFFF0101") + hex("00"));
 }
 
-TEST(SimFrameParser, StaticPicturePicksUpASumByteOnlyWhenItMatches)
+TEST(FrameDecoder, StaticPicturePicksUpASumByteOnlyWhenItMatches)
 {
     const QByteArray header = hex("5A5BFF8802000100009600010000");
     FrameParser parser;
@@ -89,7 +89,7 @@ TEST(SimFrameParser, StaticPicturePicksUpASumByteOnlyWhenItMatches)
     EXPECT_EQ(events[1].bytes, hex("5AF70001AC"));
 }
 
-TEST(SimFrameParser, CheckByteFramesAreCheckedByCountAndXor)
+TEST(FrameDecoder, CheckByteFramesAreCheckedByCountAndXor)
 {
     expectOneFrame(hex("5AF70001AC"));
     expectOneFrame(hex("5AF90101A3"));
@@ -108,7 +108,7 @@ TEST(SimFrameParser, CheckByteFramesAreCheckedByCountAndXor)
     EXPECT_EQ(events[0].bytes, hex("5AF70002"));
 }
 
-TEST(SimFrameParser, QueueAddressesAreReadWhereEachCommandKeepsThem)
+TEST(FrameDecoder, QueueAddressesAreReadWhereEachCommandKeepsThem)
 {
     const Frame scroll = DecodeFrame(hex("5A5BFF220300030F78") + hex("000002A3C1"));
     EXPECT_TRUE(scroll.hasQueue);
@@ -127,7 +127,7 @@ TEST(SimFrameParser, QueueAddressesAreReadWhereEachCommandKeepsThem)
     EXPECT_EQ(status.target, 5);
 }
 
-TEST(SimFrameParser, ResynchronisesOnTheNextStartByte)
+TEST(FrameDecoder, ResynchronisesOnTheNextStartByte)
 {
     FrameParser parser;
     const QList<ParseEvent> events = parser.feed(hex("01025A5A5BFF1100075A375AF70001AC"));
@@ -141,7 +141,7 @@ TEST(SimFrameParser, ResynchronisesOnTheNextStartByte)
     EXPECT_EQ(events[4].bytes, hex("5AF70001AC"));
 }
 
-TEST(SimFrameParser, OverlongAndUnfinishedFramesAreReported)
+TEST(FrameDecoder, OverlongAndUnfinishedFramesAreReported)
 {
     FrameParser parser;
     // A picture header announcing 255 bytes a row and 65535 rows.
@@ -161,7 +161,7 @@ TEST(SimFrameParser, OverlongAndUnfinishedFramesAreReported)
 
 // Random bytes in random pieces: the parser never loses or doubles a byte, and after
 // a flush it recognises a good frame again.
-TEST(SimFrameParser, SurvivesRandomBytes)
+TEST(FrameDecoder, SurvivesRandomBytes)
 {
     std::mt19937 random(20261208);
     std::uniform_int_distribution<int> byte(0, 255);
