@@ -138,10 +138,11 @@ Reply Link::collectReply(int headBytes, int headTimeoutMs, const std::function<i
     auto finish = [&](ReplyStatus status) {
         if (status != ReplyStatus::Complete)
             reply.bytes += port_->readInput();
-        if (!reply.bytes.isEmpty())
-            logTraffic(false, reply.bytes);
         port_->discardInput();
         reply.status = status;
+        // A wait that got nothing is logged as well: the operator sees it timed out.
+        if (!reply.bytes.isEmpty() || status != ReplyStatus::Complete)
+            logTraffic(false, reply.bytes, status, int(expected));
         return reply;
     };
     for (;;) {
@@ -204,10 +205,10 @@ QString Link::echoSent(const QByteArray& frame)
     return text;
 }
 
-void Link::logTraffic(bool sent, const QByteArray& bytes)
+void Link::logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status, int awaited)
 {
     if (observer_)
-        observer_->trafficLogged({QDateTime::currentMSecsSinceEpoch(), sent, bytes, lineBaud_});
+        observer_->trafficLogged({QDateTime::currentMSecsSinceEpoch(), sent, bytes, lineBaud_, status, awaited});
 }
 
 QString Btyes2String(Link& link, const QByteArray& frame)

@@ -88,7 +88,7 @@ public:
     QString echoSent(const QByteArray& frame);
 
 private:
-    void logTraffic(bool sent, const QByteArray& bytes);
+    void logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status = ReplyStatus::Complete, int awaited = -1);
     bool cancelRequested() const;
     Reply collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,
                        int restTimeoutMs, const WaitProgress& progress);

@@ -14,7 +14,6 @@
 
 class QLabel;
 class QPushButton;
-class QPlainTextEdit;
 class QScrollArea;
 class QTabWidget;
 class QTimer;
@@ -34,6 +33,7 @@ class ModelSelector;
 class LinkBridge;
 class OperationRunner;
 class SerialStrip;
+class TrafficTable;
 class UiPrompter;
 
 // The main window: the serial strip, the subsystem panels, the sent-data pane and the
@@ -58,7 +58,7 @@ public:
     SerialStrip* serialStrip() const { return strip_; }
     FontPanel* fontPanel() const { return font_.editor; }
     QLabel* sentDataPane() const { return sentData_; }
-    QPlainTextEdit* trafficLog() const { return traffic_; }
+    TrafficTable* trafficLog() const { return traffic_; }
     QTimer* startTimer() const { return startTimer_; }
     const AdminPanels& adminPanels() const { return admin_; }
     const ControlPanels& controlPanels() const { return control_; }
@@ -91,7 +91,7 @@ private:
     QVBoxLayout* side_ = nullptr;
     QLabel* sentData_ = nullptr;
     QTimer* sentDataTimer_ = nullptr;
-    QPlainTextEdit* traffic_ = nullptr;
+    TrafficTable* traffic_ = nullptr;
     QTimer* startTimer_ = nullptr;
     ModelSelector* model_ = nullptr;
     QPushButton* help_ = nullptr;
