@@ -103,8 +103,9 @@ TEST_F(KvctlOnSim, AUnitAtAnotherRateHearsNothing)
     EXPECT_EQ(matched.out, "1234567808\n");
 }
 
-// The log holds a row per frame and per reply, with what each means; kvctl decode reads
-// the capture back and decodes the written stream again into the same rows.
+// The log holds a row per frame and per reply, with what each means (the product number
+// read says what it made of its reply); kvctl decode reads the capture back and decodes
+// the written stream again into the same rows.
 TEST_F(KvctlOnSim, TheTrafficLogIsDecodedAndReadsBackThroughDecode)
 {
     SimProcess sim;
@@ -115,7 +116,7 @@ TEST_F(KvctlOnSim, TheTrafficLogIsDecodedAndReadsBackThroughDecode)
     ASSERT_EQ(kvctl(sim, {"queue", "tick", "1", "on"}).exitCode, 0);
     ASSERT_EQ(kvctl(sim, {"queue", "tick", "2", "on"}).exitCode, 0);
     ASSERT_EQ(kvctl(sim, {"--log", log, "--baud", "9600", "--target", "queue", "send", "0", "--text", "AB"}).exitCode, 0);
-    kvctl(sim, {"--log", log, "--baud", "9600", "raw", "5AF90101A3", "--reply", "5"});
+    kvctl(sim, {"--log", log, "--baud", "9600", "product-number"});
     kvctl(sim, {"--log", log, "--baud", "9600", "raw", "5AF90101A3", "--reply", "6", "--timeout", "300"});
 
     const QStringList lines = QString::fromUtf8(FileBytes(log)).split('\n', Qt::SkipEmptyParts);
@@ -128,7 +129,7 @@ TEST_F(KvctlOnSim, TheTrafficLogIsDecodedAndReadsBackThroughDecode)
                            "9600\t发送\t00 00 04\t续 " + scroll + " (未完, 已 11 字节)",
                            "9600\t发送\tA3 C1 A3 C2\t续 " + scroll + " (共 15 字节)",
                            "9600\t发送\t5A F9 01 01 A3\t0xF9 读产品号 → 地址 1",
-                           "9600\t接收\t12 34 56 78 08\t应答 完整 5/5 字节",
+                           "9600\t接收\t12 34 56 78 08\t应答 完整 5/5 字节：产品编号",
                            "9600\t发送\t5A F9 01 01 A3\t0xF9 读产品号 → 地址 1",
                            "9600\t接收\t12 34 56 78 08\t应答 超时 5/6 字节",
                        }));

@@ -311,6 +311,22 @@ TEST(TrafficRows, AFrameAcrossWritesGivesARowPerWrite)
     EXPECT_EQ(meanings(next), QStringList{"0xF9 读产品号 → 地址 1"});
 }
 
+// A picture send cancelled between chunks leaves its frame unfinished; a frame written
+// after the line fell quiet is a frame of its own, while chunks that follow each other
+// as fast as the line drains them stay continuations.
+TEST(TrafficRows, AnUnfinishedFrameIsGivenUpOnceTheLineFallsQuiet)
+{
+    TrafficDecoder decoder;
+    const QByteArray header = hex("5A5BFF8840002000009600000000");
+    decoder.rows({0, true, header, 9600});
+    // 1024 bytes take 1067 ms at 9600 baud.
+    decoder.rows({10, true, QByteArray(1024, '\x01'), 9600});
+    const QList<TrafficRow> chunk = decoder.rows({2000, true, QByteArray(1024, '\x01'), 9600});
+    EXPECT_TRUE(chunk.value(0).meaning.startsWith("续 0x88")) << chunk.value(0).meaning.toStdString();
+    const QList<TrafficRow> later = decoder.rows({5000, true, hex("5AF70001AC"), 9600});
+    EXPECT_EQ(meanings(later), QStringList{"0xF7 读身份 → 全部"});
+}
+
 // The static send page writes no sum byte after its picture; a frame written next that
 // starts with the byte the sum would have is that frame, not the sum.
 TEST(TrafficRows, AFrameAfterAStaticPictureIsNotTakenForItsSum)
@@ -323,7 +339,8 @@ TEST(TrafficRows, AFrameAfterAStaticPictureIsNotTakenForItsSum)
 TEST(TrafficRows, AReadSaysHowTheReplyWaitEnded)
 {
     TrafficDecoder decoder;
-    EXPECT_EQ(decoder.rows({0, false, hex("88"), 9600, ReplyStatus::Complete, 1}).value(0).meaning, "应答 完整 1/1 字节");
+    EXPECT_EQ(decoder.rows({0, false, hex("88"), 9600, ReplyStatus::Complete, 1, "设置成功"}).value(0).meaning,
+              "应答 完整 1/1 字节：设置成功");
     EXPECT_EQ(decoder.rows({0, false, {}, 9600, ReplyStatus::TimedOut, 3}).value(0).meaning, "应答 超时 0/3 字节");
     EXPECT_EQ(decoder.rows({0, false, hex("0102"), 9600, ReplyStatus::Overflow, 1}).value(0).meaning,
               "应答 字节过多 2/1 字节");

@@ -10,6 +10,10 @@ namespace kv {
 
 namespace {
 
+// A frame's writes follow each other once the one before has drained; a second more
+// than that is no frame's pause.
+constexpr qint64 kQuietMs = 1000;
+
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
 const QString kSent = QStringLiteral("发送");
 const QString kReceived = QStringLiteral("接收");
@@ -26,25 +30,33 @@ TrafficRow rowOf(const TrafficEntry& entry, const QByteArray& bytes, const QStri
 
 } // namespace
 
-QString ReplyMeaning(ReplyStatus status, qsizetype received, int awaited)
+QString ReplyMeaning(const TrafficEntry& read)
 {
-    const QString counted = awaited < 0 ? QStringLiteral("%1 字节").arg(received)
-                                        : QStringLiteral("%1/%2 字节").arg(received).arg(awaited);
-    switch (status) {
-    case ReplyStatus::Complete: return QStringLiteral("应答 完整 ") + counted;
-    case ReplyStatus::TimedOut: return QStringLiteral("应答 超时 ") + counted;
-    case ReplyStatus::Overflow: return QStringLiteral("应答 字节过多 ") + counted;
-    case ReplyStatus::Malformed: return QStringLiteral("应答 格式错误 ") + counted;
-    case ReplyStatus::Cancelled: return QStringLiteral("应答 已取消 ") + counted;
+    const qsizetype received = read.bytes.size();
+    const QString counted = read.awaited < 0 ? QStringLiteral("%1 字节").arg(received)
+                                             : QStringLiteral("%1/%2 字节").arg(received).arg(read.awaited);
+    QString outcome;
+    switch (read.status) {
+    case ReplyStatus::Complete: outcome = QStringLiteral("完整"); break;
+    case ReplyStatus::TimedOut: outcome = QStringLiteral("超时"); break;
+    case ReplyStatus::Overflow: outcome = QStringLiteral("字节过多"); break;
+    case ReplyStatus::Malformed: outcome = QStringLiteral("格式错误"); break;
+    case ReplyStatus::Cancelled: outcome = QStringLiteral("已取消"); break;
     }
-    return {};
+    const QString meaning = QStringLiteral("应答 ") + outcome + QLatin1Char(' ') + counted;
+    return read.reading.isEmpty() ? meaning : meaning + QStringLiteral("：") + read.reading;
 }
 
 QList<TrafficRow> TrafficDecoder::rows(const TrafficEntry& entry)
 {
     if (!entry.sent)
-        return {rowOf(entry, entry.bytes, ReplyMeaning(entry.status, entry.bytes.size(), entry.awaited))};
+        return {rowOf(entry, entry.bytes, ReplyMeaning(entry))};
 
+    // Its bytes are in rows already.
+    if (parser_.midFrame() && entry.msSinceEpoch > quietFromMs_)
+        parser_.flush();
+    const qint64 lineMs = entry.baud > 0 ? entry.bytes.size() * 10 * 1000 / entry.baud : 0;
+    quietFromMs_ = entry.msSinceEpoch + lineMs + kQuietMs;
     // The optional sum byte of a picture always comes as a write of its own.
     if (parser_.awaitsPictureSum() && entry.bytes.size() != 1)
         parser_.forgetOptionalSum();

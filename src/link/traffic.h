@@ -20,6 +20,7 @@ struct TrafficEntry {
     // of a two-part reply had not told).
     ReplyStatus status = ReplyStatus::Complete;
     int awaited = -1;
+    QString reading = {}; // what the waiting operation made of it, when it says
 };
 
 // One row of the traffic log: a frame or a piece of one, junk, or a reply, with what it
@@ -42,10 +43,14 @@ public:
 
 private:
     FrameParser parser_;
+    // A frame still open when the line has been quiet past this time will not be
+    // finished (its operation was cancelled or failed): the next write starts afresh.
+    qint64 quietFromMs_ = 0;
 };
 
-// "完整 3/3 字节", "超时 1/3 字节": the reply wait's outcome.
-QString ReplyMeaning(ReplyStatus status, qsizetype received, int awaited);
+// "应答 完整 1/1 字节：设置成功", "应答 超时 0/3 字节": how the reply wait ended, and
+// what the operation made of the reply.
+QString ReplyMeaning(const TrafficEntry& read);
 
 // A row as one line of the log file, its columns separated by tabs:
 // "2026-12-08 09:30:01.250	9600	发送	5A 5B FF 17 77 04	0x17 改波特率 波特率序号 4 → 全部".
