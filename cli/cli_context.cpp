@@ -121,7 +121,8 @@ void CliContext::trafficLogged(const TrafficEntry& entry)
 {
     if (!log_)
         return;
-    log_->write(TrafficLine(entry).toUtf8() + '\n');
+    for (const TrafficRow& row : traffic_.rows(entry))
+        log_->write(TrafficLine(row).toUtf8() + '\n');
     log_->flush();
 }
 

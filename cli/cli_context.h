@@ -62,6 +62,7 @@ public:
 
 private:
     std::unique_ptr<QFile> log_;
+    TrafficDecoder traffic_;
 };
 
 } // namespace kv::cli

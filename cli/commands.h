@@ -35,6 +35,7 @@ int RunCrosshair(CliContext& ctx, const QStringList& args);
 int RunShortcut(CliContext& ctx, const QStringList& args);
 int RunPictureText(CliContext& ctx, const QStringList& args);
 int RunPictureMessage(CliContext& ctx, const QStringList& args);
+int RunDecode(CliContext& ctx, const QStringList& args);
 
 struct Command {
     const char* name;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/frame.h"
+#include "decode/frame.h"
 #include "sim/unit_events.h"
 #include "sim/unit_state.h"
 

@@ -1,6 +1,6 @@
 #include "sim/simulator.h"
 
-#include "sim/frame_layout.h"
+#include "decode/frame_layout.h"
 #include "sim/picture_files.h"
 #include "sim/state_writer.h"
 #include "sim/traffic_log.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/frame_parser.h"
+#include "decode/frame_parser.h"
 #include "sim/unit.h"
 
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "sim/faults.h"
-#include "sim/frame.h"
+#include "decode/frame.h"
 #include "sim/picture_frames.h"
 #include "sim/reply.h"
 #include "sim/unit_events.h"

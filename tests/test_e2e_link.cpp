@@ -103,15 +103,61 @@ TEST_F(KvctlOnSim, AUnitAtAnotherRateHearsNothing)
     EXPECT_EQ(matched.out, "1234567808\n");
 }
 
-TEST_F(KvctlOnSim, TheTrafficLogRecordsBothDirectionsWithTheLineRate)
+// The log holds a row per frame and per reply, with what each means (the product number
+// read says what it made of its reply); kvctl decode reads the capture back and decodes
+// the written stream again into the same rows.
+TEST_F(KvctlOnSim, TheTrafficLogIsDecodedAndReadsBackThroughDecode)
 {
     SimProcess sim;
     ASSERT_TRUE(sim.isRunning());
     const QString log = dir.filePath("traffic.log");
-    kvctl(sim, {"--log", log, "raw", "5AF90101A3", "--reply", "5"});
-    const QString text = QString::fromUtf8(FileBytes(log));
-    EXPECT_TRUE(text.contains(" 9600 发送 5A F9 01 01 A3")) << text.toStdString();
-    EXPECT_TRUE(text.contains(" 9600 接收 12 34 56 78 08")) << text.toStdString();
+    ASSERT_EQ(kvctl(sim, {"queue", "add", "4", "four"}).exitCode, 0);
+    ASSERT_EQ(kvctl(sim, {"queue", "add", "9", "nine"}).exitCode, 0);
+    ASSERT_EQ(kvctl(sim, {"queue", "tick", "1", "on"}).exitCode, 0);
+    ASSERT_EQ(kvctl(sim, {"queue", "tick", "2", "on"}).exitCode, 0);
+    ASSERT_EQ(kvctl(sim, {"--log", log, "--baud", "9600", "--target", "queue", "send", "0", "--text", "AB"}).exitCode, 0);
+    kvctl(sim, {"--log", log, "--baud", "9600", "product-number"});
+    kvctl(sim, {"--log", log, "--baud", "9600", "raw", "5AF90101A3", "--reply", "6", "--timeout", "300"});
+
+    const QStringList lines = QString::fromUtf8(FileBytes(log)).split('\n', Qt::SkipEmptyParts);
+    QStringList columns;
+    for (const QString& line : lines)
+        columns.append(line.section('\t', 1));
+    const QString scroll = QStringLiteral("0x22 滚动发送 刷新 大号字库 4 字节 → 队列 4, 9");
+    EXPECT_EQ(columns, (QStringList{
+                           "9600\t发送\t5A 5B FF 22 02 00 04 09\t0x22 滚动发送 刷新 → 队列 4, 9 (未完, 已 8 字节)",
+                           "9600\t发送\t00 00 04\t续 " + scroll + " (未完, 已 11 字节)",
+                           "9600\t发送\tA3 C1 A3 C2\t续 " + scroll + " (共 15 字节)",
+                           "9600\t发送\t5A F9 01 01 A3\t0xF9 读产品号 → 地址 1",
+                           "9600\t接收\t12 34 56 78 08\t应答 完整 5/5 字节：产品编号",
+                           "9600\t发送\t5A F9 01 01 A3\t0xF9 读产品号 → 地址 1",
+                           "9600\t接收\t12 34 56 78 08\t应答 超时 5/6 字节",
+                       }));
+
+    const KvctlRun decoded = RunKvctl({"--dir", dir.path(), "decode", "--file", log});
+    EXPECT_EQ(decoded.exitCode, 0) << decoded.err.toStdString();
+    EXPECT_EQ(decoded.out.split('\n', Qt::SkipEmptyParts), lines);
+}
+
+TEST(KvctlDecode, SplitsHexIntoFramesAndShowsUnknownBytes)
+{
+    QTemporaryDir dir;
+    const KvctlRun run = RunKvctl({"--dir", dir.path(), "decode", "01", "0x5A,0xF9", "0101A3", "5A", "5B"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "01\t未知字节 1 个\n5A F9 01 01 A3\t0xF9 读产品号 → 地址 1\n5A 5B\t帧头 不完整\n");
+
+    QFile raw(dir.filePath("capture.bin"));
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+    raw.write(QByteArray::fromHex("5A5BFF177704FE"));
+    raw.close();
+    const KvctlRun fromFile = RunKvctl({"--dir", dir.path(), "decode", "--file", raw.fileName()});
+    EXPECT_EQ(fromFile.out, "5A 5B FF 17 77 04\t0x17 改波特率 波特率序号 4 → 全部\nFE\t未知字节 1 个\n");
+
+    EXPECT_EQ(RunKvctl({"--dir", dir.path(), "decode", "5G"}).exitCode, 2);
+    EXPECT_EQ(RunKvctl({"--dir", dir.path(), "decode"}).exitCode, 2);
+    const KvctlRun missing = RunKvctl({"--dir", dir.path(), "decode", "--file", dir.filePath("none.txt")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("none.txt")) << missing.err.toStdString();
 }
 
 TEST(KvctlPorts, AMappedPortThatDoesNotExistFallsBackToClosed)

@@ -4,7 +4,7 @@
 #include "test_bytes.h"
 #include "sim/faults.h"
 #include "sim/font_file.h"
-#include "sim/frame_layout.h"
+#include "decode/frame_layout.h"
 #include "sim/options.h"
 #include "sim/simulator.h"
 #include "sim/state_writer.h"
@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 using namespace kv::sim;
+using kv::DecodeFrame;
 
 using kv::test::hex;
 using kv::test::withCheck;

@@ -9,10 +9,22 @@
 #include "main_window.h"
 #include "other_functions_toggle.h"
 #include "screenshot.h"
+#include "admin_panels.h"
+#include "queue_panel.h"
+#include "scroll_editor_panel.h"
+#include "scroll_panels.h"
+#include "target_panel.h"
+#include "traffic_table.h"
+#include "wait_until.h"
+#include "app/app_folder.h"
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QPlainTextEdit>
+#include <QFile>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTreeWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -76,15 +88,35 @@ TEST_F(WindowLayout, EveryPageFitsTheCommonScreenSizes)
     }
 }
 
-TEST_F(WindowLayout, TheTrafficPaneIsFixedWidthAndShowsSeveralLines)
+// A scroll send to the queue as the operator sees it in the traffic table.
+TEST_F(WindowLayout, TheTrafficTableNamesAScrollSentToTheQueue)
 {
+    QFile queue(AppFolder(dir.path()).path("data.txt"));
+    ASSERT_TRUE(queue.open(QIODevice::WriteOnly));
+    queue.write("9\r\nnine\r\n4\r\nfour\r\n\r\n");
+    queue.close();
     auto window = openWindow();
     window->resize(1366, 768);
     window->show();
+    QTreeWidget* list = window->adminPanels().queue->list();
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    list->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    list->topLevelItem(1)->setCheckState(0, Qt::Checked);
+    window->adminPanels().target->setMode(SendMode::AddressQueue);
+    window->scrollPanels().editor->editor()->setPlainText(QStringLiteral("今日AB"));
+    window->scrollPanels().editor->refreshButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return !window->runner().busy(); }));
     QApplication::processEvents();
-    QPlainTextEdit* traffic = window->trafficLog();
-    EXPECT_TRUE(QFontInfo(traffic->font()).fixedPitch());
-    EXPECT_GE(traffic->viewport()->height() / traffic->fontMetrics().lineSpacing(), 5);
+
+    QTableWidget* table = window->trafficLog()->table();
+    // Enough rows are in view to follow a send.
+    EXPECT_GE(table->viewport()->height() / table->verticalHeader()->defaultSectionSize(), 5);
+    QStringList meanings;
+    for (int row = 0; row < table->rowCount(); ++row)
+        meanings.append(table->item(row, 4)->text());
+    EXPECT_TRUE(meanings.contains(QStringLiteral("续 0x22 滚动发送 刷新 大号字库 8 字节 → 队列 4, 9 (共 19 字节)")))
+        << meanings.join('\n').toStdString();
+    SaveScreenshot(*window, "traffic_table_1366x768");
 }
 
 TEST_F(WindowLayout, TheFontPageTakesTheSideColumnsRoomAndNeedsNoSidewaysScrolling)

@@ -10,6 +10,7 @@
 #include "operation_runner.h"
 #include "recording_prompter.h"
 #include "serial_strip.h"
+#include "traffic_table.h"
 #include "screenshot.h"
 #include "ui_app.h"
 #include "qt_translations.h"
@@ -23,6 +24,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -70,7 +72,13 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolderCreatesTheSettingsFiles)
     EXPECT_EQ(window->serialStrip()->statusPane()->text(), "  串 口：COM1  波特率：9600,N,8,1");
     EXPECT_EQ(window->serialStrip()->portCombo()->currentText(), "COM1");
     EXPECT_EQ(window->serialStrip()->baudCombo()->currentText(), "9600");
-    EXPECT_TRUE(window->trafficLog()->toPlainText().contains("115200 发送 5A 5B FF 17 77 03"));
+    // The restore's frame is a row of the traffic table, named.
+    QTableWidget* traffic = window->trafficLog()->table();
+    ASSERT_GE(traffic->rowCount(), 1);
+    EXPECT_EQ(traffic->item(0, 1)->text(), "115200");
+    EXPECT_EQ(traffic->item(0, 2)->text(), "发送");
+    EXPECT_EQ(traffic->item(0, 3)->text(), "5A 5B FF 17 77 03");
+    EXPECT_EQ(traffic->item(0, 4)->text(), "0x17 改波特率 波特率序号 3 → 全部");
     window->show();
     SaveScreenshot(*window, "main_window");
 }
@@ -196,4 +204,30 @@ TEST(QtTranslations, StandardButtonsReadChinese)
     EXPECT_EQ(WithoutMnemonic(box.button(QMessageBox::Ok)->text()), "确定");
     EXPECT_EQ(WithoutMnemonic(box.button(QMessageBox::Yes)->text()), "是");
     EXPECT_EQ(WithoutMnemonic(box.button(QMessageBox::No)->text()), "否");
+}
+
+// The direction filter hides the other direction's rows, and the copy takes the bytes of
+// the selected rows that are shown, whole even where the table shortens them.
+TEST(TrafficTable, FilterHidesTheOtherDirectionAndCopyTakesTheShownSelection)
+{
+    UiApp();
+    ui::TrafficTable pane;
+    const QByteArray picture(100, '\x01');
+    pane.addRow({0, true, 9600, QByteArray::fromHex("5AF90101A3"), QStringLiteral("0xF9 读产品号 → 地址 1")});
+    pane.addRow({0, false, 9600, QByteArray::fromHex("1234567808"), QStringLiteral("应答 完整 5/5 字节")});
+    pane.addRow({0, true, 9600, picture, QStringLiteral("续 0x88 图片")});
+    QTableWidget* table = pane.table();
+    EXPECT_TRUE(table->item(2, 3)->text().endsWith(QStringLiteral("… (100 字节)")));
+
+    pane.directionFilter()->setCurrentIndex(1);
+    EXPECT_FALSE(table->isRowHidden(0));
+    EXPECT_TRUE(table->isRowHidden(1));
+    table->selectAll();
+    EXPECT_EQ(pane.selectedHex(), "5A F9 01 01 A3\n" + QString::fromLatin1(picture.toHex(' ').toUpper()));
+
+    pane.directionFilter()->setCurrentIndex(2);
+    EXPECT_TRUE(table->isRowHidden(0));
+    EXPECT_FALSE(table->isRowHidden(1));
+    pane.directionFilter()->setCurrentIndex(0);
+    EXPECT_FALSE(table->isRowHidden(1));
 }

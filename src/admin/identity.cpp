@@ -8,6 +8,8 @@
 #include "link/port_choice.h"
 #include "link/port_operation.h"
 
+#include <optional>
+
 namespace kv {
 
 namespace {
@@ -17,6 +19,16 @@ constexpr quint8 kProductNumber = 0xF9;
 constexpr quint8 kEveryUnit = 0;
 
 const QString kCrLf = QStringLiteral("\r\n");
+
+// The unit's address from its identity answer (a byte, the address, their XOR); nothing
+// when the answer did not come whole or its check is wrong.
+std::optional<int> answeredAddress(const Reply& answer)
+{
+    const QByteArray& reply = answer.bytes;
+    if (!answer.ok() || quint8(reply.at(0) ^ reply.at(1)) != quint8(reply.at(2)))
+        return std::nullopt;
+    return quint8(reply.at(1));
+}
 
 } // namespace
 
@@ -49,19 +61,20 @@ IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& promp
             link.clock().sleepMs(1);
             link.write(query);
             link.drainOutput();
-            const Reply answer = link.waitReply(3, 100);
+            const Reply answer = link.waitReply(3, 100, {}, [](const Reply& r) {
+                const auto address = answeredAddress(r);
+                return address ? QStringLiteral("地址码 %1").arg(*address) : QStringLiteral("校验不符");
+            });
             if (answer.cancelled()) {
                 cancelled = true;
                 return;
             }
-            if (!answer.ok())
-                continue;
-            const QByteArray& reply = answer.bytes;
-            if (quint8(reply.at(0) ^ reply.at(1)) != quint8(reply.at(2)))
+            const auto address = answeredAddress(answer);
+            if (!address)
                 continue;
             outcome.found = true;
             outcome.baudIndex = i;
-            outcome.address = quint8(reply.at(1));
+            outcome.address = *address;
             return;
         }
     });
@@ -95,10 +108,13 @@ IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& c
         link.write(CheckByteFrame(kModifyIdentity, kEveryUnit,
                                   QByteArray(1, char(change.baudIndex)) + char(*address)));
         link.drainOutput();
-        const Reply reply = link.waitReply(1, 1500);
+        const auto written = [](const Reply& reply) { return ReplyText(reply) == QStringLiteral("88"); };
+        const Reply reply = link.waitReply(1, 1500, {}, [&](const Reply& r) {
+            return written(r) ? QStringLiteral("写入成功") : QStringLiteral("写入失败");
+        });
         if (reply.cancelled())
             return;
-        if (ReplyText(reply) != QStringLiteral("88")) {
+        if (!written(reply)) {
             prompter.failure(QStringLiteral("写入失败"), QString());
             return;
         }
@@ -125,11 +141,13 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
     RunOnPort(link, prompter, [&] {
         link.write(frame);
         link.drainOutput();
-        const Reply reply = link.waitReply(5, 1500);
-        const QByteArray& bytes = reply.bytes;
+        const auto checked = [](const Reply& r) { return r.ok() && XorOf(r.bytes.left(4)) == quint8(r.bytes.at(4)); };
+        const Reply reply = link.waitReply(5, 1500, {}, [&](const Reply& r) {
+            return checked(r) ? QStringLiteral("产品编号") : QStringLiteral("校验不符");
+        });
         if (reply.cancelled())
             return;
-        if (reply.ok() && XorOf(bytes.left(4)) == quint8(bytes.at(4))) {
+        if (checked(reply)) {
             outcome.read = true;
             outcome.number = ReplyText(reply);
             prompter.message(QStringLiteral("产品编号：") + outcome.number, QString());

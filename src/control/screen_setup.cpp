@@ -50,10 +50,13 @@ bool storeSetting(quint8 code, const QByteArray& payload, int settleMs, Link& li
     RunOnPort(link, prompter, [&] {
         link.write(CheckByteFrame(code, kStoringAddress, payload));
         link.drainOutput();
-        const Reply reply = link.waitReply(1, kStoreReplyMs);
+        const auto acknowledged = [](const Reply& reply) { return reply.ok() && quint8(reply.bytes.at(0)) == kStored; };
+        const Reply reply = link.waitReply(1, kStoreReplyMs, {}, [&](const Reply& r) {
+            return acknowledged(r) ? QStringLiteral("设置成功") : QStringLiteral("设置失败");
+        });
         if (reply.cancelled())
             return;
-        stored = reply.ok() && quint8(reply.bytes.at(0)) == kStored;
+        stored = acknowledged(reply);
         if (stored)
             prompter.message(QStringLiteral("设置成功"));
         else

@@ -115,19 +115,19 @@ bool Link::drainOutput()
     return true;
 }
 
-Reply Link::waitReply(int n, int timeoutMs, const WaitProgress& progress)
+Reply Link::waitReply(int n, int timeoutMs, const WaitProgress& progress, const ReplyReading& reading)
 {
-    return collectReply(qMax(n, 0), timeoutMs, {}, 0, progress);
+    return collectReply(qMax(n, 0), timeoutMs, {}, 0, progress, reading);
 }
 
 Reply Link::waitTwoPartReply(int headBytes, int headTimeoutMs,
                              const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs)
 {
-    return collectReply(qMax(headBytes, 0), headTimeoutMs, restLength, restTimeoutMs, {});
+    return collectReply(qMax(headBytes, 0), headTimeoutMs, restLength, restTimeoutMs, {}, {});
 }
 
 Reply Link::collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,
-                         int restTimeoutMs, const WaitProgress& progress)
+                         int restTimeoutMs, const WaitProgress& progress, const ReplyReading& reading)
 {
     Reply reply;
     const qint64 start = clock_.nowMs();
@@ -138,10 +138,11 @@ Reply Link::collectReply(int headBytes, int headTimeoutMs, const std::function<i
     auto finish = [&](ReplyStatus status) {
         if (status != ReplyStatus::Complete)
             reply.bytes += port_->readInput();
-        if (!reply.bytes.isEmpty())
-            logTraffic(false, reply.bytes);
         port_->discardInput();
         reply.status = status;
+        // A wait that got nothing is logged as well: the operator sees it timed out.
+        if (!reply.bytes.isEmpty() || status != ReplyStatus::Complete)
+            logTraffic(false, reply.bytes, status, int(expected), reading ? reading(reply) : QString());
         return reply;
     };
     for (;;) {
@@ -204,10 +205,10 @@ QString Link::echoSent(const QByteArray& frame)
     return text;
 }
 
-void Link::logTraffic(bool sent, const QByteArray& bytes)
+void Link::logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status, int awaited, const QString& reading)
 {
     if (observer_)
-        observer_->trafficLogged({QDateTime::currentMSecsSinceEpoch(), sent, bytes, lineBaud_});
+        observer_->trafficLogged({QDateTime::currentMSecsSinceEpoch(), sent, bytes, lineBaud_, status, awaited, reading});
 }
 
 QString Btyes2String(Link& link, const QByteArray& frame)

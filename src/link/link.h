@@ -67,8 +67,9 @@ public:
     // Waits for exactly n reply bytes. The time-out bounds the silence before the first
     // byte and between bytes; a byte past n ends the wait at once, and so does the
     // operator's cancel. A wait never lasts longer than its silence time-out twice over,
-    // a second, and ten times the line time of the bytes awaited.
-    Reply waitReply(int n, int timeoutMs, const WaitProgress& progress = {});
+    // a second, and ten times the line time of the bytes awaited. The reading, when
+    // given, tells the traffic log what the operation makes of the reply.
+    Reply waitReply(int n, int timeoutMs, const WaitProgress& progress = {}, const ReplyReading& reading = {});
     // A reply in two parts whose second length follows from the first: waits for
     // headBytes, asks restLength how many bytes follow them (negative: the head is
     // unusable), then waits for exactly that many more. A unit may send both parts in
@@ -88,10 +89,11 @@ public:
     QString echoSent(const QByteArray& frame);
 
 private:
-    void logTraffic(bool sent, const QByteArray& bytes);
+    void logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status = ReplyStatus::Complete, int awaited = -1,
+                    const QString& reading = {});
     bool cancelRequested() const;
     Reply collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,
-                       int restTimeoutMs, const WaitProgress& progress);
+                       int restTimeoutMs, const WaitProgress& progress, const ReplyReading& reading);
 
     SerialPortFactory factory_;
     std::unique_ptr<SerialPort> port_;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace kv {
 
@@ -23,6 +24,10 @@ struct Reply {
     bool ok() const { return status == ReplyStatus::Complete; }
     bool cancelled() const { return status == ReplyStatus::Cancelled; }
 };
+
+// What an operation makes of a reply, in a few words for the traffic log ("设置成功");
+// empty when it has nothing to add.
+using ReplyReading = std::function<QString(const Reply&)>;
 
 // The reply text shown for a reply that did not come.
 inline const QString kReplyErr = QStringLiteral("Err");

@@ -1,17 +1,106 @@
 #include "link/traffic.h"
 
-#include "link/frames.h"
+#include "decode/frame_meaning.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
+#include <QStringList>
 
 namespace kv {
 
-QString TrafficLine(const TrafficEntry& entry)
+namespace {
+
+// A frame's writes follow each other once the one before has drained; a second more
+// than that is no frame's pause.
+constexpr qint64 kQuietMs = 1000;
+
+const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
+const QString kSent = QStringLiteral("发送");
+const QString kReceived = QStringLiteral("接收");
+
+QString spacedHex(const QByteArray& bytes)
 {
-    const QString when = QDateTime::fromMSecsSinceEpoch(entry.msSinceEpoch)
-                             .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    const QString direction = entry.sent ? QStringLiteral("发送") : QStringLiteral("接收");
-    return when + QLatin1Char(' ') + QString::number(entry.baud) + QLatin1Char(' ') + direction + QLatin1Char(' ') + SpacedHexText(entry.bytes).trimmed();
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+TrafficRow rowOf(const TrafficEntry& entry, const QByteArray& bytes, const QString& meaning)
+{
+    return {entry.msSinceEpoch, entry.sent, entry.baud, bytes, meaning};
+}
+
+} // namespace
+
+QString ReplyMeaning(const TrafficEntry& read)
+{
+    const qsizetype received = read.bytes.size();
+    const QString counted = read.awaited < 0 ? QStringLiteral("%1 字节").arg(received)
+                                             : QStringLiteral("%1/%2 字节").arg(received).arg(read.awaited);
+    QString outcome;
+    switch (read.status) {
+    case ReplyStatus::Complete: outcome = QStringLiteral("完整"); break;
+    case ReplyStatus::TimedOut: outcome = QStringLiteral("超时"); break;
+    case ReplyStatus::Overflow: outcome = QStringLiteral("字节过多"); break;
+    case ReplyStatus::Malformed: outcome = QStringLiteral("格式错误"); break;
+    case ReplyStatus::Cancelled: outcome = QStringLiteral("已取消"); break;
+    }
+    const QString meaning = QStringLiteral("应答 ") + outcome + QLatin1Char(' ') + counted;
+    return read.reading.isEmpty() ? meaning : meaning + QStringLiteral("：") + read.reading;
+}
+
+QList<TrafficRow> TrafficDecoder::rows(const TrafficEntry& entry)
+{
+    if (!entry.sent)
+        return {rowOf(entry, entry.bytes, ReplyMeaning(entry))};
+
+    // Its bytes are in rows already.
+    if (parser_.midFrame() && entry.msSinceEpoch > quietFromMs_)
+        parser_.flush();
+    const qint64 lineMs = entry.baud > 0 ? entry.bytes.size() * 10 * 1000 / entry.baud : 0;
+    quietFromMs_ = entry.msSinceEpoch + lineMs + kQuietMs;
+    // The optional sum byte of a picture always comes as a write of its own.
+    if (parser_.awaitsPictureSum() && entry.bytes.size() != 1)
+        parser_.forgetOptionalSum();
+    // The first bytes of the events may belong to a frame begun in earlier writes.
+    qsizetype carried = parser_.pending().size();
+    QList<TrafficRow> out;
+    for (const ParseEvent& event : parser_.feed(entry.bytes)) {
+        const qsizetype earlier = qMin(carried, event.bytes.size());
+        carried -= earlier;
+        QString meaning = EventMeaning(event);
+        if (earlier > 0)
+            meaning = QStringLiteral("续 ") + meaning + QStringLiteral(" (共 %1 字节)").arg(event.bytes.size());
+        out.append(rowOf(entry, event.bytes.mid(earlier), meaning));
+    }
+    if (parser_.midFrame()) {
+        const QByteArray& pending = parser_.pending();
+        const QString prefix = carried > 0 ? QStringLiteral("续 ") : QString();
+        out.append(rowOf(entry, pending.mid(carried),
+                         prefix + FrameMeaning(pending) + QStringLiteral(" (未完, 已 %1 字节)").arg(pending.size())));
+    }
+    return out;
+}
+
+QString TrafficLine(const TrafficRow& row)
+{
+    return QStringList{QDateTime::fromMSecsSinceEpoch(row.msSinceEpoch).toString(kTimeFormat),
+                       QString::number(row.baud), row.sent ? kSent : kReceived, spacedHex(row.bytes), row.meaning}
+        .join(QLatin1Char('\t'));
+}
+
+std::optional<TrafficRow> ParseTrafficLine(const QString& line)
+{
+    const QStringList columns = line.split(QLatin1Char('\t'));
+    if (columns.size() != 5)
+        return std::nullopt;
+    const QDateTime when = QDateTime::fromString(columns[0], kTimeFormat);
+    bool baudOk = false;
+    const int baud = columns[1].toInt(&baudOk);
+    static const QRegularExpression hex(QStringLiteral("^([0-9A-F]{2}( [0-9A-F]{2})*)?$"));
+    if (!when.isValid() || !baudOk || (columns[2] != kSent && columns[2] != kReceived)
+        || !hex.match(columns[3]).hasMatch())
+        return std::nullopt;
+    return TrafficRow{when.toMSecsSinceEpoch(), columns[2] == kSent, baud,
+                      QByteArray::fromHex(columns[3].toLatin1()), columns[4]};
 }
 
 } // namespace kv

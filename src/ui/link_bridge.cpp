@@ -27,7 +27,8 @@ void LinkBridge::sentDataShown(const QString& paneText)
 
 void LinkBridge::trafficLogged(const TrafficEntry& entry)
 {
-    emit traffic(TrafficLine(entry));
+    for (const TrafficRow& row : decoder_.rows(entry))
+        emit traffic(row);
 }
 
 } // namespace kv::ui

@@ -25,7 +25,13 @@ signals:
     void baudChoice(int index);
     void statusText(const QString& text);
     void sentData(const QString& paneText);
-    void traffic(const QString& line);
+    void traffic(const kv::TrafficRow& row);
+
+private:
+    // Called on the operation's thread only, one entry after another.
+    TrafficDecoder decoder_;
 };
 
 } // namespace kv::ui
+
+Q_DECLARE_METATYPE(kv::TrafficRow)

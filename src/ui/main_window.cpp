@@ -19,14 +19,12 @@
 #include "scroll_editor_panel.h"
 #include "scroll_panels.h"
 #include "serial_strip.h"
+#include "traffic_table.h"
 #include "ui_prompter.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -41,12 +39,9 @@ namespace kv::ui {
 namespace {
 constexpr int kSentDataShownMs = 20000;
 constexpr int kStartTimerMs = 500;
-constexpr int kTrafficLines = 5000;
 constexpr int kStartupLineBaud = 115200;
-// The traffic pane shows this many lines before it scrolls, and never fewer than the
-// minimum when the operator drags the splitter.
+// The traffic pane opens showing this many rows.
 constexpr int kTrafficShownLines = 6;
-constexpr int kTrafficMinimumLines = 4;
 // The side column takes the width of its widest panel up to this; a wider panel scrolls.
 constexpr int kSideColumnWidestMinimum = 380;
 // The window opens at this size, or at the screen's when the screen is smaller.
@@ -61,11 +56,6 @@ QScrollArea* scrollingPanel(QWidget* panel, QWidget* parent)
     area->setFrameShape(QFrame::NoFrame);
     area->setWidget(panel);
     return area;
-}
-
-int textLinesHeight(const QPlainTextEdit& edit, int lines)
-{
-    return edit.fontMetrics().lineSpacing() * lines + 2 * edit.frameWidth() + int(edit.document()->documentMargin()) * 2;
 }
 } // namespace
 
@@ -143,30 +133,16 @@ void MainWindow::buildLayout()
     sentDataTimer_->setInterval(kSentDataShownMs);
     connect(sentDataTimer_, &QTimer::timeout, sentData_, &QWidget::hide);
 
-    auto* trafficBox = new QGroupBox(QStringLiteral("通信记录"), central);
-    auto* trafficLayout = new QHBoxLayout(trafficBox);
-    traffic_ = new QPlainTextEdit(trafficBox);
-    traffic_->setObjectName(QStringLiteral("trafficLog"));
-    traffic_->setReadOnly(true);
-    traffic_->setMaximumBlockCount(kTrafficLines);
-    traffic_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // Hex columns line up only in a fixed-width font.
-    traffic_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    traffic_->setMinimumHeight(textLinesHeight(*traffic_, kTrafficMinimumLines));
-    auto* clear = new QPushButton(QStringLiteral("清除"), trafficBox);
-    connect(clear, &QPushButton::clicked, traffic_, &QPlainTextEdit::clear);
-    trafficLayout->addWidget(traffic_, 1);
-    trafficLayout->addWidget(clear, 0, Qt::AlignTop);
+    traffic_ = new TrafficTable(central);
 
     auto* vertical = new QSplitter(Qt::Vertical, central);
     vertical->addWidget(body);
-    vertical->addWidget(trafficBox);
+    vertical->addWidget(traffic_);
     vertical->setStretchFactor(0, 1);
     vertical->setStretchFactor(1, 0);
     vertical->setCollapsible(0, false);
     vertical->setCollapsible(1, false);
-    const int trafficHeight = textLinesHeight(*traffic_, kTrafficShownLines) + trafficBox->sizeHint().height()
-        - traffic_->sizeHint().height();
+    const int trafficHeight = traffic_->heightForRows(kTrafficShownLines);
     vertical->setSizes({kOpeningSize.height() - trafficHeight, trafficHeight});
     layout->addWidget(vertical, 1);
     layout->addWidget(sentData_);
@@ -176,7 +152,7 @@ void MainWindow::buildLayout()
     connect(bridge_, &LinkBridge::baudChoice, strip_, &SerialStrip::showBaudChoice);
     connect(bridge_, &LinkBridge::statusText, strip_, &SerialStrip::showStatusText);
     connect(bridge_, &LinkBridge::sentData, this, &MainWindow::showSentData);
-    connect(bridge_, &LinkBridge::traffic, traffic_, &QPlainTextEdit::appendPlainText);
+    connect(bridge_, &LinkBridge::traffic, traffic_, &TrafficTable::addRow);
 }
 
 void MainWindow::addPanel(QWidget* panel, const QString& title, SideColumn side)

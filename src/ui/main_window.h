@@ -16,7 +16,6 @@
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
-class QPlainTextEdit;
 class QScrollArea;
 class QTabWidget;
 class QTimer;
@@ -37,6 +36,7 @@ class OtherFunctionsToggle;
 class LinkBridge;
 class OperationRunner;
 class SerialStrip;
+class TrafficTable;
 class UiPrompter;
 
 // The main window: the serial strip, the subsystem panels, the sent-data pane and the
@@ -66,7 +66,7 @@ public:
     SerialStrip* serialStrip() const { return strip_; }
     FontPanel* fontPanel() const { return font_.editor; }
     QLabel* sentDataPane() const { return sentData_; }
-    QPlainTextEdit* trafficLog() const { return traffic_; }
+    TrafficTable* trafficLog() const { return traffic_; }
     QTimer* startTimer() const { return startTimer_; }
     const AdminPanels& adminPanels() const { return admin_; }
     const ControlPanels& controlPanels() const { return control_; }
@@ -108,7 +108,7 @@ private:
     QVBoxLayout* side_ = nullptr;
     QLabel* sentData_ = nullptr;
     QTimer* sentDataTimer_ = nullptr;
-    QPlainTextEdit* traffic_ = nullptr;
+    TrafficTable* traffic_ = nullptr;
     QTimer* startTimer_ = nullptr;
     ModelSelector* model_ = nullptr;
     OtherFunctionsToggle* otherFunctions_ = nullptr;

@@ -1,69 +1,72 @@
-#include "sim/frame_layout.h"
+#include "decode/frame_layout.h"
 
 #include <array>
 
-namespace kv::sim {
+namespace kv {
 
 namespace {
 
 struct Named {
     quint8 code;
-    const char* name;
+    const char* name;  // the simulator's log
+    const char* title; // the operator's traffic log
 };
 
 constexpr std::array kAddressedNames{
-    Named{0x11, "write address"},
-    Named{0x12, "probe"},
-    Named{0x13, "display item"},
-    Named{0x15, "unit action"},
-    Named{0x17, "baud change"},
-    Named{0x19, "captions off/on"},
-    Named{0x20, "scroll parameters"},
-    Named{0x22, "built-in-font scroll"},
-    Named{0x23, "built-in-font static text"},
-    Named{0x24, "timed display"},
-    Named{0x80, "save combination shortcut"},
-    Named{0x81, "picture message"},
-    Named{0x83, "call stored picture message (refresh)"},
-    Named{0x84, "status request"},
-    Named{0x85, "call stored picture message (append)"},
-    Named{0x86, "play stored scroll"},
-    Named{0x87, "call combination shortcut"},
-    Named{0x88, "picture header"},
-    Named{0x89, "recall stored picture"},
-    Named{0x8B, "change stored static parameters"},
-    Named{0x90, "font-file download start"},
+    Named{0x11, "write address", "写地址"},
+    Named{0x12, "probe", "探测"},
+    Named{0x13, "display item", "显示项目"},
+    Named{0x15, "unit action", "设备操作"},
+    Named{0x17, "baud change", "改波特率"},
+    Named{0x19, "captions off/on", "字幕开关"},
+    Named{0x20, "scroll parameters", "滚动参数"},
+    Named{0x22, "built-in-font scroll", "滚动发送"},
+    Named{0x23, "built-in-font static text", "静止文字"},
+    Named{0x24, "timed display", "定时显示"},
+    Named{0x80, "save combination shortcut", "保存组合快捷"},
+    Named{0x81, "picture message", "图文短信"},
+    Named{0x83, "call stored picture message (refresh)", "调用图文短信(刷新)"},
+    Named{0x84, "status request", "状态查询"},
+    Named{0x85, "call stored picture message (append)", "调用图文短信(追加)"},
+    Named{0x86, "play stored scroll", "播放预存滚动"},
+    Named{0x87, "call combination shortcut", "调用组合快捷"},
+    Named{0x88, "picture header", "图片"},
+    Named{0x89, "recall stored picture", "调用预存图片"},
+    Named{0x8B, "change stored static parameters", "修改静止参数"},
+    Named{0x90, "font-file download start", "字库下载开始"},
 };
 
 constexpr std::array kCheckByteNames{
-    Named{0xE0, "store screen settings"},
-    Named{0xE1, "read crosshair shape"},
-    Named{0xE2, "write crosshair shape"},
-    Named{0xE3, "store video mode"},
-    Named{0xF0, "video mode"},
-    Named{0xF1, "clear line or screen"},
-    Named{0xF2, "horizontal offset"},
-    Named{0xF3, "vertical offset"},
-    Named{0xF4, "display test"},
-    Named{0xF5, "set attribute"},
-    Named{0xF6, "reset"},
-    Named{0xF7, "identity query"},
-    Named{0xF8, "modify address and baud"},
-    Named{0xF9, "product number"},
-    Named{0xFA, "first 128 characters"},
-    Named{0xFB, "last 128 characters"},
-    Named{0xFC, "write character"},
-    Named{0xFF, "read character"},
+    Named{0xE0, "store screen settings", "保存屏幕设置"},
+    Named{0xE1, "read crosshair shape", "读十字形状"},
+    Named{0xE2, "write crosshair shape", "写十字形状"},
+    Named{0xE3, "store video mode", "保存视频制式"},
+    Named{0xF0, "video mode", "视频制式"},
+    Named{0xF1, "clear line or screen", "清除行或全屏"},
+    Named{0xF2, "horizontal offset", "水平偏移"},
+    Named{0xF3, "vertical offset", "垂直偏移"},
+    Named{0xF4, "display test", "显示测试"},
+    Named{0xF5, "set attribute", "设置属性"},
+    Named{0xF6, "reset", "复位"},
+    Named{0xF7, "identity query", "读身份"},
+    Named{0xF8, "modify address and baud", "改地址和波特率"},
+    Named{0xF9, "product number", "读产品号"},
+    Named{0xFA, "first 128 characters", "前128个字符"},
+    Named{0xFB, "last 128 characters", "后128个字符"},
+    Named{0xFC, "write character", "写字符"},
+    Named{0xFF, "read character", "读字符"},
 };
 
-template <typename Table>
-QString nameIn(const Table& table, quint8 code)
+const Named* entryOf(Envelope envelope, quint8 code)
 {
-    for (const Named& entry : table) {
-        if (entry.code == code)
-            return QString::fromLatin1(entry.name);
-    }
-    return {};
+    auto find = [code](const auto& table) -> const Named* {
+        for (const Named& entry : table) {
+            if (entry.code == code)
+                return &entry;
+        }
+        return nullptr;
+    };
+    return envelope == Envelope::Addressed ? find(kAddressedNames) : find(kCheckByteNames);
 }
 
 int byteAt(const QByteArray& bytes, qsizetype index)
@@ -112,8 +115,14 @@ QueueSpot queueSpotOf(quint8 code, const QByteArray& frame)
 
 QString CommandName(Envelope envelope, quint8 code)
 {
-    return envelope == Envelope::Addressed ? nameIn(kAddressedNames, code)
-                                           : nameIn(kCheckByteNames, code);
+    const Named* entry = entryOf(envelope, code);
+    return entry ? QString::fromLatin1(entry->name) : QString();
+}
+
+QString CommandTitle(Envelope envelope, quint8 code)
+{
+    const Named* entry = entryOf(envelope, code);
+    return entry ? QString::fromUtf8(entry->title) : QString();
 }
 
 qsizetype AddressedFrameLength(const QByteArray& f)
@@ -210,16 +219,20 @@ Frame DecodeFrame(const QByteArray& bytes)
 {
     Frame frame;
     frame.bytes = bytes;
+    if (bytes.size() < 3)
+        return frame;
     if (byteAt(bytes, 1) == 0x5B) {
         frame.envelope = Envelope::Addressed;
         frame.target = static_cast<quint8>(bytes.at(2));
+        if (bytes.size() < 4)
+            return frame;
         frame.code = static_cast<quint8>(bytes.at(3));
         const QueueSpot spot = queueSpotOf(frame.code, bytes);
-        if (spot.count >= 0) {
+        if (spot.count >= 0 && spot.count < bytes.size()) {
             frame.hasQueue = true;
-            const int q = byteAt(bytes, spot.count);
-            for (int i = 0; i < q; ++i)
-                frame.queue.append(static_cast<quint8>(bytes.at(spot.list + i)));
+            const qsizetype q = byteAt(bytes, spot.count);
+            for (qsizetype i = spot.list; i < spot.list + q && i < bytes.size(); ++i)
+                frame.queue.append(static_cast<quint8>(bytes.at(i)));
         }
     } else {
         frame.envelope = Envelope::CheckByte;
@@ -229,4 +242,4 @@ Frame DecodeFrame(const QByteArray& bytes)
     return frame;
 }
 
-} // namespace kv::sim
+} // namespace kv

@@ -1,8 +1,8 @@
-#include "sim/frame_parser.h"
+#include "decode/frame_parser.h"
 
-#include "sim/frame_layout.h"
+#include "decode/frame_layout.h"
 
-namespace kv::sim {
+namespace kv {
 
 namespace {
 
@@ -122,4 +122,4 @@ void FrameParser::reject(ParseEvent::Kind kind, QList<ParseEvent>& out)
         take(static_cast<quint8>(b), out);
 }
 
-} // namespace kv::sim
+} // namespace kv

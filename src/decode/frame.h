@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QList>
 
-namespace kv::sim {
+namespace kv {
 
 enum class Envelope {
     Addressed, // 5A 5B target code fields...; no length, no check byte
@@ -26,4 +26,4 @@ struct Frame {
     QByteArray payload() const { return bytes.mid(4, bytes.size() - 5); }
 };
 
-} // namespace kv::sim
+} // namespace kv

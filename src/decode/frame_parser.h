@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QList>
 
-namespace kv::sim {
+namespace kv {
 
 // What a run of line bytes turned out to be.
 struct ParseEvent {
@@ -20,7 +20,7 @@ struct ParseEvent {
     QByteArray bytes;
 };
 
-// Turns the byte stream of the line into frames. It resynchronises on 5A after
+// Turns the byte stream of the line into frames, as a unit reads it. It resynchronises on 5A after
 // anything it does not understand, so no byte sequence can stall or break it.
 class FrameParser {
 public:
@@ -30,6 +30,10 @@ public:
     // Abandons a frame in progress.
     QList<ParseEvent> flush();
     bool midFrame() const { return !frame_.isEmpty(); }
+    // The bytes of the frame in progress.
+    const QByteArray& pending() const { return frame_; }
+    // Whether the next byte may be the optional sum byte of a picture just parsed.
+    bool awaitsPictureSum() const { return optionalSum_ >= 0; }
     // A picture header waits for its optional sum byte, and that byte would be 5A,
     // which may just as well start the next frame.
     bool sumCouldBeStartByte() const { return optionalSum_ == 0x5A; }
@@ -46,4 +50,4 @@ private:
     int optionalSum_ = -1;
 };
 
-} // namespace kv::sim
+} // namespace kv
