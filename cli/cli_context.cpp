@@ -1,5 +1,6 @@
 #include "cli_context.h"
 
+#include "commands.h"
 #include "admin/address_queue.h"
 #include "app/shipped_files.h"
 #include "link/baud.h"
@@ -107,6 +108,11 @@ bool CliContext::targetsOneUnit() const
 }
 
 int CliContext::usage(const QString& text)
+{
+    return PrintUsage(text);
+}
+
+int PrintUsage(const QString& text)
 {
     PrintErr(QStringLiteral("usage: kvctl [global options] ") + text);
     return 2;

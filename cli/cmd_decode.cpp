@@ -1,6 +1,6 @@
 // kvctl decode: the frames of a byte stream, a line each, for the engineer who reads a
 // capture of the line (an RS-485 sniffer's, or kvctl's own --log). Needs no port.
-#include "cli_context.h"
+#include "cli_prompter.h"
 #include "command_options.h"
 #include "commands.h"
 
@@ -84,19 +84,19 @@ void printCapture(const QList<TrafficRow>& rows)
 
 } // namespace
 
-int RunDecode(CliContext& ctx, const QStringList& args)
+int RunDecode(const QStringList& args)
 {
     const QString usage = QStringLiteral("decode HEX... | decode --file F   (hex text, raw bytes or a kvctl --log capture)");
     CommandOptions options({}, {QStringLiteral("file")});
     if (!options.parse(args))
-        return ctx.usage(usage);
+        return PrintUsage(usage);
     const bool fromFile = options.isSet(QStringLiteral("file"));
     if (fromFile == !options.positional().isEmpty())
-        return ctx.usage(usage);
+        return PrintUsage(usage);
     if (!fromFile) {
         const auto bytes = hexTextBytes(options.positional().join(QLatin1Char(' ')));
         if (!bytes)
-            return ctx.usage(usage);
+            return PrintUsage(usage);
         printStream(*bytes);
         return 0;
     }

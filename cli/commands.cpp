@@ -34,7 +34,7 @@ const QList<Command>& Commands()
          "[--preview PNG]"},
         {"picture-message", RunPictureMessage, "picture-message N FILE [--small] [--power-on]"},
         {"shortcut", RunShortcut, "shortcut save N [--small] [--power-on] SEGMENT... | shortcut list"},
-        {"decode", RunDecode, "decode HEX... | --file F"},
+        {"decode", nullptr, "decode HEX... | --file F", RunDecode},
     };
     return commands;
 }

@@ -35,13 +35,20 @@ int RunCrosshair(CliContext& ctx, const QStringList& args);
 int RunShortcut(CliContext& ctx, const QStringList& args);
 int RunPictureText(CliContext& ctx, const QStringList& args);
 int RunPictureMessage(CliContext& ctx, const QStringList& args);
-int RunDecode(CliContext& ctx, const QStringList& args);
+// Needs no port and no application folder: it only reads what it is given.
+int RunDecode(const QStringList& args);
 
 struct Command {
     const char* name;
     int (*run)(CliContext&, const QStringList&);
     const char* usage;
+    // A command that touches neither the line nor the application folder runs before
+    // either is set up, so it leaves no files behind.
+    int (*runAlone)(const QStringList&) = nullptr;
 };
+
+// Prints the usage text of a command to standard error; returns 2.
+int PrintUsage(const QString& text);
 
 // The commands kvctl knows, in the order the usage text lists them.
 const QList<Command>& Commands();

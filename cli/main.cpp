@@ -114,6 +114,8 @@ int main(int argc, char** argv)
     const QString name = args.takeFirst();
     for (const Command& command : Commands()) {
         if (name == QLatin1String(command.name)) {
+            if (command.runAlone)
+                return command.runAlone(args);
             if (!options.dir.isEmpty() && !QDir().mkpath(options.dir)) {
                 PrintErr(QStringLiteral("无法创建应用文件夹 ") + options.dir);
                 return 1;

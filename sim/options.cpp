@@ -1,6 +1,6 @@
 #include "sim/options.h"
 
-#include "sim/baud_rates.h"
+#include "decode/baud_rates.h"
 
 namespace kv::sim {
 

@@ -1,6 +1,6 @@
 #include "sim/unit.h"
 
-#include "sim/baud_rates.h"
+#include "decode/baud_rates.h"
 #include "sim/control_frames.h"
 #include "sim/shortcut_frames.h"
 #include "sim/status_reply.h"

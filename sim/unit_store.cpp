@@ -1,6 +1,6 @@
 #include "sim/unit_store.h"
 
-#include "sim/baud_rates.h"
+#include "decode/baud_rates.h"
 #include "sim/picture_frames.h"
 #include "sim/shortcut_frames.h"
 #include "sim/whole_file.h"

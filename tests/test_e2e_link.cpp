@@ -151,13 +151,15 @@ TEST(KvctlDecode, SplitsHexIntoFramesAndShowsUnknownBytes)
     raw.write(QByteArray::fromHex("5A5BFF177704FE"));
     raw.close();
     const KvctlRun fromFile = RunKvctl({"--dir", dir.path(), "decode", "--file", raw.fileName()});
-    EXPECT_EQ(fromFile.out, "5A 5B FF 17 77 04\t0x17 改波特率 波特率序号 4 → 全部\nFE\t未知字节 1 个\n");
+    EXPECT_EQ(fromFile.out, "5A 5B FF 17 77 04\t0x17 改波特率 波特率 19200 → 全部\nFE\t未知字节 1 个\n");
 
     EXPECT_EQ(RunKvctl({"--dir", dir.path(), "decode", "5G"}).exitCode, 2);
     EXPECT_EQ(RunKvctl({"--dir", dir.path(), "decode"}).exitCode, 2);
     const KvctlRun missing = RunKvctl({"--dir", dir.path(), "decode", "--file", dir.filePath("none.txt")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains("none.txt")) << missing.err.toStdString();
+    // Decoding needs no application folder and leaves none behind.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"capture.bin"});
 }
 
 TEST(KvctlPorts, AMappedPortThatDoesNotExistFallsBackToClosed)

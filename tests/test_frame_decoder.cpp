@@ -80,7 +80,7 @@ TEST(FrameDecoder, EveryCommandIsNamedWithItsTargetAndFields)
         {hex("5A5B07120000"), "0x12 探测 → 地址 7"},
         {hex("5A5B0313011000"), "0x13 显示项目 项目 16 并保存 → 地址 3"},
         {hex("5A5BFF1505020409"), "0x15 设备操作 重启 → 队列 4, 9"},
-        {hex("5A5BFF177704"), "0x17 改波特率 波特率序号 4 → 全部"},
+        {hex("5A5BFF177704"), "0x17 改波特率 波特率 19200 → 全部"},
         {hex("5A5B01190100"), "0x19 字幕开关 开 → 地址 1"},
         {hex("5A5BFF2002030F") + hex("1501900102030405300001001E"), "0x20 滚动参数 亮度 1 速度 5 并保存 → 队列 3, 15"},
         {hex("5A5BFF2202000409") + hex("00000C") + twelveBytes, "0x22 滚动发送 刷新 大号字库 12 字节 → 队列 4, 9"},
@@ -113,7 +113,7 @@ TEST(FrameDecoder, EveryCommandIsNamedWithItsTargetAndFields)
         {withCheck(hex("5AF5010403040A")), "0xF5 设置属性 行 3 列 4 属性 10 → 地址 1"},
         {withCheck(hex("5AF60501")), "0xF6 复位 → 地址 5"},
         {hex("5AF70001AC"), "0xF7 读身份 → 全部"},
-        {withCheck(hex("5AF800030509")), "0xF8 改地址和波特率 波特率序号 5 新地址 9 → 全部"},
+        {withCheck(hex("5AF800030509")), "0xF8 改地址和波特率 波特率 38400 新地址 9 → 全部"},
         {hex("5AF90101A3"), "0xF9 读产品号 → 地址 1"},
         {withCheck(hex("5AFA0101")), "0xFA 前128个字符 → 地址 1"},
         {withCheck(hex("5AFB0101")), "0xFB 后128个字符 → 地址 1"},
@@ -271,7 +271,7 @@ TEST(TrafficRows, JunkBetweenFramesGetsRowsOfItsOwn)
     const QByteArray write = hex("0102") + hex("5AF70001AC") + hex("FF") + hex("5A5BFF177704");
     const QList<TrafficRow> rows = decoder.rows(written(write));
     EXPECT_EQ(meanings(rows), (QStringList{"未知字节 2 个", "0xF7 读身份 → 全部", "未知字节 1 个",
-                                           "0x17 改波特率 波特率序号 4 → 全部"}));
+                                           "0x17 改波特率 波特率 19200 → 全部"}));
     EXPECT_EQ(joined(rows), write);
 }
 

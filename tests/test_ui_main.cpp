@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolderCreatesTheSettingsFiles)
     EXPECT_EQ(traffic->item(0, 1)->text(), "115200");
     EXPECT_EQ(traffic->item(0, 2)->text(), "发送");
     EXPECT_EQ(traffic->item(0, 3)->text(), "5A 5B FF 17 77 03");
-    EXPECT_EQ(traffic->item(0, 4)->text(), "0x17 改波特率 波特率序号 3 → 全部");
+    EXPECT_EQ(traffic->item(0, 4)->text(), "0x17 改波特率 波特率 9600 → 全部");
     window->show();
     SaveScreenshot(*window, "main_window");
 }

@@ -1,5 +1,6 @@
 #include "decode/frame_meaning.h"
 
+#include "decode/baud_rates.h"
 #include "decode/frame_layout.h"
 
 #include <QStringList>
@@ -29,6 +30,12 @@ public:
     void number(int value, const char* label, int offset = 0)
     {
         add(value, QString::fromUtf8(label) + QString::number(value + offset));
+    }
+    // "波特率 9600" from the rate's index; an index the unit does not know as it stands.
+    void rate(int index)
+    {
+        const int baud = BaudOfIndex(index);
+        add(index, baud > 0 ? QStringLiteral("波特率 %1").arg(baud) : QStringLiteral("波特率序号 %1").arg(index));
     }
     // A byte of two meanings; another value is shown as it stands.
     void choice(int value, const char* zero, const char* one)
@@ -66,7 +73,7 @@ void addressedFields(const Frame& frame, Fields& f)
         f.add(f.at(4), f.at(4) == 5 ? QStringLiteral("重启") : f.at(4) == 6 ? QStringLiteral("删除开机显示")
                                                                           : QStringLiteral("操作 %1").arg(f.at(4)));
         return;
-    case 0x17: f.number(f.at(5), "波特率序号 "); return;
+    case 0x17: f.rate(f.at(5)); return;
     case 0x19: f.choice(f.at(4), "关", "开"); return;
     case 0x20:
         f.number(f.at(5 + q + 3), "亮度 ");
@@ -163,7 +170,7 @@ void checkByteFields(const Frame& frame, Fields& f)
         f.add(f.at(3), QStringLiteral("%1 个字符").arg(qMax(f.at(3) - 3, 0)));
         return;
     case 0xF5: f.number(f.at(4), "行 "); f.number(f.at(5), "列 "); f.number(f.at(6), "属性 "); return;
-    case 0xF8: f.number(f.at(4), "波特率序号 "); f.number(f.at(5), "新地址 "); return;
+    case 0xF8: f.rate(f.at(4)); f.number(f.at(5), "新地址 "); return;
     case 0xFC: case 0xFF: f.number(f.at(4), "字符 "); return;
     default: return;
     }

@@ -53,7 +53,7 @@ private:
 QString ReplyMeaning(const TrafficEntry& read);
 
 // A row as one line of the log file, its columns separated by tabs:
-// "2026-12-08 09:30:01.250	9600	发送	5A 5B FF 17 77 04	0x17 改波特率 波特率序号 4 → 全部".
+// "2026-12-08 09:30:01.250	9600	发送	5A 5B FF 17 77 04	0x17 改波特率 波特率 19200 → 全部".
 QString TrafficLine(const TrafficRow& row);
 // Reads such a line back; nothing when the line is not one.
 std::optional<TrafficRow> ParseTrafficLine(const QString& line);

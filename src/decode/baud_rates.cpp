@@ -1,8 +1,8 @@
-#include "sim/baud_rates.h"
+#include "decode/baud_rates.h"
 
 #include <array>
 
-namespace kv::sim {
+namespace kv {
 
 namespace {
 constexpr std::array kRates{1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
@@ -22,4 +22,4 @@ bool IsUnitBaud(int baud)
     return false;
 }
 
-} // namespace kv::sim
+} // namespace kv
