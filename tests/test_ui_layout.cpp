@@ -36,16 +36,7 @@ using namespace kv::test;
 
 namespace {
 
-class WindowLayout : public WindowFixture {
-protected:
-    static QPushButton* buttonOf(QWidget& window, const QString& caption)
-    {
-        for (QPushButton* b : window.findChildren<QPushButton*>())
-            if (b->text() == caption)
-                return b;
-        return nullptr;
-    }
-};
+using WindowLayout = WindowFixture;
 
 TEST_F(WindowLayout, TheWindowFitsA1280By720Screen)
 {

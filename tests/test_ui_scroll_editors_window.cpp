@@ -16,16 +16,7 @@ using namespace kv::test;
 
 namespace {
 
-class ScrollEditorsWindow : public WindowFixture {
-protected:
-    static QPushButton* buttonOf(QWidget& window, const QString& caption)
-    {
-        for (QPushButton* b : window.findChildren<QPushButton*>())
-            if (b->text() == caption)
-                return b;
-        return nullptr;
-    }
-};
+using ScrollEditorsWindow = WindowFixture;
 
 TEST_F(ScrollEditorsWindow, BothEditorsOpenInsideA1280By720Window)
 {

@@ -8,6 +8,7 @@
 #include "ui_app.h"
 #include "wait_until.h"
 
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -26,6 +27,15 @@ protected:
     std::unique_ptr<ui::MainWindow> openWindow() { return openWindowWith(&prompter); }
     // The same window with its own dialogs, as the operator sees them.
     std::unique_ptr<ui::MainWindow> openWindowWithDialogs() { return openWindowWith(nullptr); }
+
+    // The window's button of this caption, if it has one.
+    static QPushButton* buttonOf(QWidget& window, const QString& caption)
+    {
+        for (QPushButton* b : window.findChildren<QPushButton*>())
+            if (b->text() == caption)
+                return b;
+        return nullptr;
+    }
 
     QTemporaryDir dir;
     FakeClock clock;
