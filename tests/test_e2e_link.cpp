@@ -6,8 +6,21 @@
 #include "kvctl_process.h"
 #include "sim_process.h"
 
+#include "link/link.h"
+#include "link/port_choice.h"
+#include "link/qt_serial_port.h"
+#include "link/port_operation.h"
+#include "picture/chunked_write.h"
+#include "recording_prompter.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <atomic>
+#include <fcntl.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -223,4 +236,90 @@ TEST_F(KvctlOnSim, APortThatVanishesMidOperationIsReportedAsMissing)
     EXPECT_EQ(read.exitCode(), 1);
     const QString err = QString::fromUtf8(read.readAllStandardError());
     EXPECT_TRUE(err.contains(QStringLiteral("该串口不存在！"))) << err.toStdString();
+}
+
+namespace {
+// A pseudo-terminal whose far end starts reading only after a while, as a unit (or a
+// simulator) busy with what it received does: meanwhile the tool's writes fill the
+// transmit queue.
+class LateReader {
+public:
+    explicit LateReader(int delayMs)
+    {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ::grantpt(master_);
+        ::unlockpt(master_);
+        path_ = QString::fromLocal8Bit(::ptsname(master_));
+        // The far end's own hold on the terminal keeps its settings raw between opens.
+        terminal_ = ::open(::ptsname(master_), O_RDWR | O_NOCTTY);
+        termios settings{};
+        ::tcgetattr(terminal_, &settings);
+        ::cfmakeraw(&settings);
+        ::tcsetattr(terminal_, TCSANOW, &settings);
+        reader_ = std::thread([this, delayMs] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+            char buffer[4096];
+            while (!stop_) {
+                const ssize_t n = ::read(master_, buffer, sizeof buffer);
+                if (n > 0)
+                    received_ += n;
+                else
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    }
+    ~LateReader()
+    {
+        stop_ = true;
+        reader_.join();
+        ::close(terminal_);
+        ::close(master_);
+    }
+    QString path() const { return path_; }
+    qint64 received() const { return received_; }
+
+private:
+    int master_ = -1;
+    int terminal_ = -1;
+    QString path_;
+    std::atomic<bool> stop_{false};
+    std::atomic<qint64> received_{0};
+    std::thread reader_;
+};
+} // namespace
+
+// A transmit queue that fills up is a slow line, not a port that went away: the write
+// goes on once the far end reads again, and the port choice stays as it was. (A
+// pseudo-terminal queues 20 KiB; a picture sent right after another, to a unit still
+// busy with the first, fills it.)
+TEST(RealPort, AFullTransmitQueueIsWaitedForAndNeverTakenForAMissingPort)
+{
+    int argc = 1;
+    char name[] = "test_e2e_link";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const AppFolder folder(dir.path());
+    ASSERT_TRUE(folder.ensureSettingsFolder());
+    LateReader line(150);
+    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COMMAP.TXT"), "COM1=" + line.path()));
+    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COM.TXT"), "1"));
+    SteadyClock clock;
+    Link link([] { return std::make_unique<QtSerialPort>(); }, clock);
+    PortChoice choice(folder, link);
+    choice.setPortChoiceQuietly(1);
+    link.setLineBaud(115200);
+    RecordingPrompter prompter;
+
+    const QByteArray bytes(30 * kPictureChunkBytes, char(0x5A));
+    ChunkedWrite written = ChunkedWrite::Cancelled;
+    EXPECT_TRUE(RunOnPort(link, prompter, [&] { written = SendInChunks(link, bytes, kPictureChunkBytes, {}); }));
+    EXPECT_EQ(written, ChunkedWrite::Complete);
+    EXPECT_TRUE(prompter.texts().isEmpty()) << prompter.texts().join(" | ").toStdString();
+    EXPECT_EQ(choice.portChoice(), 1);
+    EXPECT_EQ(FileBytes(folder.settingsPath("COM.TXT")), "1");
+    for (int i = 0; i < 200 && line.received() < bytes.size(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(line.received(), bytes.size());
 }

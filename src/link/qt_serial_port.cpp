@@ -95,13 +95,39 @@ QSerialPort& QtSerialPort::openPort()
     return *port_;
 }
 
+bool QtSerialPort::deviceGone() const
+{
+    // A device path tells for itself: an unplugged adapter takes its node with it. A
+    // port known by name only (COMk) shows its going as a resource error.
+    if (path_.startsWith(QLatin1Char('/')))
+        return !QFileInfo::exists(path_);
+    return port_->error() == QSerialPort::ResourceError;
+}
+
+void QtSerialPort::keepWritingOrFail()
+{
+    QSerialPort& port = *port_;
+    const QSerialPort::SerialPortError error = port.error();
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError) {
+        port.clearError();
+        return;
+    }
+    // QSerialPort gives a full transmit queue (the driver would block) the same
+    // resource error as a device that went away. A full queue only means the line is
+    // slower than the writes: the bytes wait in QSerialPort's buffer, and the drain,
+    // bounded by its own limit, waits for them to leave.
+    if (error == QSerialPort::ResourceError && !deviceGone()) {
+        port.clearError();
+        return;
+    }
+    fail(comm::kHardwareUnavailable);
+}
+
 void QtSerialPort::fail(int fallbackNumber)
 {
-    // A device unplugged while open shows as a resource error (or as a path that is
-    // gone); it is a port that no longer exists, not a port another device holds.
-    const bool vanished = port_->isOpen()
-        && (port_->error() == QSerialPort::ResourceError
-            || (path_.startsWith(QLatin1Char('/')) && !QFileInfo::exists(path_)));
+    // A device unplugged while open is a port that no longer exists, not a port
+    // another device holds.
+    const bool vanished = port_->isOpen() && deviceGone();
     const int number = vanished ? comm::kPortMissing : errorNumber(port_->error(), path_, fallbackNumber);
     close();
     throw CommError{number};
@@ -115,6 +141,7 @@ void QtSerialPort::write(const QByteArray& bytes)
     // Handed to the driver now: the frame's line time starts at once, and the drain
     // has only the driver's queue to wait for.
     port.flush();
+    keepWritingOrFail();
 }
 
 qint64 QtSerialPort::pendingOutput()
@@ -136,9 +163,7 @@ void QtSerialPort::waitForOutput(int ms)
     QSerialPort& port = openPort();
     if (port.bytesToWrite() > 0) {
         port.waitForBytesWritten(ms);
-        if (port.error() != QSerialPort::NoError && port.error() != QSerialPort::TimeoutError)
-            fail(comm::kHardwareUnavailable);
-        port.clearError();
+        keepWritingOrFail();
     } else {
         // Only the driver's queue is left; it empties at the line's own pace.
         QThread::msleep(static_cast<unsigned long>(qBound(1, ms, 5)));

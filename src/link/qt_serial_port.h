@@ -28,6 +28,9 @@ public:
 
 private:
     QSerialPort& openPort();
+    bool deviceGone() const;
+    // After a write or a wait for output: an error that ends the operation throws.
+    void keepWritingOrFail();
     [[noreturn]] void fail(int fallbackNumber);
 
     std::unique_ptr<QSerialPort> port_;
