@@ -66,12 +66,20 @@ TEST_F(HelpWindow, MainHelpFollowsTheSendModeUntilTheScrollEditorIsOpened)
     EXPECT_EQ(viewerCaption(), QStringLiteral("使用帮助---滚动—组合快捷信息"));
     EXPECT_TRUE(viewerText().startsWith(QStringLiteral("滚动—组合快捷信息"))) << "the shipped text was copied in";
 
+    // Going into the editor to type a message opens no editor: the send modes' help
+    // texts stay in reach.
     window->activateWindow();
     editor->editor()->setFocus();
     QCoreApplication::processEvents();
+    ASSERT_TRUE(editor->editor()->hasFocus());
+    EXPECT_EQ(window->context().helpContext, kHelpContextNone);
+    editor->chooseSendMode(kv::kModeStoredPicture);
+    window->helpButton()->click();
+    EXPECT_EQ(viewerCaption(), QStringLiteral("使用帮助---静止—调用预存图片"));
+
+    window->scrollPanels().editing->pictureTextButton()->click();
     EXPECT_EQ(window->context().helpContext, kHelpContextScrollEditor);
-    // Leaving the editor and changing the mode keep the context.
-    window->helpButton()->setFocus();
+    // Changing the mode keeps the context.
     editor->chooseSendMode(kv::kModeLargeFont);
     EXPECT_EQ(window->context().helpContext, kHelpContextScrollEditor);
     window->helpButton()->click();
