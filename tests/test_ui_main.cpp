@@ -17,6 +17,7 @@
 #include "ui_prompter.h"
 #include "wait_until.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -120,6 +121,35 @@ TEST_F(MainWindowTest, TheSentDataPaneShowsTheEchoForTwentySeconds)
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 20000);
     EXPECT_TRUE(timer->isSingleShot());
+}
+
+// The line appears under the pages while a frame is shown and goes when its timer
+// fires; the pages and the traffic log above it stay where they are, so nothing moves
+// under the operator's pointer.
+TEST_F(MainWindowTest, TheSentDataLineKeepsItsRoomWhenItIsShownAndHidden)
+{
+    auto window = open();
+    ASSERT_TRUE(restored(*window));
+    window->resize(1280, 720);
+    window->show();
+    QApplication::processEvents();
+    QWidget* above = window->trafficLog()->parentWidget();
+    const QRect before = above->geometry();
+
+    Link& link = window->link();
+    window->runner().run([&link](Prompter&) { link.echoSent(QByteArray::fromHex("5A5BFF8800200010000096F0010000")); });
+    ASSERT_TRUE(WaitUntil([&] { return window->sentDataPane()->isVisible(); }));
+    QApplication::processEvents();
+    EXPECT_EQ(above->geometry(), before);
+    SaveScreenshot(*window, QStringLiteral("sent_data_shown_1280x720"));
+
+    auto* timer = window->findChild<QTimer*>("sentDataTimer");
+    ASSERT_NE(timer, nullptr);
+    timer->start(0);
+    ASSERT_TRUE(WaitUntil([&] { return !window->sentDataPane()->isVisible(); }));
+    QApplication::processEvents();
+    EXPECT_EQ(above->geometry(), before);
+    SaveScreenshot(*window, QStringLiteral("sent_data_hidden_1280x720"));
 }
 
 TEST_F(MainWindowTest, ASecondOperationIsRefusedWhileOneRuns)
