@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "memory_port.h"
 #include "operation_runner.h"
+#include "port_map_dialog.h"
 #include "recording_prompter.h"
 #include "serial_strip.h"
 #include "traffic_table.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -30,6 +32,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <optional>
 #include <stdexcept>
@@ -150,6 +153,38 @@ TEST_F(MainWindowTest, TheSentDataLineKeepsItsRoomWhenItIsShownAndHidden)
     QApplication::processEvents();
     EXPECT_EQ(above->geometry(), before);
     SaveScreenshot(*window, QStringLiteral("sent_data_hidden_1280x720"));
+}
+
+// The port map lists each port found with its name, device, description and USB ids;
+// the dialog is as wide as that list, so no column is cut off.
+TEST_F(MainWindowTest, ThePortMapDialogShowsEveryColumnOfThePortsFound)
+{
+    auto window = open();
+    ASSERT_TRUE(restored(*window));
+    const QList<SystemPort> found = {
+        {"ttyUSB0", "/dev/ttyUSB0", "FT232R USB UART", "0403:6001"},
+        {"ttyUSB1", "/dev/ttyUSB1", "USB-Serial Controller D (Prolific Technology Inc.)", "067b:2303"},
+        {"ttyACM0", "/dev/ttyACM0", "CH340 serial converter", "1a86:7523"},
+        {"ttyS0", "/dev/ttyS0", "", ""},
+    };
+    ui::PortMapDialog dialog(AppFolder(dir.path()), found, window.get());
+    dialog.show();
+    QApplication::processEvents();
+    auto* list = dialog.findChild<QTreeWidget*>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->topLevelItemCount(), found.size());
+    for (int column = 0; column < list->columnCount(); ++column) {
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            EXPECT_GT(list->columnWidth(column),
+                      list->fontMetrics().horizontalAdvance(list->topLevelItem(row)->text(column)))
+                << row << " " << column;
+        EXPECT_LE(list->header()->sectionViewportPosition(column) + list->columnWidth(column),
+                  list->viewport()->width())
+            << column;
+    }
+    EXPECT_LE(dialog.width(), 1280);
+    EXPECT_LE(dialog.height(), 720);
+    SaveScreenshot(dialog, QStringLiteral("port_map_dialog"));
 }
 
 TEST_F(MainWindowTest, ASecondOperationIsRefusedWhileOneRuns)

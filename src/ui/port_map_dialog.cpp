@@ -5,18 +5,38 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace kv::ui {
 
-PortMapDialog::PortMapDialog(const AppFolder& folder, QWidget* parent) : QDialog(parent), folder_(folder)
+namespace {
+// The list of the ports found is as wide as its columns, so every description and USB
+// id shows whole, up to this share of the screen; past it the list scrolls sideways.
+constexpr double kWidestShareOfScreen = 0.9;
+
+void fitToColumns(QTreeWidget& list, const QWidget& dialog)
+{
+    for (int column = 0; column < list.columnCount(); ++column)
+        list.resizeColumnToContents(column);
+    const int wanted = list.header()->length() + 2 * list.frameWidth()
+                       + list.verticalScrollBar()->sizeHint().width();
+    const QScreen* screen = dialog.screen();
+    const int widest = screen ? int(screen->availableGeometry().width() * kWidestShareOfScreen) : wanted;
+    list.setMinimumWidth(qMin(wanted, widest));
+}
+} // namespace
+
+PortMapDialog::PortMapDialog(const AppFolder& folder, const QList<SystemPort>& found, QWidget* parent)
+    : QDialog(parent), folder_(folder)
 {
     setWindowTitle(QStringLiteral("串口对应"));
     const PortMap map = PortMap::load(folder_);
-    const QList<SystemPort> found = ListSystemPorts();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("本机找到的串口："), this));
@@ -26,6 +46,7 @@ PortMapDialog::PortMapDialog(const AppFolder& folder, QWidget* parent) : QDialog
     for (const SystemPort& port : found)
         list->addTopLevelItem(new QTreeWidgetItem({port.name, port.path, port.description, port.usbIds}));
     list->setRootIsDecorated(false);
+    fitToColumns(*list, *this);
     layout->addWidget(list);
 
     auto* form = new QFormLayout;
