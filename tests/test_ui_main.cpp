@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, TheSentDataLineKeepsItsRoomWhenItIsShownAndHidden)
 }
 
 // The port map lists each port found with its name, device, description and USB ids;
-// the dialog is as wide as that list, so no column is cut off.
+// the dialog is as large as that list, so no column and no row is cut off.
 TEST_F(MainWindowTest, ThePortMapDialogShowsEveryColumnOfThePortsFound)
 {
     auto window = open();
@@ -173,6 +173,8 @@ TEST_F(MainWindowTest, ThePortMapDialogShowsEveryColumnOfThePortsFound)
     auto* list = dialog.findChild<QTreeWidget*>();
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->topLevelItemCount(), found.size());
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->topLevelItem(row)))) << row;
     for (int column = 0; column < list->columnCount(); ++column) {
         for (int row = 0; row < list->topLevelItemCount(); ++row)
             EXPECT_GT(list->columnWidth(column),
