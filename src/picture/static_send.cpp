@@ -164,7 +164,9 @@ StaticSendOutcome SendStatic(const StaticSendRequest& request, Link& link, Promp
         prompter.error(problem);
         return outcome;
     }
-    // The built-in fonts refuse such a character themselves, with the unit's words.
+    // A PC font draws characters that code page 936 has no code for, and the last text
+    // could then not be kept. (The built-in fonts refuse such a character themselves,
+    // with the message naming its missing unit code.)
     if (request.mode == kModeStaticRendered && keepsText(request)) {
         const QString unkeepable = UnkeepableTextMessage(request.fields.text);
         if (!unkeepable.isEmpty()) {
