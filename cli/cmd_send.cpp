@@ -1,12 +1,12 @@
 // kvctl send: the send buttons of the scroll modes, with the send panel's boxes as options.
 
-#include "app/bounded_read.h"
 #include "app/record_store.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
 #include "scroll/scroll_send.h"
 #include "scroll/send_modes.h"
+#include "text_file.h"
 
 namespace kv::cli {
 
@@ -14,16 +14,6 @@ namespace {
 const char* const kUsage =
     "send MODE [--append] [--text T | --text-file F] [--entry N] [--timer S] [--power-on]   (MODE 0 to 4)\n"
     "send 5|6|7|8|9 ...   (kvctl send 5 alone shows the static modes' options)";
-
-std::optional<QString> readUtf8File(CliContext& ctx, const QString& path)
-{
-    const BoundedRead read = ReadWholeFile(path, kScrollTextFileLimit);
-    if (!read.ok()) {
-        ctx.prompter.error(ReadFailureText(path, read, kScrollTextFileLimit));
-        return std::nullopt;
-    }
-    return QString::fromUtf8(read.bytes);
-}
 } // namespace
 
 int RunSend(CliContext& ctx, const QStringList& args)
@@ -55,7 +45,7 @@ int RunSend(CliContext& ctx, const QStringList& args)
     if (text && !textFile.isEmpty())
         return ctx.usage(QString::fromUtf8(kUsage));
     if (!textFile.isEmpty()) {
-        text = readUtf8File(ctx, textFile);
+        text = ReadTextFile(ctx, textFile);
         if (!text)
             return 1;
     }

@@ -1,10 +1,10 @@
 #include "picture_options.h"
 
 #include "app/app_folder.h"
-#include "app/bounded_read.h"
 #include "cli_context.h"
 #include "picture/page_selectors.h"
 #include "scroll/unit_text.h"
+#include "text_file.h"
 
 #include <QBuffer>
 
@@ -39,14 +39,12 @@ std::optional<QString> ReadTextOption(CliContext& ctx, const CommandOptions& opt
         return WithCrLfLineBreaks(options.value(QStringLiteral("text")));
     if (!options.isSet(QStringLiteral("text-file")))
         return std::nullopt;
-    const QString path = options.value(QStringLiteral("text-file"));
-    const BoundedRead read = ReadWholeFile(path, kScrollTextFileLimit);
-    if (!read.ok()) {
-        ctx.prompter.error(ReadFailureText(path, read, kScrollTextFileLimit));
+    const std::optional<QString> text = ReadTextFile(ctx, options.value(QStringLiteral("text-file")));
+    if (!text) {
         *failed = true;
         return std::nullopt;
     }
-    return WithCrLfLineBreaks(QString::fromUtf8(read.bytes));
+    return WithCrLfLineBreaks(*text);
 }
 
 bool WritePreview(CliContext& ctx, const CommandOptions& options, const QImage& picture)

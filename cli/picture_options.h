@@ -17,7 +17,7 @@ class CliContext;
 bool ReadIndexOption(const CommandOptions& options, const QString& name, int& index);
 // --vshift: the vertical shift −20 … 20, kept as the selector's index (shift + 20).
 bool ReadShiftOption(const CommandOptions& options, int& index);
-// The text of --text, or of the UTF-8 file of --text-file, line breaks as CR LF; nothing
+// The text of --text, or of the file of --text-file, line breaks as CR LF; nothing
 // when neither is given. *failed is set (after the message) when the file could not be
 // read.
 std::optional<QString> ReadTextOption(CliContext& ctx, const CommandOptions& options, bool* failed);

@@ -85,7 +85,8 @@ TEST_F(Control, MenuCaptionsSkipTwoAndThreeAndTheLabelDropsTheNumber)
     EXPECT_EQ(DeviceMenuItemNumbered(0), nullptr);
     EXPECT_EQ(item(8).caption, QStringLiteral("⒏ 关闭字幕"));
     EXPECT_EQ(LastOperationText(item(10)), QStringLiteral(" 设备重启"));
-    EXPECT_EQ(LastOperationText(DeviceMenuItems().last()), QStringLiteral("用帮助"));
+    // Only a number sign goes: the help item has none and keeps its whole caption.
+    EXPECT_EQ(LastOperationText(DeviceMenuItems().last()), QStringLiteral("使用帮助"));
 }
 
 TEST_F(Control, DeletingThePowerOnDisplaysAsksFirst)

@@ -34,6 +34,13 @@ TEST(Cp936, EncodesAndDecodes)
     EXPECT_EQ(DecodeCp936(QByteArray("a\xFF" "b")), QString("a") + QChar(0xFFFD) + "b");
     EXPECT_EQ(DecodeUtf8OrCp936(QByteArray("中")), "中");
     EXPECT_EQ(DecodeUtf8OrCp936(QByteArray("\xD6\xD0")), "中");
+    // Whether the bytes made sense in one of the two.
+    for (const auto& [bytes, readable] : QList<std::pair<QByteArray, bool>>{
+             {"", true}, {"中", true}, {"\xD6\xD0", true}, {"a\xFF" "b", false}, {"\xD6", false}}) {
+        bool read = !readable;
+        DecodeUtf8OrCp936(bytes, &read);
+        EXPECT_EQ(read, readable) << bytes.toHex().constData();
+    }
 }
 
 TEST(TextFiles, WrittenWholeWithNoLineEndAndReadByLine)

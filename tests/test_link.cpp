@@ -229,6 +229,37 @@ TEST_F(ReplyWait, TheTwoPartTimeOutRestartsAtEveryByte)
     EXPECT_GT(clock.now - before, 250 + 150);
 }
 
+// The traffic log says what the operation made of a reply only when there was one: a
+// wait that timed out, fell short or overflowed is logged by its outcome alone.
+TEST_F(ReplyWait, TheLogCarriesTheOperationsReadingOfCompleteRepliesOnly)
+{
+    struct Log : LinkObserver {
+        void sentDataShown(const QString&) override {}
+        void trafficLogged(const TrafficEntry& entry) override
+        {
+            if (!entry.sent)
+                reads << ReplyMeaning(entry);
+        }
+        QStringList reads;
+    } log;
+    link.setObserver(&log);
+    const ReplyReading reading = [](const Reply&) { return QStringLiteral("校验不符"); };
+    const QList<std::pair<QByteArray, QString>> cases = {
+        {{}, "应答 超时 0/3 字节"},
+        {hex("12 34"), "应答 超时 2/3 字节"},
+        {hex("12 34 56 78"), "应答 字节过多 4/3 字节"},
+        {hex("12 34 56"), "应答 完整 3/3 字节：校验不符"},
+    };
+    for (const auto& [bytes, meaning] : cases) {
+        log.reads.clear();
+        replyAfterWrite(bytes.isEmpty() ? QList<std::pair<int, QByteArray>>{} : QList{std::pair{5, bytes}});
+        link.write(hex("5A F8 00 01 A3"));
+        link.waitReply(3, 100, {}, reading);
+        EXPECT_EQ(log.reads, QStringList{meaning}) << bytes.toHex().constData();
+    }
+    link.setObserver(nullptr);
+}
+
 TEST_F(LinkFixture, ACancelledDrainReturnsWithoutAnError)
 {
     link.ensurePortOpen();

@@ -4,6 +4,8 @@
 #include "app/app_folder.h"
 #include "kvctl_folder_test.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -74,4 +76,40 @@ TEST_F(PictureCli, AMissingPictureFileIsNamedAndNothingIsSent)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(missing)) << run.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("ls_pic_cs.txt"))));
+}
+
+// A text file that is neither UTF-8 nor code page 936, or that holds a character the
+// record written after the send could not keep, is refused with a message before
+// anything is sent: the line here leads nowhere, so a send would end in a port error.
+TEST_F(PictureCli, TextFilesThatCannotBeReadOrKeptAreRefusedBeforeSending)
+{
+    const QString neither = dir.filePath(QStringLiteral("neither.txt"));
+    const QString emoji = dir.filePath(QStringLiteral("emoji.txt"));
+    for (const auto& [path, bytes] : {std::pair{neither, QByteArray("ab\xFF" "cd")},
+                                      std::pair{emoji, QStringLiteral("笑😀").toUtf8()}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const QString unreadable = QStringLiteral("文件 %1 既不是 UTF-8 文本，也不是 GBK（代码页 936）文本")
+                                   .arg(QDir::toNativeSeparators(neither));
+    const QString unkeepable = QStringLiteral("字符“😀”无法以GBK编码保存，发送后无法记下这段文字，所以没有发送；"
+                                              "请删除或替换该字符");
+    const QList<std::pair<QStringList, QString>> cases = {
+        {{"send", "0", "--text-file", neither}, unreadable},
+        {{"send", "6", "--text-file", neither}, unreadable},
+        {{"send", "8", "--text-file", neither}, unreadable},
+        {{"page", "logo-text", "download", "--text-file", neither}, unreadable},
+        {{"send", "6", "--text-file", emoji}, unkeepable},
+        {{"page", "static-text", "download", "--text-file", emoji}, unkeepable},
+    };
+    for (const auto& [args, message] : cases) {
+        const test::KvctlRun run = kvctl(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_EQ(run.err, message) << args.join(' ').toStdString();
+        EXPECT_EQ(run.out, "") << args.join(' ').toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("Fs_User_JzChar.TXT"))));
+    EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("TbChar.TXT"))));
+    EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("JbChar.TXT"))));
 }

@@ -4,6 +4,7 @@
 #include "kvctl_process.h"
 #include "sim_process.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QJsonObject>
@@ -126,6 +127,34 @@ TEST_F(PictureEndToEnd, StaticTextInBothBuiltInFonts)
     ASSERT_EQ(kvctl({"--target", "7", "send", "8"}).exitCode, 0);
     ASSERT_TRUE(sim.waitFor([&] { return layer(7, "staticText").value("decoded").toString() == "大号\n字库"; }));
     EXPECT_EQ(layer(7, "staticText").value("lineSpacing").toVariant().toInt(), 3);
+}
+
+// A text file from an older machine, in code page 936, is read as such for the scroll,
+// the built-in static fonts and the custom font; the last text is kept as it was read.
+TEST_F(PictureEndToEnd, TextFilesInCodePage936AreReadAsSuch)
+{
+    ASSERT_TRUE(sim.isRunning());
+    const QString path = dir.filePath(QStringLiteral("gbk.txt"));
+    const auto write = [&](const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write(QByteArray::fromHex("B4F3BAC50D0AD7D6BFE2")); // 大号, CR LF, 字库
+    ASSERT_EQ(kvctl({"--target", "7", "send", "8", "--text-file", path}).exitCode, 0);
+    ASSERT_TRUE(sim.waitFor([&] { return layer(7, "staticText").value("decoded").toString() == "大号\n字库"; }))
+        << layer(7, "staticText").value("decoded").toString().toStdString();
+
+    write(QByteArray::fromHex("D6D0CEC4")); // 中文
+    ASSERT_EQ(kvctl({"--target", "7", "send", "0", "--text-file", path}).exitCode, 0);
+    ASSERT_TRUE(sim.waitFor([&] {
+        return sim.unitState(7).value("scroll").toObject().value("message").toString().toUpper() == "D6D0CEC4";
+    }));
+    const auto run = kvctl({"--target", "7", "send", "6", "--text-file", path, "--size", "24"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QFile kept(dir.filePath(QStringLiteral("savefiles/Fs_User_JzChar.TXT")));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll().toHex().toUpper(), "D6D0CEC4");
 }
 
 TEST_F(PictureEndToEnd, QueueTargetCarriesItsAddresses)

@@ -214,7 +214,7 @@ TEST_F(ControlWindow, ItemsOpenTheFeaturesTheyReach)
     EXPECT_TRUE(prompter.shown.isEmpty());
     ASSERT_TRUE(window->helpViewer()->isVisible());
     EXPECT_EQ(window->helpViewer()->windowTitle(), QStringLiteral("使用帮助---其他功能"));
-    EXPECT_EQ(menu().lastOperationLabel()->text(), QStringLiteral("用帮助"));
+    EXPECT_EQ(menu().lastOperationLabel()->text(), QStringLiteral("使用帮助"));
 }
 
 TEST_F(ControlWindow, TheTestPanelStartsAtItsChoicesAndSendsTheDisplayTest)

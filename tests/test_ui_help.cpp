@@ -1,20 +1,30 @@
 // The help viewer and its entry points, the model choice in the window, and the help
 // texts shipped with the programs.
 
+#include "admin_panels.h"
 #include "app/device_model.h"
 #include "app/help_topics.h"
+#include "control_panels.h"
+#include "device_menu_panel.h"
 #include "edit_page_panel.h"
 #include "help_viewer.h"
+#include "identity_panel.h"
 #include "main_window.h"
 #include "other_functions_toggle.h"
 #include "model_selector.h"
+#include "picture_panels.h"
 #include "picture_text_panel.h"
 #include "queue_panel.h"
 #include "scroll/send_modes.h"
 #include "scroll_editing_panels.h"
 #include "scroll_editor_panel.h"
+#include "scroll_panels.h"
+#include "scroll_params_panel.h"
+#include "serial_strip.h"
 #include "static_send_inputs.h"
 #include "screenshot.h"
+#include "target_panel.h"
+#include "write_address_dialog.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -31,6 +41,7 @@
 #include <QSet>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace kv;
@@ -66,12 +77,20 @@ TEST_F(HelpWindow, MainHelpFollowsTheSendModeUntilTheScrollEditorIsOpened)
     EXPECT_EQ(viewerCaption(), QStringLiteral("使用帮助---滚动—组合快捷信息"));
     EXPECT_TRUE(viewerText().startsWith(QStringLiteral("滚动—组合快捷信息"))) << "the shipped text was copied in";
 
+    // Going into the editor to type a message opens no editor: the send modes' help
+    // texts stay in reach.
     window->activateWindow();
     editor->editor()->setFocus();
     QCoreApplication::processEvents();
+    ASSERT_TRUE(editor->editor()->hasFocus());
+    EXPECT_EQ(window->context().helpContext, kHelpContextNone);
+    editor->chooseSendMode(kv::kModeStoredPicture);
+    window->helpButton()->click();
+    EXPECT_EQ(viewerCaption(), QStringLiteral("使用帮助---静止—调用预存图片"));
+
+    window->scrollPanels().editing->pictureTextButton()->click();
     EXPECT_EQ(window->context().helpContext, kHelpContextScrollEditor);
-    // Leaving the editor and changing the mode keep the context.
-    window->helpButton()->setFocus();
+    // Changing the mode keeps the context.
     editor->chooseSendMode(kv::kModeLargeFont);
     EXPECT_EQ(window->context().helpContext, kHelpContextScrollEditor);
     window->helpButton()->click();
@@ -154,9 +173,10 @@ TEST_F(HelpWindow, NoModelFileLeavesEveryOptionUnset)
     EXPECT_FALSE(window->context().deviceModel);
 }
 
-// Every caption of the window: buttons, labels, group boxes, tab titles, menu items,
-// list items and column titles.
-QSet<QString> windowCaptions(QWidget& window)
+// The captions the operator sees on a panel as it stands: its buttons, labels, group
+// boxes, tab and column titles, list items and menu items, of the widgets that show,
+// and the title of the window page it sits on.
+QSet<QString> shownCaptions(ui::MainWindow& window, QWidget& panel)
 {
     QSet<QString> captions;
     const auto add = [&](const QString& text) {
@@ -164,7 +184,24 @@ QSet<QString> windowCaptions(QWidget& window)
         plain.remove(QLatin1Char('&'));
         captions << plain.trimmed();
     };
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
+    QTabWidget* pages = window.pages();
+    for (int i = 0; i < pages->count(); ++i)
+        if (pages->widget(i)->isAncestorOf(&panel))
+            add(pages->tabText(i));
+    const auto shown = [&](QWidget* widget) { return widget == &panel || widget->isVisibleTo(&panel); };
+    QList<QWidget*> widgets = panel.findChildren<QWidget*>();
+    widgets << &panel;
+    for (QWidget* widget : widgets) {
+        // A drop-down menu only shows when it is opened; it belongs to the button that
+        // opens it.
+        if (auto* menu = qobject_cast<QMenu*>(widget)) {
+            if (menu->parentWidget() && shown(menu->parentWidget()))
+                for (QAction* action : menu->actions())
+                    add(action->text());
+            continue;
+        }
+        if (!shown(widget))
+            continue;
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             add(button->text());
         if (auto* label = qobject_cast<QLabel*>(widget))
@@ -180,40 +217,105 @@ QSet<QString> windowCaptions(QWidget& window)
         if (auto* tree = qobject_cast<QTreeWidget*>(widget))
             for (int i = 0; i < tree->headerItem()->columnCount(); ++i)
                 add(tree->headerItem()->text(i));
-        for (QAction* action : widget->actions())
-            add(action->text());
-        if (auto* menu = qobject_cast<QMenu*>(widget))
-            for (QAction* action : menu->actions())
-                add(action->text());
     }
     return captions;
 }
 
-
-TEST_F(HelpWindow, EveryHelpTextIsShippedAndQuotesOnlyCaptionsTheWindowHas)
+// Each help text explains one panel, in the send modes or page kinds it is shown for,
+// and the controls around it that the explanation leads the operator to. A caption it
+// quotes is one of those; a caption of another mode, or of another panel that happens
+// to have a control of that name, would send the operator looking for what is not
+// there.
+TEST_F(HelpWindow, EachHelpTextQuotesOnlyCaptionsOfThePanelAndModeItDescribes)
 {
     window = openWindow();
-    // The send panel's captions change with the send mode.
-    QSet<QString> captions;
-    for (int mode = 0; mode < kSendModes; ++mode) {
-        window->scrollPanels().editor->chooseSendMode(mode);
-        captions += windowCaptions(*window);
-    }
-    // So does the other-functions toggle's caption.
-    window->otherFunctionsToggle()->toggle();
-    captions += windowCaptions(*window);
+    window->show();
+    ui::MainWindow& w = *window;
+    ui::ScrollEditorPanel* send = w.scrollPanels().editor;
+    ui::ScrollEditingPanels* editing = w.scrollPanels().editing;
+    ui::EditPagePanel* page = w.picturePanels().editPage;
+    const ui::AdminPanels& admin = w.adminPanels();
+    using Panels = QList<QWidget*>;
+    // Every send goes over the serial strip's port to the send target.
+    const Panels line{w.serialStrip(), admin.target};
+    const auto captionsOf = [&](const Panels& panels) {
+        QSet<QString> captions;
+        for (QWidget* panel : panels)
+            captions += shownCaptions(w, *panel);
+        return captions;
+    };
+    const auto inModes = [&](const QList<int>& modes, const Panels& panels) {
+        QSet<QString> captions;
+        for (int mode : modes) {
+            send->chooseSendMode(mode);
+            captions += captionsOf(panels);
+        }
+        return captions;
+    };
+    struct Scope {
+        QString file;
+        std::function<QSet<QString>()> captions;
+    };
+    const QList<Scope> scopes = {
+        {"gd_nzzk_readme.txt",
+         [&] { return inModes({0, 1}, line + Panels{send, w.otherFunctionsToggle(), w.controlPanels().menu}); }},
+        {"fstwdx_readme.txt", [&] { return inModes({2, 3}, line + Panels{send}); }},
+        {"fszhkj_readme.txt", [&] { return inModes({4}, line + Panels{send, editing}); }},
+        {"dytp_readme.txt", [&] { return inModes({5}, line + Panels{send}); }},
+        {"jz_user_char_readme.txt", [&] { return inModes({6}, line + Panels{send, w.modelSelector()}); }},
+        {"jz_ls_tp_readme.txt", [&] { return inModes({7}, line + Panels{send}); }},
+        {"jz_nzzk_readme.txt", [&] { return inModes({8, 9}, line + Panels{send}); }},
+        {"edit_dx_readme.txt",
+         [&] {
+             editing->pictureTextButton()->click();
+             return inModes({0, 1, 2, 3, 4}, Panels{send, editing, w.scrollPanels().params,
+                                                          w.modelSelector(), w.helpButton()});
+         }},
+        {"edit_zhkj_readme.txt",
+         [&] {
+             editing->shortcutButton()->click();
+             return inModes({4}, Panels{send, editing, w.helpButton()});
+         }},
+        {"edit_jztw_readme.txt",
+         [&] {
+             QSet<QString> captions;
+             for (int kind = 0; kind < kEditPageKinds; ++kind) {
+                 page->kindButton(EditPageKind(kind))->click();
+                 captions += captionsOf(line + Panels{page, w.modelSelector(), w.helpButton()});
+             }
+             return captions;
+         }},
+        {"edit_addr_readme.txt", [&] { return captionsOf(line + Panels{admin.queue}); }},
+        {"other_readme.txt",
+         [&] {
+             QSet<QString> captions = captionsOf(line + Panels{w.controlPanels().menu, admin.identity,
+                                                                admin.writeAddress, w.otherFunctionsToggle()});
+             w.otherFunctionsToggle()->toggle();
+             captions += captionsOf({w.otherFunctionsToggle()});
+             w.otherFunctionsToggle()->toggle();
+             return captions;
+         }},
+    };
+    QStringList described;
+    for (const Scope& scope : scopes)
+        described << scope.file;
+    described.sort();
+    QStringList shipped = HelpFileNames();
+    shipped.sort();
+    ASSERT_EQ(described, shipped);
+
     static const QRegularExpression quoted(QStringLiteral("“([^”]*)”|\"([^\"]*)\""));
     const QDir help(QStringLiteral(KV_HELP_SOURCE_DIR));
-    for (const QString& name : HelpFileNames()) {
-        QFile file(help.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
+    for (const Scope& scope : scopes) {
+        QFile file(help.filePath(scope.file));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(scope.file);
         const QString text = QString::fromUtf8(file.readAll());
-        EXPECT_FALSE(text.trimmed().isEmpty()) << qPrintable(name);
+        EXPECT_FALSE(text.trimmed().isEmpty()) << qPrintable(scope.file);
+        const QSet<QString> captions = scope.captions();
         for (auto match = quoted.globalMatch(text); match.hasNext();) {
             const auto m = match.next();
             const QString caption = m.captured(1).isNull() ? m.captured(2) : m.captured(1);
-            EXPECT_TRUE(captions.contains(caption))
-                << qPrintable(name) << ": " << qPrintable(caption);
+            EXPECT_TRUE(captions.contains(caption)) << qPrintable(scope.file) << ": " << qPrintable(caption);
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "memory_port.h"
 #include "operation_runner.h"
+#include "port_map_dialog.h"
 #include "recording_prompter.h"
 #include "serial_strip.h"
 #include "traffic_table.h"
@@ -17,8 +18,10 @@
 #include "ui_prompter.h"
 #include "wait_until.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,6 +32,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <optional>
 #include <stdexcept>
@@ -120,6 +124,69 @@ TEST_F(MainWindowTest, TheSentDataPaneShowsTheEchoForTwentySeconds)
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 20000);
     EXPECT_TRUE(timer->isSingleShot());
+}
+
+// The line appears under the pages while a frame is shown and goes when its timer
+// fires; the pages and the traffic log above it stay where they are, so nothing moves
+// under the operator's pointer.
+TEST_F(MainWindowTest, TheSentDataLineKeepsItsRoomWhenItIsShownAndHidden)
+{
+    auto window = open();
+    ASSERT_TRUE(restored(*window));
+    window->resize(1280, 720);
+    window->show();
+    QApplication::processEvents();
+    QWidget* above = window->trafficLog()->parentWidget();
+    const QRect before = above->geometry();
+
+    Link& link = window->link();
+    window->runner().run([&link](Prompter&) { link.echoSent(QByteArray::fromHex("5A5BFF8800200010000096F0010000")); });
+    ASSERT_TRUE(WaitUntil([&] { return window->sentDataPane()->isVisible(); }));
+    QApplication::processEvents();
+    EXPECT_EQ(above->geometry(), before);
+    SaveScreenshot(*window, QStringLiteral("sent_data_shown_1280x720"));
+
+    auto* timer = window->findChild<QTimer*>("sentDataTimer");
+    ASSERT_NE(timer, nullptr);
+    timer->start(0);
+    ASSERT_TRUE(WaitUntil([&] { return !window->sentDataPane()->isVisible(); }));
+    QApplication::processEvents();
+    EXPECT_EQ(above->geometry(), before);
+    SaveScreenshot(*window, QStringLiteral("sent_data_hidden_1280x720"));
+}
+
+// The port map lists each port found with its name, device, description and USB ids;
+// the dialog is as large as that list, so no column and no row is cut off.
+TEST_F(MainWindowTest, ThePortMapDialogShowsEveryColumnOfThePortsFound)
+{
+    auto window = open();
+    ASSERT_TRUE(restored(*window));
+    const QList<SystemPort> found = {
+        {"ttyUSB0", "/dev/ttyUSB0", "FT232R USB UART", "0403:6001"},
+        {"ttyUSB1", "/dev/ttyUSB1", "USB-Serial Controller D (Prolific Technology Inc.)", "067b:2303"},
+        {"ttyACM0", "/dev/ttyACM0", "CH340 serial converter", "1a86:7523"},
+        {"ttyS0", "/dev/ttyS0", "", ""},
+    };
+    ui::PortMapDialog dialog(AppFolder(dir.path()), found, window.get());
+    dialog.show();
+    QApplication::processEvents();
+    auto* list = dialog.findChild<QTreeWidget*>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->topLevelItemCount(), found.size());
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->topLevelItem(row)))) << row;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            EXPECT_GT(list->columnWidth(column),
+                      list->fontMetrics().horizontalAdvance(list->topLevelItem(row)->text(column)))
+                << row << " " << column;
+        EXPECT_LE(list->header()->sectionViewportPosition(column) + list->columnWidth(column),
+                  list->viewport()->width())
+            << column;
+    }
+    EXPECT_LE(dialog.width(), 1280);
+    EXPECT_LE(dialog.height(), 720);
+    SaveScreenshot(dialog, QStringLiteral("port_map_dialog"));
 }
 
 TEST_F(MainWindowTest, ASecondOperationIsRefusedWhileOneRuns)

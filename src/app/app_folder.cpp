@@ -132,6 +132,14 @@ std::optional<QByteArray> TextFileBytes(const QString& content, QString* error)
     return bytes;
 }
 
+QString UnkeepableTextMessage(const QString& content)
+{
+    QString reason;
+    if (TextFileBytes(content, &reason))
+        return QString();
+    return reason + QStringLiteral("，发送后无法记下这段文字，所以没有发送；请删除或替换该字符");
+}
+
 bool WriteTextFile(const QString& path, const QString& content, QString* error)
 {
     const auto bytes = TextFileBytes(content, error);

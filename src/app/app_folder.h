@@ -40,6 +40,12 @@ bool WriteBinaryFile(const QString& path, const QByteArray& content, QString* er
 // has no code there, and then *error names it.
 std::optional<QByteArray> TextFileBytes(const QString& content, QString* error);
 
+// What refuses a send whose text the record written after it could not hold: the
+// message naming the character that code page 936 has no code for; empty when the
+// text can be kept. Checked before the send, so a send is never reported done while
+// its record is lost.
+QString UnkeepableTextMessage(const QString& content);
+
 // The temporary file of a write in progress: "NAME.kvsave". The suffix is the
 // program's own, so what a killed write left behind can be told from the operator's
 // files.

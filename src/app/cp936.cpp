@@ -85,11 +85,16 @@ std::optional<QByteArray> EncodeCp936(const QString& text, QString* unencodable)
     return std::nullopt;
 }
 
-QString DecodeCp936(const QByteArray& bytes)
+QString DecodeCp936(const QByteArray& bytes, bool* whole)
 {
+    if (whole)
+        *whole = true;
     Iconv cd("UTF-16LE", "CP936");
-    if (!cd.valid())
+    if (!cd.valid()) {
+        if (whole)
+            *whole = bytes.isEmpty();
         return QString();
+    }
     // One pass over the input: at an undecodable byte the conversion resumes right
     // after it, so a file full of stray bytes costs no more than a clean one.
     static const char kReplacement[] = {char(0xFD), char(0xFF)}; // U+FFFD, little-endian
@@ -111,6 +116,8 @@ QString DecodeCp936(const QByteArray& bytes)
             grow();
             continue;
         }
+        if (whole)
+            *whole = false;
         if (outLeft < sizeof kReplacement)
             grow();
         std::memcpy(outPtr, kReplacement, sizeof kReplacement);
@@ -122,13 +129,16 @@ QString DecodeCp936(const QByteArray& bytes)
     return QString(reinterpret_cast<const QChar*>(out.constData()), (outPtr - out.data()) / 2);
 }
 
-QString DecodeUtf8OrCp936(const QByteArray& bytes)
+QString DecodeUtf8OrCp936(const QByteArray& bytes, bool* readable)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
+    if (!utf8.hasError()) {
+        if (readable)
+            *readable = true;
         return text;
-    return DecodeCp936(bytes);
+    }
+    return DecodeCp936(bytes, readable);
 }
 
 } // namespace kv

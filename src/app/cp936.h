@@ -13,10 +13,12 @@ namespace kv {
 // then names the first such character in *unencodable.
 std::optional<QByteArray> EncodeCp936(const QString& text, QString* unencodable = nullptr);
 
-// Decodes bytes; a byte sequence with no meaning becomes U+FFFD.
-QString DecodeCp936(const QByteArray& bytes);
+// Decodes bytes; a byte sequence with no meaning becomes U+FFFD, and then *whole, when
+// given, is false.
+QString DecodeCp936(const QByteArray& bytes, bool* whole = nullptr);
 
 // Reads a file's bytes as UTF-8 when they are valid UTF-8, else as code page 936.
-QString DecodeUtf8OrCp936(const QByteArray& bytes);
+// *readable, when given, is false when they are neither.
+QString DecodeUtf8OrCp936(const QByteArray& bytes, bool* readable = nullptr);
 
 } // namespace kv

@@ -53,7 +53,13 @@ const DeviceMenuItem* DeviceMenuItemNumbered(int number)
 
 QString LastOperationText(const DeviceMenuItem& item)
 {
-    return item.caption.mid(1);
+    // The numbered items start with one of the signs ⒈ to ⒛; "使用帮助" has none and is
+    // shown whole.
+    constexpr char16_t kFirstNumberSign = u'\u2488';
+    constexpr char16_t kLastNumberSign = u'\u249B';
+    const bool numbered = !item.caption.isEmpty() && item.caption.front().unicode() >= kFirstNumberSign
+                          && item.caption.front().unicode() <= kLastNumberSign;
+    return numbered ? item.caption.mid(1) : item.caption;
 }
 
 bool SendMenuFrame(const DeviceMenuItem& item, const TargetChoice& choice, Link& link, Prompter& prompter)

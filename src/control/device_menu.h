@@ -39,8 +39,8 @@ const QList<DeviceMenuItem>& DeviceMenuItems();
 // The item whose caption starts with the number, or nullptr.
 const DeviceMenuItem* DeviceMenuItemNumbered(int number);
 
-// What the last-operation label shows after a click: the caption without its number
-// sign.
+// What the last-operation label shows after a click: the caption without the number
+// sign it starts with; a caption without one whole.
 QString LastOperationText(const DeviceMenuItem& item);
 
 // The actions that only send a control frame: captions off and on, restart and the

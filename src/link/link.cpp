@@ -141,8 +141,11 @@ Reply Link::collectReply(int headBytes, int headTimeoutMs, const std::function<i
         port_->discardInput();
         reply.status = status;
         // A wait that got nothing is logged as well: the operator sees it timed out.
+        // What the operation makes of a reply is said of a whole reply only; a short or
+        // missing one has nothing to read.
         if (!reply.bytes.isEmpty() || status != ReplyStatus::Complete)
-            logTraffic(false, reply.bytes, status, int(expected), reading ? reading(reply) : QString());
+            logTraffic(false, reply.bytes, status, int(expected),
+                       reading && status == ReplyStatus::Complete ? reading(reply) : QString());
         return reply;
     };
     for (;;) {

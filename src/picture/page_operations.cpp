@@ -1,6 +1,8 @@
 #include "picture/page_operations.h"
 
+#include "app/app_folder.h"
 #include "app/display_effects.h"
+#include "app/line_ends.h"
 #include "app/prompter.h"
 #include "picture/font_list.h"
 #include "picture/frame_send.h"
@@ -21,11 +23,21 @@ Placement placementOf(const EditPage& page)
     return {page.horizontalOffset, BoxValue(page.verticalPosition).value_or(0), page.brightness, page.background};
 }
 
+// The page's record is written after every send; a page it could not hold is not sent.
+bool unkeepable(const EditPage& page, Prompter& prompter)
+{
+    const QString problem = UnkeepableTextMessage(JoinLines(PageRecordLines(page)));
+    if (problem.isEmpty())
+        return false;
+    prompter.error(problem);
+    return true;
+}
+
 bool refused(const EditPage& page, Prompter& prompter)
 {
     const QString problem = EditPageProblem(page);
     if (problem.isEmpty())
-        return false;
+        return unkeepable(page, prompter);
     prompter.error(problem);
     return true;
 }
@@ -125,6 +137,8 @@ bool ChangePageParameters(const EditPage& page, const TargetChoice& target, Link
         prompter.error(problem);
         return false;
     }
+    if (unkeepable(page, prompter))
+        return false;
     SlotParametersRequest request;
     request.slotIndex = page.slot;
     request.placement = placementOf(page);

@@ -33,6 +33,13 @@ Placement placementOf(const StaticSendFields& fields)
             fields.background};
 }
 
+// Whether the send keeps its text as the mode's last one; the custom font keeps only a
+// text as typed, not one turned upright.
+bool keepsText(const StaticSendRequest& request)
+{
+    return HasLastSentText(request.mode) && (request.mode != kModeStaticRendered || request.fields.horizontal);
+}
+
 // What follows a send that ran to its end: the display timer, then the records.
 void afterSend(const StaticSendRequest& request, int timer, Link& link, Prompter& prompter, const AppFolder& folder,
                StaticSendOutcome& outcome)
@@ -43,8 +50,7 @@ void afterSend(const StaticSendRequest& request, int timer, Link& link, Prompter
     if (request.mode == kModeStoredPicture)
         return;
     QString error;
-    const bool keepsText = request.mode != kModeStaticRendered || request.fields.horizontal;
-    if (keepsText && !SaveLastSentText(RecordStore(folder), request.mode, request.fields.text, &error))
+    if (keepsText(request) && !SaveLastSentText(RecordStore(folder), request.mode, request.fields.text, &error))
         prompter.error(error);
     if (!SaveModeParameters(folder, request.mode, request.fields, BuildFontList(), &error))
         prompter.error(error);
@@ -157,6 +163,16 @@ StaticSendOutcome SendStatic(const StaticSendRequest& request, Link& link, Promp
     if (!problem.isEmpty()) {
         prompter.error(problem);
         return outcome;
+    }
+    // A PC font draws characters that code page 936 has no code for, and the last text
+    // could then not be kept. (The built-in fonts refuse such a character themselves,
+    // with the message naming its missing unit code.)
+    if (request.mode == kModeStaticRendered && keepsText(request)) {
+        const QString unkeepable = UnkeepableTextMessage(request.fields.text);
+        if (!unkeepable.isEmpty()) {
+            prompter.error(unkeepable);
+            return outcome;
+        }
     }
 
     const auto number = BoxValue(request.entryNumber);

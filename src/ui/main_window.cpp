@@ -127,6 +127,15 @@ void MainWindow::buildLayout()
     sentData_ = new QLabel(central);
     sentData_->setObjectName(QStringLiteral("sentDataPane"));
     sentData_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The line's room stays while it is hidden, from the start on, as high as the line
+    // with its words (the Chinese font may be taller than the Latin one), so that
+    // showing and hiding it never moves the pages above it.
+    sentData_->setText(QStringLiteral("你刚刚发送的数据：5A"));
+    sentData_->setFixedHeight(sentData_->sizeHint().height());
+    sentData_->clear();
+    QSizePolicy keepsRoom = sentData_->sizePolicy();
+    keepsRoom.setRetainSizeWhenHidden(true);
+    sentData_->setSizePolicy(keepsRoom);
     sentData_->hide();
     sentDataTimer_ = new QTimer(this);
     sentDataTimer_->setObjectName(QStringLiteral("sentDataTimer"));

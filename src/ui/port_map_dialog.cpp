@@ -5,18 +5,44 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace kv::ui {
 
-PortMapDialog::PortMapDialog(const AppFolder& folder, QWidget* parent) : QDialog(parent), folder_(folder)
+namespace {
+// The list of the ports found is as wide as its columns, so every description and USB
+// id shows whole, up to this share of the screen; past it the list scrolls sideways.
+constexpr double kWidestShareOfScreen = 0.9;
+// It is as high as its rows, up to this many; a machine with more ports scrolls them.
+constexpr int kRowsShown = 8;
+
+void fitToTable(QTreeWidget& list, const QWidget& dialog)
+{
+    for (int column = 0; column < list.columnCount(); ++column)
+        list.resizeColumnToContents(column);
+    const int frames = 2 * list.frameWidth();
+    const int wanted = list.header()->length() + frames + list.verticalScrollBar()->sizeHint().width();
+    const QScreen* screen = dialog.screen();
+    const int widest = screen ? int(screen->availableGeometry().width() * kWidestShareOfScreen) : wanted;
+    list.setMinimumWidth(qMin(wanted, widest));
+    const int rows = qBound(1, list.topLevelItemCount(), kRowsShown);
+    const int rowHeight = qMax(list.sizeHintForRow(0), list.fontMetrics().height());
+    list.setMinimumHeight(list.header()->sizeHint().height() + rows * rowHeight + frames
+                          + list.horizontalScrollBar()->sizeHint().height());
+}
+} // namespace
+
+PortMapDialog::PortMapDialog(const AppFolder& folder, const QList<SystemPort>& found, QWidget* parent)
+    : QDialog(parent), folder_(folder)
 {
     setWindowTitle(QStringLiteral("串口对应"));
     const PortMap map = PortMap::load(folder_);
-    const QList<SystemPort> found = ListSystemPorts();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("本机找到的串口："), this));
@@ -26,6 +52,7 @@ PortMapDialog::PortMapDialog(const AppFolder& folder, QWidget* parent) : QDialog
     for (const SystemPort& port : found)
         list->addTopLevelItem(new QTreeWidgetItem({port.name, port.path, port.description, port.usbIds}));
     list->setRootIsDecorated(false);
+    fitToTable(*list, *this);
     layout->addWidget(list);
 
     auto* form = new QFormLayout;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_folder.h"
+#include "link/port_map.h"
 
 #include <QDialog>
 #include <QList>
@@ -14,7 +15,8 @@ namespace kv::ui {
 class PortMapDialog : public QDialog {
     Q_OBJECT
 public:
-    PortMapDialog(const AppFolder& folder, QWidget* parent = nullptr);
+    // found: the machine's serial ports, as ListSystemPorts gives them.
+    PortMapDialog(const AppFolder& folder, const QList<SystemPort>& found, QWidget* parent = nullptr);
 
 private:
     void save();

@@ -1,6 +1,5 @@
 #include "scroll_editor_panel.h"
 
-#include "app/help_topics.h"
 #include "app/numbered_list.h"
 #include "app/prompter.h"
 #include "model_selector.h"
@@ -55,7 +54,6 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     editor_ = new QTextEdit(this);
     editor_->setAcceptRichText(false);
     editor_->viewport()->installEventFilter(this);
-    editor_->installEventFilter(this);
 
     modeButton_ = new QPushButton(QStringLiteral("发送模式选择"), this);
     modeMenu_ = new QMenu(modeButton_);
@@ -192,9 +190,6 @@ void ScrollEditorPanel::relayFor(int mode)
 
 bool ScrollEditorPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    // The operator opens the editor by going into it; the main help then explains it.
-    if (watched == editor_ && event->type() == QEvent::FocusIn)
-        context_.setHelpContext(kHelpContextScrollEditor);
     if (watched == editor_->viewport() && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && PicksEntry(mode_)) {
         // Let the editor place the caret first, then read the line it landed on.
