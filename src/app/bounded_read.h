@@ -25,6 +25,11 @@ BoundedRead ReadWholeFile(const QString& path, qint64 limit);
 // At most the first limit bytes of the file; the rest stays unread.
 BoundedRead ReadFileStart(const QString& path, qint64 limit);
 
+// Sized for the text files the program writes: data.txt holds at most 255 short pairs
+// and the records are a few KiB, but for those that say what bound they need (the
+// shortcut list); a file far beyond that is not one of ours.
+constexpr qint64 kTextFileLimit = 256 * 1024;
+
 // A scroll text the operator gives in a file: at most 2000 characters of up to four
 // bytes each in UTF-8, with room for line ends; anything larger is no scroll text.
 constexpr qint64 kScrollTextFileLimit = 16 * 1024;
