@@ -162,6 +162,29 @@ TEST(KvctlDecode, SplitsHexIntoFramesAndShowsUnknownBytes)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"capture.bin"});
 }
 
+// Hex text is read however long it is, from the command line and from a file, and a
+// capture file is decoded frame by frame, whatever its size.
+TEST(KvctlDecode, HexTextOfAnyLengthIsDecodedFrameByFrame)
+{
+    QTemporaryDir dir;
+    const int frames = 30000;
+    const QString line = QStringLiteral("5A F9 01 01 A3\t0xF9 读产品号 → 地址 1\n");
+    QStringList args = {"--dir", dir.path(), "decode"};
+    for (int i = 0; i < frames; ++i)
+        args << "5AF90101A3";
+    const KvctlRun run = RunKvctl(args);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, line.repeated(frames));
+
+    QFile text(dir.filePath("capture.txt"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(QByteArray("0x5A, 0xF9, 0x01, 0x01, 0xA3,\r\n").repeated(frames));
+    text.close();
+    const KvctlRun fromFile = RunKvctl({"--dir", dir.path(), "decode", "--file", text.fileName()});
+    EXPECT_EQ(fromFile.exitCode, 0) << fromFile.err.toStdString();
+    EXPECT_EQ(fromFile.out, line.repeated(frames));
+}
+
 TEST(KvctlPorts, AMappedPortThatDoesNotExistFallsBackToClosed)
 {
     QTemporaryDir dir;
