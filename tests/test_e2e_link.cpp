@@ -4,12 +4,21 @@
 #include "file_bytes.h"
 #include "app/app_folder.h"
 #include "kvctl_process.h"
+#include "link/serial_lock.h"
 #include "sim_process.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace kv;
 using namespace kv::test;
@@ -184,6 +193,49 @@ TEST(KvctlDecode, HexTextOfAnyLengthIsDecodedFrameByFrame)
     EXPECT_EQ(fromFile.exitCode, 0) << fromFile.err.toStdString();
     EXPECT_EQ(fromFile.out, line.repeated(frames));
 }
+
+#ifdef Q_OS_UNIX
+// A lock file left by a program killed as it opened the port (empty, or naming a process
+// that has ended) is taken over at once; a lock that a running program holds keeps the
+// port refused, and stays.
+TEST_F(KvctlOnSim, AStaleLockFileIsTakenOverAndALiveOneIsKept)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.isRunning());
+    const QString lockPath = SerialLockPath(sim.linkPath());
+    ASSERT_FALSE(lockPath.isEmpty());
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const QByteArray endedOwner =
+        QByteArray::number(ended) + "\nkvctl\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+
+    struct Case {
+        const char* what;
+        QByteArray content;
+        int ageSeconds;
+    };
+    for (const Case& c : {Case{"empty", "", 5}, Case{"empty, just made", "", 0}, Case{"ended owner", endedOwner, 0}}) {
+        QFile lock(lockPath);
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate)) << c.what;
+        lock.write(c.content);
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-c.ageSeconds),
+                                     QFileDevice::FileModificationTime));
+        lock.close();
+        const KvctlRun run = kvctl(sim, {"--baud", "9600", "raw", "5AF90101A3", "--reply", "5"});
+        EXPECT_EQ(run.exitCode, 0) << c.what << ": " << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(lockPath)) << c.what;
+    }
+
+    QLockFile live(lockPath);
+    ASSERT_TRUE(live.tryLock(0));
+    const KvctlRun refused = kvctl(sim, {"--baud", "9600", "raw", "5AF90101A3", "--reply", "5"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("已被其它程序占用"))) << refused.err.toStdString();
+    EXPECT_TRUE(QFile::exists(lockPath));
+}
+#endif
 
 TEST(KvctlPorts, AMappedPortThatDoesNotExistFallsBackToClosed)
 {
