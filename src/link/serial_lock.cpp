@@ -60,13 +60,16 @@ bool ownerGone(const QByteArray& content)
     return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
 }
 
-LockState judge(int fd)
+// *youngForMs: how much longer a young empty lock stays young.
+LockState judge(int fd, qint64* youngForMs)
 {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return LockState::Held;
-    if (st.st_size == 0)
-        return ageMs(st) >= kEmptyLockGraceMs ? LockState::Stale : LockState::Young;
+    if (st.st_size == 0) {
+        *youngForMs = kEmptyLockGraceMs - qBound<qint64>(0, ageMs(st), kEmptyLockGraceMs);
+        return *youngForMs == 0 ? LockState::Stale : LockState::Young;
+    }
     QByteArray content(int(qMin<qint64>(st.st_size, kLockContentLimit)), '\0');
     const ssize_t read = ::pread(fd, content.data(), size_t(content.size()), 0);
     if (read <= 0)
@@ -75,7 +78,7 @@ LockState judge(int fd)
     return ownerGone(content) ? LockState::Stale : LockState::Held;
 }
 
-LockState removeIfStale(const QByteArray& path)
+LockState removeIfStale(const QByteArray& path, qint64* youngForMs)
 {
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
@@ -84,7 +87,7 @@ LockState removeIfStale(const QByteArray& path)
     // that lock here also keeps every other program from replacing the file meanwhile.
     LockState state = LockState::Held;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        state = judge(fd);
+        state = judge(fd, youngForMs);
         struct stat opened {};
         struct stat named {};
         // The file is removed only while the name still stands for the file judged.
@@ -124,9 +127,10 @@ void RemoveStaleSerialLock(const QString& portPath)
         return;
     const QByteArray path = QFile::encodeName(lockPath);
     // A young empty lock is looked at again once its maker would have written it.
-    if (removeIfStale(path) == LockState::Young) {
-        QThread::msleep(kEmptyLockGraceMs);
-        removeIfStale(path);
+    qint64 youngForMs = 0;
+    if (removeIfStale(path, &youngForMs) == LockState::Young) {
+        QThread::msleep(static_cast<unsigned long>(youngForMs));
+        removeIfStale(path, &youngForMs);
     }
 }
 
