@@ -14,6 +14,18 @@ void PrintOut(const QString& text)
     std::fflush(stdout);
 }
 
+void PrintListed(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+void FlushListed()
+{
+    std::fflush(stdout);
+}
+
 void PrintErr(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();

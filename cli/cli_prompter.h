@@ -45,5 +45,9 @@ private:
 // Standard output and error as UTF-8 lines.
 void PrintOut(const QString& text);
 void PrintErr(const QString& text);
+// A line of a listing that may run to millions of lines: left in the output buffer,
+// which is written when it fills and by FlushListed, not line by line.
+void PrintListed(const QString& text);
+void FlushListed();
 
 } // namespace kv::cli

@@ -4,25 +4,33 @@
 #include "file_bytes.h"
 #include "app/app_folder.h"
 #include "kvctl_process.h"
+#include "link/serial_lock.h"
 #include "sim_process.h"
 
 #include "link/link.h"
 #include "link/port_choice.h"
-#include "link/qt_serial_port.h"
 #include "link/port_operation.h"
+#include "link/qt_serial_port.h"
 #include "picture/chunked_write.h"
 #include "recording_prompter.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <atomic>
 #include <fcntl.h>
 #include <termios.h>
 #include <thread>
-#include <unistd.h>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace kv;
 using namespace kv::test;
@@ -174,6 +182,72 @@ TEST(KvctlDecode, SplitsHexIntoFramesAndShowsUnknownBytes)
     // Decoding needs no application folder and leaves none behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"capture.bin"});
 }
+
+// Hex text is read however long it is, from the command line and from a file, and a
+// capture file is decoded frame by frame, whatever its size.
+TEST(KvctlDecode, HexTextOfAnyLengthIsDecodedFrameByFrame)
+{
+    QTemporaryDir dir;
+    const int frames = 30000;
+    const QString line = QStringLiteral("5A F9 01 01 A3\t0xF9 读产品号 → 地址 1\n");
+    QStringList args = {"--dir", dir.path(), "decode"};
+    for (int i = 0; i < frames; ++i)
+        args << "5AF90101A3";
+    const KvctlRun run = RunKvctl(args);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, line.repeated(frames));
+
+    QFile text(dir.filePath("capture.txt"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(QByteArray("0x5A, 0xF9, 0x01, 0x01, 0xA3,\r\n").repeated(frames));
+    text.close();
+    const KvctlRun fromFile = RunKvctl({"--dir", dir.path(), "decode", "--file", text.fileName()});
+    EXPECT_EQ(fromFile.exitCode, 0) << fromFile.err.toStdString();
+    EXPECT_EQ(fromFile.out, line.repeated(frames));
+}
+
+#ifdef Q_OS_UNIX
+// A lock file left by a program killed as it opened the port (empty, or naming a process
+// that has ended) is taken over at once; a lock that a running program holds keeps the
+// port refused, and stays.
+TEST_F(KvctlOnSim, AStaleLockFileIsTakenOverAndALiveOneIsKept)
+{
+    SimProcess sim;
+    ASSERT_TRUE(sim.isRunning());
+    const QString lockPath = SerialLockPath(sim.linkPath());
+    ASSERT_FALSE(lockPath.isEmpty());
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const QByteArray endedOwner =
+        QByteArray::number(ended) + "\nkvctl\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+
+    struct Case {
+        const char* what;
+        QByteArray content;
+        int ageSeconds;
+    };
+    for (const Case& c : {Case{"empty", "", 5}, Case{"empty, just made", "", 0}, Case{"ended owner", endedOwner, 0}}) {
+        QFile lock(lockPath);
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate)) << c.what;
+        lock.write(c.content);
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-c.ageSeconds),
+                                     QFileDevice::FileModificationTime));
+        lock.close();
+        const KvctlRun run = kvctl(sim, {"--baud", "9600", "raw", "5AF90101A3", "--reply", "5"});
+        EXPECT_EQ(run.exitCode, 0) << c.what << ": " << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(lockPath)) << c.what;
+    }
+
+    QLockFile live(lockPath);
+    ASSERT_TRUE(live.tryLock(0));
+    const KvctlRun refused = kvctl(sim, {"--baud", "9600", "raw", "5AF90101A3", "--reply", "5"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("已被其它程序占用"))) << refused.err.toStdString();
+    EXPECT_TRUE(QFile::exists(lockPath));
+}
+#endif
 
 TEST(KvctlPorts, AMappedPortThatDoesNotExistFallsBackToClosed)
 {

@@ -8,6 +8,8 @@
 #include "app/cp936.h"
 #include "app/help_file.h"
 #include "app/line_ends.h"
+#include "app/numbered_list.h"
+#include "app/record_store.h"
 #include "app/startup.h"
 #include "link/decimal_text.h"
 
@@ -174,6 +176,39 @@ TEST(TextFiles, ReadingIsBounded)
     EXPECT_EQ(ReadIndexSetting(path, 13), std::nullopt);
     put(QByteArray("a\r\n").repeated(80000));
     EXPECT_EQ(ReadTextLines(path)->size(), 80000);
+}
+
+// A numbered list is read within the bound of the longest list the program writes; one
+// larger than that, or unreadable, holds what nobody can put back: it is reported, and
+// neither loading nor recording an item writes placeholders over it.
+TEST(NumberedLists, AListBeyondItsBoundIsReportedAndNeverRewritten)
+{
+    QTemporaryDir dir;
+    const RecordStore store{AppFolder(dir.path())};
+    const QString name = QStringLiteral("DXD");
+    const qint64 limit = NumberedListBytes(12, 20);
+    QStringList longest;
+    for (int n = 1; n <= 12; ++n)
+        longest << NumberedLabel(n) + QString(10, QChar(0x56FE));
+    QString error;
+    ASSERT_TRUE(store.writeLines(name, longest, &error));
+    EXPECT_EQ(QFileInfo(store.path(name)).size(), limit);
+    EXPECT_EQ(LoadNumberedList(store, name, 12, limit, &error), longest);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+
+    longest[11] += QLatin1Char('!');
+    ASSERT_TRUE(store.writeLines(name, longest, &error));
+    const QByteArray kept = FileBytes(store.path(name));
+    const QString tooLarge = QStringLiteral("无法读取文件 %1：文件太大，最多%2字节")
+                                 .arg(QDir::toNativeSeparators(store.path(name)))
+                                 .arg(limit);
+    QString loadError;
+    EXPECT_TRUE(LoadNumberedList(store, name, 12, limit, &loadError).isEmpty());
+    EXPECT_EQ(loadError, tooLarge);
+    QString recordError;
+    EXPECT_FALSE(RecordNumberedItem(store, name, 12, limit, 3, QStringLiteral("新"), &recordError));
+    EXPECT_EQ(recordError, tooLarge);
+    EXPECT_EQ(FileBytes(store.path(name)), kept);
 }
 
 TEST(BoundedRead, TellsMissingTooLargeAndWhatIsNoFile)

@@ -5,6 +5,7 @@
 #include "decode/frame_layout.h"
 #include "decode/frame_meaning.h"
 #include "decode/frame_parser.h"
+#include "decode/hex_text.h"
 #include "link/traffic.h"
 
 #include <gtest/gtest.h>
@@ -263,6 +264,82 @@ TEST(FrameDecoder, SurvivesRandomBytes)
             found = found || (event.kind == Kind::Frame && event.bytes == hex("5AF70001AC"));
         EXPECT_TRUE(found) << "round " << round;
     }
+}
+
+// A capture read piece by piece is parsed as in one feed, wherever the pieces end, and
+// the parser holds no more than the longest frame: a longer run of stray bytes comes out
+// in parts of that size.
+TEST(FrameDecoder, AStreamInPiecesGivesTheEventsOfOneFeed)
+{
+    const auto kinds = [](const QList<ParseEvent>& events) {
+        QList<QPair<int, QByteArray>> out;
+        for (const ParseEvent& event : events)
+            out.append({int(event.kind), event.bytes});
+        return out;
+    };
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> piece(1, 300);
+    QByteArray stream;
+    for (int i = 0; i < 200000; ++i) {
+        const int roll = byte(random);
+        stream.append(char(roll < 40 ? 0x5A : roll < 60 ? 0x5B : byte(random)));
+    }
+    stream += hex("5AF70001AC") + QByteArray(1000, '\x5A') + hex("0102");
+    FrameParser whole;
+    QList<ParseEvent> expected = whole.feed(stream);
+    expected += whole.flush();
+
+    FrameParser pieces;
+    QList<ParseEvent> events;
+    for (qsizetype at = 0; at < stream.size();) {
+        const qsizetype n = qMin<qsizetype>(piece(random), stream.size() - at);
+        events += pieces.feedPart(stream.mid(at, n));
+        at += n;
+    }
+    events += pieces.feed(QByteArray());
+    events += pieces.flush();
+    EXPECT_EQ(kinds(events), kinds(expected));
+
+    FrameParser junk;
+    QList<qsizetype> parts;
+    for (qsizetype at = 0; at < 5 * kLongestFrame / 2; at += 4096) {
+        for (const ParseEvent& event : junk.feedPart(QByteArray(4096, '\0')))
+            parts.append(event.bytes.size());
+    }
+    for (const ParseEvent& event : junk.feed(QByteArray()))
+        parts.append(event.bytes.size());
+    EXPECT_EQ(parts, (QList<qsizetype>{kLongestFrame, kLongestFrame, kLongestFrame / 2}));
+}
+
+// Hex text as engineers write it, of any length and in pieces cut anywhere.
+TEST(HexText, PairsPrefixesAndSeparatorsInPiecesOfAnySize)
+{
+    const QList<QPair<QString, std::optional<QByteArray>>> cases = {
+        {QStringLiteral("01 0x5A,0xF9 0101A3\n5A\t5B"), hex("015AF90101A35A5B")},
+        {QStringLiteral("0x5 5"), hex("0505")},
+        {QStringLiteral("0X5a0x5b"), hex("5A5B")},
+        {QStringLiteral("ABC DEF"), hex("ABCDEF")},
+        {QStringLiteral(" ,5A, "), hex("5A")},
+        {QStringLiteral("5G"), std::nullopt},
+        {QStringLiteral("ABC"), std::nullopt},
+        {QStringLiteral("0x"), std::nullopt},
+        {QStringLiteral("0x0x5"), std::nullopt},
+        {QStringLiteral(" , "), std::nullopt},
+        {QString(), std::nullopt},
+    };
+    for (const auto& [text, bytes] : cases) {
+        EXPECT_EQ(HexTextBytes(text), bytes) << text.toStdString();
+        for (qsizetype cut = 0; cut <= text.size(); ++cut) {
+            HexTextReader reader;
+            QByteArray read;
+            const bool valid = reader.read(QStringView(text).left(cut), &read)
+                               && reader.read(QStringView(text).mid(cut), &read) && reader.finish(&read);
+            EXPECT_EQ(valid ? std::optional<QByteArray>(read) : std::nullopt, bytes) << text.toStdString() << " " << cut;
+        }
+    }
+    const QString longText = QStringLiteral("5A F9 01 01 A3 ").repeated(40000);
+    EXPECT_EQ(HexTextBytes(longText), hex("5AF90101A3").repeated(40000));
 }
 
 TEST(TrafficRows, JunkBetweenFramesGetsRowsOfItsOwn)

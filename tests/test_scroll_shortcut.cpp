@@ -1,15 +1,19 @@
 // Combination shortcuts: composing segments in the editor, the content and frame 0x80
 // on the line, the record of descriptions, and the refusals that send nothing.
 
+#include "app/bounded_read.h"
 #include "app/numbered_list.h"
 #include "app/record_store.h"
 #include "link_fixture.h"
+#include "scroll/entry_list.h"
+#include "scroll/send_modes.h"
 #include "scroll/shortcut_content.h"
 #include "scroll/shortcut_editor.h"
 #include "scroll/shortcut_save.h"
 #include "scroll/shortcut_segments.h"
 #include "test_bytes.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace kv;
@@ -199,6 +203,34 @@ TEST_F(ShortcutSave, ShortRecordIsCompletedAndKeepsItsLines)
     EXPECT_EQ(lines.at(1), QStringLiteral("[02]:x"));
     EXPECT_EQ(lines.at(4), QStringLiteral("[05]:大号>> [新] "));
     EXPECT_EQ(lines.at(15), NumberedLabel(16) + UnknownItemText());
+}
+
+// A record of the longest descriptions that saves can make reads back whole. Double-byte
+// text is bounded by the content, at 63 segments of 510 characters; a letter padded with
+// spaces (sent without its trailing spaces, described with them) by the editor's 1001
+// segments.
+TEST_F(ShortcutSave, TheLongestDescriptionsSavesCanMakeReadBackWhole)
+{
+    QString text;
+    for (int i = 0; i < 63; ++i)
+        text += CharacterSegmentLine(QString(kMaxSegmentCharacters, QChar(0x4E2D))) + QStringLiteral("\r\n");
+    QString padded;
+    for (int i = 0; i < kMaxShortcutSegments; ++i)
+        padded += CharacterSegmentLine(QLatin1Char('A') + QString(kMaxSegmentCharacters - 1, QLatin1Char(' ')))
+                  + QStringLiteral("\r\n");
+    QString problem;
+    const QString textDescription = BuildShortcutContent(text, false, &problem)->description;
+    const QString paddedDescription = BuildShortcutContent(padded, false, &problem)->description;
+    QStringList expected = PlaceholderList(kShortcutCount);
+    for (int n = 1; n <= 6; ++n) {
+        ASSERT_TRUE(SaveShortcut(request(n, n < 6 ? text : padded), link, prompter, store).saved);
+        expected[n - 1] = NumberedLabel(n) + (n < 6 ? textDescription : paddedDescription);
+    }
+    EXPECT_GT(QFileInfo(store.path(QStringLiteral("ZhKj16"))).size(), kTextFileLimit);
+    EXPECT_TRUE(prompter.texts(QStringLiteral("error")).isEmpty());
+    QString error;
+    EXPECT_EQ(LoadEntryList(kModeShortcut, store, &error), expected);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
 }
 
 TEST_F(ShortcutSave, RefusalsSendNothingAndKeepTheRecord)

@@ -2,9 +2,14 @@
 // sent, and the list of what each shortcut holds.
 
 #include "app/app_folder.h"
+#include "app/bounded_read.h"
 #include "app/record_store.h"
+#include "file_bytes.h"
 #include "kvctl_folder_test.h"
+#include "scroll/entry_list.h"
+#include "scroll/send_modes.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -78,4 +83,31 @@ TEST_F(ShortcutCli, ListCreatesThePlaceholdersAndPrintsTheRecord)
     run = kvctl({"shortcut", "list"});
     lines = run.out.split(QLatin1Char('\n'));
     EXPECT_EQ(lines.value(9), QStringLiteral("[10]:小号>> [天气] "));
+}
+
+// A record larger than any the program writes is not one of its own: the command that
+// needs it says so and stops, and the record is left as it is.
+TEST_F(ShortcutCli, ARecordTooLargeToBeOursIsReportedAndLeftAsItIs)
+{
+    struct Case {
+        QString record;
+        qint64 limit;
+        QStringList args;
+    };
+    const QList<Case> cases = {
+        {QStringLiteral("ZhKj16"), EntryListBytes(kModeShortcut), {"shortcut", "list"}},
+        {QStringLiteral("JzPic"), kTextFileLimit,
+         {"--port", dir.filePath(QStringLiteral("no-such-line")), "send", "5", "--entry", "1"}},
+    };
+    for (const Case& c : cases) {
+        QString error;
+        ASSERT_TRUE(store.write(c.record, QStringLiteral("[01]:") + QString(c.limit - 4, QLatin1Char('x')), &error));
+        const QByteArray kept = test::FileBytes(store.path(c.record));
+        const test::KvctlRun run = kvctl(c.args);
+        EXPECT_EQ(run.exitCode, 1) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("无法读取文件 %1：文件太大")
+                                           .arg(QDir::toNativeSeparators(store.path(c.record)))))
+            << run.err.toStdString();
+        EXPECT_EQ(test::FileBytes(store.path(c.record)), kept) << c.record.toStdString();
+    }
 }

@@ -54,9 +54,6 @@ bool AppFolder::ensureSettingsFolder() const
 }
 
 namespace {
-// Sized for the files the program writes: the largest record is a few KiB and
-// data.txt holds at most 255 short pairs; a file far beyond that is not one of ours.
-constexpr qint64 kTextFileLimit = 256 * 1024;
 // A one-value settings file holds a few characters on its first line.
 constexpr qint64 kFirstLineLimit = 4 * 1024;
 

@@ -24,11 +24,13 @@ BoundedRead failed(ReadFailure failure, const QString& reason = QString())
     return read;
 }
 
+} // namespace
+
 #ifdef Q_OS_UNIX
 // Opening a FIFO for reading blocks until a writer comes; O_NONBLOCK makes the open
 // return at once, and fstat on the open descriptor leaves no gap between the check
 // and the read in which the path could become something else.
-BoundedRead openRegular(const QString& path, QFile* file)
+BoundedRead OpenRegularFile(const QString& path, QFile* file)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -48,7 +50,7 @@ BoundedRead openRegular(const QString& path, QFile* file)
     return {};
 }
 #else
-BoundedRead openRegular(const QString& path, QFile* file)
+BoundedRead OpenRegularFile(const QString& path, QFile* file)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -62,10 +64,12 @@ BoundedRead openRegular(const QString& path, QFile* file)
 }
 #endif
 
+namespace {
+
 BoundedRead readBounded(const QString& path, qint64 limit, bool refuseLarger)
 {
     QFile file;
-    BoundedRead read = openRegular(path, &file);
+    BoundedRead read = OpenRegularFile(path, &file);
     if (!read.ok())
         return read;
     // One byte past the bound tells a file that is too large, even one that grows

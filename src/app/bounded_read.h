@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 namespace kv {
 
 // Reading a file of the application folder, or one the operator names, without
@@ -24,6 +26,14 @@ BoundedRead ReadWholeFile(const QString& path, qint64 limit);
 
 // At most the first limit bytes of the file; the rest stays unread.
 BoundedRead ReadFileStart(const QString& path, qint64 limit);
+
+// Opens the file for reading in pieces, when it is a regular file; no bytes are read.
+BoundedRead OpenRegularFile(const QString& path, QFile* file);
+
+// Sized for the text files the program writes: data.txt holds at most 255 short pairs
+// and the records are a few KiB, but for those that say what bound they need (the
+// shortcut list); a file far beyond that is not one of ours.
+constexpr qint64 kTextFileLimit = 256 * 1024;
 
 // A scroll text the operator gives in a file: at most 2000 characters of up to four
 // bytes each in UTF-8, with room for line ends; anything larger is no scroll text.

@@ -41,9 +41,22 @@ QStringList CompleteNumberedList(const QStringList& lines, int count)
     return complete;
 }
 
-QStringList LoadNumberedList(const RecordStore& store, const QString& name, int count, QString* error)
+qint64 NumberedListBytes(int count, qint64 descriptionBytes)
 {
-    const auto stored = store.readLines(name);
+    // "[16]:" is as long as "[05]:"; CR LF stands between the lines.
+    return count * (NumberedLabel(count).size() + descriptionBytes) + (count - 1) * kCrLf.size();
+}
+
+QStringList LoadNumberedList(const RecordStore& store, const QString& name, int count, qint64 limit,
+                             QString* error)
+{
+    QString problem;
+    const auto stored = store.readLines(name, limit, &problem);
+    if (!problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return {};
+    }
     if (stored && stored->size() == count)
         return *stored;
     const QStringList lines = CompleteNumberedList(stored.value_or(QStringList()), count);
@@ -51,12 +64,19 @@ QStringList LoadNumberedList(const RecordStore& store, const QString& name, int 
     return lines;
 }
 
-bool RecordNumberedItem(const RecordStore& store, const QString& name, int count, int number,
+bool RecordNumberedItem(const RecordStore& store, const QString& name, int count, qint64 limit, int number,
                         const QString& description, QString* error)
 {
     if (number < 1 || number > count)
         return false;
-    QStringList lines = CompleteNumberedList(store.readLines(name).value_or(QStringList()), count);
+    QString problem;
+    const auto stored = store.readLines(name, limit, &problem);
+    if (!problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return false;
+    }
+    QStringList lines = CompleteNumberedList(stored.value_or(QStringList()), count);
     lines[number - 1] = NumberedLabel(number) + description;
     return store.writeLines(name, lines, error);
 }

@@ -21,15 +21,23 @@ QStringList PlaceholderList(int count);
 // it lacks.
 QStringList CompleteNumberedList(const QStringList& lines, int count);
 
-// The list as stored. A missing list, or one of another length (cut short by hand or by
-// another program), is written back made whole at once, so a list always holds its
-// count lines. *error is set when that write failed.
-QStringList LoadNumberedList(const RecordStore& store, const QString& name, int count, QString* error);
+// The most bytes a list of count lines takes in code page 936 when no description is
+// longer than descriptionBytes: the bound its reader needs to read back every list the
+// program can write.
+qint64 NumberedListBytes(int count, qint64 descriptionBytes);
+
+// The list as stored, read within limit bytes. A missing list, or one of another length
+// (cut short by hand or by another program), is written back made whole at once, so a
+// list always holds its count lines. *error is set when that write failed. A list that
+// is there but cannot be read (larger than limit, unreadable) holds what the operator
+// cannot get back: it is left as it is, no lines are given and *error says why.
+QStringList LoadNumberedList(const RecordStore& store, const QString& name, int count, qint64 limit,
+                             QString* error);
 
 // Puts the description of item number (1 to count) into the list, the other lines as
-// they were, the list made whole first. False when the number is outside the list or
-// the write failed (*error).
-bool RecordNumberedItem(const RecordStore& store, const QString& name, int count, int number,
+// they were, the list made whole first. False when the number is outside the list, the
+// list cannot be read (it is left as it is) or the write failed (*error).
+bool RecordNumberedItem(const RecordStore& store, const QString& name, int count, qint64 limit, int number,
                         const QString& description, QString* error);
 
 // A line as the editor shows it: whole up to 64 bytes in code page 936, else cut right

@@ -1,5 +1,7 @@
 #include "app/record_store.h"
 
+#include "app/bounded_read.h"
+#include "app/cp936.h"
 #include "app/line_ends.h"
 
 #include <QFileInfo>
@@ -19,6 +21,18 @@ bool RecordStore::exists(const QString& name) const
 std::optional<QStringList> RecordStore::readLines(const QString& name) const
 {
     return ReadTextLines(path(name));
+}
+
+std::optional<QStringList> RecordStore::readLines(const QString& name, qint64 limit, QString* problem) const
+{
+    const BoundedRead read = ReadWholeFile(path(name), limit);
+    if (read.failure == ReadFailure::Missing)
+        return std::nullopt;
+    if (!read.ok()) {
+        *problem = ReadFailureText(path(name), read, limit);
+        return std::nullopt;
+    }
+    return SplitLines(DecodeCp936(read.bytes));
 }
 
 QString RecordStore::readText(const QString& name) const

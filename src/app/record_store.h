@@ -18,8 +18,13 @@ public:
     QString path(const QString& name) const;
     bool exists(const QString& name) const;
 
-    // The record's lines; nothing when the record does not exist.
+    // The record's lines; nothing when the record does not exist or cannot be read.
     std::optional<QStringList> readLines(const QString& name) const;
+    // The record's lines, read whole when it holds at most limit bytes. Nothing when the
+    // record does not exist; nothing, with *problem the message to show, when it is there
+    // but cannot be read (larger than limit, no regular file, unreadable): a record that
+    // must not be lost is then left as it is.
+    std::optional<QStringList> readLines(const QString& name, qint64 limit, QString* problem) const;
     // The record's lines joined by CR LF; empty when the record does not exist.
     QString readText(const QString& name) const;
 

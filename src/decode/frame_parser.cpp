@@ -21,10 +21,16 @@ quint8 xorOf(const QByteArray& bytes)
 
 QList<ParseEvent> FrameParser::feed(const QByteArray& bytes)
 {
+    QList<ParseEvent> out = feedPart(bytes);
+    reportJunk(out);
+    return out;
+}
+
+QList<ParseEvent> FrameParser::feedPart(const QByteArray& bytes)
+{
     QList<ParseEvent> out;
     for (char b : bytes)
         take(static_cast<quint8>(b), out);
-    reportJunk(out);
     return out;
 }
 
@@ -64,6 +70,8 @@ void FrameParser::take(quint8 byte, QList<ParseEvent>& out)
             frame_.append(static_cast<char>(byte));
         } else {
             junk_.append(static_cast<char>(byte));
+            if (junk_.size() == kLongestFrame)
+                reportJunk(out);
         }
         return;
     }

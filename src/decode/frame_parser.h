@@ -21,12 +21,18 @@ struct ParseEvent {
 };
 
 // Turns the byte stream of the line into frames, as a unit reads it. It resynchronises on 5A after
-// anything it does not understand, so no byte sequence can stall or break it.
+// anything it does not understand, so no byte sequence can stall or break it. It holds at
+// most a frame of the longest length and as many stray bytes: a longer run of them is
+// reported in parts.
 class FrameParser {
 public:
     // Consumes the bytes; returns what they completed, in line order. Stray bytes are
     // reported when a 5A follows them or at the end of the call.
     QList<ParseEvent> feed(const QByteArray& bytes);
+    // The same for a piece of a stream that goes on (a capture read piece by piece):
+    // stray bytes at its end wait for what follows, so the pieces give the events of
+    // one feed of the whole stream.
+    QList<ParseEvent> feedPart(const QByteArray& bytes);
     // Abandons a frame in progress.
     QList<ParseEvent> flush();
     bool midFrame() const { return !frame_.isEmpty(); }

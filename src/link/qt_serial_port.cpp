@@ -1,6 +1,7 @@
 #include "link/qt_serial_port.h"
 
 #include "link/comm_error.h"
+#include "link/serial_lock.h"
 
 #include <QFileInfo>
 #include <QSerialPort>
@@ -72,6 +73,11 @@ void QtSerialPort::open(const QString& path, int baud)
         || !port_->setParity(QSerialPort::NoParity) || !port_->setStopBits(QSerialPort::OneStop)
         || !port_->setFlowControl(QSerialPort::NoFlowControl))
         fail(comm::kBaudUnsupported);
+#ifdef Q_OS_UNIX
+    // A lock file left by a program killed as it opened the port would keep the port
+    // refused as occupied for half a minute.
+    RemoveStaleSerialLock(path);
+#endif
     if (!port_->open(QIODevice::ReadWrite))
         fail(comm::kDeviceInvalid);
 }

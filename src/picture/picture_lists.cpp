@@ -6,14 +6,14 @@ namespace kv {
 
 QString ShowStoredPictureList(const RecordStore& store, QStringList* entries, QString* error)
 {
-    *entries = LoadNumberedList(store, kStoredPictureList, kStoredPictures, error);
+    *entries = LoadNumberedList(store, kStoredPictureList, kStoredPictures, kPictureListBytes, error);
     return ListDisplayText(*entries);
 }
 
 bool RecordPictureMessage(const RecordStore& store, const QString& list, int number, const QString& description,
                           QString* error)
 {
-    return RecordNumberedItem(store, list, kPictureMessages, number, description, error);
+    return RecordNumberedItem(store, list, kPictureMessages, kPictureListBytes, number, description, error);
 }
 
 } // namespace kv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/bounded_read.h"
 #include "app/record_store.h"
 
 #include <QString>
@@ -13,6 +14,9 @@ namespace kv {
 constexpr int kStoredPictures = 12;
 constexpr int kPictureMessages = 30;
 inline const QString kStoredPictureList = QStringLiteral("JzPic");
+// The bound these lists are read within: what the program writes into them is short
+// (a picture file's name and size), far below that of any text file of the program.
+constexpr qint64 kPictureListBytes = kTextFileLimit;
 
 // The stored-picture list as the editor shows it in mode 5, the list made whole first;
 // *entries gets its full lines, for the operator's pick.

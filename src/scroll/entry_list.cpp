@@ -1,8 +1,11 @@
 #include "scroll/entry_list.h"
 
 #include "app/numbered_list.h"
+#include "picture/picture_lists.h"
 #include "scroll/editor_lines.h"
 #include "scroll/send_modes.h"
+#include "scroll/shortcut_content.h"
+#include "scroll/shortcut_segments.h"
 
 namespace kv {
 
@@ -33,9 +36,16 @@ int EntryListSize(int mode)
     }
 }
 
+qint64 EntryListBytes(int mode)
+{
+    if (mode == kModeShortcut)
+        return NumberedListBytes(kShortcutCount, kMaxShortcutDescriptionBytes);
+    return kPictureListBytes;
+}
+
 QStringList LoadEntryList(int mode, const RecordStore& store, QString* error)
 {
-    return LoadNumberedList(store, EntryListRecord(mode), EntryListSize(mode), error);
+    return LoadNumberedList(store, EntryListRecord(mode), EntryListSize(mode), EntryListBytes(mode), error);
 }
 
 std::optional<EntryPick> PickEntry(const QStringList& entries, int listSize, const QString& editorText,

@@ -15,9 +15,12 @@ namespace kv {
 // The record behind the mode's list ("DXD", "DXX", "ZhKj16") and its fixed size.
 QString EntryListRecord(int mode);
 int EntryListSize(int mode);
+// The bound the mode's record is read within: the largest record the program can write.
+qint64 EntryListBytes(int mode);
 
 // The mode's entries as stored, the record created with placeholder lines when it is
-// missing (*error set when that write failed).
+// missing (*error set when that write failed); none, and *error set, when the record is
+// there but cannot be read, and the record is left as it is.
 QStringList LoadEntryList(int mode, const RecordStore& store, QString* error);
 
 // The entry a click picked: its number (the 1-based line) and its description (the

@@ -2,7 +2,6 @@
 
 #include "link/frames.h"
 #include "scroll/editor_lines.h"
-#include "scroll/shortcut_segments.h"
 #include "scroll/unit_text.h"
 
 #include <QRegularExpression>
@@ -29,7 +28,7 @@ std::optional<ShortcutContent> BuildShortcutContent(const QString& composition, 
 {
     ShortcutContent content;
     content.description = small ? QStringLiteral("小号>> ") : QStringLiteral("大号>> ");
-    bool anySegment = false;
+    int segments = 0;
     const int lines = EditLineCount(composition);
     for (int i = 0; i < lines; ++i) {
         const QString line = ReadEditLine(composition, i);
@@ -54,9 +53,12 @@ std::optional<ShortcutContent> BuildShortcutContent(const QString& composition, 
         } else {
             continue;
         }
-        anySegment = true;
+        if (++segments > kMaxShortcutSegments) {
+            *problem = SegmentListFullText();
+            return std::nullopt;
+        }
     }
-    if (!anySegment) {
+    if (segments == 0) {
         *problem = NothingComposedText();
         return std::nullopt;
     }

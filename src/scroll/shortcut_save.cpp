@@ -51,8 +51,8 @@ ShortcutSaveOutcome SaveShortcut(const ShortcutSaveRequest& request, Link& link,
 
     outcome.saved = true;
     QString error;
-    if (!RecordNumberedItem(store, EntryListRecord(kModeShortcut), kShortcutCount, request.number,
-                            content->description, &error)) {
+    if (!RecordNumberedItem(store, EntryListRecord(kModeShortcut), kShortcutCount, EntryListBytes(kModeShortcut),
+                            request.number, content->description, &error)) {
         prompter.error(error);
         return outcome;
     }
