@@ -28,6 +28,7 @@ const QImage& measuringDevice()
     }();
     return device;
 }
+
 template <typename Measure>
 double boundedWidth(const QString& line, int enough, Measure measure)
 {
