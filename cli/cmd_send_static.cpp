@@ -19,7 +19,7 @@ const char* const kUsage =
     "       [--hoffset H] [--vpos P] [--brightness B] [--background G] [--vertical] [--timer S] [--preview PNG]\n"
     "send 7 --picture FILE [--hoffset H] [--vpos P] [--brightness B] [--background G] [--timer S] [--preview PNG]\n"
     "send 8|9 (--text T | --text-file F) [--spacing L] [--hoffset H] [--vpos P] [--brightness B] [--background G]\n"
-    "       [--timer S]";
+    "       [--vertical] [--timer S]";
 
 // The options each mode takes.
 struct ModeOptions {
@@ -43,7 +43,7 @@ ModeOptions optionsOf(int mode)
     case kModeStaticPicture:
         return {{}, display + QStringList{QStringLiteral("picture"), QStringLiteral("preview")}};
     default:
-        return {{}, display + text};
+        return {{QStringLiteral("vertical")}, display + text};
     }
 }
 
@@ -96,7 +96,7 @@ int RunSendStatic(CliContext& ctx, int mode, const QStringList& args)
     if (failed)
         return 1;
     request.fields.text = text.value_or(selection.editorText.value_or(QString()));
-    if (mode == kModeStaticRendered && !request.fields.horizontal)
+    if (!request.fields.horizontal)
         request.fields.text = TransposeToVertical(request.fields.text);
     request.secondButton = options.isSet(QStringLiteral("append"));
     request.entryNumber = options.value(QStringLiteral("entry"));

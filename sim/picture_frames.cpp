@@ -2,6 +2,8 @@
 
 #include "sim/unit.h"
 
+#include <utility>
+
 namespace kv::sim {
 
 namespace {
@@ -154,9 +156,9 @@ void TakePictureHeader(const Frame& f, UnitState& state, UnitEvents& events, Pen
     case kStaticKind:
         // The static send page's 17-entry background list, unless a sum byte follows.
         layer.shade = raw;
+        pending = {true, slot, raw, state.staticPicture, state.currentStatic};
         state.staticPicture = layer;
         state.currentStatic = 1;
-        pending = {true, slot, raw};
         showRows(events, QStringLiteral("static"), layer);
         return;
     case kPowerOnStaticKind:
@@ -170,14 +172,20 @@ void TakePictureHeader(const Frame& f, UnitState& state, UnitEvents& events, Pen
     }
 }
 
-void TakePictureSum(UnitState& state, UnitEvents& events, PendingSlotPicture& pending)
+void TakePictureSum(UnitState& state, UnitEvents& events, PendingSlotPicture& pending, quint8 sum)
 {
     if (!pending.waiting)
         return;
+    const PendingSlotPicture slot = std::exchange(pending, {});
+    if (!sumFits(state.staticPicture.bits, sum, QStringLiteral("picture of slot kind %1").arg(kStaticKind), state,
+                 events)) {
+        state.staticPicture = slot.shownBefore;
+        state.currentStatic = slot.currentStaticBefore;
+        return;
+    }
     PictureLayer layer = state.staticPicture;
-    layer.shade = ShadeOfListByte(pending.rawShade);
-    storeInSlot(state, events, pending.slot, layer);
-    pending = {};
+    layer.shade = ShadeOfListByte(slot.rawShade);
+    storeInSlot(state, events, slot.slot, layer);
 }
 
 void TakePictureMessage(const Frame& f, UnitState& state, UnitEvents& events)

@@ -18,6 +18,9 @@ struct PendingSlotPicture {
     bool waiting = false;
     int slot = 0;     // the stored picture (number - 1) it goes to when the sum comes
     int rawShade = 0; // the shade byte as sent, of the seven-entry background list
+    // What the unit showed before, for a sum that proves the picture incomplete.
+    PictureLayer shownBefore;
+    int currentStaticBefore = 0;
 };
 
 // The sum byte of a picture matrix: all its bytes modulo 256.
@@ -39,8 +42,9 @@ int ShownSlot(const UnitState& state);
 // drops the picture and leaves the unit as it was.
 void TakePictureHeader(const Frame& frame, UnitState& state, UnitEvents& events,
                        PendingSlotPicture& pending);
-// The sum byte after a kind-1 header: the picture was for a stored static slot.
-void TakePictureSum(UnitState& state, UnitEvents& events, PendingSlotPicture& pending);
+// The sum byte after a kind-1 header: the picture was for a stored static slot. A
+// wrong sum drops it, as for the other kinds: the unit shows and keeps what it did.
+void TakePictureSum(UnitState& state, UnitEvents& events, PendingSlotPicture& pending, quint8 sum);
 // Frame 0x81 in its two layouts: the rendered scroll picture with its sum byte, and a
 // stored picture message with its trailer. A wrong sum or trailer drops it.
 void TakePictureMessage(const Frame& frame, UnitState& state, UnitEvents& events);

@@ -149,9 +149,11 @@ void Simulator::handle(const ParseEvent& event, int baud, qint64 nowUs)
     case ParseEvent::Kind::TooLong: named(QStringLiteral("too long")); return;
     case ParseEvent::Kind::Incomplete: named(QStringLiteral("incomplete")); return;
     case ParseEvent::Kind::PictureSum:
-        log(head + QStringLiteral(" | picture sum byte"));
+    case ParseEvent::Kind::WrongPictureSum:
+        log(head + (event.kind == ParseEvent::Kind::PictureSum ? QStringLiteral(" | picture sum byte")
+                                                               : QStringLiteral(" | wrong picture sum byte")));
         for (int index : lastActors_) {
-            units_[index].pictureSumArrived();
+            units_[index].pictureSumArrived(static_cast<quint8>(event.bytes.at(0)));
             passOnEvents(units_[index]);
         }
         writeState();

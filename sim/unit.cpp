@@ -86,9 +86,9 @@ quint8 Unit::answeringAddress() const
     return static_cast<quint8>(state_.address + (faults_.otherAddress ? 1 : 0));
 }
 
-void Unit::pictureSumArrived()
+void Unit::pictureSumArrived(quint8 sum)
 {
-    TakePictureSum(state_, events_, pendingSlot_);
+    TakePictureSum(state_, events_, pendingSlot_, sum);
 }
 
 UnitEvents Unit::takeEvents()

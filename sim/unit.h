@@ -25,7 +25,7 @@ public:
     Reply act(const Frame& frame);
     // The picture header just taken was followed by a sum byte: it came from a
     // stored-slot page, whose background index is of the seven-entry list.
-    void pictureSumArrived();
+    void pictureSumArrived(quint8 sum);
     // The notes and pictures of the frames taken since the last call.
     UnitEvents takeEvents();
 

@@ -151,6 +151,12 @@ TEST(FrameDecoder, StaticPicturePicksUpASumByteOnlyWhenItMatches)
     ASSERT_EQ(events.size(), 2);
     EXPECT_EQ(events[1].kind, Kind::Frame);
     EXPECT_EQ(events[1].bytes, hex("5AF70001AC"));
+
+    // Anything else in the sum's place is a wrong sum, not the start of stray bytes.
+    events = parser.feed(header + hex("FF02") + hex("07"));
+    ASSERT_EQ(events.size(), 2);
+    EXPECT_EQ(events[1].kind, Kind::WrongPictureSum);
+    EXPECT_EQ(events[1].bytes, hex("07"));
 }
 
 TEST(FrameDecoder, CheckByteFramesAreCheckedByCountAndXor)

@@ -2,6 +2,7 @@
 // messages and the refusals, all before anything is sent (no unit needed).
 
 #include "app/app_folder.h"
+#include "app/record_store.h"
 #include "kvctl_folder_test.h"
 
 #include <QDir>
@@ -112,4 +113,36 @@ TEST_F(PictureCli, TextFilesThatCannotBeReadOrKeptAreRefusedBeforeSending)
     EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("Fs_User_JzChar.TXT"))));
     EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("TbChar.TXT"))));
     EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("JbChar.TXT"))));
+}
+
+TEST_F(PictureCli, NothingToSendAndTextsFarBeyondEveryLimitAreRefusedWithTheirMessage)
+{
+    const QString nothing = QStringLiteral("没有要发送的字符，请输入");
+    const QString tooWide = QStringLiteral("单行字符长度过长，每行转换成图片的后的宽度不能大于816像素");
+    const QString tenThousandLines = QStringList(10000, QStringLiteral("测试")).join(QLatin1Char('\n'));
+    const QList<std::pair<QStringList, QString>> cases = {
+        {{"send", "6", "--text", " "}, nothing},
+        {{"page", "logo-text", "download", "--text", " "}, nothing},
+        {{"send", "9", "--text", "   "}, nothing},
+        {{"send", "8", "--text", ""}, nothing},
+        {{"send", "8", "--text", "\n\n"}, nothing},
+        {{"send", "9"}, nothing},
+        {{"send", "6", "--text", QString(2000, QChar(0x4E2D)), "--size", "360"}, tooWide},
+        {{"send", "6", "--text", QString(10000, QLatin1Char('W')), "--size", "364"}, tooWide},
+        {{"send", "6", "--vertical", "--text", tenThousandLines}, tooWide},
+        {{"page", "logo-text", "download", "--text", QString(10000, QLatin1Char('W')), "--size", "310"},
+         QStringLiteral("单行字符转换成图片后宽度太大，不能大于816像素")},
+    };
+    for (const auto& [args, message] : cases) {
+        const test::KvctlRun run = kvctl(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').left(60).toStdString();
+        EXPECT_EQ(run.err, message) << args.join(' ').left(60).toStdString();
+    }
+
+    // A last text far beyond every limit is refused as a typed one.
+    QString error;
+    ASSERT_TRUE(RecordStore(folder).write(QStringLiteral("Fs_User_JzChar"), QString(20000, QChar(0x4E2D)), &error));
+    const test::KvctlRun resent = kvctl({"send", "6"});
+    EXPECT_EQ(resent.exitCode, 1);
+    EXPECT_EQ(resent.err, tooWide);
 }

@@ -127,6 +127,12 @@ TEST_F(PictureEndToEnd, StaticTextInBothBuiltInFonts)
     ASSERT_EQ(kvctl({"--target", "7", "send", "8"}).exitCode, 0);
     ASSERT_TRUE(sim.waitFor([&] { return layer(7, "staticText").value("decoded").toString() == "大号\n字库"; }));
     EXPECT_EQ(layer(7, "staticText").value("lineSpacing").toVariant().toInt(), 3);
+
+    // Turned to vertical as the window turns it, a character to a cell.
+    const auto turned = kvctl({"--target", "7", "send", "9", "--vertical", "--text", "AB\nCD"});
+    ASSERT_EQ(turned.exitCode, 0) << turned.err.toStdString();
+    ASSERT_TRUE(sim.waitFor([&] { return layer(7, "staticText").value("decoded").toString() == "CA\nDB"; }))
+        << layer(7, "staticText").value("decoded").toString().toStdString();
 }
 
 // A text file from an older machine, in code page 936, is read as such for the scroll,

@@ -132,13 +132,13 @@ TEST(NoiseFilter, DropsLoneSpecksAndKeepsStrokesAndEdgeRows)
 TEST_F(PictureFiles, MissingOrBrokenFilesAreNamedAndGiveNothing)
 {
     const QString missing = dir.filePath(QStringLiteral("none.bmp"));
-    EXPECT_FALSE(PrepareTemporaryPicture(missing, prompter));
+    EXPECT_FALSE(PrepareTemporaryPicture(missing, prompter).packed);
     const QString broken = dir.filePath(QStringLiteral("broken.bmp"));
     QFile file(broken);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a picture at all");
     file.close();
-    EXPECT_FALSE(PrepareSlotPicture(broken, 24, 0, prompter));
+    EXPECT_FALSE(PrepareSlotPicture(broken, 24, 0, prompter).packed);
     EXPECT_FALSE(PreparePictureMessage(dir.path(), false, prompter)); // a folder
 
     const QStringList errors = prompter.texts("error");
@@ -148,7 +148,7 @@ TEST_F(PictureFiles, MissingOrBrokenFilesAreNamedAndGiveNothing)
 
     // A cancelled choice is silent.
     prompter.shown.clear();
-    EXPECT_FALSE(PrepareTemporaryPicture(QString(), prompter));
+    EXPECT_FALSE(PrepareTemporaryPicture(QString(), prompter).packed);
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
@@ -158,7 +158,7 @@ TEST_F(PictureFiles, TemporaryPictureIsWidenedAndInkedBelowLightGrey)
     picture.setPixel(0, 0, qRgb(213, 213, 213)); // ink
     picture.setPixel(19, 1, qRgb(214, 214, 214)); // not ink
     picture.setPixel(18, 1, qRgb(0, 0, 0));
-    const auto packed = PrepareTemporaryPicture(save(picture, QStringLiteral("t.bmp")), prompter);
+    const auto packed = PrepareTemporaryPicture(save(picture, QStringLiteral("t.bmp")), prompter).packed;
     ASSERT_TRUE(packed);
     EXPECT_EQ(packed->width, 32);
     EXPECT_EQ(packed->height, 2);
@@ -169,13 +169,16 @@ TEST_F(PictureFiles, TemporaryPictureIsWidenedAndInkedBelowLightGrey)
 TEST_F(PictureFiles, SlotPictureIsScaledAndRefusedPastItsLimit)
 {
     const QString tall = save(white(100, 300), QStringLiteral("tall.png"));
-    const auto scaled = PrepareSlotPicture(tall, 24, 0, prompter);
+    const auto scaled = PrepareSlotPicture(tall, 24, 0, prompter).packed;
     ASSERT_TRUE(scaled);
     EXPECT_EQ(scaled->width, 16); // 8 columns, stretched to 16
     EXPECT_EQ(scaled->height, 24);
 
     const QString square = save(white(257, 256), QStringLiteral("square.bmp"));
-    EXPECT_FALSE(PrepareSlotPicture(square, 300, 0, prompter));
+    // Refused past its limit, the picture is still there to be shown.
+    const PreparedPicture refused = PrepareSlotPicture(square, 300, 0, prompter);
+    EXPECT_FALSE(refused.packed);
+    EXPECT_EQ(refused.surface.size(), QSize(257, 256));
     EXPECT_EQ(prompter.texts("error"),
               QStringList{QStringLiteral("字符转换成图片后图片太大了，图片的最大像素不能大于65536像素")});
 }

@@ -13,6 +13,7 @@
 
 #include <QGuiApplication>
 #include <QThread>
+#include <limits>
 #include <gtest/gtest.h>
 
 using namespace kv;
@@ -184,8 +185,66 @@ TEST_F(Rendering, LimitsOfBothCallers)
 
     // A block too high for the download is refused with its message and nothing packed.
     TextBlockInput tall = block(QStringLiteral("A\r\nB\r\nC\r\nD\r\nE\r\nF"), 90, 16);
-    EXPECT_FALSE(PrepareCharacterDownloadPicture(tall, prompter));
+    EXPECT_FALSE(PrepareCharacterDownloadPicture(tall, prompter).packed);
     EXPECT_EQ(prompter.texts("error"), QStringList{QStringLiteral("字符转换成图片后图片的高度不能大于520线")});
+}
+
+TEST_F(Rendering, TextFarBeyondEveryLimitIsRefusedByItsMeasureWithTheLimitsMessage)
+{
+    const QString tooWide = QStringLiteral("单行字符长度过长，每行转换成图片的后的宽度不能大于816像素");
+    const QString tooHigh = QStringLiteral("图片的高度不能大于520线");
+    const QString wideLine = QString(2000, QLatin1Char('W'));
+    const QStringList manyLines(10000, QStringLiteral("A"));
+    const QStringList manyLinesOneWide = manyLines.mid(1) << QString(200, QLatin1Char('W'));
+    const QStringList manyPaddedLines(10000, QStringLiteral("A") + QString(300, QLatin1Char(' ')));
+    struct Case {
+        const char* what;
+        QString text;
+        int height;
+        QString message;
+        bool drawn; // drawn, but never wider than the widest picture and one unit of 16
+    };
+    const QList<Case> cases = {
+        {"one line of 2000 characters", wideLine, 32, tooWide, true},
+        {"10000 short lines", manyLines.join(QStringLiteral("\r\n")), 320000, tooHigh, false},
+        {"10000 lines, the last one wide", manyLinesOneWide.join(QStringLiteral("\r\n")), 320000, tooWide, false},
+        // Spaces leave no ink, however far they reach.
+        {"10000 lines padded with spaces", manyPaddedLines.join(QStringLiteral("\r\n")), 320000, tooHigh, false},
+    };
+    for (const Case& c : cases) {
+        prompter.shown.clear();
+        const TextBlockInput input = block(c.text, 32, 0);
+        const RenderedText rendered = RenderTextBlock(input);
+        EXPECT_EQ(rendered.height, c.height) << c.what;
+        EXPECT_EQ(rendered.image.isNull(), !c.drawn) << c.what;
+        EXPECT_LE(rendered.image.width(), 832) << c.what;
+        const PreparedPicture prepared = PrepareCustomFontPicture(input, prompter);
+        EXPECT_FALSE(prepared.packed) << c.what;
+        EXPECT_EQ(prompter.texts("error"), QStringList{c.message}) << c.what;
+    }
+    // However long, a line measures at least as wide as its first characters.
+    const QString longest(120000, QLatin1Char('W'));
+    EXPECT_GE(MeasureLines(kLatinFont, 360, longest, false, 832).widestTwips, 832 * 15);
+    const TextBlockInput beyondLayout = block(longest, 360, 0);
+    EXPECT_GT(RenderTextBlock(beyondLayout).width, 816);
+}
+
+TEST_F(Rendering, TextWithNothingToDrawIsRefusedAndARefusedPictureIsStillShown)
+{
+    for (const QString& blank : {QString(), QStringLiteral(" "), QStringLiteral("\r\n\r\n"), QStringLiteral("　 ")}) {
+        prompter.shown.clear();
+        const PreparedPicture prepared = PrepareCharacterDownloadPicture(block(blank, 32, 0), prompter);
+        EXPECT_FALSE(prepared.packed);
+        EXPECT_TRUE(prepared.surface.isNull());
+        EXPECT_EQ(prompter.texts("error"), QStringList{QStringLiteral("没有要发送的字符，请输入")});
+    }
+    prompter.shown.clear();
+    const PreparedPicture tooLarge =
+        PrepareCharacterDownloadPicture(block(QStringList(3, QString(20, QLatin1Char('W'))).join(QStringLiteral("\r\n")), 40, 0), prompter);
+    EXPECT_FALSE(tooLarge.packed);
+    EXPECT_GT(inkCount(tooLarge.surface), 100);
+    EXPECT_EQ(prompter.texts("error"),
+              QStringList{QStringLiteral("字符转换成图片后图片太大了，图片的最大像素不能大于65536像素")});
 }
 
 TEST_F(Rendering, SizeFields)
@@ -230,6 +289,17 @@ TEST_F(Rendering, TextLineIsOneCellHighAndWholeCellsWide)
     line.sizeAdjustment = -32;
     EXPECT_FALSE(RenderTextLine(line));
     EXPECT_FALSE(PrintTextLine(line));
+
+    // A line of any length is drawn only as far as its caller could take it.
+    line.sizeAdjustment = 0;
+    line.text = QString(40000, QChar(0x5B57));
+    line.widestUseful = 9504;
+    EXPECT_GT(TextLineWidth(line), 9504);
+    for (const auto& drawn : {RenderTextLine(line), PrintTextLine(line)}) {
+        ASSERT_TRUE(drawn);
+        EXPECT_EQ(drawn->width(), 9504);
+        EXPECT_GT(inkCount(*drawn), 10000);
+    }
 }
 
 TEST_F(Rendering, VerticalWritingTurnsLinesIntoColumnsFromTheRight)

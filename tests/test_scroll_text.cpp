@@ -140,6 +140,9 @@ TEST_F(RecordFolder, RecordIsWrittenWholeInCodePage936AndReadBackByLines)
     EXPECT_EQ(store.readText(QStringLiteral("Fszk_Gdd")), QStringLiteral("中文\r\nB"));
     EXPECT_EQ(store.readText(QStringLiteral("Missing")), QString());
     EXPECT_FALSE(store.readLines(QStringLiteral("Missing")));
+    // A text comes back whole, the line breaks it ends with included.
+    ASSERT_TRUE(store.write(QStringLiteral("Fszk_jzx"), QStringLiteral("AB\r\n\r\n"), &error));
+    EXPECT_EQ(store.readText(QStringLiteral("Fszk_jzx")), QStringLiteral("AB\r\n\r\n"));
 }
 
 TEST_F(RecordFolder, MissingEntryListIsCreatedWithPlaceholders)
@@ -165,6 +168,21 @@ TEST_F(RecordFolder, ShortEntryListIsMadeWholeKeepingItsLines)
     EXPECT_EQ(lines.mid(0, 2), (QStringList{QStringLiteral("[01]:晴"), QStringLiteral("[02]:雨")}));
     EXPECT_EQ(lines.at(2), QStringLiteral("[03]:计算机无信息记录(设备端未知)"));
     EXPECT_EQ(*store.readLines(QStringLiteral("DXX")), lines);
+
+    // A list that lost a line keeps every other line under the number its label names.
+    QStringList lost = PlaceholderList(30);
+    lost[5] = QStringLiteral("[06]:六号");
+    lost[29] = QStringLiteral("[30]:末号");
+    lost.removeAt(4);
+    lost.insert(0, QStringLiteral("手写的一行"));
+    lost << QStringLiteral("[06]:重复");
+    store.writeLines(QStringLiteral("DXD"), lost, &error);
+    const QStringList mended = LoadEntryList(2, store, &error);
+    ASSERT_EQ(mended.size(), 30);
+    EXPECT_EQ(mended.at(4), QStringLiteral("[05]:计算机无信息记录(设备端未知)"));
+    EXPECT_EQ(mended.at(5), QStringLiteral("[06]:六号"));
+    EXPECT_EQ(mended.at(29), QStringLiteral("[30]:末号"));
+    EXPECT_EQ(*store.readLines(QStringLiteral("DXD")), mended);
 
     // A whole list is used as read and not written again.
     store.writeLines(QStringLiteral("DXX"), QStringList(30, QStringLiteral("[xx]:手写")), &error);

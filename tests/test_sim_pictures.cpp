@@ -251,6 +251,17 @@ TEST(SimPictureFrames, StaticPictureGoesToTheSendPageOrToTheStoredPictureShown)
     EXPECT_EQ(bench.state().currentStatic, 2);
     EXPECT_FALSE(bench.picture("slot1").isNull());
 
+    // A slot page's picture whose sum byte is wrong is dropped: the unit keeps what it had.
+    bench.sim.receive(pictureHeader(2, 1, 1, 0x22) + hex("0F0F") + hex("1F"), 9600, bench.now);
+    bench.sim.advance(bench.now);
+    bench.now += 100'000;
+    EXPECT_EQ(bench.state().storedPictures.value(0).bits, hex("0102"));
+    EXPECT_EQ(bench.state().staticPicture.bits, hex("0102"));
+    EXPECT_EQ(bench.state().currentStatic, 2);
+    EXPECT_EQ(bench.state().droppedPictures, 1);
+    EXPECT_TRUE(bench.logText().contains(QStringLiteral("picture of slot kind 1 dropped: sum byte 1f, the matrix sums to 1e")))
+        << bench.logText().toStdString();
+
     // Recall picture 3, then a power-on download: it replaces picture 3 and is the power-on one.
     bench.send(recall(2, 300));
     EXPECT_EQ(bench.state().timedDisplaySeconds, 300);

@@ -270,6 +270,45 @@ TEST_F(PicturePanels, TemporaryPictureTooLargeSendsNothingAndKeepsNoRecord)
     EXPECT_EQ(prompter.texts("error"), QStringList{QStringLiteral("图片的宽度不能大于768像素")});
     EXPECT_TRUE(port->writes.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(folder.settingsPath(QStringLiteral("ls_pic_cs.txt"))));
+    // The refused picture shows, so the operator sees what is too large.
+    EXPECT_EQ(panel.preview()->picture().size(), QSize(769, 10));
+
+    // So does a rendered text that is too wide, in place of the picture shown before.
+    panel.chooseSendMode(6);
+    panel.editor()->setPlainText(QString(40, QChar(0x4E2D)));
+    press(panel.refreshButton());
+    EXPECT_EQ(prompter.texts("error").value(1),
+              QStringLiteral("单行字符长度过长，每行转换成图片的后的宽度不能大于816像素"));
+    EXPECT_TRUE(port->writes.isEmpty());
+    EXPECT_GT(panel.preview()->picture().width(), 816);
+}
+
+TEST_F(PicturePanels, TheOperatorsTextComesBackWithHorizontalAfterAnotherKindWasOpened)
+{
+    EditPagePanel panel(context);
+    panel.editor()->setPlainText(QStringLiteral("AB\nCD"));
+    panel.verticalButton()->setChecked(true);
+    EXPECT_EQ(panel.editor()->toPlainText(), QStringLiteral("CA\nDB"));
+    panel.openKind(EditPageKind::StaticText);
+    EXPECT_EQ(panel.editor()->toPlainText(), QStringLiteral("CA\nDB"));
+    panel.horizontalButton()->setChecked(true);
+    EXPECT_EQ(panel.editor()->toPlainText(), QStringLiteral("AB\nCD"));
+}
+
+TEST_F(PicturePanels, BuiltInFontTextTurnsLikeADrawnOne)
+{
+    ScrollEditorPanel panel(context);
+    for (int mode : {8, 9}) {
+        panel.chooseSendMode(mode);
+        EXPECT_FALSE(panel.staticInputs()->horizontalButton()->isHidden()) << mode;
+        EXPECT_FALSE(panel.staticInputs()->verticalButton()->isHidden()) << mode;
+    }
+    panel.editor()->setPlainText(QStringLiteral("AB\nCD"));
+    panel.staticInputs()->verticalButton()->setChecked(true);
+    EXPECT_EQ(panel.editor()->toPlainText(), QStringLiteral("CA\nDB"));
+    press(panel.refreshButton());
+    ASSERT_EQ(port->writes.size(), 2) << prompter.texts().join(" | ").toStdString();
+    EXPECT_EQ(port->writes.at(1), QByteArray::fromHex("A3C3A3C1FFA3C4A3C2"));
 }
 
 TEST_F(PicturePanels, EditPageScreenshot)

@@ -156,12 +156,20 @@ int RemoveUnfinishedWrites(const AppFolder& folder)
     return removed;
 }
 
-std::optional<QStringList> ReadTextLines(const QString& path)
+std::optional<QString> ReadWholeText(const QString& path)
 {
     const BoundedRead read = ReadWholeFile(path, kTextFileLimit);
     if (!read.ok())
         return std::nullopt;
-    return SplitLines(DecodeCp936(read.bytes));
+    return DecodeCp936(read.bytes);
+}
+
+std::optional<QStringList> ReadTextLines(const QString& path)
+{
+    const auto text = ReadWholeText(path);
+    if (!text)
+        return std::nullopt;
+    return SplitLines(*text);
 }
 
 std::optional<QString> ReadFirstLine(const QString& path)

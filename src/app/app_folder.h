@@ -60,9 +60,10 @@ int RemoveUnfinishedWrites(const AppFolder& folder);
 // The first line of a code page 936 text file, read from its first 4 KiB; nothing
 // when there is no such regular file.
 std::optional<QString> ReadFirstLine(const QString& path);
-// All lines of a code page 936 text file (CR LF, LF or CR separated); nothing when
-// there is no such regular file or it is larger than any file the program writes
-// (256 KiB).
+// The whole of a code page 936 text file, as it was written; nothing when there is no
+// such regular file or it is larger than any file the program writes (256 KiB).
+std::optional<QString> ReadWholeText(const QString& path);
+// All lines of such a file (CR LF, LF or CR separated).
 std::optional<QStringList> ReadTextLines(const QString& path);
 
 // A one-value settings file holding an index below `choices`; nothing when the file is

@@ -2,6 +2,9 @@
 
 #include "app/line_ends.h"
 
+#include <QRegularExpression>
+#include <optional>
+
 namespace kv {
 
 namespace {
@@ -11,6 +14,16 @@ constexpr int kDisplayBytes = 64;
 int displayBytes(QChar c)
 {
     return c.unicode() < 0x80 ? 1 : 2;
+}
+
+// The number a line's label names ("[06]:" and "[6]:" name 6).
+std::optional<int> labelledNumber(const QString& line)
+{
+    static const QRegularExpression label(QStringLiteral("^\\[(\\d{1,4})\\]:"));
+    const QRegularExpressionMatch match = label.match(line);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1).toInt();
 }
 } // namespace
 
@@ -35,9 +48,19 @@ QStringList PlaceholderList(int count)
 
 QStringList CompleteNumberedList(const QStringList& lines, int count)
 {
-    QStringList complete = lines.mid(0, count);
-    for (qsizetype n = complete.size() + 1; n <= count; ++n)
-        complete << NumberedLabel(int(n)) + UnknownItemText();
+    if (lines.size() == count)
+        return lines;
+    // A line lost or added by hand must not move the others onto numbers not theirs:
+    // the unit holds each item under its number.
+    QStringList complete = PlaceholderList(count);
+    QList<bool> named(count, false);
+    for (const QString& line : lines) {
+        const auto number = labelledNumber(line);
+        if (!number || *number < 1 || *number > count || named.at(*number - 1))
+            continue;
+        complete[*number - 1] = line;
+        named[*number - 1] = true;
+    }
     return complete;
 }
 

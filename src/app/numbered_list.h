@@ -17,8 +17,10 @@ QString NumberedLabel(int number);
 // count lines, each its label and the unknown-item text.
 QStringList PlaceholderList(int count);
 
-// The list made whole: its first count lines, and placeholder lines for the numbers
-// it lacks.
+// The list made whole. A list of count lines stands as it is; in one of another length
+// every line goes to the number its label names (the first line of a number wins), a
+// line with no label of the list's numbers is dropped, and a number no line names gets
+// the placeholder line.
 QStringList CompleteNumberedList(const QStringList& lines, int count);
 
 // The most bytes a list of count lines takes in code page 936 when no description is

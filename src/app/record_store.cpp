@@ -37,8 +37,7 @@ std::optional<QStringList> RecordStore::readLines(const QString& name, qint64 li
 
 QString RecordStore::readText(const QString& name) const
 {
-    const auto lines = readLines(name);
-    return lines ? JoinLines(*lines) : QString();
+    return ReadWholeText(path(name)).value_or(QString());
 }
 
 bool RecordStore::write(const QString& name, const QString& text, QString* error) const

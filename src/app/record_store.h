@@ -9,8 +9,8 @@
 namespace kv {
 
 // The records of the application folder: a record is savefiles/NAME.TXT, a code page
-// 936 text written whole and read back line by line (CR LF between lines, none after
-// the last).
+// 936 text written whole and read back whole or line by line (CR LF between lines,
+// none after the last).
 class RecordStore {
 public:
     explicit RecordStore(const AppFolder& folder) : folder_(folder) {}
@@ -25,7 +25,8 @@ public:
     // but cannot be read (larger than limit, no regular file, unreadable): a record that
     // must not be lost is then left as it is.
     std::optional<QStringList> readLines(const QString& name, qint64 limit, QString* problem) const;
-    // The record's lines joined by CR LF; empty when the record does not exist.
+    // The record whole, as it was written, line breaks at its end included; empty when
+    // the record does not exist.
     QString readText(const QString& name) const;
 
     // Writes the record whole, creating savefiles when it is missing. On failure the

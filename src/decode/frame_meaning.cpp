@@ -226,6 +226,7 @@ QString EventMeaning(const ParseEvent& event)
     case Kind::TooLong: return withFault("长度超出");
     case Kind::Incomplete: return withFault("不完整");
     case Kind::PictureSum: return QStringLiteral("图片校验和");
+    case Kind::WrongPictureSum: return QStringLiteral("图片校验和错误");
     }
     return {};
 }

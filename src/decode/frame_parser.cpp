@@ -63,6 +63,12 @@ void FrameParser::take(quint8 byte, QList<ParseEvent>& out)
             out.append({ParseEvent::Kind::PictureSum, QByteArray(1, static_cast<char>(byte))});
             return;
         }
+        // Only a start byte may begin the next frame there; anything else is the sum
+        // of a picture that did not arrive whole.
+        if (byte != kStart) {
+            out.append({ParseEvent::Kind::WrongPictureSum, QByteArray(1, static_cast<char>(byte))});
+            return;
+        }
     }
     if (frame_.isEmpty()) {
         if (byte == kStart) {

@@ -15,6 +15,7 @@ struct ParseEvent {
         TooLong,    // a frame whose length fields exceed anything the unit takes
         Incomplete, // a frame cut short by silence or a change of line rate
         PictureSum, // the sum byte after a picture matrix that may or may not carry one
+        WrongPictureSum, // a byte other than 5A in that sum byte's place, and not the sum
     };
     Kind kind;
     QByteArray bytes;

@@ -56,11 +56,16 @@ QString displayProblem(const EditPage& page)
     return selectorsValid ? QString() : QStringLiteral("图文显示参数的选择项超出范围");
 }
 
-// The download of a prepared picture into the page's slot, the record after it.
-PageSendOutcome download(const EditPage& page, const PackedPicture& picture, const TargetChoice& target, Link& link,
-                         Prompter& prompter, const RecordStore& store)
+// The download of a prepared picture into the page's slot, the record after it. A
+// picture a limit refused is only shown.
+PageSendOutcome download(const EditPage& page, const PreparedPicture& prepared, const TargetChoice& target,
+                         Link& link, Prompter& prompter, const RecordStore& store)
 {
     PageSendOutcome outcome;
+    outcome.preview = prepared.surface;
+    if (!prepared.packed)
+        return outcome;
+    const PackedPicture& picture = *prepared.packed;
     outcome.preview = UnpackRows(picture);
     SlotPictureRequest request;
     request.picture = picture;
@@ -109,10 +114,7 @@ PageSendOutcome DownloadPageText(const EditPage& page, const TargetChoice& targe
         return {};
     const TextBlockInput input = TextBlockFromFields(page.text, page.fontName, page.size, page.extraHeight,
                                                      page.verticalShift, page.lineSpacing, page.bold);
-    const auto picture = PrepareCharacterDownloadPicture(input, prompter);
-    if (!picture)
-        return {};
-    return download(page, *picture, target, link, prompter, store);
+    return download(page, PrepareCharacterDownloadPicture(input, prompter), target, link, prompter, store);
 }
 
 PageSendOutcome DownloadPagePicture(const EditPage& page, const TargetChoice& target, Link& link,
@@ -122,11 +124,10 @@ PageSendOutcome DownloadPagePicture(const EditPage& page, const TargetChoice& ta
     if (refused(page, prompter) || !ResolveSendTarget(target, prompter))
         return {};
     const QString path = picturePath.isEmpty() ? ChoosePictureFile(prompter) : picturePath;
-    const auto picture = PrepareSlotPicture(path, SizeFieldValue(page.size).value_or(0),
-                                            ThresholdAdjustment(page.threshold), prompter);
-    if (!picture)
-        return {};
-    return download(page, *picture, target, link, prompter, store);
+    return download(page,
+                    PrepareSlotPicture(path, SizeFieldValue(page.size).value_or(0), ThresholdAdjustment(page.threshold),
+                                       prompter),
+                    target, link, prompter, store);
 }
 
 bool ChangePageParameters(const EditPage& page, const TargetChoice& target, Link& link, Prompter& prompter,

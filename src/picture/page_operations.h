@@ -17,7 +17,7 @@ class Prompter;
 
 struct PageSendOutcome {
     bool sent = false;
-    QImage preview; // the picture drawn from the bytes sent; null when nothing was prepared
+    QImage preview; // the picture drawn from the bytes sent, or the one a limit refused; null when none
 };
 
 // "字符下载": renders the page's text and downloads it into the page's slot.

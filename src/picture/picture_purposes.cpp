@@ -122,35 +122,41 @@ quint32 AdjustedInkThreshold(int adjustment)
     return quint32(qint64(kGreyInkThreshold) + qint64(kAdjustmentStep) * qBound(-kMaxAdjustment, adjustment, kMaxAdjustment));
 }
 
-std::optional<PackedPicture> PrepareSlotPicture(const QString& path, int targetHeight, int thresholdAdjustment,
-                                                Prompter& prompter)
+PreparedPicture PrepareSlotPicture(const QString& path, int targetHeight, int thresholdAdjustment,
+                                   Prompter& prompter)
 {
+    PreparedPicture prepared;
     if (path.isEmpty())
-        return std::nullopt;
+        return prepared;
     QString error;
     const auto surface = loaded(LoadScaledPicture(path, targetHeight, &error), error, prompter);
     if (!surface)
-        return std::nullopt;
+        return prepared;
+    prepared.surface = *surface;
     if (const auto message = SlotPictureLimitMessage(surface->width(), surface->height())) {
         prompter.error(*message);
-        return std::nullopt;
+        return prepared;
     }
-    return packedToSixteen(*surface, AdjustedInkThreshold(thresholdAdjustment));
+    prepared.packed = packedToSixteen(*surface, AdjustedInkThreshold(thresholdAdjustment));
+    return prepared;
 }
 
-std::optional<PackedPicture> PrepareTemporaryPicture(const QString& path, Prompter& prompter)
+PreparedPicture PrepareTemporaryPicture(const QString& path, Prompter& prompter)
 {
+    PreparedPicture prepared;
     if (path.isEmpty())
-        return std::nullopt;
+        return prepared;
     QString error;
     const auto surface = loaded(LoadPlainPicture(path, &error), error, prompter);
     if (!surface)
-        return std::nullopt;
+        return prepared;
+    prepared.surface = *surface;
     if (const auto message = TemporaryPictureLimitMessage(surface->width(), surface->height())) {
         prompter.error(*message);
-        return std::nullopt;
+        return prepared;
     }
-    return packedToSixteen(*surface, kGreyInkThreshold);
+    prepared.packed = packedToSixteen(*surface, kGreyInkThreshold);
+    return prepared;
 }
 
 std::optional<PictureMessagePicture> PreparePictureMessage(const QString& path, bool smallCells, Prompter& prompter)

@@ -11,10 +11,11 @@
 //     96 256 pixels, padded with background to whole cells, at most 41 large or 94 small
 //     cells.
 // Each Prepare function shows its refusal (the file's fault or the limit's message)
-// through the Prompter and returns nothing; an empty path (the operator cancelled the
-// choice) returns nothing silently.
+// through the Prompter; an empty path (the operator cancelled the choice) is refused
+// silently. A picture a limit refuses keeps its surface, to be shown, and has no matrix.
 
 #include "picture/dot_matrix.h"
+#include "picture/prepared_picture.h"
 #include "scroll/number_boxes.h"
 
 #include <QImage>
@@ -41,9 +42,9 @@ BoxVerdict CheckThresholdField(const QString& text);
 int ThresholdAdjustment(const QString& text);
 quint32 AdjustedInkThreshold(int adjustment);
 
-std::optional<PackedPicture> PrepareSlotPicture(const QString& path, int targetHeight, int thresholdAdjustment,
-                                                Prompter& prompter);
-std::optional<PackedPicture> PrepareTemporaryPicture(const QString& path, Prompter& prompter);
+PreparedPicture PrepareSlotPicture(const QString& path, int targetHeight, int thresholdAdjustment,
+                                   Prompter& prompter);
+PreparedPicture PrepareTemporaryPicture(const QString& path, Prompter& prompter);
 
 struct PictureMessagePicture {
     PackedPicture cells;  // cell order; height = cell size

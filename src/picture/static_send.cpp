@@ -56,7 +56,7 @@ void afterSend(const StaticSendRequest& request, int timer, Link& link, Prompter
         prompter.error(error);
 }
 
-std::optional<PackedPicture> renderedPicture(const StaticSendFields& fields, Prompter& prompter)
+PreparedPicture renderedPicture(const StaticSendFields& fields, Prompter& prompter)
 {
     return PrepareCustomFontPicture(TextBlockFromFields(fields.text, fields.fontName, fields.size, fields.extraHeight,
                                                         fields.verticalShift, fields.lineSpacing, fields.bold),
@@ -65,20 +65,24 @@ std::optional<PackedPicture> renderedPicture(const StaticSendFields& fields, Pro
 
 bool sendPicture(const StaticSendRequest& request, Link& link, Prompter& prompter, StaticSendOutcome& outcome)
 {
-    std::optional<PackedPicture> picture;
+    PreparedPicture prepared;
     if (request.mode == kModeStaticRendered) {
-        picture = renderedPicture(request.fields, prompter);
+        prepared = renderedPicture(request.fields, prompter);
     } else {
         const QString path = request.picturePath.isEmpty() ? ChoosePictureFile(prompter) : request.picturePath;
-        picture = PrepareTemporaryPicture(path, prompter);
+        prepared = PrepareTemporaryPicture(path, prompter);
     }
-    if (!picture)
+    // What was drawn or loaded shows beside a refusal, as the operator has to see what
+    // to change.
+    outcome.preview = prepared.surface;
+    if (!prepared.packed)
         return false;
-    outcome.preview = UnpackRows(*picture);
+    const PackedPicture& picture = *prepared.packed;
+    outcome.preview = UnpackRows(picture);
     const auto source = request.mode == kModeStaticRendered ? StaticPictureSource::RenderedText
                                                             : StaticPictureSource::PictureFile;
     const PictureSendOutcome sent =
-        SendStaticPicture({*picture, placementOf(request.fields), source, request.target}, link, prompter);
+        SendStaticPicture({picture, placementOf(request.fields), source, request.target}, link, prompter);
     if (!sent.header.isEmpty())
         outcome.preview = UnpackRows(sent.picture);
     return sent.completed;
@@ -86,6 +90,10 @@ bool sendPicture(const StaticSendRequest& request, Link& link, Prompter& prompte
 
 bool sendText(const StaticSendRequest& request, Link& link, Prompter& prompter)
 {
+    if (IsBlankText(request.fields.text)) {
+        prompter.error(NoTextToSendText());
+        return false;
+    }
     const QString laidOut = CheckStaticText(request.fields.text, request.mode, request.fields.lineSpacing, prompter);
     if (laidOut.isEmpty())
         return false;

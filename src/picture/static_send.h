@@ -40,7 +40,7 @@ struct StaticSendRequest {
 struct StaticSendOutcome {
     bool sent = false;      // the send ran to its end
     bool timerSent = false; // the timer box is then marked
-    QImage preview;         // modes 6 and 7: the picture drawn from the bytes sent
+    QImage preview;         // modes 6 and 7: the picture drawn from the bytes sent, or the one a limit refused
 };
 
 // Checks the inputs, sends the mode's frames, then the display timer when the timer

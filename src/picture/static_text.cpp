@@ -3,7 +3,7 @@
 #include "app/prompter.h"
 #include "scroll/unit_text.h"
 
-#include <QStringList>
+#include <QList>
 
 namespace kv {
 
@@ -61,31 +61,33 @@ QString CheckStaticText(const QString& text, int mode, int lineSpacing, Prompter
     for (int pass = 0; pass < 2; ++pass)
         folded.replace(kCrLf + kCrLf, kCrLf);
 
-    QStringList lines{QString()};
+    // One pass into one text: a text far beyond the buffer costs no more than its length.
+    QString wrapped;
+    wrapped.reserve(folded.size() + folded.size() / layout.wrapWidth * 2);
+    qint64 lineCount = 1;
+    qint64 widest = 0;
     int count = 0;
     for (qsizetype i = 0; i < folded.size(); ++i) {
         const QChar c = folded.at(i);
         if (c == QLatin1Char('\r')) {
-            lines << QString();
+            wrapped += kCrLf;
+            ++lineCount;
             count = 0;
             if (i + 1 < folded.size() && folded.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             continue;
         }
         if (count == layout.wrapWidth) {
-            lines << QString();
+            wrapped += kCrLf;
+            ++lineCount;
             count = 0;
         }
-        lines.last() += c;
+        wrapped += c;
         // A character outside the basic plane is one character in two halves.
         if (!c.isHighSurrogate())
-            ++count;
+            widest = qMax<qint64>(widest, ++count);
     }
 
-    const qint64 lineCount = lines.size();
-    qint64 widest = 0;
-    for (const QString& line : lines)
-        widest = qMax<qint64>(widest, line.toUcs4().size());
     if (lineCount * layout.cellHeight + (lineCount - 1) * lineSpacing > kScreenScanLines)
         prompter.message(ScanLinesExceededText());
     if (lineCount * widest * layout.cellBytes + (lineCount - 1) * lineSpacing * widest * layout.rowBytes
@@ -93,7 +95,7 @@ QString CheckStaticText(const QString& text, int mode, int lineSpacing, Prompter
         prompter.error(BufferExceededText());
         return QString();
     }
-    return lines.join(kCrLf);
+    return wrapped;
 }
 
 QString ScanLinesExceededText()

@@ -9,11 +9,16 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
+#include <limits>
 
 namespace kv {
 
 namespace {
 constexpr int kExtraTwipsPerCharacter = 10;
+// Ink right of the widest picture is refused however far it reaches: one more unit of
+// 16 columns is all the trim needs to see it.
+constexpr int kWidestDrawn = kWidestTextPicture + 16;
+constexpr qint64 kTallestDrawn = 2 * kTallestTextPicture;
 
 QImage whiteSurface(int width, int height)
 {
@@ -32,43 +37,55 @@ QFont blockFont(const TextBlockInput& input)
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
+
+// The trimmed width of a block too tall to draw: the widest ink of its lines, looked
+// for only up to the first line that passes the widest picture.
+int undrawnWidth(const QStringList& lines, const QFont& font)
+{
+    int widest = 0;
+    for (const QString& line : lines) {
+        widest = qMax(widest, InkExtent(font, line, kWidestDrawn));
+        if (widest > kWidestTextPicture)
+            break;
+    }
+    return RoundUpTo16(widest);
+}
 } // namespace
 
 RenderedText RenderTextBlock(const TextBlockInput& input)
 {
-    const double twipsPerPixel = TwipsPerPixel();
-    const LineMeasure measure = MeasureLines(input.fontName, input.size, input.text, input.bold);
-    const int lines = measure.lineCount();
-    const int pitch = input.size + input.lineSpacing;
-    const int widthTwips =
-        measure.widestTwips + kExtraTwipsPerCharacter * int(measure.lines.at(measure.widestIndex).size());
-    const int width = qMax(1, int(std::ceil(widthTwips / twipsPerPixel)));
-    const int height = qMax(1, lines * pitch + input.extraHeight - input.lineSpacing);
+    const QStringList lines = TextBlockLines(input.text);
+    const qint64 pitch = qint64(input.size) + input.lineSpacing;
+    const qint64 height =
+        qMax<qint64>(1, qint64(lines.size()) * pitch + input.extraHeight - input.lineSpacing);
+    const QFont font = blockFont(input);
 
     RenderedText out;
-    out.height = height;
-    QImage surface = whiteSurface(width, height);
-    if (surface.isNull()) {
-        // Too large to draw at all: the untrimmed width lets the caller's limits refuse it.
-        out.width = width;
+    out.height = int(qMin<qint64>(height, std::numeric_limits<int>::max()));
+    if (height > kTallestDrawn) {
+        out.width = undrawnWidth(lines, font);
         return out;
     }
+    const LineMeasure measure = MeasureLines(input.fontName, input.size, input.text, input.bold, kWidestDrawn);
+    const qint64 widthTwips =
+        measure.widestTwips + kExtraTwipsPerCharacter * qint64(measure.lines.at(measure.widestIndex).size());
+    const int width = int(qBound(qint64(1), qint64(std::ceil(widthTwips / TwipsPerPixel())), qint64(kWidestDrawn)));
+    QImage surface = whiteSurface(width, out.height);
     {
         QPainter painter(&surface);
-        const QFont font = blockFont(input);
         painter.setFont(font);
         painter.setPen(Qt::black);
         const int ascent = QFontMetrics(font).ascent();
-        for (int i = 0; i < lines; ++i)
-            painter.drawText(QPoint(0, i * pitch + input.verticalShift + ascent), measure.lines.at(i));
+        for (int i = 0; i < lines.size(); ++i)
+            painter.drawText(QPoint(0, int(i * pitch) + input.verticalShift + ascent), lines.at(i));
     }
 
-    out.width = TrimRightMargin(surface, width, height);
+    out.width = TrimRightMargin(surface, width, out.height);
     if (out.width == 0)
         return out;
-    out.image = whiteSurface(out.width, height);
+    out.image = whiteSurface(out.width, out.height);
     QPainter painter(&out.image);
-    painter.drawImage(0, 0, surface, 0, 0, qMin(width, out.width), height);
+    painter.drawImage(0, 0, surface, 0, 0, qMin(width, out.width), out.height);
     return out;
 }
 

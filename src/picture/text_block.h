@@ -20,9 +20,16 @@ struct TextBlockInput {
     bool bold = false;
 };
 
-// The trimmed picture: width x height pixels. The image is null when there is no ink
-// (width 0), and when the text is too large to draw (width is then the untrimmed one,
-// which no limit accepts).
+// The largest picture any use of a text block takes.
+constexpr int kWidestTextPicture = 816;
+constexpr int kTallestTextPicture = 520;
+
+// The trimmed picture: width x height pixels, the height exact whatever the text. The
+// surface is never drawn wider than kWidestTextPicture + 16 columns, nor at all when the
+// block is taller than twice kTallestTextPicture: a width above kWidestTextPicture then
+// only says that the text reaches beyond every picture. The image is null when there is
+// no ink (width 0) and when the block is not drawn; the width of a block not drawn
+// comes from its glyph boxes.
 struct RenderedText {
     QImage image;
     int width = 0;

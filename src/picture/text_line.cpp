@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
+#include <limits>
 
 namespace kv {
 
@@ -18,7 +19,7 @@ int fontSize(const TextLineInput& input)
     return input.cellHeight + input.sizeAdjustment;
 }
 
-int roundUpTo(int value, int step)
+qint64 roundUpTo(qint64 value, qint64 step)
 {
     return step <= 0 || value % step == 0 ? value : value - value % step + step;
 }
@@ -27,7 +28,9 @@ std::optional<QImage> surfaceFor(const TextLineInput& input)
 {
     if (fontSize(input) <= 0 || input.cellHeight <= 0)
         return std::nullopt;
-    QImage surface(TextLineWidth(input), input.cellHeight, QImage::Format_RGB32);
+    const int width = TextLineWidth(input);
+    QImage surface(input.widestUseful > 0 ? qMin(width, input.widestUseful) : width, input.cellHeight,
+                   QImage::Format_RGB32);
     if (surface.isNull())
         return std::nullopt;
     surface.fill(Qt::white);
@@ -48,10 +51,11 @@ int TextLineWidth(const TextLineInput& input)
 {
     const int size = fontSize(input);
     const double twipsPerPixel = TwipsPerPixel();
-    const LineMeasure measure = MeasureLines(input.fontName, size, input.text, input.bold);
-    const int twips = roundUpTo(measure.widestTwips + kExtraTwipsPerCharacter * int(input.text.size()),
-                                qMax(1, int(twipsPerPixel)));
-    return qMax(size, roundUpTo(int(std::ceil(twips / twipsPerPixel)), size));
+    const LineMeasure measure = MeasureLines(input.fontName, size, input.text, input.bold, input.widestUseful);
+    const qint64 twips = roundUpTo(measure.widestTwips + kExtraTwipsPerCharacter * qint64(input.text.size()),
+                                   qMax(1, int(twipsPerPixel)));
+    const qint64 pixels = qMax<qint64>(size, roundUpTo(qint64(std::ceil(twips / twipsPerPixel)), size));
+    return int(qMin<qint64>(pixels, std::numeric_limits<int>::max()));
 }
 
 std::optional<QImage> RenderTextLine(const TextLineInput& input)

@@ -18,14 +18,18 @@ struct TextLineInput {
     int sizeAdjustment = 0; // the font's pixel size is cellHeight + sizeAdjustment
     int verticalOffset = 0;
     bool bold = false;
+    // The widest picture the caller could take; the surface is never drawn wider, as
+    // ink beyond it is refused however far it reaches. 0 draws the whole line.
+    int widestUseful = 0;
 };
 
 // The picture, or nothing when it cannot be drawn (a font size of 0 or less, a surface
-// that cannot be allocated).
+// that cannot be allocated). Its width is TextLineWidth, cut to widestUseful.
 std::optional<QImage> RenderTextLine(const TextLineInput& input);
 std::optional<QImage> PrintTextLine(const TextLineInput& input);
 
-// The picture's width in pixels for the line.
+// The picture's width in pixels for the line; a line that passes widestUseful is taken
+// to be at least that wide, however long it is.
 int TextLineWidth(const TextLineInput& input);
 
 } // namespace kv

@@ -24,25 +24,32 @@ BoxVerdict checkSizeField(const QString& text, double maxPixels, const QString& 
 std::optional<QString> limitMessage(int width, int height, qint64 maxPixels, const QString& tooWide,
                                     const QString& tooHigh, const QString& tooLarge)
 {
-    if (width > 816)
+    if (width > kWidestTextPicture)
         return tooWide;
-    if (height > 520)
+    if (height > kTallestTextPicture)
         return tooHigh;
     if (qint64(width) * height > maxPixels)
         return tooLarge;
     return std::nullopt;
 }
 
-std::optional<PackedPicture> prepare(const TextBlockInput& input, Prompter& prompter, quint32 threshold,
-                                     std::optional<QString> (*limits)(int, int))
+PreparedPicture prepare(const TextBlockInput& input, Prompter& prompter, quint32 threshold,
+                        std::optional<QString> (*limits)(int, int))
 {
+    PreparedPicture prepared;
+    if (IsBlankText(input.text)) {
+        prompter.error(NoTextToSendText());
+        return prepared;
+    }
     const RenderedText rendered = RenderTextBlock(input);
+    prepared.surface = rendered.image;
     if (const auto message = limits(rendered.width, rendered.height)) {
         prompter.error(*message);
-        return std::nullopt;
+        return prepared;
     }
-    return PackedPicture{rendered.width, rendered.height,
-                         PackRows(rendered.image, rendered.width, rendered.height, threshold)};
+    prepared.packed = PackedPicture{rendered.width, rendered.height,
+                                    PackRows(rendered.image, rendered.width, rendered.height, threshold)};
+    return prepared;
 }
 } // namespace
 
@@ -80,14 +87,24 @@ std::optional<QString> CharacterDownloadLimitMessage(int width, int height)
                         QStringLiteral("字符转换成图片后图片太大了，图片的最大像素不能大于65536像素"));
 }
 
-std::optional<PackedPicture> PrepareCustomFontPicture(const TextBlockInput& input, Prompter& prompter)
+PreparedPicture PrepareCustomFontPicture(const TextBlockInput& input, Prompter& prompter)
 {
     return prepare(input, prompter, kGreyInkThreshold, CustomFontLimitMessage);
 }
 
-std::optional<PackedPicture> PrepareCharacterDownloadPicture(const TextBlockInput& input, Prompter& prompter)
+PreparedPicture PrepareCharacterDownloadPicture(const TextBlockInput& input, Prompter& prompter)
 {
     return prepare(input, prompter, kAnyInkThreshold, CharacterDownloadLimitMessage);
+}
+
+QString NoTextToSendText()
+{
+    return QStringLiteral("没有要发送的字符，请输入");
+}
+
+bool IsBlankText(const QString& text)
+{
+    return text.trimmed().isEmpty();
 }
 
 TextBlockInput TextBlockFromFields(const QString& text, const QString& fontName, const QString& size, int extraHeight,

@@ -6,9 +6,11 @@
 //   - the edit pages' "字符下载": "设字符点阵为" field, at most 816 x 520 and 65 536
 //     pixels, everything that is not pure white is ink.
 // The Prepare functions render, check (showing the limit's message through the
-// Prompter) and pack; nothing is returned when a limit refuses the picture.
+// Prompter) and pack; a picture a limit refuses has its surface and no matrix. A text
+// with nothing to draw (empty, or spaces and line breaks only) is refused before it is
+// drawn.
 
-#include "picture/dot_matrix.h"
+#include "picture/prepared_picture.h"
 #include "picture/text_block.h"
 #include "scroll/number_boxes.h"
 
@@ -33,7 +35,11 @@ TextBlockInput TextBlockFromFields(const QString& text, const QString& fontName,
 std::optional<QString> CustomFontLimitMessage(int width, int height);
 std::optional<QString> CharacterDownloadLimitMessage(int width, int height);
 
-std::optional<PackedPicture> PrepareCustomFontPicture(const TextBlockInput& input, Prompter& prompter);
-std::optional<PackedPicture> PrepareCharacterDownloadPicture(const TextBlockInput& input, Prompter& prompter);
+PreparedPicture PrepareCustomFontPicture(const TextBlockInput& input, Prompter& prompter);
+PreparedPicture PrepareCharacterDownloadPicture(const TextBlockInput& input, Prompter& prompter);
+
+// The refusal of a text with nothing to draw or to send.
+QString NoTextToSendText();
+bool IsBlankText(const QString& text);
 
 } // namespace kv

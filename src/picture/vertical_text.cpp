@@ -25,14 +25,24 @@ QString TransposeToVertical(const QString& text)
         if (holdsDoubleByteCharacters(line))
             line = ToFullWidth(line);
     }
-    QStringList columns;
-    for (qsizetype k = 0; k < longest; ++k) {
-        QString column;
-        for (auto line = lines.crbegin(); line != lines.crend(); ++line)
-            column += line->at(k);
-        columns << column;
+    if (longest == 0)
+        return QString();
+    // Written in place: a text of many long lines turns into as many characters again,
+    // and a column at a time through every line would cost far more than the text.
+    const qsizetype count = lines.size();
+    const qsizetype pitch = count + 2; // a column and its CR LF
+    QString turned(longest * pitch - 2, Qt::Uninitialized);
+    QChar* out = turned.data();
+    for (qsizetype j = 0; j < count; ++j) {
+        const QChar* in = lines.at(j).constData();
+        for (qsizetype k = 0; k < longest; ++k)
+            out[k * pitch + count - 1 - j] = in[k];
     }
-    return columns.join(QStringLiteral("\r\n"));
+    for (qsizetype k = 0; k + 1 < longest; ++k) {
+        out[k * pitch + count] = QLatin1Char('\r');
+        out[k * pitch + count + 1] = QLatin1Char('\n');
+    }
+    return turned;
 }
 
 } // namespace kv

@@ -92,6 +92,8 @@ PictureTextOutcome SendPictureText(const PictureTextRequest& request, Link& link
     line.sizeAdjustment = cell.sizeOffset;
     line.verticalOffset = settings.verticalAdjustment - kNoVerticalAdjustment;
     line.bold = settings.bold;
+    // One cell more than the largest bitmap: ink that far is refused however far it goes.
+    line.widestUseful = kMaxPictureTextBytes * 8 / cell.height + cell.height;
     int rightmost = 0;
     const auto rendered = renderedLine(line, &rightmost);
     if (!rendered) {

@@ -169,10 +169,10 @@ void EditPagePanel::showPage(const EditPage& page)
         kindButtons_[k]->setEnabled(k != int(page.kind));
 
     // The turned text is what the page keeps; a record read back in "文字纵排" shows it
-    // as it was sent.
+    // as it was sent. The text kept aside belongs to the direction buttons alone: the
+    // operator's own text comes back with "文字横排" whatever page was opened since.
     const QSignalBlocker blockVertical(vertical_);
     editor_->setPlainText(page.text);
-    horizontalText_ = page.text;
     horizontal_->setChecked(page.horizontal);
     vertical_->setChecked(!page.horizontal);
     ShowTurnedText(*editor_, !page.horizontal);

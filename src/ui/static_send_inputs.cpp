@@ -73,9 +73,8 @@ StaticSendInputs::StaticSendInputs(Prompter& prompter, QWidget* parent) : QWidge
     grid->addWidget(background_, 2, 7);
     grid->setColumnStretch(8, 1);
 
-    renderOnly_ = {fontLabel, font_, sizeLabel, size_, bold_, extraLabel, extraHeight_, shiftLabel,
-                   verticalShift_, horizontal_, vertical_};
-    textOnly_ = {spacingLabel, lineSpacing_};
+    renderOnly_ = {fontLabel, font_, sizeLabel, size_, bold_, extraLabel, extraHeight_, shiftLabel, verticalShift_};
+    textOnly_ = {spacingLabel, lineSpacing_, horizontal_, vertical_};
 }
 
 QComboBox* StaticSendInputs::selector(const QStringList& items, int start)

@@ -62,7 +62,8 @@ private:
     QRadioButton* vertical_ = nullptr;
     // The inputs only mode 6 (rendered text) uses, with their labels.
     QList<QWidget*> renderOnly_;
-    // The inputs modes 6, 8 and 9 (typed text) use, with their labels.
+    // The inputs modes 6, 8 and 9 (typed text) use, with their labels; the text turns in
+    // the built-in fonts as in a drawn picture, a character to a cell.
     QList<QWidget*> textOnly_;
 };
 
