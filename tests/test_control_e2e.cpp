@@ -67,6 +67,12 @@ protected:
     SilentUnit() : ControlEndToEnd({"--fault", "silent"}) {}
 };
 
+// Every answer's last byte inverted: a one-byte shape of 0 comes back as 255.
+class CorruptingUnit : public ControlEndToEnd {
+protected:
+    CorruptingUnit() : ControlEndToEnd({"--fault", "badcheck"}) {}
+};
+
 } // namespace
 
 TEST_F(ControlEndToEnd, MenuItemsSwitchTheUnitsDisplayItems)
@@ -208,6 +214,16 @@ TEST_F(SilentUnit, StoringAndCrosshairReportTheSilence)
     EXPECT_EQ(step.exitCode, 1);
     EXPECT_EQ(step.err, QStringLiteral("通信错误"));
     EXPECT_TRUE(step.out.isEmpty());
+}
+
+TEST_F(CorruptingUnit, AnImpossibleShapeOrAWrongEchoPrintsNoShape)
+{
+    for (const QStringList& args : QList<QStringList>{{"crosshair", "get"}, {"crosshair", "up"}, {"crosshair", "down"}}) {
+        const KvctlRun run = kvctl(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_EQ(run.err, QStringLiteral("通信错误")) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << args.join(' ').toStdString() << ": " << run.out.toStdString();
+    }
 }
 
 TEST(ControlCli, UsageErrorsSendNothing)
