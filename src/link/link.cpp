@@ -28,11 +28,14 @@ qint64 drainLimitMs(qint64 pending, int baud)
 }
 
 // The longest a reply may take: its silence time-out twice over (the unit's turnaround
-// and one pause), a second, and its bytes at a tenth of the line's speed. A unit that
-// keeps a wait going past that, trickling bytes, will not finish the reply.
+// and one pause), a second, and the line time of its bytes with a quarter more for a
+// unit that leaves small gaps between them. A unit that keeps a wait going past that,
+// trickling bytes, will not finish the reply; the bound follows the line, so a long
+// reply that trickles is given up within its own line time and a little.
 qint64 replyBoundMs(qint64 bytes, qint64 silenceMs, int baud)
 {
-    return 2 * silenceMs + 1000 + 10 * lineMs(bytes, baud);
+    const qint64 line = lineMs(bytes, baud);
+    return 2 * silenceMs + 1000 + line + line / 4;
 }
 
 } // namespace

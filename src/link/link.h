@@ -67,14 +67,15 @@ public:
     // Waits for exactly n reply bytes. The time-out bounds the silence before the first
     // byte and between bytes; a byte past n ends the wait at once, and so does the
     // operator's cancel. A wait never lasts longer than its silence time-out twice over,
-    // a second, and ten times the line time of the bytes awaited. The reading, when
+    // a second, and the line time of the bytes awaited with a quarter more. The reading, when
     // given, tells the traffic log what the operation makes of the reply.
     Reply waitReply(int n, int timeoutMs, const WaitProgress& progress = {}, const ReplyReading& reading = {});
     // A reply in two parts whose second length follows from the first: waits for
     // headBytes, asks restLength how many bytes follow them (negative: the head is
     // unusable), then waits for exactly that many more. A unit may send both parts in
     // one go, so nothing that arrives after the head is discarded. Each part's time-out
-    // bounds the silence as in waitReply; the reply's bytes are the whole reply.
+    // bounds the silence as in waitReply, and the whole wait is bounded as waitReply's by
+    // the length the head declares; the reply's bytes are the whole reply.
     Reply waitTwoPartReply(int headBytes, int headTimeoutMs,
                            const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs);
     // The running operation's cancel, looked at by every wait and the drain; nullptr
