@@ -13,6 +13,8 @@ namespace {
 constexpr qint64 kLineSettleMs = 10;
 // How often a wait looks at the operator's cancel.
 constexpr qint64 kCancelCheckMs = 250;
+// The longest a unit's answer is awaited after its wait gave up, before the port closes.
+constexpr qint64 kLateAnswerCapMs = 2000;
 
 // The time bytes take on the line: ten bit times each.
 qint64 lineMs(qint64 bytes, int baud)
@@ -68,6 +70,11 @@ void Link::closePort()
 {
     if (!port_->isOpen())
         return;
+    try {
+        waitOutLateAnswer();
+    } catch (const CommError&) {
+        // A port that fails now has nothing left to hand over; it closes all the same.
+    }
     // The driver may report an empty buffer while the last bytes are still in the
     // adapter's FIFO; closing or changing the rate then would cut them off.
     const qint64 wait = lineBusyUntilMs_ + kLineSettleMs - clock_.nowMs();
@@ -97,6 +104,23 @@ bool Link::cancelRequested() const
     return cancel_ && cancel_->requested();
 }
 
+Reply Link::expectLateAnswer(Reply reply, int timeoutMs)
+{
+    if (reply.status == ReplyStatus::TimedOut || reply.status == ReplyStatus::Overflow
+        || reply.status == ReplyStatus::Malformed)
+        lateAnswerUntilMs_ = clock_.nowMs() + qBound<qint64>(0, qint64(timeoutMs), kLateAnswerCapMs);
+    return reply;
+}
+
+void Link::waitOutLateAnswer()
+{
+    for (qint64 now = clock_.nowMs(); now < lateAnswerUntilMs_ && !cancelRequested(); now = clock_.nowMs()) {
+        port_->waitForInput(static_cast<int>(qMin(lateAnswerUntilMs_ - now, kCancelCheckMs)));
+        port_->discardInput();
+    }
+    lateAnswerUntilMs_ = 0;
+}
+
 bool Link::drainOutput()
 {
     qint64 pending = port_->pendingOutput();
@@ -120,13 +144,14 @@ bool Link::drainOutput()
 
 Reply Link::waitReply(int n, int timeoutMs, const WaitProgress& progress, const ReplyReading& reading)
 {
-    return collectReply(qMax(n, 0), timeoutMs, {}, 0, progress, reading);
+    return expectLateAnswer(collectReply(qMax(n, 0), timeoutMs, {}, 0, progress, reading), timeoutMs);
 }
 
 Reply Link::waitTwoPartReply(int headBytes, int headTimeoutMs,
                              const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs)
 {
-    return collectReply(qMax(headBytes, 0), headTimeoutMs, restLength, restTimeoutMs, {}, {});
+    return expectLateAnswer(collectReply(qMax(headBytes, 0), headTimeoutMs, restLength, restTimeoutMs, {}, {}),
+                            qMax(headTimeoutMs, restTimeoutMs));
 }
 
 Reply Link::collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,

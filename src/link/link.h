@@ -54,6 +54,10 @@ public:
 
     // --- the operation bracket ---
     void ensurePortOpen();
+    // After a wait that gave up, the unit may still be answering: closing first waits
+    // for that answer as long again as the wait's time-out (two seconds at most) and
+    // drops it, so that it does not become the reply to the next request on the line,
+    // this program's or the next one's. The operator's cancel ends that wait.
     void closePort();
     bool isOpen() const;
     void write(const QByteArray& bytes);
@@ -93,6 +97,9 @@ private:
     void logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status = ReplyStatus::Complete, int awaited = -1,
                     const QString& reading = {});
     bool cancelRequested() const;
+    // Notes when a wait that gave up may still see its unit's answer.
+    Reply expectLateAnswer(Reply reply, int timeoutMs);
+    void waitOutLateAnswer();
     Reply collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,
                        int restTimeoutMs, const WaitProgress& progress, const ReplyReading& reading);
 
@@ -106,6 +113,8 @@ private:
     const CancelFlag* cancel_ = nullptr;
     // When the last byte written will have left the line, on the link's clock.
     qint64 lineBusyUntilMs_ = 0;
+    // Until when the answer to a wait that gave up may still arrive.
+    qint64 lateAnswerUntilMs_ = 0;
 };
 
 // Formats a frame just sent and shows it in the sent-data pane through the link.
