@@ -1,5 +1,6 @@
 #include "cli_context.h"
 
+#include "command_options.h"
 #include "commands.h"
 #include "admin/address_queue.h"
 #include "app/shipped_files.h"
@@ -63,12 +64,12 @@ bool CliContext::prepare()
                                             QRegularExpression::CaseInsensitiveOption);
     const auto com = comName.match(options.port);
     if (com.hasMatch()) {
-        const int k = com.captured(1).toInt();
-        if (k < 1 || k >= kPortChoices) {
+        const auto k = NumberIn(com.captured(1), 1, kPortChoices - 1);
+        if (!k) {
             prompter.error(QStringLiteral("串口只能是 COM1 至 COM12"));
             return false;
         }
-        portChoice->setPortChoiceQuietly(k);
+        portChoice->setPortChoiceQuietly(*k);
     } else if (!options.port.isEmpty()) {
         portChoice->setPortChoiceQuietly(ReadIndexSetting(folder.settingsPath(QStringLiteral("COM.TXT")), kPortChoices).value_or(0));
         portChoice->usePathForRun(options.port);
@@ -107,8 +108,10 @@ bool CliContext::targetsOneUnit() const
            && options.target != QLatin1String("queue");
 }
 
-int CliContext::usage(const QString& text)
+int CliContext::usage(const QString& text, const QString& reason)
 {
+    if (!reason.isEmpty())
+        PrintErr(reason);
     return PrintUsage(text);
 }
 

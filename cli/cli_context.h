@@ -53,8 +53,9 @@ public:
 
     // Exit status of a command that ran: 1 when it stopped with an error message.
     int exitStatus() const { return prompter.errorsShown() > 0 ? 1 : 0; }
-    // Prints the usage text of a command to standard error; returns 2.
-    int usage(const QString& text);
+    // Prints why the command line was refused, when known, and the usage text of the
+    // command to standard error; returns 2.
+    int usage(const QString& text, const QString& reason = {});
 
     // LinkObserver: the traffic log goes to --log, the sent-data echo to standard output.
     void sentDataShown(const QString& paneText) override;

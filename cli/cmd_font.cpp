@@ -121,14 +121,13 @@ int writeFont(CliContext& ctx, const FontArgs& a, quint8 address)
 
 int writeChar(CliContext& ctx, const FontArgs& a, quint8 address)
 {
-    bool ok = false;
-    const int code = a.positional.size() == 1 ? a.positional.first().toInt(&ok) : -1;
-    if (!ok || code < 0 || code >= kGlyphCount || !a.out.isEmpty())
+    const auto code = a.positional.size() == 1 ? NumberIn(a.positional.first(), 0, kGlyphCount - 1) : std::nullopt;
+    if (!code || !a.out.isEmpty())
         return ctx.usage(QStringLiteral("font write-char CODE [--in FILE]   (CODE from 0 to 255)"));
     const auto font = fontFrom(ctx, a.in);
     if (!font)
         return 1;
-    return WriteOneCharacter(font->table, code, address, *ctx.link, ctx.prompter) ? 0 : 1;
+    return WriteOneCharacter(font->table, *code, address, *ctx.link, ctx.prompter) ? 0 : 1;
 }
 
 int download(CliContext& ctx, const FontArgs& a)

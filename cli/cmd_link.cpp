@@ -20,9 +20,10 @@ int RunPort(CliContext& ctx, const QStringList& args)
     int index = 0;
     if (args.first() != QLatin1String("off")) {
         const auto match = comName.match(args.first());
-        index = match.hasMatch() ? match.captured(1).toInt() : -1;
-        if (index < 1 || index >= kPortChoices)
+        const auto k = match.hasMatch() ? NumberIn(match.captured(1), 1, kPortChoices - 1) : std::nullopt;
+        if (!k)
             return ctx.usage(QStringLiteral("port COMk|off   (k from 1 to 12)"));
+        index = *k;
     }
     ctx.portChoice->selectPort(index, ctx.prompter, ChoiceEffect::Apply);
     PrintOut(ctx.portChoice->statusText());
@@ -54,15 +55,6 @@ std::optional<QByteArray> parseHex(const QStringList& words)
 constexpr int kLongestRawReply = 65535;
 // Long enough for any unit; the wait bounds the silence between bytes, not the reply.
 constexpr int kLongestRawTimeoutMs = 3600000;
-
-std::optional<int> wholeNumber(const QString& text, int minimum, int maximum)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < minimum || value > maximum)
-        return std::nullopt;
-    return value;
-}
 } // namespace
 
 int RunRaw(CliContext& ctx, const QStringList& args)
@@ -74,18 +66,13 @@ int RunRaw(CliContext& ctx, const QStringList& args)
     if (!options.parse(args))
         return ctx.usage(usage);
     std::optional<int> reply;
-    if (options.isSet(QStringLiteral("reply"))) {
-        reply = wholeNumber(options.value(QStringLiteral("reply")), 1, kLongestRawReply);
-        if (!reply)
-            return ctx.usage(usage);
-    }
+    int replyBytes = 0;
     int timeoutMs = 1500;
-    if (options.isSet(QStringLiteral("timeout"))) {
-        const auto timeout = wholeNumber(options.value(QStringLiteral("timeout")), 0, kLongestRawTimeoutMs);
-        if (!timeout)
-            return ctx.usage(usage);
-        timeoutMs = *timeout;
-    }
+    if (!options.readNumber(QStringLiteral("reply"), 1, kLongestRawReply, replyBytes)
+        || !options.readNumber(QStringLiteral("timeout"), 0, kLongestRawTimeoutMs, timeoutMs))
+        return ctx.usage(usage, options.problem());
+    if (options.isSet(QStringLiteral("reply")))
+        reply = replyBytes;
     const auto bytes = parseHex(options.positional());
     if (!bytes)
         return ctx.usage(usage);

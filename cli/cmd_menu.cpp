@@ -1,6 +1,7 @@
 // kvctl menu and display-item: the device command menu and its display-item menu.
 
 #include "cli_context.h"
+#include "command_options.h"
 #include "commands.h"
 #include "control/device_menu.h"
 #include "control/display_items.h"
@@ -13,18 +14,9 @@ const char* const kMenuUsage =
     "                      6 ENTRY sends a display-item entry 0-17, 7 needs --target ADDR";
 const char* const kDisplayItemUsage = "display-item ENTRY   (ENTRY 0-17)";
 
-std::optional<int> numberIn(const QString& text, int low, int high)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
 int displayItem(CliContext& ctx, const QString& entryText, const QString& usage)
 {
-    const auto entry = numberIn(entryText, 0, kDisplayItemEntries - 1);
+    const auto entry = NumberIn(entryText, 0, kDisplayItemEntries - 1);
     if (!entry)
         return ctx.usage(usage);
     const auto target = ctx.targetChoice();
@@ -44,7 +36,7 @@ int displayItem(CliContext& ctx, const QString& entryText, const QString& usage)
 int RunMenu(CliContext& ctx, const QStringList& args)
 {
     const QString usage = QString::fromUtf8(kMenuUsage);
-    const auto number = args.isEmpty() ? std::nullopt : numberIn(args.first(), 1, 20);
+    const auto number = args.isEmpty() ? std::nullopt : NumberIn(args.first(), 1, 20);
     const DeviceMenuItem* item = number ? DeviceMenuItemNumbered(*number) : nullptr;
     if (!item)
         return ctx.usage(usage);

@@ -1,12 +1,14 @@
 // kvctl page: the logo and static edit page, "字符下载" / "下载图片" and "修改参数".
 // Options left out take the page record of the kind, else the page's defaults.
 
+#include "app/display_effects.h"
 #include "app/record_store.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
 #include "picture/edit_page.h"
 #include "picture/page_operations.h"
+#include "picture/page_selectors.h"
 #include "picture/vertical_text.h"
 #include "picture_options.h"
 
@@ -31,15 +33,15 @@ std::optional<EditPageKind> kindNamed(const QString& name)
 }
 
 // The display options both actions share; false on a usage error.
-bool readDisplayOptions(const CommandOptions& options, EditPage& page)
+bool readDisplayOptions(CommandOptions& options, EditPage& page)
 {
     if (options.isSet(QStringLiteral("vpos")))
         page.verticalPosition = options.value(QStringLiteral("vpos"));
     if (options.isSet(QStringLiteral("power-on")))
         page.powerOn = true;
-    return ReadIndexOption(options, QStringLiteral("hoffset"), page.horizontalOffset)
-           && ReadIndexOption(options, QStringLiteral("brightness"), page.brightness)
-           && ReadIndexOption(options, QStringLiteral("background"), page.background);
+    return ReadIndexOption(options, QStringLiteral("hoffset"), PageHorizontalOffsetItems(), page.horizontalOffset)
+           && ReadIndexOption(options, QStringLiteral("brightness"), BrightnessItems(), page.brightness)
+           && ReadIndexOption(options, QStringLiteral("background"), PageBackgroundItems(), page.background);
 }
 
 int download(CliContext& ctx, const QStringList& args, EditPage page, const RecordStore& store)
@@ -50,7 +52,7 @@ int download(CliContext& ctx, const QStringList& args, EditPage page, const Reco
                             QStringLiteral("extra"), QStringLiteral("vshift"), QStringLiteral("hoffset"),
                             QStringLiteral("vpos"), QStringLiteral("brightness"), QStringLiteral("background"),
                             QStringLiteral("threshold"), QStringLiteral("preview")});
-    const auto usage = [&] { return ctx.usage(QString::fromUtf8(kUsage)); };
+    const auto usage = [&] { return ctx.usage(QString::fromUtf8(kUsage), options.problem()); };
     if (!options.parse(args) || !options.positional().isEmpty())
         return usage();
     const bool picture = IsPictureKind(page.kind);
@@ -70,8 +72,10 @@ int download(CliContext& ctx, const QStringList& args, EditPage page, const Reco
         page.bold = true;
     if (options.isSet(QStringLiteral("vertical")))
         page.horizontal = false;
-    if (!readDisplayOptions(options, page) || !ReadIndexOption(options, QStringLiteral("spacing"), page.lineSpacing)
-        || !ReadIndexOption(options, QStringLiteral("extra"), page.extraHeight) || !ReadShiftOption(options, page.verticalShift))
+    if (!readDisplayOptions(options, page)
+        || !ReadIndexOption(options, QStringLiteral("spacing"), LineSpacingItems(), page.lineSpacing)
+        || !ReadIndexOption(options, QStringLiteral("extra"), ExtraHeightItems(), page.extraHeight)
+        || !ReadShiftOption(options, page.verticalShift))
         return usage();
     bool failed = false;
     if (const auto text = ReadTextOption(ctx, options, &failed))
@@ -101,8 +105,8 @@ int changeParams(CliContext& ctx, const QStringList& args, EditPage page, const 
         return ctx.usage(QString::fromUtf8(kUsage));
     if (options.isSet(QStringLiteral("power-on")) && PowerOnLocked(page.kind))
         return ctx.usage(QString::fromUtf8(kUsage));
-    if (!readDisplayOptions(options, page) || !ReadIndexOption(options, QStringLiteral("slot"), page.slot))
-        return ctx.usage(QString::fromUtf8(kUsage));
+    if (!readDisplayOptions(options, page) || !ReadIndexOption(options, QStringLiteral("slot"), SlotItems(), page.slot))
+        return ctx.usage(QString::fromUtf8(kUsage), options.problem());
     const auto target = ctx.targetChoice();
     if (!target)
         return 1;

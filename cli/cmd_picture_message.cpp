@@ -16,11 +16,11 @@ int RunPictureMessage(CliContext& ctx, const QStringList& args)
     CommandOptions options({QStringLiteral("small"), QStringLiteral("power-on")}, {});
     if (!options.parse(args) || options.positional().size() != 2)
         return ctx.usage(usage);
-    bool ok = false;
-    ScrollPictureMessageRequest request;
-    request.number = options.positional().first().toInt(&ok);
-    if (!ok || request.number < 1 || request.number > kPictureMessages)
+    const auto number = NumberIn(options.positional().first(), 1, kPictureMessages);
+    if (!number)
         return ctx.usage(usage);
+    ScrollPictureMessageRequest request;
+    request.number = *number;
     request.smallCells = options.isSet(QStringLiteral("small"));
     request.powerOn = options.isSet(QStringLiteral("power-on"));
     const auto target = ctx.targetChoice();

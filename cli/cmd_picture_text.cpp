@@ -19,22 +19,21 @@ const char* const kTextUsage =
 
 // The options over the settings of the last send: false on a value the panel's lists
 // do not hold.
-bool applyOptions(const CommandOptions& options, PictureTextSettings& settings)
+bool applyOptions(CommandOptions& options, PictureTextSettings& settings)
 {
     if (options.isSet(QStringLiteral("font")))
         settings.fontName = options.value(QStringLiteral("font"));
-    if (options.isSet(QStringLiteral("size"))) {
-        bool ok = false;
-        settings.size = options.value(QStringLiteral("size")).toInt(&ok);
-        if (!ok || !IsPictureTextSize(settings.size))
-            return false;
-    }
-    if (options.isSet(QStringLiteral("vadjust"))) {
-        bool ok = false;
-        settings.verticalAdjustment = options.value(QStringLiteral("vadjust")).toInt(&ok) + kNoVerticalAdjustment;
-        if (!ok || !IsVerticalAdjustmentIndex(settings.verticalAdjustment))
-            return false;
-    }
+    const QStringList& sizes = PictureTextSizeItems();
+    if (!options.readNumber(QStringLiteral("size"), sizes.first().toInt(), sizes.last().toInt(), settings.size)
+        || (options.isSet(QStringLiteral("size")) && !IsPictureTextSize(settings.size)))
+        return false;
+    // The option gives the shift itself, the list holds it as its index.
+    int shift = 0;
+    const int lastShift = int(VerticalAdjustmentItems().size()) - 1 - kNoVerticalAdjustment;
+    if (!options.readNumber(QStringLiteral("vadjust"), -kNoVerticalAdjustment, lastShift, shift))
+        return false;
+    if (options.isSet(QStringLiteral("vadjust")))
+        settings.verticalAdjustment = shift + kNoVerticalAdjustment;
     if (options.isSet(QStringLiteral("bold")))
         settings.bold = true;
     if (options.isSet(QStringLiteral("filter-noise")))
@@ -55,7 +54,7 @@ int RunPictureText(CliContext& ctx, const QStringList& args)
     PictureTextRequest request;
     request.settings = LoadPictureTextSettings(store);
     if (!applyOptions(options, request.settings))
-        return ctx.usage(usage);
+        return ctx.usage(usage, options.problem());
     request.settings.text = options.positional().first();
     request.powerOn = options.isSet(QStringLiteral("power-on"));
     request.fonts = BuildFontList();

@@ -2,7 +2,10 @@
 
 #include "admin/address_queue.h"
 #include "cli_context.h"
+#include "command_options.h"
 #include "commands.h"
+
+#include <limits>
 
 namespace kv::cli {
 
@@ -13,17 +16,16 @@ const QString kUsage = QStringLiteral(
 // The entry at a 1-based position; nothing (after the message) when there is none.
 std::optional<int> entryAt(CliContext& ctx, const QList<QueueEntry>& entries, const QString& text, bool* usage)
 {
-    bool ok = false;
-    const int position = text.toInt(&ok);
-    if (!ok || position < 1) {
+    const auto position = NumberIn(text, 1, std::numeric_limits<int>::max());
+    if (!position) {
         *usage = true;
         return std::nullopt;
     }
-    if (position > entries.size()) {
-        ctx.prompter.error(QStringLiteral("地址队列中没有第%1条记录").arg(position));
+    if (*position > entries.size()) {
+        ctx.prompter.error(QStringLiteral("地址队列中没有第%1条记录").arg(*position));
         return std::nullopt;
     }
-    return position - 1;
+    return *position - 1;
 }
 
 int finish(CliContext& ctx, const QueueEditOutcome& outcome)

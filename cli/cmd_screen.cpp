@@ -15,13 +15,12 @@ int RunVideoMode(CliContext& ctx, const QStringList& args)
     CommandOptions options({QStringLiteral("store")}, {});
     if (!options.parse(args) || options.positional().size() != 1)
         return ctx.usage(usage);
-    bool ok = false;
-    const int mode = options.positional().first().toInt(&ok);
-    if (!ok || mode < 0 || mode >= VideoModeSelector().items.size())
+    const auto mode = NumberIn(options.positional().first(), 0, int(VideoModeSelector().items.size()) - 1);
+    if (!mode)
         return ctx.usage(usage);
     const bool done = options.isSet(QStringLiteral("store"))
-        ? StoreVideoMode(mode, *ctx.link, ctx.prompter)
-        : TryVideoMode(ctx.deviceAddress(), mode, *ctx.link, ctx.prompter);
+        ? StoreVideoMode(*mode, *ctx.link, ctx.prompter)
+        : TryVideoMode(ctx.deviceAddress(), *mode, *ctx.link, ctx.prompter);
     return done ? ctx.exitStatus() : 1;
 }
 
@@ -69,9 +68,12 @@ int RunCrosshair(CliContext& ctx, const QStringList& args)
         return ctx.usage(usage);
     const CrosshairOutcome outcome = StepCrosshair(
         what == QLatin1String("up") ? CrosshairStep::Next : CrosshairStep::Previous, *ctx.link, ctx.prompter);
-    if (outcome.shape)
-        PrintOut(QString::number(*outcome.shape));
-    return outcome.confirmed ? ctx.exitStatus() : 1;
+    // The window shows the stepped shape even when the unit does not echo it; a script
+    // is given a shape only when the unit took it.
+    if (!outcome.confirmed)
+        return 1;
+    PrintOut(QString::number(*outcome.shape));
+    return ctx.exitStatus();
 }
 
 } // namespace kv::cli

@@ -1,6 +1,7 @@
 // kvctl scroll-params: "设置参数" of the panel "滚动参数设置"; options left out keep the
 // panel's start-up choices.
 
+#include "app/display_effects.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
@@ -17,15 +18,19 @@ const char* const kUsage =
 int RunScrollParams(CliContext& ctx, const QStringList& args)
 {
     ScrollParams params;
-    const QList<std::pair<QString, int*>> indexes = {
-        {QStringLiteral("count"), &params.repetition},     {QStringLiteral("brightness"), &params.brightness},
-        {QStringLiteral("background"), &params.background}, {QStringLiteral("bar-above"), &params.barAbove},
-        {QStringLiteral("bar-below"), &params.barBelow},   {QStringLiteral("speed"), &params.speed},
-        {QStringLiteral("hoffset"), &params.horizontalOffset}, {QStringLiteral("video"), &params.videoInput},
+    const QList<std::tuple<QString, const QStringList&, int*>> indexes = {
+        {QStringLiteral("count"), RepetitionItems(), &params.repetition},
+        {QStringLiteral("brightness"), BrightnessItems(), &params.brightness},
+        {QStringLiteral("background"), ScrollBackgroundItems(), &params.background},
+        {QStringLiteral("bar-above"), BarHeightItems(), &params.barAbove},
+        {QStringLiteral("bar-below"), BarHeightItems(), &params.barBelow},
+        {QStringLiteral("speed"), SpeedItems(), &params.speed},
+        {QStringLiteral("hoffset"), HorizontalOffsetItems(), &params.horizontalOffset},
+        {QStringLiteral("video"), VideoInputItems(), &params.videoInput},
     };
     QStringList valued = {QStringLiteral("vpos"), QStringLiteral("interval")};
     for (const auto& index : indexes)
-        valued << index.first;
+        valued << std::get<0>(index);
     CommandOptions options({QStringLiteral("save")}, valued);
     if (!options.parse(args) || !options.positional().isEmpty())
         return ctx.usage(QString::fromUtf8(kUsage));
@@ -34,14 +39,9 @@ int RunScrollParams(CliContext& ctx, const QStringList& args)
         params.verticalPosition = options.value(QStringLiteral("vpos"));
     if (options.isSet(QStringLiteral("interval")))
         params.interval = options.value(QStringLiteral("interval"));
-    for (const auto& [name, field] : indexes) {
-        if (!options.isSet(name))
-            continue;
-        bool ok = false;
-        *field = options.value(name).toInt(&ok);
-        if (!ok)
-            return ctx.usage(QString::fromUtf8(kUsage));
-    }
+    for (const auto& [name, items, field] : indexes)
+        if (!options.readNumber(name, 0, int(items.size()) - 1, *field))
+            return ctx.usage(QString::fromUtf8(kUsage), options.problem());
 
     const auto target = ctx.targetChoice();
     if (!target)

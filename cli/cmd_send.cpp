@@ -18,10 +18,10 @@ const char* const kUsage =
 
 int RunSend(CliContext& ctx, const QStringList& args)
 {
-    bool modeOk = false;
-    const int mode = args.value(0).toInt(&modeOk);
-    if (!modeOk || mode < 0 || mode >= kSendModes)
+    const auto chosen = NumberIn(args.value(0), 0, kSendModes - 1);
+    if (!chosen)
         return ctx.usage(QString::fromUtf8(kUsage));
+    const int mode = *chosen;
     if (IsStaticMode(mode))
         return RunSendStatic(ctx, mode, args.mid(1));
 

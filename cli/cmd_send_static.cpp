@@ -2,9 +2,11 @@
 // options. Options left out take the mode's parameter file, else the inputs' defaults;
 // a text left out is the mode's last one.
 
+#include "app/display_effects.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
+#include "picture/page_selectors.h"
 #include "picture/static_send.h"
 #include "picture/vertical_text.h"
 #include "picture_options.h"
@@ -47,7 +49,7 @@ ModeOptions optionsOf(int mode)
     }
 }
 
-bool readFields(const CommandOptions& options, StaticSendFields& fields)
+bool readFields(CommandOptions& options, StaticSendFields& fields)
 {
     if (options.isSet(QStringLiteral("font")))
         fields.fontName = options.value(QStringLiteral("font"));
@@ -59,12 +61,13 @@ bool readFields(const CommandOptions& options, StaticSendFields& fields)
         fields.bold = true;
     if (options.isSet(QStringLiteral("vertical")))
         fields.horizontal = false;
-    return ReadIndexOption(options, QStringLiteral("spacing"), fields.lineSpacing)
-           && ReadIndexOption(options, QStringLiteral("extra"), fields.extraHeight)
+    return ReadIndexOption(options, QStringLiteral("spacing"), LineSpacingItems(), fields.lineSpacing)
+           && ReadIndexOption(options, QStringLiteral("extra"), ExtraHeightItems(), fields.extraHeight)
            && ReadShiftOption(options, fields.verticalShift)
-           && ReadIndexOption(options, QStringLiteral("hoffset"), fields.horizontalOffset)
-           && ReadIndexOption(options, QStringLiteral("brightness"), fields.brightness)
-           && ReadIndexOption(options, QStringLiteral("background"), fields.background);
+           && ReadIndexOption(options, QStringLiteral("hoffset"), StaticHorizontalOffsetItems(),
+                              fields.horizontalOffset)
+           && ReadIndexOption(options, QStringLiteral("brightness"), BrightnessItems(), fields.brightness)
+           && ReadIndexOption(options, QStringLiteral("background"), StaticBackgroundItems(), fields.background);
 }
 } // namespace
 
@@ -72,7 +75,7 @@ int RunSendStatic(CliContext& ctx, int mode, const QStringList& args)
 {
     const ModeOptions known = optionsOf(mode);
     CommandOptions options(known.flags, known.valued);
-    const auto usage = [&] { return ctx.usage(QString::fromUtf8(kUsage)); };
+    const auto usage = [&] { return ctx.usage(QString::fromUtf8(kUsage), options.problem()); };
     if (!options.parse(args) || !options.positional().isEmpty())
         return usage();
     if (options.isSet(QStringLiteral("text")) && options.isSet(QStringLiteral("text-file")))

@@ -63,9 +63,8 @@ int RunShortcut(CliContext& ctx, const QStringList& args)
     if (!options.parse(args.mid(1)) || options.positional().isEmpty())
         return ctx.usage(usage);
     QStringList words = options.positional();
-    bool numberOk = false;
-    const int number = words.takeFirst().toInt(&numberOk);
-    if (!numberOk || number < 1 || number > kShortcutCount)
+    const auto number = NumberIn(words.takeFirst(), 1, kShortcutCount);
+    if (!number)
         return ctx.usage(usage);
     for (const QString& word : words)
         if (!isSegment(word))
@@ -79,7 +78,7 @@ int RunShortcut(CliContext& ctx, const QStringList& args)
         return 1;
 
     ShortcutSaveRequest request;
-    request.number = number;
+    request.number = *number;
     request.small = options.isSet(QStringLiteral("small"));
     request.powerOn = options.isSet(QStringLiteral("power-on"));
     request.composition = editor.compositionText();

@@ -2,6 +2,15 @@
 
 namespace kv::cli {
 
+std::optional<int> NumberIn(const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
 CommandOptions::CommandOptions(const QStringList& flags, const QStringList& valued)
 {
     for (const QString& name : flags)
@@ -22,6 +31,19 @@ QString CommandOptions::value(const QString& name) const
 {
     const QStringList values = parser_.values(name);
     return values.isEmpty() ? QString() : values.last();
+}
+
+bool CommandOptions::readNumber(const QString& name, int low, int high, int& value)
+{
+    if (!isSet(name))
+        return true;
+    const auto number = NumberIn(this->value(name), low, high);
+    if (!number) {
+        problem_ = QStringLiteral("--%1 takes a whole number from %2 to %3").arg(name).arg(low).arg(high);
+        return false;
+    }
+    value = *number;
+    return true;
 }
 
 } // namespace kv::cli

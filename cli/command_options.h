@@ -2,8 +2,14 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <optional>
 
 namespace kv::cli {
+
+// A whole number from low to high; nothing for any other text. Every number of the
+// command line is read through this before anything is computed with it, so no value a
+// script passes can overflow the arithmetic that follows.
+std::optional<int> NumberIn(const QString& text, int low, int high);
 
 // One command's own arguments, read by QCommandLineParser: its flags, its options with
 // a value (--name VALUE or --name=VALUE) and the words left over.
@@ -20,8 +26,16 @@ public:
     QString value(const QString& name) const;
     QStringList positional() const { return parser_.positionalArguments(); }
 
+    // A numeric option: when given, its whole number from low to high goes into value.
+    // False when the value is no such number, a usage error that problem() then names;
+    // value is left alone when the option is not given.
+    bool readNumber(const QString& name, int low, int high, int& value);
+    // Why the last option read was refused; empty when none was.
+    const QString& problem() const { return problem_; }
+
 private:
     QCommandLineParser parser_;
+    QString problem_;
 };
 
 } // namespace kv::cli

@@ -10,25 +10,20 @@
 
 namespace kv::cli {
 
-bool ReadIndexOption(const CommandOptions& options, const QString& name, int& index)
+bool ReadIndexOption(CommandOptions& options, const QString& name, const QStringList& items, int& index)
 {
-    if (!options.isSet(name))
-        return true;
-    bool ok = false;
-    const int value = options.value(name).toInt(&ok);
-    if (ok)
-        index = value;
-    return ok;
+    return options.readNumber(name, 0, int(items.size()) - 1, index);
 }
 
-bool ReadShiftOption(const CommandOptions& options, int& index)
+bool ReadShiftOption(CommandOptions& options, int& index)
 {
+    const QString name = QStringLiteral("vshift");
     int shift = 0;
-    if (!options.isSet(QStringLiteral("vshift")))
-        return true;
-    if (!ReadIndexOption(options, QStringLiteral("vshift"), shift))
+    const int lastShift = int(VerticalShiftItems().size()) - 1 - kNoVerticalShift;
+    if (!options.readNumber(name, -kNoVerticalShift, lastShift, shift))
         return false;
-    index = shift + kNoVerticalShift;
+    if (options.isSet(name))
+        index = shift + kNoVerticalShift;
     return true;
 }
 

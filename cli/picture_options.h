@@ -12,11 +12,11 @@ class CliContext;
 
 // Options shared by kvctl's static sends and edit pages.
 
-// A selector option given as its item index; false when it is given and not a number
-// (a usage error). An index outside the selector is left to the operation's check.
-bool ReadIndexOption(const CommandOptions& options, const QString& name, int& index);
+// A selector option given as its item index; false when it is given and names no item
+// of items (a usage error, options.problem() says why).
+bool ReadIndexOption(CommandOptions& options, const QString& name, const QStringList& items, int& index);
 // --vshift: the vertical shift −20 … 20, kept as the selector's index (shift + 20).
-bool ReadShiftOption(const CommandOptions& options, int& index);
+bool ReadShiftOption(CommandOptions& options, int& index);
 // The text of --text, or of the file of --text-file, line breaks as CR LF; nothing
 // when neither is given. *failed is set (after the message) when the file could not be
 // read.

@@ -6,8 +6,9 @@ namespace kv::sim {
 
 namespace {
 
-// The tool reads the length and the two-byte fields as signed 16-bit values.
-constexpr int kLongestMessage = 0x7FFF;
+// The tool reads the two-byte fields as signed 16-bit values, and the message with the
+// block after it as one reply of at most 0x7FFF bytes.
+constexpr int kLongestMessage = 0x7FFF - kStatusBlockSize;
 // The count code of scrolling without end.
 constexpr int kNonStopCount = 26;
 

@@ -278,6 +278,16 @@ TEST_F(Control, CrosshairSilenceOrAWrongEchoIsACommunicationError)
     prompter.shown.clear();
     EXPECT_EQ(ReadCrosshairShape(link, prompter), 5);
     EXPECT_TRUE(prompter.shown.isEmpty());
+
+    // A reported shape past the last is no reading.
+    for (int reported : {21, 22, 200, 255}) {
+        prompter.shown.clear();
+        answer(0xE1, QByteArray(1, char(reported)));
+        const auto shape = ReadCrosshairShape(link, prompter);
+        EXPECT_EQ(shape, reported <= 21 ? std::optional<int>(reported) : std::nullopt) << reported;
+        EXPECT_EQ(prompter.texts("error"), reported <= 21 ? QStringList{} : QStringList{QStringLiteral("通信错误")})
+            << reported;
+    }
 }
 
 TEST(TestSelectors, ItemsAndStartUpChoices)

@@ -67,6 +67,18 @@ protected:
     SilentUnit() : ControlEndToEnd({"--fault", "silent"}) {}
 };
 
+// Every answer comes half a second after the storing commands' wait has given up.
+class LateUnit : public ControlEndToEnd {
+protected:
+    LateUnit() : ControlEndToEnd({"--fault", "late=2000"}) {}
+};
+
+// Every answer's last byte inverted: a one-byte shape of 0 comes back as 255.
+class CorruptingUnit : public ControlEndToEnd {
+protected:
+    CorruptingUnit() : ControlEndToEnd({"--fault", "badcheck"}) {}
+};
+
 } // namespace
 
 TEST_F(ControlEndToEnd, MenuItemsSwitchTheUnitsDisplayItems)
@@ -208,6 +220,26 @@ TEST_F(SilentUnit, StoringAndCrosshairReportTheSilence)
     EXPECT_EQ(step.exitCode, 1);
     EXPECT_EQ(step.err, QStringLiteral("通信错误"));
     EXPECT_TRUE(step.out.isEmpty());
+}
+
+TEST_F(LateUnit, AnAnswerAfterTheTimeOutIsNotTheNextRunsReply)
+{
+    // The second run's request goes out before the first one's answer comes.
+    for (int run = 0; run < 2; ++run) {
+        const KvctlRun stored = kvctl({"video-mode", "1", "--store"});
+        EXPECT_EQ(stored.exitCode, 1) << run << ": " << stored.out.toStdString();
+        EXPECT_EQ(stored.err, QStringLiteral("设置失败，请检查串口号是否或波特率正确或连接是否良好")) << run;
+    }
+}
+
+TEST_F(CorruptingUnit, AnImpossibleShapeOrAWrongEchoPrintsNoShape)
+{
+    for (const QStringList& args : QList<QStringList>{{"crosshair", "get"}, {"crosshair", "up"}, {"crosshair", "down"}}) {
+        const KvctlRun run = kvctl(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_EQ(run.err, QStringLiteral("通信错误")) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << args.join(' ').toStdString() << ": " << run.out.toStdString();
+    }
 }
 
 TEST(ControlCli, UsageErrorsSendNothing)

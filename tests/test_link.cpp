@@ -186,6 +186,27 @@ TEST_F(ReplyWait, ALateExtraByteAfterACompleteReplyIsNotPartOfIt)
     EXPECT_EQ(ReplyText(link.waitReply(1, 1500)), "88");
 }
 
+TEST_F(LinkFixture, AnAnswerLaterThanItsWaitIsNotTheNextRequestsReply)
+{
+    // The unit echoes each request 2.5 s late; the waits give up after 1.5 s silence.
+    port->onWrite = [](MemoryPort& p, const QByteArray& frame) { p.arrive(2500, frame); };
+    for (const char* request : {"01", "02"}) {
+        link.ensurePortOpen();
+        link.write(hex(request));
+        const Reply reply = link.waitReply(1, 1500);
+        EXPECT_EQ(reply.status, ReplyStatus::TimedOut) << request << ": " << ReplyText(reply).toStdString();
+        link.closePort();
+    }
+    // A cancel ends the wait for a late answer at once.
+    link.ensurePortOpen();
+    link.write(hex("03"));
+    link.waitReply(1, 1500);
+    prompter.cancelFlag().request();
+    const qint64 before = clock.now;
+    link.closePort();
+    EXPECT_EQ(clock.now, before);
+}
+
 TEST_F(ReplyWait, TheOperatorsCancelEndsAWaitWithinAQuarterSecond)
 {
     link.write(hex("5A 5B FF 90 00"));

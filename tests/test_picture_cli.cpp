@@ -43,6 +43,32 @@ TEST_F(PictureCli, UsageErrorsExitWith2)
         EXPECT_EQ(kvctl(args).exitCode, 2) << args.join(' ').toStdString();
 }
 
+TEST_F(PictureCli, NumbersOutsideAnOptionsRangeAreUsageErrorsThatNameTheRange)
+{
+    // The largest numbers are those that overflowed the shift arithmetic once.
+    const QList<std::pair<QStringList, QString>> cases = {
+        {{"send", "6", "--text", "a", "--vshift", "2147483647"}, "--vshift takes a whole number from -20 to 20"},
+        {{"send", "6", "--text", "a", "--vshift", "21"}, "--vshift takes a whole number from -20 to 20"},
+        {{"page", "logo-text", "download", "--text", "a", "--vshift", "-2147483648"},
+         "--vshift takes a whole number from -20 to 20"},
+        {{"picture-text", "a", "--vadjust", "2147483647"}, "--vadjust takes a whole number from -20 to 20"},
+        {{"send", "8", "--text", "a", "--spacing", "17"}, "--spacing takes a whole number from 0 to 16"},
+        {{"send", "6", "--text", "a", "--hoffset", "43"}, "--hoffset takes a whole number from 0 to 42"},
+        {{"page", "static-text", "download", "--text", "a", "--hoffset", "73"},
+         "--hoffset takes a whole number from 0 to 72"},
+        {{"page", "logo-picture", "change-params", "--slot", "14"}, "--slot takes a whole number from 0 to 13"},
+        {{"send", "9", "--text", "a", "--background", "-1"}, "--background takes a whole number from 0 to 16"},
+        {{"scroll-params", "--speed", "2147483647"}, "--speed takes a whole number from 0 to 15"},
+        {{"raw", "00", "--reply", "65536"}, "--reply takes a whole number from 1 to 65535"},
+    };
+    for (const auto& [args, reason] : cases) {
+        const test::KvctlRun run = kvctl(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(reason + QLatin1Char('\n') + QStringLiteral("usage: kvctl")))
+            << run.err.toStdString();
+    }
+}
+
 TEST_F(PictureCli, FieldMessagesStopTheSendWith1)
 {
     const QList<std::pair<QStringList, QString>> cases = {
@@ -58,7 +84,6 @@ TEST_F(PictureCli, FieldMessagesStopTheSendWith1)
          "字符原形最大点阵不能超过310*310，最大像素不能超过96256"},
         {{"page", "static-picture", "download", "--picture", "x.bmp", "--threshold", "-651"}, "数值应在-650～650之间"},
         {{"page", "static-text", "change-params"}, "台标、角标不能单独修改显示参数。"},
-        {{"send", "6", "--text", "a", "--vshift", "21"}, "静止显示参数的选择项超出范围"},
     };
     for (const auto& [args, message] : cases) {
         const test::KvctlRun run = kvctl(args);

@@ -276,6 +276,42 @@ TEST_F(StatusRequest, FailuresShowTheNotConnectedMessage)
     }
 }
 
+TEST_F(StatusRequest, TheWaitIsBoundByTheLengthTheHeadDeclares)
+{
+    // 0x7FD8 message bytes and the block fill the longest body, 0x7FFF bytes, whose line
+    // time at 9600 baud is 34.1 s.
+    constexpr int kLongest = kLongestStatusBody - kStatusBlockSize;
+    struct Case {
+        int length;
+        int gapMs;       // between pieces of the body
+        int pieceBytes;
+        bool shown;
+        qint64 longestMs; // of the whole request, on the link's clock
+    };
+    const QList<Case> cases = {
+        {kLongest, 100, 96, true, 36000},     // at the line's own speed: read whole
+        {kLongest, 120, 1, false, 45000},     // a byte at a time within the time-out: given up
+        {kLongest + 1, 120, 1, false, 1000},  // more than a body holds: refused at once
+        {0x7FFF, 100, 96, false, 1000},
+    };
+    for (const Case& c : cases) {
+        prompter.shown.clear();
+        port->onWrite = [&](MemoryPort& p, const QByteArray&) {
+            p.arrive(40, head(c.length, 0));
+            // A minute of the body, no more than it declares.
+            const int pieces = qMin(60000 / c.gapMs, (c.length + kStatusBlockSize) / c.pieceBytes + 1);
+            QByteArray body(c.length + kStatusBlockSize, 'a');
+            for (int i = 0; i < pieces; ++i)
+                p.arrive(40 + (i + 1) * c.gapMs, body.mid(i * c.pieceBytes, c.pieceBytes));
+        };
+        const qint64 before = clock.now;
+        EXPECT_EQ(request("7").shown, c.shown) << c.length << " " << c.gapMs;
+        EXPECT_LT(clock.now - before, c.longestMs) << c.length << " " << c.gapMs;
+        EXPECT_EQ(prompter.texts(QStringLiteral("error")).isEmpty(), c.shown);
+        port->pending.clear();
+    }
+}
+
 TEST_F(StatusRequest, BroadcastAndUnusableAddressesAreRefused)
 {
     EXPECT_FALSE(request("255").shown);

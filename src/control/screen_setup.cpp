@@ -130,6 +130,10 @@ std::optional<int> ReadCrosshairShape(Link& link, Prompter& prompter)
     std::optional<int> shape;
     RunOnPort(link, prompter, [&] {
         shape = shapeReply(kReadShape, {}, link);
+        // A shape past the last one is no shape the unit can show: the byte is noise or
+        // another unit's answer, not a reading.
+        if (shape && *shape > kLastShape)
+            shape.reset();
         if (!shape && !prompter.cancelFlag().requested())
             communicationError(prompter);
     });

@@ -13,6 +13,8 @@ namespace {
 constexpr qint64 kLineSettleMs = 10;
 // How often a wait looks at the operator's cancel.
 constexpr qint64 kCancelCheckMs = 250;
+// The longest a unit's answer is awaited after its wait gave up, before the port closes.
+constexpr qint64 kLateAnswerCapMs = 2000;
 
 // The time bytes take on the line: ten bit times each.
 qint64 lineMs(qint64 bytes, int baud)
@@ -28,11 +30,14 @@ qint64 drainLimitMs(qint64 pending, int baud)
 }
 
 // The longest a reply may take: its silence time-out twice over (the unit's turnaround
-// and one pause), a second, and its bytes at a tenth of the line's speed. A unit that
-// keeps a wait going past that, trickling bytes, will not finish the reply.
+// and one pause), a second, and the line time of its bytes with a quarter more for a
+// unit that leaves small gaps between them. A unit that keeps a wait going past that,
+// trickling bytes, will not finish the reply; the bound follows the line, so a long
+// reply that trickles is given up within its own line time and a little.
 qint64 replyBoundMs(qint64 bytes, qint64 silenceMs, int baud)
 {
-    return 2 * silenceMs + 1000 + 10 * lineMs(bytes, baud);
+    const qint64 line = lineMs(bytes, baud);
+    return 2 * silenceMs + 1000 + line + line / 4;
 }
 
 } // namespace
@@ -65,6 +70,11 @@ void Link::closePort()
 {
     if (!port_->isOpen())
         return;
+    try {
+        waitOutLateAnswer();
+    } catch (const CommError&) {
+        // A port that fails now has nothing left to hand over; it closes all the same.
+    }
     // The driver may report an empty buffer while the last bytes are still in the
     // adapter's FIFO; closing or changing the rate then would cut them off.
     const qint64 wait = lineBusyUntilMs_ + kLineSettleMs - clock_.nowMs();
@@ -94,6 +104,23 @@ bool Link::cancelRequested() const
     return cancel_ && cancel_->requested();
 }
 
+Reply Link::expectLateAnswer(Reply reply, int timeoutMs)
+{
+    if (reply.status == ReplyStatus::TimedOut || reply.status == ReplyStatus::Overflow
+        || reply.status == ReplyStatus::Malformed)
+        lateAnswerUntilMs_ = clock_.nowMs() + qBound<qint64>(0, qint64(timeoutMs), kLateAnswerCapMs);
+    return reply;
+}
+
+void Link::waitOutLateAnswer()
+{
+    for (qint64 now = clock_.nowMs(); now < lateAnswerUntilMs_ && !cancelRequested(); now = clock_.nowMs()) {
+        port_->waitForInput(static_cast<int>(qMin(lateAnswerUntilMs_ - now, kCancelCheckMs)));
+        port_->discardInput();
+    }
+    lateAnswerUntilMs_ = 0;
+}
+
 bool Link::drainOutput()
 {
     qint64 pending = port_->pendingOutput();
@@ -117,13 +144,14 @@ bool Link::drainOutput()
 
 Reply Link::waitReply(int n, int timeoutMs, const WaitProgress& progress, const ReplyReading& reading)
 {
-    return collectReply(qMax(n, 0), timeoutMs, {}, 0, progress, reading);
+    return expectLateAnswer(collectReply(qMax(n, 0), timeoutMs, {}, 0, progress, reading), timeoutMs);
 }
 
 Reply Link::waitTwoPartReply(int headBytes, int headTimeoutMs,
                              const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs)
 {
-    return collectReply(qMax(headBytes, 0), headTimeoutMs, restLength, restTimeoutMs, {}, {});
+    return expectLateAnswer(collectReply(qMax(headBytes, 0), headTimeoutMs, restLength, restTimeoutMs, {}, {}),
+                            qMax(headTimeoutMs, restTimeoutMs));
 }
 
 Reply Link::collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,

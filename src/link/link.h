@@ -54,6 +54,10 @@ public:
 
     // --- the operation bracket ---
     void ensurePortOpen();
+    // After a wait that gave up, the unit may still be answering: closing first waits
+    // for that answer as long again as the wait's time-out (two seconds at most) and
+    // drops it, so that it does not become the reply to the next request on the line,
+    // this program's or the next one's. The operator's cancel ends that wait.
     void closePort();
     bool isOpen() const;
     void write(const QByteArray& bytes);
@@ -67,14 +71,15 @@ public:
     // Waits for exactly n reply bytes. The time-out bounds the silence before the first
     // byte and between bytes; a byte past n ends the wait at once, and so does the
     // operator's cancel. A wait never lasts longer than its silence time-out twice over,
-    // a second, and ten times the line time of the bytes awaited. The reading, when
+    // a second, and the line time of the bytes awaited with a quarter more. The reading, when
     // given, tells the traffic log what the operation makes of the reply.
     Reply waitReply(int n, int timeoutMs, const WaitProgress& progress = {}, const ReplyReading& reading = {});
     // A reply in two parts whose second length follows from the first: waits for
     // headBytes, asks restLength how many bytes follow them (negative: the head is
     // unusable), then waits for exactly that many more. A unit may send both parts in
     // one go, so nothing that arrives after the head is discarded. Each part's time-out
-    // bounds the silence as in waitReply; the reply's bytes are the whole reply.
+    // bounds the silence as in waitReply, and the whole wait is bounded as waitReply's by
+    // the length the head declares; the reply's bytes are the whole reply.
     Reply waitTwoPartReply(int headBytes, int headTimeoutMs,
                            const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs);
     // The running operation's cancel, looked at by every wait and the drain; nullptr
@@ -92,6 +97,9 @@ private:
     void logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status = ReplyStatus::Complete, int awaited = -1,
                     const QString& reading = {});
     bool cancelRequested() const;
+    // Notes when a wait that gave up may still see its unit's answer.
+    Reply expectLateAnswer(Reply reply, int timeoutMs);
+    void waitOutLateAnswer();
     Reply collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,
                        int restTimeoutMs, const WaitProgress& progress, const ReplyReading& reading);
 
@@ -105,6 +113,8 @@ private:
     const CancelFlag* cancel_ = nullptr;
     // When the last byte written will have left the line, on the link's clock.
     qint64 lineBusyUntilMs_ = 0;
+    // Until when the answer to a wait that gave up may still arrive.
+    qint64 lateAnswerUntilMs_ = 0;
 };
 
 // Formats a frame just sent and shows it in the sent-data pane through the link.

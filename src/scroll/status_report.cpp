@@ -245,11 +245,13 @@ StatusReportOutcome RequestStatusReport(const TargetChoice& choice, Link& link, 
     RunOnPort(link, prompter, [&] {
         link.write(StatusRequestFrame(quint8(*address)));
         link.drainOutput();
-        // A length past the signed 16-bit range is no length the unit can hold.
-        const Reply reply = link.waitTwoPartReply(
-            kHeadBytes, kHeadTimeoutMs,
-            [](const QByteArray& head) { return quint8(head.at(0)) >= 0x80 ? -1 : (quint8(head.at(0)) << 8 | quint8(head.at(1))) + kStatusBlockSize; },
-            kBodyTimeoutMs);
+        // A head that declares more than a body can hold is noise, not a length: the
+        // wait ends on it at once instead of waiting out the line time it names.
+        const auto bodyLength = [](const QByteArray& head) {
+            const int body = (quint8(head.at(0)) << 8 | quint8(head.at(1))) + kStatusBlockSize;
+            return body > kLongestStatusBody ? -1 : body;
+        };
+        const Reply reply = link.waitTwoPartReply(kHeadBytes, kHeadTimeoutMs, bodyLength, kBodyTimeoutMs);
         link.closePort();
         if (reply.cancelled())
             return;

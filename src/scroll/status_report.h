@@ -13,6 +13,9 @@ class Prompter;
 // The caption status report: what one unit holds and how it is set up, in words.
 
 constexpr int kStatusBlockSize = 39;
+// The reply's second part, the message bytes and the status block, is counted as a
+// signed 16-bit number: a unit holds no longer message than fits it.
+constexpr int kLongestStatusBody = 0x7FFF;
 
 // The request: 5A 5B ADDR 84 FE.
 QByteArray StatusRequestFrame(quint8 address);
