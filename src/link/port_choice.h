@@ -3,6 +3,7 @@
 #include "app/app_folder.h"
 
 #include <QString>
+#include <atomic>
 
 namespace kv {
 
@@ -64,9 +65,10 @@ private:
     AppFolder folder_;
     Link& link_;
     PortChoiceObserver* observer_ = nullptr;
-    int portChoice_ = 0;
+    // Set by the operations (on their thread), read by the window to show them.
+    std::atomic<int> portChoice_{0};
     QString runPath_;
-    int baudChoice_ = -1;
+    std::atomic<int> baudChoice_{-1};
     QString statusText_;
 };
 
