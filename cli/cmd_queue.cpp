@@ -41,10 +41,15 @@ int finish(CliContext& ctx, const QueueEditOutcome& outcome)
 int RunQueue(CliContext& ctx, const QStringList& args)
 {
     const QString verb = args.value(0);
-    const QList<QueueEntry> entries = LoadAddressQueue(ctx.folder).entries;
+    const AddressQueue queue = LoadAddressQueue(ctx.folder);
+    const QList<QueueEntry>& entries = queue.entries;
     bool usage = false;
 
     if (verb == QLatin1String("list") && args.size() == 1) {
+        if (!queue.problem.isEmpty()) {
+            ctx.prompter.error(queue.problem);
+            return 1;
+        }
         for (int i = 0; i < entries.size(); ++i) {
             const QueueEntry& e = entries.at(i);
             PrintOut(QStringLiteral("%1\t%2\t%3\t%4").arg(i + 1).arg(e.address).arg(e.ticked ? 1 : 0).arg(e.description));

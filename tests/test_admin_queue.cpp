@@ -436,3 +436,23 @@ TEST_F(QueuePairUnderKills, EveryKillLeavesAPairThatBelongsTogether)
     }
 }
 } // namespace
+
+// A data.txt the tool cannot read (none it writes comes near the bound) is reported,
+// and neither an edit nor a tick writes over it or its ticks.
+TEST_F(QueueFiles, AListThatCannotBeReadIsReportedAndNeverOverwritten)
+{
+    QByteArray foreign;
+    while (foreign.size() <= 256 * 1024)
+        foreign += "7\r\n" + QByteArray(1000, 'x') + "\r\n";
+    writeQueue(foreign);
+    writeTicks("1");
+    const AddressQueue queue = LoadAddressQueue(folder);
+    EXPECT_TRUE(queue.entries.isEmpty());
+    EXPECT_TRUE(queue.problem.contains("data.txt")) << queue.problem.toStdString();
+
+    EXPECT_FALSE(AddQueueEntry(folder, {}, {"5", "new"}, prompter).changed);
+    EXPECT_FALSE(SaveQueueTicks(folder, {}, prompter));
+    EXPECT_EQ(prompter.texts("error"), QStringList(2, queue.problem));
+    EXPECT_EQ(readRaw(folder.path("data.txt")), foreign);
+    EXPECT_EQ(storedTicks(), "1");
+}

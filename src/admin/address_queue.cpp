@@ -113,6 +113,17 @@ QueueEditOutcome saveAndReload(const AppFolder& folder, const QList<QueueEntry>&
     return outcome;
 }
 
+// A list that could not be read is not replaced by the one shown, nor are its ticks:
+// it may hold units the operator still needs. True, after the message, when it stays.
+bool keepsUnreadableList(const AppFolder& folder, Prompter& prompter)
+{
+    const QString problem = LoadAddressQueue(folder).problem;
+    if (problem.isEmpty())
+        return false;
+    prompter.error(problem);
+    return true;
+}
+
 QueueEditOutcome unchanged(const QList<QueueEntry>& entries, std::optional<int> selected = std::nullopt)
 {
     QueueEditOutcome outcome;
@@ -146,6 +157,8 @@ AddressQueue LoadAddressQueue(const AppFolder& folder)
         queueBytes = pending->first;
     } else {
         const BoundedRead read = ReadWholeFile(folder.path(kQueueFile), kQueueFileLimit);
+        if (read.failure != ReadFailure::None && read.failure != ReadFailure::Missing)
+            queue.problem = ReadFailureText(folder.path(kQueueFile), read, kQueueFileLimit);
         if (!read.ok())
             return queue;
         queueBytes = read.bytes;
@@ -182,6 +195,8 @@ AddressQueue LoadAddressQueue(const AppFolder& folder)
 
 bool SaveQueueTicks(const AppFolder& folder, const QList<QueueEntry>& entries, Prompter& prompter)
 {
+    if (keepsUnreadableList(folder, prompter))
+        return false;
     if (!folder.ensureSettingsFolder()) {
         prompter.error(FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
         return false;
@@ -202,6 +217,8 @@ bool SaveQueueTicks(const AppFolder& folder, const QList<QueueEntry>& entries, P
 
 bool SaveAddressQueue(const AppFolder& folder, QList<QueueEntry> entries, Prompter& prompter)
 {
+    if (keepsUnreadableList(folder, prompter))
+        return false;
     sortByAddress(entries);
     QString text;
     for (const QueueEntry& entry : entries)

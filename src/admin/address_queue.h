@@ -20,6 +20,9 @@ struct QueueEntry {
 struct AddressQueue {
     QList<QueueEntry> entries;
     bool fileFound = false; // data.txt existed; without it the caption is not set
+    // Set when data.txt is there but cannot be read (too large, not a file): the list is
+    // then empty, and no save writes over the file.
+    QString problem;
 };
 
 // The three wordings of the caption above the list.

@@ -78,6 +78,8 @@ QueuePanel::QueuePanel(PanelContext& context, TargetPanel& target, QWidget* pare
 void QueuePanel::load()
 {
     const AddressQueue queue = LoadAddressQueue(context_.folder);
+    if (!queue.problem.isEmpty())
+        context_.prompter.error(queue.problem);
     fill(queue.entries, std::nullopt);
     if (queue.fileFound)
         setTitle(QueueCaption(QueueCaptionWording::Loaded, int(entries_.size())));
