@@ -27,13 +27,9 @@ bool applyOptions(CommandOptions& options, PictureTextSettings& settings)
     if (!options.readNumber(QStringLiteral("size"), sizes.first().toInt(), sizes.last().toInt(), settings.size)
         || (options.isSet(QStringLiteral("size")) && !IsPictureTextSize(settings.size)))
         return false;
-    // The option gives the shift itself, the list holds it as its index.
-    int shift = 0;
-    const int lastShift = int(VerticalAdjustmentItems().size()) - 1 - kNoVerticalAdjustment;
-    if (!options.readNumber(QStringLiteral("vadjust"), -kNoVerticalAdjustment, lastShift, shift))
+    if (!options.readShift(QStringLiteral("vadjust"), int(VerticalAdjustmentItems().size()), kNoVerticalAdjustment,
+                           settings.verticalAdjustment))
         return false;
-    if (options.isSet(QStringLiteral("vadjust")))
-        settings.verticalAdjustment = shift + kNoVerticalAdjustment;
     if (options.isSet(QStringLiteral("bold")))
         settings.bold = true;
     if (options.isSet(QStringLiteral("filter-noise")))

@@ -46,4 +46,13 @@ bool CommandOptions::readNumber(const QString& name, int low, int high, int& val
     return true;
 }
 
+bool CommandOptions::readShift(const QString& name, int items, int noShift, int& index)
+{
+    int shift = index - noShift;
+    if (!readNumber(name, -noShift, items - 1 - noShift, shift))
+        return false;
+    index = shift + noShift;
+    return true;
+}
+
 } // namespace kv::cli

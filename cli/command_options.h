@@ -30,6 +30,10 @@ public:
     // False when the value is no such number, a usage error that problem() then names;
     // value is left alone when the option is not given.
     bool readNumber(const QString& name, int low, int high, int& value);
+    // A selector that lists shifts from -noShift up (its item noShift is no shift): the
+    // option gives the shift itself, and index becomes the shift's item. False as for
+    // readNumber when the shift is past the selector's ends.
+    bool readShift(const QString& name, int items, int noShift, int& index);
     // Why the last option read was refused; empty when none was.
     const QString& problem() const { return problem_; }
 

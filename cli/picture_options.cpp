@@ -17,14 +17,7 @@ bool ReadIndexOption(CommandOptions& options, const QString& name, const QString
 
 bool ReadShiftOption(CommandOptions& options, int& index)
 {
-    const QString name = QStringLiteral("vshift");
-    int shift = 0;
-    const int lastShift = int(VerticalShiftItems().size()) - 1 - kNoVerticalShift;
-    if (!options.readNumber(name, -kNoVerticalShift, lastShift, shift))
-        return false;
-    if (options.isSet(name))
-        index = shift + kNoVerticalShift;
-    return true;
+    return options.readShift(QStringLiteral("vshift"), int(VerticalShiftItems().size()), kNoVerticalShift, index);
 }
 
 std::optional<QString> ReadTextOption(CliContext& ctx, const CommandOptions& options, bool* failed)

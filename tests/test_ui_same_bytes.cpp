@@ -5,6 +5,7 @@
 // child process of this test program.
 
 #include "kvctl_process.h"
+#include "link/traffic.h"
 #include "scroll_editor_panel.h"
 #include "scroll_panels.h"
 #include "sim_process.h"
@@ -73,17 +74,16 @@ protected:
     }
 };
 
+// The bytes kvctl wrote, from the rows of its --log capture.
 QByteArray sentBytesOfLog(const QString& log)
 {
     QFile file(log);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QByteArray bytes;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const QList<QByteArray> columns = line.split('\t');
-        if (columns.size() > 3 && columns.at(2) == QStringLiteral("发送").toUtf8())
-            bytes += QByteArray::fromHex(columns.at(3));
-    }
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
+        if (const auto row = ParseTrafficLine(line); row && row->sent)
+            bytes += row->bytes;
     return bytes;
 }
 

@@ -38,6 +38,19 @@ FilePair queuePair(const AppFolder& folder)
             kQueueFileLimit};
 }
 
+BoundedRead readQueueFile(const AppFolder& folder)
+{
+    return ReadWholeFile(folder.path(kQueueFile), kQueueFileLimit);
+}
+
+// Why data.txt is there and cannot be read; empty when it can, or when there is none.
+QString unreadableQueueText(const AppFolder& folder, const BoundedRead& read)
+{
+    if (read.failure == ReadFailure::None || read.failure == ReadFailure::Missing)
+        return QString();
+    return ReadFailureText(folder.path(kQueueFile), read, kQueueFileLimit);
+}
+
 QString tickString(const QList<QueueEntry>& entries)
 {
     QString ticks;
@@ -117,7 +130,7 @@ QueueEditOutcome saveAndReload(const AppFolder& folder, const QList<QueueEntry>&
 // it may hold units the operator still needs. True, after the message, when it stays.
 bool keepsUnreadableList(const AppFolder& folder, Prompter& prompter)
 {
-    const QString problem = LoadAddressQueue(folder).problem;
+    const QString problem = unreadableQueueText(folder, readQueueFile(folder));
     if (problem.isEmpty())
         return false;
     prompter.error(problem);
@@ -156,9 +169,8 @@ AddressQueue LoadAddressQueue(const AppFolder& folder)
     if (pending) {
         queueBytes = pending->first;
     } else {
-        const BoundedRead read = ReadWholeFile(folder.path(kQueueFile), kQueueFileLimit);
-        if (read.failure != ReadFailure::None && read.failure != ReadFailure::Missing)
-            queue.problem = ReadFailureText(folder.path(kQueueFile), read, kQueueFileLimit);
+        const BoundedRead read = readQueueFile(folder);
+        queue.problem = unreadableQueueText(folder, read);
         if (!read.ok())
             return queue;
         queueBytes = read.bytes;

@@ -25,6 +25,19 @@ std::optional<int> labelledNumber(const QString& line)
         return std::nullopt;
     return match.captured(1).toInt();
 }
+// The list as stored, nothing when there is none. False, with *error the reason, when
+// it is there but cannot be read: it is then left as it is.
+bool readStored(const RecordStore& store, const QString& name, qint64 limit, std::optional<QStringList>& stored,
+                QString* error)
+{
+    QString problem;
+    stored = store.readLines(name, limit, &problem);
+    if (problem.isEmpty())
+        return true;
+    if (error)
+        *error = problem;
+    return false;
+}
 } // namespace
 
 QString UnknownItemText()
@@ -73,13 +86,9 @@ qint64 NumberedListBytes(int count, qint64 descriptionBytes)
 QStringList LoadNumberedList(const RecordStore& store, const QString& name, int count, qint64 limit,
                              QString* error)
 {
-    QString problem;
-    const auto stored = store.readLines(name, limit, &problem);
-    if (!problem.isEmpty()) {
-        if (error)
-            *error = problem;
+    std::optional<QStringList> stored;
+    if (!readStored(store, name, limit, stored, error))
         return {};
-    }
     if (stored && stored->size() == count)
         return *stored;
     const QStringList lines = CompleteNumberedList(stored.value_or(QStringList()), count);
@@ -92,13 +101,9 @@ bool RecordNumberedItem(const RecordStore& store, const QString& name, int count
 {
     if (number < 1 || number > count)
         return false;
-    QString problem;
-    const auto stored = store.readLines(name, limit, &problem);
-    if (!problem.isEmpty()) {
-        if (error)
-            *error = problem;
+    std::optional<QStringList> stored;
+    if (!readStored(store, name, limit, stored, error))
         return false;
-    }
     QStringList lines = CompleteNumberedList(stored.value_or(QStringList()), count);
     lines[number - 1] = NumberedLabel(number) + description;
     return store.writeLines(name, lines, error);

@@ -20,7 +20,8 @@ bool RecordStore::exists(const QString& name) const
 
 std::optional<QStringList> RecordStore::readLines(const QString& name) const
 {
-    return ReadTextLines(path(name));
+    QString unreadable;
+    return readLines(name, kTextFileLimit, &unreadable);
 }
 
 std::optional<QStringList> RecordStore::readLines(const QString& name, qint64 limit, QString* problem) const
