@@ -2,8 +2,8 @@
 // bytes that have no meaning (a damaged or foreign COM.TXT or data.txt), next to clean
 // text of the same size, and reading a settings file's first line out of a large file.
 
-#include "app/app_folder.h"
-#include "app/cp936.h"
+#include "base/app_folder.h"
+#include "base/cp936.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Costs of the link's hot paths: the reply wait per received byte, frame building and
 // the code page 936 conversion of a full-length caption.
 
-#include "app/cp936.h"
+#include "base/cp936.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "memory_port.h"

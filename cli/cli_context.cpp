@@ -15,7 +15,7 @@ namespace kv::cli {
 namespace {
 QString rootFor(const GlobalOptions& options)
 {
-    return options.dir.isEmpty() ? AppFolder::defaultRoot() : options.dir;
+    return options.dir.isEmpty() ? DefaultAppFolderRoot() : options.dir;
 }
 
 } // namespace

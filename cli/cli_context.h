@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 #include "cli_prompter.h"
 #include "link/clock.h"
 #include "link/link.h"

@@ -8,7 +8,7 @@
 #include "command_options.h"
 #include "commands.h"
 
-#include "app/bounded_read.h"
+#include "base/bounded_read.h"
 #include "decode/frame_layout.h"
 #include "decode/frame_meaning.h"
 #include "decode/hex_text.h"

@@ -4,7 +4,7 @@
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
-#include "admin/device_address.h"
+#include "link/device_address.h"
 #include "font/c_export.h"
 #include "font/font_interchange.h"
 #include "font/font_source.h"

@@ -1,8 +1,8 @@
 // kvctl page: the logo and static edit page, "字符下载" / "下载图片" and "修改参数".
 // Options left out take the page record of the kind, else the page's defaults.
 
-#include "app/display_effects.h"
-#include "app/record_store.h"
+#include "base/display_effects.h"
+#include "base/record_store.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"

@@ -1,7 +1,7 @@
 // kvctl picture-message: "下载图片" of the panel "编辑滚动信息", a picture file stored in
 // the units as a picture message.
 
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"

@@ -1,7 +1,7 @@
 // kvctl picture-text: "发送滚动" of the panel "编辑滚动信息", a text drawn with a font of
 // this computer and sent as a scrolling picture.
 
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"

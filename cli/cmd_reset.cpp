@@ -3,7 +3,7 @@
 #include "cli_context.h"
 #include "commands.h"
 #include "control/reset.h"
-#include "admin/device_address.h"
+#include "link/device_address.h"
 
 namespace kv::cli {
 

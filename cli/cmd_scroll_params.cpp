@@ -1,7 +1,7 @@
 // kvctl scroll-params: "设置参数" of the panel "滚动参数设置"; options left out keep the
 // panel's start-up choices.
 
-#include "app/display_effects.h"
+#include "base/display_effects.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"

@@ -2,7 +2,7 @@
 // options. Options left out take the mode's parameter file, else the inputs' defaults;
 // a text left out is the mode's last one.
 
-#include "app/display_effects.h"
+#include "base/display_effects.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
@@ -10,7 +10,7 @@
 #include "picture/static_send.h"
 #include "picture/vertical_text.h"
 #include "picture_options.h"
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 
 namespace kv::cli {
 

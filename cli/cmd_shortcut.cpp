@@ -1,12 +1,12 @@
 // kvctl shortcut: the shortcut editor's "保存" with the segments given in order, and the
 // record of what each shortcut holds.
 
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
 #include "scroll/entry_list.h"
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 #include "scroll/shortcut_editor.h"
 #include "scroll/shortcut_save.h"
 #include "scroll/shortcut_segments.h"

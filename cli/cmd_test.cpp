@@ -7,7 +7,7 @@
 #include "control/display_test.h"
 #include "control/screen_setup.h"
 #include "control/test_selectors.h"
-#include "link/decimal_text.h"
+#include "base/decimal_text.h"
 
 namespace kv::cli {
 

@@ -1,7 +1,7 @@
 #include "text_file.h"
 
-#include "app/bounded_read.h"
-#include "app/cp936.h"
+#include "base/bounded_read.h"
+#include "base/cp936.h"
 #include "cli_context.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "admin/device_address.h"
+#include "link/device_address.h"
 #include "admin/identity.h"
 #include "admin/write_address.h"
 #include "admin_fixture.h"

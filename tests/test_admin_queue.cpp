@@ -1,6 +1,6 @@
 #include "admin/address_queue.h"
-#include "app/app_folder.h"
-#include "app/cp936.h"
+#include "base/app_folder.h"
+#include "base/cp936.h"
 #include "kvctl_process.h"
 #include "recording_prompter.h"
 

@@ -2,7 +2,7 @@
 // back, one character, the reset and the font-file start.
 
 #include "file_bytes.h"
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 #include "font/font_file.h"
 #include "kvctl_process.h"
 #include "sim_process.h"

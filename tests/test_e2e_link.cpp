@@ -2,7 +2,7 @@
 // line, the reply wait's rules over a real pseudo-terminal, and the settings files.
 
 #include "file_bytes.h"
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 #include "kvctl_process.h"
 #include "link/serial_lock.h"
 #include "sim_process.h"

@@ -3,15 +3,15 @@
 
 #include "file_bytes.h"
 #include "kvctl_process.h"
-#include "app/app_folder.h"
-#include "app/bounded_read.h"
-#include "app/cp936.h"
-#include "app/help_file.h"
-#include "app/line_ends.h"
-#include "app/numbered_list.h"
-#include "app/record_store.h"
+#include "base/app_folder.h"
+#include "base/bounded_read.h"
+#include "base/cp936.h"
+#include "base/help_file.h"
+#include "base/line_ends.h"
+#include "base/numbered_list.h"
+#include "base/record_store.h"
 #include "app/startup.h"
-#include "link/decimal_text.h"
+#include "base/decimal_text.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The font table, its records and files, the start-up font and the C export.
 
 #include "file_bytes.h"
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 #include "font/c_export.h"
 #include "font/font_file.h"
 #include "font/font_record.h"

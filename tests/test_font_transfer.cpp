@@ -2,6 +2,7 @@
 
 #include "test_bytes.h"
 #include "control/reset.h"
+#include "link/reset_frame.h"
 #include "font/font_transfer.h"
 #include "link/frames.h"
 #include "link_fixture.h"

@@ -1,8 +1,8 @@
 // kvctl send 5 to 9 and kvctl page as a script sees them: usage errors, the fields'
 // messages and the refusals, all before anything is sent (no unit needed).
 
-#include "app/app_folder.h"
-#include "app/record_store.h"
+#include "base/app_folder.h"
+#include "base/record_store.h"
 #include "kvctl_folder_test.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // The edit pages and the static send inputs: the page kinds, their records, the mode
 // parameter files, the built-in-font static text and the stored-item lists.
 
-#include "app/numbered_list.h"
-#include "app/record_store.h"
+#include "base/numbered_list.h"
+#include "base/record_store.h"
 #include "file_bytes.h"
 #include "picture/edit_page.h"
 #include "picture/last_sent_text.h"

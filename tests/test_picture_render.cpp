@@ -78,7 +78,7 @@ TEST_F(Rendering, ScreenScaleIs15At96Dpi)
 {
     EXPECT_DOUBLE_EQ(TwipsPerPixelAt(96), 15.0);
     EXPECT_DOUBLE_EQ(TwipsPerPixelAt(120), 12.0);
-    EXPECT_DOUBLE_EQ(TwipsPerPixel(), 15.0); // the offscreen screen
+    EXPECT_DOUBLE_EQ(TwipsPerPixel(), 15.0); // no screen told: the 96-dpi scale
 }
 
 TEST_F(Rendering, BlockHeightFollowsLinesSpacingAndExtraHeight)

@@ -2,7 +2,7 @@
 // codes, with no unit needed.
 
 #include "kvctl_folder_test.h"
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 // "设置参数" on the line.
 
 #include "link_fixture.h"
-#include "app/display_effects.h"
-#include "scroll/number_boxes.h"
+#include "base/display_effects.h"
+#include "base/position_time_checks.h"
 #include "scroll/scroll_params.h"
 
 #include <QFile>

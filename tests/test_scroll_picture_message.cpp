@@ -2,8 +2,8 @@
 // cells on the line, its description in "DXD" or "DXX" only after a whole send, and the
 // refusals that send and record nothing.
 
-#include "app/numbered_list.h"
-#include "app/record_store.h"
+#include "base/numbered_list.h"
+#include "base/record_store.h"
 #include "link_fixture.h"
 #include "scroll/scroll_picture_message.h"
 

@@ -2,7 +2,7 @@
 // The frame, the bitmap in chunks and its sum on the line, the refusals that send
 // nothing, and the settings record written only after a whole send.
 
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "link_fixture.h"
 #include "picture/font_list.h"
 #include "scroll/picture_text_send.h"

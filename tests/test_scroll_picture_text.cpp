@@ -1,7 +1,7 @@
 // The picture-text scroll: size rules, the picture's width from its ink, the 0x81
 // header and sum byte, and the settings record gdzfcs.
 
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "scroll/picture_text_layout.h"
 #include "scroll/picture_text_settings.h"
 #include "test_bytes.h"

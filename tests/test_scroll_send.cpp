@@ -2,11 +2,11 @@
 // display timer, the refusals that send nothing, and the editor's mode switching.
 
 #include "test_bytes.h"
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "link_fixture.h"
 #include "scroll/scroll_send.h"
-#include "scroll/send_modes.h"
-#include "app/numbered_list.h"
+#include "base/send_modes.h"
+#include "base/numbered_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Combination shortcuts: composing segments in the editor, the content and frame 0x80
 // on the line, the record of descriptions, and the refusals that send nothing.
 
-#include "app/bounded_read.h"
-#include "app/numbered_list.h"
-#include "app/record_store.h"
+#include "base/bounded_read.h"
+#include "base/numbered_list.h"
+#include "base/record_store.h"
 #include "link_fixture.h"
 #include "scroll/entry_list.h"
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 #include "scroll/shortcut_content.h"
 #include "scroll/shortcut_editor.h"
 #include "scroll/shortcut_save.h"

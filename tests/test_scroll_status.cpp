@@ -1,7 +1,7 @@
 // The caption status report: decoding hand-built replies into the report text, and the
 // request with its two-part reply on the line.
 
-#include "app/cp936.h"
+#include "base/cp936.h"
 #include "link_fixture.h"
 #include "scroll/status_report.h"
 

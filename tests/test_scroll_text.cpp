@@ -2,14 +2,14 @@
 // entry lists and the records behind them.
 
 #include "file_bytes.h"
-#include "app/cp936.h"
-#include "app/numbered_list.h"
-#include "app/record_store.h"
+#include "base/cp936.h"
+#include "base/numbered_list.h"
+#include "base/record_store.h"
 #include "scroll/editor_lines.h"
 #include "scroll/entry_list.h"
 #include "scroll/scroll_text_cache.h"
 #include "scroll/scroll_text_limit.h"
-#include "scroll/unit_text.h"
+#include "base/unit_text.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
 // kvctl shortcut as a script sees it: usage errors, the editor's refusals with nothing
 // sent, and the list of what each shortcut holds.
 
-#include "app/app_folder.h"
-#include "app/bounded_read.h"
-#include "app/record_store.h"
+#include "base/app_folder.h"
+#include "base/bounded_read.h"
+#include "base/record_store.h"
 #include "file_bytes.h"
 #include "kvctl_folder_test.h"
 #include "scroll/entry_list.h"
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -15,7 +15,7 @@
 #include "picture_panels.h"
 #include "picture_text_panel.h"
 #include "queue_panel.h"
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 #include "scroll_editing_panels.h"
 #include "scroll_editor_panel.h"
 #include "scroll_panels.h"

@@ -16,7 +16,7 @@
 #include "target_panel.h"
 #include "traffic_table.h"
 #include "wait_until.h"
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -3,7 +3,7 @@
 
 #include "window_fixture.h"
 #include "file_bytes.h"
-#include "app/operation_guard.h"
+#include "base/operation_guard.h"
 #include "link/link.h"
 #include "main_window.h"
 #include "memory_port.h"

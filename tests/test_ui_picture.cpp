@@ -2,7 +2,7 @@
 // controls reach the operations, the outcomes reach the controls, and the preview shows
 // exactly the bytes that went on the line.
 
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "edit_page_panel.h"
 #include "link_fixture.h"
 #include "operation_runner.h"

@@ -2,7 +2,7 @@
 // send reaching the line, the outcome shown, and its opener button beside the
 // shortcut editor's.
 
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "link_fixture.h"
 #include "operation_runner.h"
 #include "picture_text_panel.h"

@@ -1,7 +1,7 @@
 // The scroll panels: that the controls reach the operations and the outcomes reach
 // the controls.
 
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "link_fixture.h"
 #include "operation_runner.h"
 #include "scroll_editor_panel.h"

@@ -1,12 +1,12 @@
 #include "admin/address_queue.h"
 
-#include "app/app_folder.h"
-#include "app/bounded_read.h"
-#include "app/cp936.h"
-#include "app/line_ends.h"
-#include "app/paired_write.h"
-#include "app/prompter.h"
-#include "link/decimal_text.h"
+#include "base/app_folder.h"
+#include "base/bounded_read.h"
+#include "base/cp936.h"
+#include "base/line_ends.h"
+#include "base/paired_write.h"
+#include "base/prompter.h"
+#include "base/decimal_text.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

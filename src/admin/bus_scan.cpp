@@ -1,6 +1,6 @@
 #include "admin/bus_scan.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"

@@ -1,7 +1,7 @@
 #include "admin/identity.h"
 
-#include "admin/device_address.h"
-#include "app/prompter.h"
+#include "link/device_address.h"
+#include "base/prompter.h"
 #include "link/baud.h"
 #include "link/frames.h"
 #include "link/link.h"

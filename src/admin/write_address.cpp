@@ -1,7 +1,7 @@
 #include "admin/write_address.h"
 
-#include "app/prompter.h"
-#include "link/decimal_text.h"
+#include "base/prompter.h"
+#include "base/decimal_text.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"

@@ -1,7 +1,7 @@
 #include "app/device_model.h"
 
-#include "app/app_folder.h"
-#include "app/prompter.h"
+#include "base/app_folder.h"
+#include "base/prompter.h"
 
 namespace kv {
 

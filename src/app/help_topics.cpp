@@ -1,6 +1,6 @@
 #include "app/help_topics.h"
 
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 
 namespace kv {
 

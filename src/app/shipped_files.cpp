@@ -1,6 +1,6 @@
 #include "app/shipped_files.h"
 
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,6 +55,19 @@ int ProvideHelpFiles(const AppFolder& folder)
             ++copied;
     }
     return copied;
+}
+
+QString DefaultAppFolderRoot()
+{
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QFileInfo info(exeDir);
+    // An installed program never writes beside itself, even where it could (run by
+    // root from /usr/bin, or from a prefix in the operator's home).
+    if (!RunsInstalled() && !exeDir.isEmpty() && info.isDir() && info.isWritable())
+        return exeDir;
+    const QString data = PerUserAppFolder();
+    QDir().mkpath(data);
+    return data;
 }
 
 } // namespace kv

@@ -21,6 +21,10 @@ bool RunsInstalled();
 // ($XDG_DATA_HOME, else ~/.local/share), the same for kvtool and kvctl.
 QString PerUserAppFolder();
 
+// The application folder when none is given: the folder of the executable when it is
+// writable and the program is not an installed one, else the per-user data folder.
+QString DefaultAppFolderRoot();
+
 // Copies every shipped help text that the application folder lacks into its help/; a
 // text the operator changed stays as it is. Returns how many were copied.
 int ProvideHelpFiles(const AppFolder& folder);

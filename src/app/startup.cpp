@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 
 #include <QFileInfo>
 

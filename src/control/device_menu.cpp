@@ -1,7 +1,7 @@
 #include "control/device_menu.h"
 
-#include "app/help_file.h"
-#include "app/prompter.h"
+#include "base/help_file.h"
+#include "base/prompter.h"
 #include "control/control_frame.h"
 #include "control/display_items.h"
 

@@ -1,8 +1,8 @@
 #include "control/display_test.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "control/test_frame.h"
-#include "link/decimal_text.h"
+#include "base/decimal_text.h"
 
 #include <QStringList>
 

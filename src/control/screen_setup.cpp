@@ -1,6 +1,6 @@
 #include "control/screen_setup.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "control/test_frame.h"
 #include "control/test_selectors.h"
 #include "link/frames.h"

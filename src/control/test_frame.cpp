@@ -1,6 +1,6 @@
 #include "control/test_frame.h"
 
-#include "admin/device_address.h"
+#include "link/device_address.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"

@@ -117,4 +117,16 @@ std::optional<QByteArray> HexTextBytes(QStringView text)
     return bytes;
 }
 
+QString HexText(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.toHex().toUpper());
+}
+
+QString SpacedHexText(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return QString();
+    return QString::fromLatin1(bytes.toHex(' ').toUpper()) + QLatin1Char(' ');
+}
+
 } // namespace kv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringView>
 #include <optional>
 
@@ -37,5 +38,10 @@ private:
 
 // The bytes of a whole hex text; nothing when it is none.
 std::optional<QByteArray> HexTextBytes(QStringView text);
+
+// Two upper-case hex digits per byte, no separators: the reply text ("050A").
+QString HexText(const QByteArray& bytes);
+// Two upper-case hex digits and a space per byte ("5A F9 01 01 A3 ").
+QString SpacedHexText(const QByteArray& bytes);
 
 } // namespace kv

@@ -1,7 +1,7 @@
 #include "font/c_export.h"
 
-#include "app/app_folder.h"
-#include "app/prompter.h"
+#include "base/app_folder.h"
+#include "base/prompter.h"
 
 namespace kv {
 

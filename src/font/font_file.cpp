@@ -1,6 +1,6 @@
 #include "font/font_file.h"
 
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 
 #include <QFile>
 

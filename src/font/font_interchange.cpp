@@ -1,6 +1,6 @@
 #include "font/font_interchange.h"
 
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "font/font_source.h"
 
-#include "app/app_folder.h"
-#include "app/prompter.h"
+#include "base/app_folder.h"
+#include "base/prompter.h"
 #include "font/font_file.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "font/font_transfer.h"
 
-#include "app/prompter.h"
-#include "control/reset.h"
+#include "base/prompter.h"
+#include "link/reset_frame.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"

@@ -30,18 +30,6 @@ quint8 XorOf(const QByteArray& bytes)
     return x;
 }
 
-QString HexText(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.toHex().toUpper());
-}
-
-QString SpacedHexText(const QByteArray& bytes)
-{
-    if (bytes.isEmpty())
-        return QString();
-    return QString::fromLatin1(bytes.toHex(' ').toUpper()) + QLatin1Char(' ');
-}
-
 QByteArray FieldBytes(std::initializer_list<int> values)
 {
     QByteArray out;

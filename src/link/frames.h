@@ -1,5 +1,7 @@
 #pragma once
 
+#include "decode/hex_text.h"
+
 #include <QByteArray>
 #include <QString>
 #include <initializer_list>
@@ -19,9 +21,5 @@ quint8 XorOf(const QByteArray& bytes);
 // Frame fields written as byte values: FieldBytes({0x77, index}).
 QByteArray FieldBytes(std::initializer_list<int> values);
 
-// Two upper-case hex digits per byte, no separators: the reply text ("050A").
-QString HexText(const QByteArray& bytes);
-// Two upper-case hex digits and a space per byte ("5A F9 01 01 A3 ").
-QString SpacedHexText(const QByteArray& bytes);
 
 } // namespace kv

@@ -1,6 +1,6 @@
 #include "link/link.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "link/frames.h"
 #include "link/port_map.h"
 

@@ -1,6 +1,6 @@
 #include "link/port_choice.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "link/baud.h"
 #include "link/frames.h"
 #include "link/link.h"

@@ -1,6 +1,6 @@
 #include "link/port_map.h"
 
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 
 #include <QRegularExpression>
 #include <QSerialPortInfo>

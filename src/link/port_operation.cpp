@@ -1,6 +1,6 @@
 #include "link/port_operation.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "link/link.h"
 
 namespace kv {

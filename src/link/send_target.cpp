@@ -1,7 +1,7 @@
 #include "link/send_target.h"
 
-#include "app/prompter.h"
-#include "link/decimal_text.h"
+#include "base/prompter.h"
+#include "base/decimal_text.h"
 
 namespace kv {
 

@@ -1,8 +1,8 @@
 #include "picture/exact_lines.h"
 
-#include "app/bounded_read.h"
-#include "app/cp936.h"
-#include "link/decimal_text.h"
+#include "base/bounded_read.h"
+#include "base/cp936.h"
+#include "base/decimal_text.h"
 
 namespace kv {
 

@@ -1,6 +1,6 @@
 #include "picture/frame_send.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "link/link.h"
 #include "link/port_operation.h"
 

@@ -1,7 +1,7 @@
 #include "picture/mode_parameters.h"
 
-#include "app/display_effects.h"
-#include "app/line_ends.h"
+#include "base/display_effects.h"
+#include "base/line_ends.h"
 #include "picture/exact_lines.h"
 #include "picture/static_send_fields.h"
 

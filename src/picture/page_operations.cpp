@@ -1,9 +1,9 @@
 #include "picture/page_operations.h"
 
-#include "app/app_folder.h"
-#include "app/display_effects.h"
-#include "app/line_ends.h"
-#include "app/prompter.h"
+#include "base/app_folder.h"
+#include "base/display_effects.h"
+#include "base/line_ends.h"
+#include "base/prompter.h"
 #include "picture/font_list.h"
 #include "picture/frame_send.h"
 #include "picture/page_record.h"
@@ -11,7 +11,7 @@
 #include "picture/picture_purposes.h"
 #include "picture/picture_send.h"
 #include "picture/text_purposes.h"
-#include "scroll/number_boxes.h"
+#include "base/position_time_checks.h"
 
 namespace kv {
 

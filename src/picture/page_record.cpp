@@ -1,7 +1,7 @@
 #include "picture/page_record.h"
 
-#include "app/display_effects.h"
-#include "app/record_store.h"
+#include "base/display_effects.h"
+#include "base/record_store.h"
 #include "picture/edit_page.h"
 #include "picture/exact_lines.h"
 

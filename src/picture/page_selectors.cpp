@@ -1,7 +1,7 @@
 #include "picture/page_selectors.h"
 
-#include "app/number_items.h"
-#include "scroll/scroll_params.h"
+#include "base/number_items.h"
+#include "base/display_effects.h"
 
 namespace kv {
 

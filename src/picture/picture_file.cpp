@@ -1,6 +1,6 @@
 #include "picture/picture_file.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 #include <QDir>
 #include <QFileInfo>

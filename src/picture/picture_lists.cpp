@@ -1,6 +1,6 @@
 #include "picture/picture_lists.h"
 
-#include "app/numbered_list.h"
+#include "base/numbered_list.h"
 
 namespace kv {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/bounded_read.h"
-#include "app/record_store.h"
+#include "base/bounded_read.h"
+#include "base/record_store.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "picture/picture_purposes.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "picture/picture_file.h"
 #include "picture/width_forms.h"
 

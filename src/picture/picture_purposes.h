@@ -16,7 +16,7 @@
 
 #include "picture/dot_matrix.h"
 #include "picture/prepared_picture.h"
-#include "scroll/number_boxes.h"
+#include "base/position_time_checks.h"
 
 #include <QImage>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "picture/picture_send.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "link/link.h"
 #include "link/port_operation.h"
 #include "picture/chunked_write.h"

@@ -1,8 +1,5 @@
 #include "picture/screen_scale.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-#include <QThread>
 #include <atomic>
 
 namespace kv {
@@ -11,8 +8,8 @@ namespace {
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kDefaultDpi = 96.0;
 
-// 0 until the screen has been read.
-std::atomic<double> screenTwipsPerPixel{0.0};
+// Set on the window's thread before any operation starts, read on the workers'.
+std::atomic<double> screenTwipsPerPixel{kTwipsPerInch / kDefaultDpi};
 } // namespace
 
 double TwipsPerPixelAt(double dotsPerInch)
@@ -20,17 +17,14 @@ double TwipsPerPixelAt(double dotsPerInch)
     return kTwipsPerInch / (dotsPerInch > 0 ? dotsPerInch : kDefaultDpi);
 }
 
+void SetScreenDotsPerInch(double dotsPerInch)
+{
+    screenTwipsPerPixel.store(TwipsPerPixelAt(dotsPerInch));
+}
+
 double TwipsPerPixel()
 {
-    const double known = screenTwipsPerPixel.load();
-    if (known > 0)
-        return known;
-    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    if (!app || QThread::currentThread() != app->thread() || !QGuiApplication::primaryScreen())
-        return TwipsPerPixelAt(kDefaultDpi);
-    const double value = TwipsPerPixelAt(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
-    screenTwipsPerPixel.store(value);
-    return value;
+    return screenTwipsPerPixel.load();
 }
 
 } // namespace kv

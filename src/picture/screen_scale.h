@@ -7,9 +7,10 @@
 
 namespace kv {
 
-// Read from the primary screen on the first call made on the application's thread
-// (kvtool calls it at start-up); without a screen (kvctl, a worker thread before
-// that) it is the 96-dpi value.
+// The window tells its screen's logical dots per inch once at start-up; until then,
+// and in kvctl, which has no screen, the scale is the 96-dpi one.
+void SetScreenDotsPerInch(double dotsPerInch);
+
 double TwipsPerPixel();
 double TwipsPerPixelAt(double dotsPerInch);
 

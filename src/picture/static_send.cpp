@@ -1,8 +1,8 @@
 #include "picture/static_send.h"
 
-#include "app/display_effects.h"
-#include "app/prompter.h"
-#include "app/record_store.h"
+#include "base/display_effects.h"
+#include "base/prompter.h"
+#include "base/record_store.h"
 #include "picture/font_list.h"
 #include "picture/frame_send.h"
 #include "picture/last_sent_text.h"
@@ -13,9 +13,9 @@
 #include "picture/picture_send.h"
 #include "picture/static_text.h"
 #include "picture/text_purposes.h"
-#include "scroll/number_boxes.h"
-#include "scroll/send_modes.h"
-#include "scroll/unit_text.h"
+#include "base/position_time_checks.h"
+#include "base/send_modes.h"
+#include "base/unit_text.h"
 
 namespace kv {
 

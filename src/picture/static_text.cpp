@@ -1,7 +1,7 @@
 #include "picture/static_text.h"
 
-#include "app/prompter.h"
-#include "scroll/unit_text.h"
+#include "base/prompter.h"
+#include "base/unit_text.h"
 
 #include <QList>
 

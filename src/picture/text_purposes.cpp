@@ -1,6 +1,6 @@
 #include "picture/text_purposes.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "picture/font_list.h"
 #include "picture/page_selectors.h"
 

@@ -12,7 +12,7 @@
 
 #include "picture/prepared_picture.h"
 #include "picture/text_block.h"
-#include "scroll/number_boxes.h"
+#include "base/position_time_checks.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "scroll/picture_text_settings.h"
 
-#include "scroll/number_boxes.h"
+#include "base/position_time_checks.h"
 #include "scroll/picture_text_layout.h"
 
 namespace kv {

@@ -1,12 +1,12 @@
 #include "scroll/scroll_params.h"
 
-#include "app/number_items.h"
-#include "app/prompter.h"
+#include "base/number_items.h"
+#include "base/prompter.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"
-#include "app/display_effects.h"
-#include "scroll/number_boxes.h"
+#include "base/display_effects.h"
+#include "base/position_time_checks.h"
 
 namespace kv {
 
@@ -27,16 +27,6 @@ const QStringList& RepetitionItems()
             << QStringLiteral("100次") << QStringLiteral("不停滚动");
         return out;
     }();
-    return items;
-}
-
-const QStringList& ScrollBackgroundItems()
-{
-    static const QStringList items = {
-        QStringLiteral("⒈灰透明背景A"), QStringLiteral("⒉灰透明背景B"), QStringLiteral("⒊灰透明背景C"),
-        QStringLiteral("⒋灰透明背景D"), QStringLiteral("⒌黑背景覆盖"),  QStringLiteral("⒍灰背景覆盖"),
-        QStringLiteral("⒎无背景全透明"),
-    };
     return items;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 #include "link/send_target.h"
 
 #include <QByteArray>
@@ -14,7 +14,6 @@ class Prompter;
 
 // The selectors of the panel "滚动参数设置", items as shown.
 const QStringList& RepetitionItems();   // "1次" … "20次", "30次" … "100次", "不停滚动"
-const QStringList& ScrollBackgroundItems();
 const QStringList& BarHeightItems();    // "0" … "45"
 const QStringList& SpeedItems();        // "最快", "1" … "7", "8(默认)", "9" … "14", "最慢"
 const QStringList& HorizontalOffsetItems(); // "0" … "63"

@@ -1,6 +1,6 @@
 #include "scroll/scroll_text_cache.h"
 
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 
 namespace kv {
 

@@ -1,6 +1,6 @@
 #include "scroll/scroll_text_limit.h"
 
-#include "scroll/unit_text.h"
+#include "base/unit_text.h"
 
 namespace kv {
 

@@ -2,7 +2,7 @@
 
 #include "link/frames.h"
 #include "scroll/editor_lines.h"
-#include "scroll/unit_text.h"
+#include "base/unit_text.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 #include "scroll/shortcut_editor.h"
 
-#include "app/line_ends.h"
-#include "app/prompter.h"
+#include "base/line_ends.h"
+#include "base/prompter.h"
 #include "scroll/shortcut_segments.h"
 
 namespace kv {

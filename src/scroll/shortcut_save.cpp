@@ -1,13 +1,13 @@
 #include "scroll/shortcut_save.h"
 
-#include "app/numbered_list.h"
-#include "app/prompter.h"
+#include "base/numbered_list.h"
+#include "base/prompter.h"
 #include "link/link.h"
 #include "link/port_operation.h"
 #include "scroll/entry_list.h"
 #include "scroll/scroll_frames.h"
 #include "scroll/shortcut_content.h"
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 #include "scroll/shortcut_segments.h"
 
 namespace kv {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "link/send_target.h"
 
 #include <QString>

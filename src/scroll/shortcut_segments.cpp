@@ -1,6 +1,6 @@
 #include "scroll/shortcut_segments.h"
 
-#include "scroll/unit_text.h"
+#include "base/unit_text.h"
 
 #include <QRegularExpression>
 

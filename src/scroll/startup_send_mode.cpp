@@ -1,6 +1,6 @@
 #include "scroll/startup_send_mode.h"
 
-#include "scroll/number_boxes.h"
+#include "base/position_time_checks.h"
 
 namespace kv {
 

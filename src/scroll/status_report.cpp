@@ -1,12 +1,12 @@
 #include "scroll/status_report.h"
 
-#include "app/cp936.h"
-#include "app/prompter.h"
+#include "base/cp936.h"
+#include "base/prompter.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"
-#include "app/display_effects.h"
-#include "scroll/number_boxes.h"
+#include "base/display_effects.h"
+#include "base/position_time_checks.h"
 
 #include <QStringList>
 

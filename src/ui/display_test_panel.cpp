@@ -5,7 +5,7 @@
 #include "control/reset.h"
 #include "control/screen_setup.h"
 #include "control/test_selectors.h"
-#include "admin/device_address.h"
+#include "link/device_address.h"
 #include "operation_runner.h"
 #include "panel_context.h"
 

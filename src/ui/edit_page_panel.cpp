@@ -1,7 +1,7 @@
 #include "edit_page_panel.h"
 
-#include "app/display_effects.h"
-#include "app/prompter.h"
+#include "base/display_effects.h"
+#include "base/prompter.h"
 #include "operation_runner.h"
 #include "picture/page_operations.h"
 #include "picture/picture_purposes.h"
@@ -12,7 +12,7 @@
 #include "picture/font_list.h"
 #include "picture_preview.h"
 #include "turned_text.h"
-#include "scroll/unit_text.h"
+#include "base/unit_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

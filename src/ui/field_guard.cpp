@@ -1,6 +1,6 @@
 #include "field_guard.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 #include <QLineEdit>
 

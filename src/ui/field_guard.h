@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scroll/number_boxes.h"
+#include "base/position_time_checks.h"
 
 class QLineEdit;
 

@@ -1,7 +1,7 @@
 #include "font_panel.h"
 
-#include "admin/device_address.h"
-#include "app/prompter.h"
+#include "link/device_address.h"
+#include "base/prompter.h"
 #include "character_list.h"
 #include "font/c_export.h"
 #include "font/font_file.h"

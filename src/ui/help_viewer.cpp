@@ -1,6 +1,6 @@
 #include "help_viewer.h"
 
-#include "app/help_file.h"
+#include "base/help_file.h"
 #include "picture/screen_scale.h"
 
 #include <QPlainTextEdit>

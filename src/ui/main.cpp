@@ -1,7 +1,8 @@
 // kvtool: the desktop window with which operators configure, feed and test caption
 // overlay units.
 
-#include "app/app_folder.h"
+#include "app/shipped_files.h"
+#include "base/app_folder.h"
 #include "link/qt_serial_port.h"
 #include "main_window.h"
 #include "qt_translations.h"
@@ -25,7 +26,7 @@ int main(int argc, char** argv)
 
     QString root = parser.value(dirOption);
     if (root.isEmpty())
-        root = kv::AppFolder::defaultRoot();
+        root = kv::DefaultAppFolderRoot();
     QDir().mkpath(root);
 
     kv::SteadyClock clock;

@@ -1,7 +1,7 @@
 #include "main_window.h"
 
 #include "admin_panels.h"
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 #include "app/shipped_files.h"
 #include "app/startup.h"
 #include "app/help_topics.h"
@@ -23,6 +23,7 @@
 #include "ui_prompter.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -210,7 +211,10 @@ void MainWindow::load()
         admin_ = InstallAdminPanels(*this);
         control_ = InstallControlPanels(*this);
     });
-    step("screen scale", [] { TwipsPerPixel(); });
+    step("screen scale", [] {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            SetScreenDotsPerInch(screen->logicalDotsPerInchX());
+    });
     step("font", [this] { font_.loadStartupFont(); });
     // Window title; the sent-data pane's hide timer is off until something is sent.
     step("title", [this] {

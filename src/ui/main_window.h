@@ -5,7 +5,7 @@
 #include "font_panels.h"
 #include "picture_panels.h"
 #include "scroll_panels.h"
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 #include "link/clock.h"
 #include "link/serial_port.h"
 #include "panel_context.h"

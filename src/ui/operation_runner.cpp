@@ -1,6 +1,6 @@
 #include "operation_runner.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 #include <QCoreApplication>
 #include <exception>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/operation_guard.h"
+#include "base/operation_guard.h"
 
 #include <QObject>
 #include <QThread>

@@ -1,6 +1,6 @@
 #include "picture_text_panel.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "model_selector.h"
 #include "operation_runner.h"
 #include "picture/font_list.h"
@@ -8,7 +8,7 @@
 #include "scroll/picture_text_layout.h"
 #include "scroll/picture_text_send.h"
 #include "scroll/scroll_picture_message.h"
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 #include "link/port_map.h"
 
 #include <QDialog>

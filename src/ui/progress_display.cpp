@@ -1,6 +1,6 @@
 #include "progress_display.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 #include <QMutexLocker>
 #include <QProgressBar>

@@ -2,7 +2,7 @@
 
 #include "admin/bus_scan.h"
 #include "app/help_topics.h"
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "operation_runner.h"
 #include "panel_context.h"
 #include "target_panel.h"

@@ -3,7 +3,7 @@
 #include "app/help_topics.h"
 #include "panel_context.h"
 #include "picture_text_panel.h"
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 #include "scroll_editor_panel.h"
 #include "shortcut_editor_panel.h"
 

@@ -1,7 +1,7 @@
 #include "scroll_editor_panel.h"
 
-#include "app/numbered_list.h"
-#include "app/prompter.h"
+#include "base/numbered_list.h"
+#include "base/prompter.h"
 #include "model_selector.h"
 #include "operation_runner.h"
 #include "picture/screen_scale.h"
@@ -10,11 +10,11 @@
 #include "turned_text.h"
 #include "scroll/editor_lines.h"
 #include "scroll/entry_list.h"
-#include "scroll/number_boxes.h"
+#include "base/position_time_checks.h"
 #include "scroll/scroll_send.h"
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 #include "scroll/startup_send_mode.h"
-#include "scroll/unit_text.h"
+#include "base/unit_text.h"
 #include "static_send_inputs.h"
 
 #include <QComboBox>

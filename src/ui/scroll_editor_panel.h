@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "picture/static_send_fields.h"
 #include "scroll/scroll_text_cache.h"
 #include "panel_context.h"

@@ -1,8 +1,8 @@
 #include "scroll_params_panel.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "operation_runner.h"
-#include "app/display_effects.h"
+#include "base/display_effects.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scroll/number_boxes.h"
+#include "base/position_time_checks.h"
 #include "scroll/scroll_params.h"
 #include "panel_context.h"
 

@@ -1,6 +1,6 @@
 #include "shortcut_editor_panel.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "operation_runner.h"
 #include "scroll/shortcut_save.h"
 #include "scroll/shortcut_segments.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/record_store.h"
+#include "base/record_store.h"
 #include "scroll/shortcut_editor.h"
 #include "panel_context.h"
 

@@ -1,10 +1,10 @@
 #include "static_send_inputs.h"
 
-#include "app/display_effects.h"
+#include "base/display_effects.h"
 #include "field_guard.h"
 #include "picture/font_list.h"
 #include "picture/text_purposes.h"
-#include "scroll/number_boxes.h"
+#include "base/position_time_checks.h"
 #include "turned_text.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "target_panel.h"
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "scroll/stored_scroll_play.h"
 #include "operation_runner.h"
 #include "panel_context.h"

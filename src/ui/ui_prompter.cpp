@@ -1,6 +1,6 @@
 #include "ui_prompter.h"
 
-#include "app/notice_time.h"
+#include "base/notice_time.h"
 #include "progress_display.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 #include "link/link.h"
 #include "link/port_choice.h"
 #include "memory_port.h"

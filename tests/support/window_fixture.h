@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 #include "main_window.h"
 #include "memory_port.h"
 #include "operation_runner.h"

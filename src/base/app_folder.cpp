@@ -1,11 +1,9 @@
-#include "app/app_folder.h"
+#include "base/app_folder.h"
 
-#include "app/bounded_read.h"
-#include "app/cp936.h"
-#include "app/line_ends.h"
-#include "app/shipped_files.h"
+#include "base/bounded_read.h"
+#include "base/cp936.h"
+#include "base/line_ends.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,19 +17,6 @@
 namespace kv {
 
 AppFolder::AppFolder(const QString& root) : root_(QDir(root).absolutePath()) {}
-
-QString AppFolder::defaultRoot()
-{
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    const QFileInfo info(exeDir);
-    // An installed program never writes beside itself, even where it could (run by
-    // root from /usr/bin, or from a prefix in the operator's home).
-    if (!RunsInstalled() && !exeDir.isEmpty() && info.isDir() && info.isWritable())
-        return exeDir;
-    const QString data = PerUserAppFolder();
-    QDir().mkpath(data);
-    return data;
-}
 
 QString AppFolder::path(const QString& name) const
 {

@@ -1,7 +1,7 @@
-#include "scroll/unit_text.h"
+#include "base/unit_text.h"
 
-#include "app/cp936.h"
-#include "link/frames.h"
+#include "base/cp936.h"
+#include "decode/hex_text.h"
 
 #include <QList>
 #include <QStringList>

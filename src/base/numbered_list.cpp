@@ -1,6 +1,6 @@
-#include "app/numbered_list.h"
+#include "base/numbered_list.h"
 
-#include "app/line_ends.h"
+#include "base/line_ends.h"
 
 #include <QRegularExpression>
 #include <optional>

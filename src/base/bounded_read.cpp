@@ -1,4 +1,4 @@
-#include "app/bounded_read.h"
+#include "base/bounded_read.h"
 
 #include <QDir>
 #include <QFile>

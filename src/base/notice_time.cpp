@@ -1,4 +1,4 @@
-#include "app/notice_time.h"
+#include "base/notice_time.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "app/line_ends.h"
+#include "base/line_ends.h"
 
 namespace kv {
 

@@ -1,4 +1,4 @@
-#include "app/operation_guard.h"
+#include "base/operation_guard.h"
 
 namespace kv {
 

@@ -13,10 +13,6 @@ class AppFolder {
 public:
     explicit AppFolder(const QString& root);
 
-    // The folder of the executable when it is writable and the program is not an
-    // installed one, else the per-user data folder.
-    static QString defaultRoot();
-
     const QString& root() const { return root_; }
     QString path(const QString& name) const;          // a file of the application folder
     QString settingsPath(const QString& name) const;  // a file of savefiles

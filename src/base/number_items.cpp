@@ -1,4 +1,4 @@
-#include "app/number_items.h"
+#include "base/number_items.h"
 
 namespace kv {
 

@@ -1,6 +1,6 @@
-#include "scroll/number_boxes.h"
+#include "base/position_time_checks.h"
 
-#include "link/decimal_text.h"
+#include "base/decimal_text.h"
 
 namespace kv {
 

@@ -1,4 +1,4 @@
-#include "app/display_effects.h"
+#include "base/display_effects.h"
 
 namespace kv {
 
@@ -19,6 +19,16 @@ const QStringList& BrightnessItems()
 {
     static const QStringList items = {QStringLiteral("字符最亮"), QStringLiteral("字符较亮"),
                                       QStringLiteral("字符较暗"), QStringLiteral("字符最暗")};
+    return items;
+}
+
+const QStringList& ScrollBackgroundItems()
+{
+    static const QStringList items = {
+        QStringLiteral("⒈灰透明背景A"), QStringLiteral("⒉灰透明背景B"), QStringLiteral("⒊灰透明背景C"),
+        QStringLiteral("⒋灰透明背景D"), QStringLiteral("⒌黑背景覆盖"),  QStringLiteral("⒍灰背景覆盖"),
+        QStringLiteral("⒎无背景全透明"),
+    };
     return items;
 }
 

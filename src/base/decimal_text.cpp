@@ -1,4 +1,4 @@
-#include "link/decimal_text.h"
+#include "base/decimal_text.h"
 
 namespace kv {
 

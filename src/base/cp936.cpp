@@ -1,4 +1,4 @@
-#include "app/cp936.h"
+#include "base/cp936.h"
 
 #include <QStringDecoder>
 #include <cerrno>

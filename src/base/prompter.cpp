@@ -1,4 +1,4 @@
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 namespace kv {
 

@@ -1,7 +1,7 @@
-#include "admin/device_address.h"
+#include "link/device_address.h"
 
-#include "app/prompter.h"
-#include "link/decimal_text.h"
+#include "base/prompter.h"
+#include "base/decimal_text.h"
 
 namespace kv {
 

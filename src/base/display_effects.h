@@ -13,6 +13,9 @@ namespace kv {
 QString BackgroundEffectName(int code);
 constexpr int kBackgroundEffectCount = 17;
 
+// The seven backgrounds the scroll bar and the picture slots take, as the selectors list them.
+const QStringList& ScrollBackgroundItems();
+
 // The four brightness levels, 0 brightest to 3 dimmest, as the selectors list them.
 const QStringList& BrightnessItems();
 

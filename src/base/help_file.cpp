@@ -1,9 +1,9 @@
-#include "app/help_file.h"
+#include "base/help_file.h"
 
-#include "app/app_folder.h"
-#include "app/bounded_read.h"
-#include "app/cp936.h"
-#include "app/line_ends.h"
+#include "base/app_folder.h"
+#include "base/bounded_read.h"
+#include "base/cp936.h"
+#include "base/line_ends.h"
 
 #include <QDir>
 

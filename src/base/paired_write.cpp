@@ -1,7 +1,7 @@
-#include "app/paired_write.h"
+#include "base/paired_write.h"
 
-#include "app/app_folder.h"
-#include "app/bounded_read.h"
+#include "base/app_folder.h"
+#include "base/bounded_read.h"
 
 #include <QFile>
 

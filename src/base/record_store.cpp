@@ -1,8 +1,8 @@
-#include "app/record_store.h"
+#include "base/record_store.h"
 
-#include "app/bounded_read.h"
-#include "app/cp936.h"
-#include "app/line_ends.h"
+#include "base/bounded_read.h"
+#include "base/cp936.h"
+#include "base/line_ends.h"
 
 #include <QFileInfo>
 

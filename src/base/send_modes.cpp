@@ -1,4 +1,4 @@
-#include "scroll/send_modes.h"
+#include "base/send_modes.h"
 
 namespace kv {
 
