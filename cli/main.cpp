@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 #include <QDir>
+#include <csignal>
 
 using namespace kv::cli;
 
@@ -98,6 +99,8 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
 
 } // namespace
 
+constexpr int kInterruptedStatus = 128 + SIGINT;
+
 int main(int argc, char** argv)
 {
     const auto app = makeApplication(argc, argv);
@@ -125,9 +128,10 @@ int main(int argc, char** argv)
             if (!ctx.prepare())
                 return 1;
             const int status = command.run(ctx, args);
+            // A run the operator stopped with Ctrl+C ends as shells expect of an interrupt.
             if (ctx.prompter.cancelFlag().requested()) {
                 PrintErr(QStringLiteral("已取消"));
-                return 1;
+                return kInterruptedStatus;
             }
             return status;
         }
