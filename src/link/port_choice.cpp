@@ -2,6 +2,7 @@
 
 #include "base/prompter.h"
 #include "link/baud.h"
+#include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_map.h"
@@ -129,7 +130,7 @@ void PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
         link_.ensurePortOpen();
         // Sent at the line settings still in force, so units listening at the old rate
         // hear it.
-        link_.write(AddressedFrame(0xFF, 0x17, QByteArray::fromRawData("\x77", 1) + char(index)));
+        link_.write(AddressedFrame(0xFF, command::kChangeRate, QByteArray::fromRawData("\x77", 1) + char(index)));
         link_.drainOutput();
         link_.closePort();
         writeSetting(kBaudFile, QString::number(index), prompter);

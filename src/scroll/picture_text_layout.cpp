@@ -1,5 +1,6 @@
 #include "scroll/picture_text_layout.h"
 
+#include "link/command_codes.h"
 #include "link/frames.h"
 
 namespace kv {
@@ -58,7 +59,7 @@ int PictureTextWidth(int rightmostColumn, int height)
 
 QByteArray PictureTextScrollHeader(const SendTarget& target, bool small, bool powerOn, int blocks)
 {
-    return AddressedFrame(target.address, 0x81,
+    return AddressedFrame(target.address, command::kPictureMessage,
                           FieldBytes({small ? 1 : 0, 0, powerOn ? 1 : 0, target.queueCount(), (blocks >> 8) & 0xFF,
                                       blocks & 0xFF})
                               + target.queue);
