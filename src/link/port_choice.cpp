@@ -50,6 +50,16 @@ QString PortChoice::devicePath() const
     return portChoice_ > 0 ? PortMap::load(folder_).pathFor(portChoice_) : QString();
 }
 
+std::optional<int> PortChoice::savedPortChoice() const
+{
+    return ReadIndexSetting(folder_.settingsPath(kComFile), kPortChoices);
+}
+
+std::optional<int> PortChoice::savedBaudChoice() const
+{
+    return ReadIndexSetting(folder_.settingsPath(kBaudFile), kBaudChoices);
+}
+
 void PortChoice::usePathForRun(const QString& path)
 {
     runPath_ = path;
@@ -143,14 +153,14 @@ void PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
 
 void PortChoice::startupRestore(Prompter& prompter)
 {
-    const auto port = ReadIndexSetting(folder_.settingsPath(kComFile), kPortChoices);
+    const auto port = savedPortChoice();
     if (port) {
         selectPort(*port, prompter, ChoiceEffect::Apply);
     } else {
         writeSetting(kComFile, QStringLiteral("1"), prompter);
         selectPort(1, prompter, ChoiceEffect::Apply);
     }
-    const auto baud = ReadIndexSetting(folder_.settingsPath(kBaudFile), kBaudChoices);
+    const auto baud = savedBaudChoice();
     if (baud) {
         selectBaud(*baud, prompter, ChoiceEffect::Apply);
         link_.closePort();
