@@ -1,5 +1,6 @@
 #include "sim/simulator.h"
 
+#include "decode/hex_text.h"
 #include "decode/frame_layout.h"
 #include "sim/picture_files.h"
 #include "sim/state_writer.h"
@@ -131,7 +132,7 @@ void Simulator::deliver(const QByteArray& bytes, int baud, qint64 nowUs)
 
 void Simulator::handle(const ParseEvent& event, int baud, qint64 nowUs)
 {
-    const QString head = QStringLiteral("RX %1 %2").arg(baud).arg(SpacedHex(event.bytes));
+    const QString head = QStringLiteral("RX %1 %2").arg(baud).arg(SpacedHexPairs(event.bytes));
     const QString name = describe(event.bytes);
     auto named = [&](const QString& what) {
         log(name.isEmpty() ? head + QStringLiteral(" | ") + what
@@ -196,7 +197,7 @@ void Simulator::handleFrame(const QByteArray& bytes, int baud, qint64 nowUs)
         who = QStringLiteral("no unit addressed");
     else
         who = unitList(actors);
-    log(QStringLiteral("RX %1 %2 | %3 | %4").arg(baud).arg(SpacedHex(bytes), describe(bytes), who));
+    log(QStringLiteral("RX %1 %2 | %3 | %4").arg(baud).arg(SpacedHexPairs(bytes), describe(bytes), who));
     for (int index : lastActors_)
         passOnEvents(units_[index]);
 
