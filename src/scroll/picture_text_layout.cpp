@@ -24,16 +24,7 @@ const QStringList& PictureTextSizeItems()
 
 const QStringList& VerticalAdjustmentItems()
 {
-    static const QStringList items = [] {
-        QStringList list;
-        for (int n = 20; n >= 1; --n)
-            list << QString::number(n) + QStringLiteral("上移");
-        list << QStringLiteral("原形");
-        for (int n = 1; n <= 20; ++n)
-            list << QString::number(n) + QStringLiteral("下移");
-        return list;
-    }();
-    return items;
+    return VerticalShiftItems();
 }
 
 PictureTextCell PictureTextCellFor(int size)
