@@ -15,6 +15,16 @@ namespace kv::sim {
 
 namespace {
 
+// A file kvsim keeps that could not be written is told once: every later command would
+// otherwise repeat the same line.
+void tellOnce(bool written, const QString& error, bool& told)
+{
+    if (written || told)
+        return;
+    std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
+    told = true;
+}
+
 QString describe(const QByteArray& frame)
 {
     if (frame.size() < 2)
@@ -251,10 +261,7 @@ void Simulator::passOnEvents(Unit& unit)
         return;
     for (const ShownPicture& picture : events.pictures) {
         QString error;
-        if (!pictureFiles_->write(unit.state(), picture.name, picture.image, error) && !pictureErrorShown_) {
-            std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
-            pictureErrorShown_ = true;
-        }
+        tellOnce(pictureFiles_->write(unit.state(), picture.name, picture.image, error), error, pictureErrorShown_);
     }
 }
 
@@ -263,10 +270,7 @@ void Simulator::writeState()
     if (!stateWriter_)
         return;
     QString error;
-    if (!stateWriter_->write(units_, error) && !stateErrorShown_) {
-        std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
-        stateErrorShown_ = true;
-    }
+    tellOnce(stateWriter_->write(units_, error), error, stateErrorShown_);
 }
 
 void Simulator::writeStore()
@@ -274,10 +278,7 @@ void Simulator::writeStore()
     if (!store_)
         return;
     QString error;
-    if (!store_->save(units_, error) && !storeErrorShown_) {
-        std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
-        storeErrorShown_ = true;
-    }
+    tellOnce(store_->save(units_, error), error, storeErrorShown_);
 }
 
 } // namespace kv::sim
