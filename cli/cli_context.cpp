@@ -1,14 +1,11 @@
 #include "cli_context.h"
 
-#include "command_options.h"
 #include "commands.h"
 #include "admin/address_queue.h"
 #include "app/shipped_files.h"
 #include "link/baud.h"
 #include "link/port_map.h"
 #include "link/qt_serial_port.h"
-
-#include <QRegularExpression>
 
 namespace kv::cli {
 
@@ -20,8 +17,8 @@ QString rootFor(const GlobalOptions& options)
 
 } // namespace
 
-CliContext::CliContext(const GlobalOptions& opts)
-    : folder(rootFor(opts)), prompter(opts.yes), options(opts)
+CliContext::CliContext(const GlobalOptions& opts, QString commandUsage)
+    : folder(rootFor(opts)), prompter(opts.yes), options(opts), commandUsage_(std::move(commandUsage))
 {
     RemoveUnfinishedWrites(folder);
     ProvideHelpFiles(folder);
@@ -53,28 +50,23 @@ bool CliContext::prepare()
             prompter.error(QStringLiteral("波特率必须是 1200、2400、4800、9600、19200、38400、57600 或 115200"));
             return false;
         }
-    } else if (const auto saved = ReadIndexSetting(folder.settingsPath(QStringLiteral("BTL.TXT")), kBaudChoices)) {
+    } else if (const auto saved = portChoice->savedBaudChoice()) {
         baudIndex = *saved;
     }
     portChoice->setBaudChoiceQuietly(baudIndex);
     link->setLineBaud(BaudRate(baudIndex));
 
     // The port: --port COMk or a device path, else the saved choice through COMMAP.TXT.
-    static const QRegularExpression comName(QStringLiteral("^COM(\\d+)$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const auto com = comName.match(options.port);
-    if (com.hasMatch()) {
-        const auto k = NumberIn(com.captured(1), 1, kPortChoices - 1);
-        if (!k) {
+    if (const auto k = PortChoiceNamed(options.port)) {
+        if (*k == 0) {
             prompter.error(QStringLiteral("串口只能是 COM1 至 COM12"));
             return false;
         }
         portChoice->setPortChoiceQuietly(*k);
-    } else if (!options.port.isEmpty()) {
-        portChoice->setPortChoiceQuietly(ReadIndexSetting(folder.settingsPath(QStringLiteral("COM.TXT")), kPortChoices).value_or(0));
-        portChoice->usePathForRun(options.port);
     } else {
-        portChoice->setPortChoiceQuietly(ReadIndexSetting(folder.settingsPath(QStringLiteral("COM.TXT")), kPortChoices).value_or(0));
+        portChoice->setPortChoiceQuietly(portChoice->savedPortChoice().value_or(0));
+        if (!options.port.isEmpty())
+            portChoice->usePathForRun(options.port);
     }
     return true;
 }

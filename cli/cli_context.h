@@ -29,7 +29,8 @@ struct GlobalOptions {
 // port and rate, the terminal prompter and the options.
 class CliContext : public LinkObserver {
 public:
-    explicit CliContext(const GlobalOptions& options);
+    // commandUsage: the running command's line of the command table.
+    CliContext(const GlobalOptions& options, QString commandUsage);
     ~CliContext() override;
 
     // Sets the link to this run's port and rate; false (after the message) when an
@@ -56,12 +57,16 @@ public:
     // Prints why the command line was refused, when known, and the usage text of the
     // command to standard error; returns 2.
     int usage(const QString& text, const QString& reason = {});
+    // The same with the command's line of the command table, for a command whose usage
+    // says no more than that line.
+    int usage() { return usage(commandUsage_); }
 
     // LinkObserver: the traffic log goes to --log, the sent-data echo to standard output.
     void sentDataShown(const QString& paneText) override;
     void trafficLogged(const TrafficEntry& entry) override;
 
 private:
+    QString commandUsage_;
     std::unique_ptr<QFile> log_;
     TrafficDecoder traffic_;
 };

@@ -12,7 +12,7 @@ namespace kv::cli {
 int RunIdentity(CliContext& ctx, const QStringList& args)
 {
     if (!args.isEmpty())
-        return ctx.usage(QStringLiteral("identity"));
+        return ctx.usage();
     const IdentityReadOutcome outcome = ReadIdentity(*ctx.portChoice, *ctx.link, ctx.prompter);
     if (!outcome.found)
         return 1;
@@ -32,14 +32,14 @@ int RunModifyIdentity(CliContext& ctx, const QStringList& args)
 int RunProductNumber(CliContext& ctx, const QStringList& args)
 {
     if (!args.isEmpty())
-        return ctx.usage(QStringLiteral("product-number"));
+        return ctx.usage();
     return ReadProductNumber(ctx.deviceAddress(), *ctx.link, ctx.prompter).read ? ctx.exitStatus() : 1;
 }
 
 int RunWriteAddress(CliContext& ctx, const QStringList& args)
 {
     if (args.size() != 1)
-        return ctx.usage(QStringLiteral("write-address ADDR"));
+        return ctx.usage();
     return WriteUnitAddress(args.first(), *ctx.link, ctx.prompter).written ? ctx.exitStatus() : 1;
 }
 

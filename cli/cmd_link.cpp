@@ -13,15 +13,12 @@ namespace kv::cli {
 
 int RunPort(CliContext& ctx, const QStringList& args)
 {
-    static const QRegularExpression comName(QStringLiteral("^COM(\\d+)$"),
-                                            QRegularExpression::CaseInsensitiveOption);
     if (args.size() != 1)
-        return ctx.usage(QStringLiteral("port COMk|off"));
+        return ctx.usage();
     int index = 0;
     if (args.first() != QLatin1String("off")) {
-        const auto match = comName.match(args.first());
-        const auto k = match.hasMatch() ? NumberIn(match.captured(1), 1, kPortChoices - 1) : std::nullopt;
-        if (!k)
+        const auto k = PortChoiceNamed(args.first());
+        if (!k || *k == 0)
             return ctx.usage(QStringLiteral("port COMk|off   (k from 1 to 12)"));
         index = *k;
     }

@@ -10,7 +10,7 @@ namespace kv::cli {
 int RunReset(CliContext& ctx, const QStringList& args)
 {
     if (!args.isEmpty())
-        return ctx.usage(QStringLiteral("reset"));
+        return ctx.usage();
     const auto address = DeviceAddressByte(ctx.deviceAddress(), ctx.prompter);
     if (!address)
         return 1;

@@ -10,7 +10,7 @@ namespace kv::cli {
 int RunScan(CliContext& ctx, const QStringList& args)
 {
     if (!args.isEmpty())
-        return ctx.usage(QStringLiteral("scan"));
+        return ctx.usage();
     TargetChoice choice;
     choice.mode = SendMode::AddressQueue;
     choice.queueAddressString = QueueAddressString(LoadAddressQueue(ctx.folder).entries);

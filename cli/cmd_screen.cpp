@@ -53,9 +53,8 @@ int RunScreenSettings(CliContext& ctx, const QStringList& args)
 
 int RunCrosshair(CliContext& ctx, const QStringList& args)
 {
-    const QString usage = QStringLiteral("crosshair up|down|get");
     if (args.size() != 1)
-        return ctx.usage(usage);
+        return ctx.usage();
     const QString& what = args.first();
     if (what == QLatin1String("get")) {
         const auto shape = ReadCrosshairShape(*ctx.link, ctx.prompter);
@@ -65,7 +64,7 @@ int RunCrosshair(CliContext& ctx, const QStringList& args)
         return ctx.exitStatus();
     }
     if (what != QLatin1String("up") && what != QLatin1String("down"))
-        return ctx.usage(usage);
+        return ctx.usage();
     const CrosshairOutcome outcome = StepCrosshair(
         what == QLatin1String("up") ? CrosshairStep::Next : CrosshairStep::Previous, *ctx.link, ctx.prompter);
     // The window shows the stepped shape even when the unit does not echo it; a script

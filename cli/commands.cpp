@@ -15,8 +15,10 @@ const QList<Command>& Commands()
         {"product-number", RunProductNumber, "product-number"},
         {"write-address", RunWriteAddress, "write-address ADDR"},
         {"scan", RunScan, "scan"},
-        {"send", RunSend, "send MODE [--append] [--text T | --text-file F] [--entry N] [--timer S] [--power-on] ..."},
-        {"page", RunPage, "page logo-text|static-text|logo-picture|static-picture download|change-params ..."},
+        {"send", RunSend, "send MODE [--append] [--text T | --text-file F] [--entry N] [--timer S] [--power-on] ...",
+         FontUse::StaticSendModes},
+        {"page", RunPage, "page logo-text|static-text|logo-picture|static-picture download|change-params ...",
+         FontUse::Always},
         {"scroll-params", RunScrollParams,
          "scroll-params [--count I] [--vpos N] [--brightness I] [--background I] [--bar-above I] [--bar-below I] "
          "[--speed I] [--hoffset I] [--video I] [--interval S] [--save]"},
@@ -31,10 +33,11 @@ const QList<Command>& Commands()
         {"crosshair", RunCrosshair, "crosshair up|down|get"},
         {"picture-text", RunPictureText,
          "picture-text SEND-TEXT [--font NAME] [--size S] [--bold] [--vadjust V] [--filter-noise] [--power-on] "
-         "[--preview PNG]"},
-        {"picture-message", RunPictureMessage, "picture-message N FILE [--small] [--power-on]"},
+         "[--preview PNG]",
+         FontUse::Always},
+        {"picture-message", RunPictureMessage, "picture-message N FILE [--small] [--power-on]", FontUse::Always},
         {"shortcut", RunShortcut, "shortcut save N [--small] [--power-on] SEGMENT... | shortcut list"},
-        {"decode", nullptr, "decode HEX... | --file F", RunDecode},
+        {"decode", nullptr, "decode HEX... | --file F", FontUse::None, RunDecode},
     };
     return commands;
 }

@@ -38,10 +38,19 @@ int RunPictureMessage(CliContext& ctx, const QStringList& args);
 // Needs no port and no application folder: it only reads what it is given.
 int RunDecode(const QStringList& args);
 
+// What a command needs of Qt's font system, which only a GUI application brings up.
+enum class FontUse {
+    None,
+    Always,          // draws text, or reads settings that name a font of the machine
+    StaticSendModes, // only in the static send modes 6 to 9
+};
+
 struct Command {
     const char* name;
     int (*run)(CliContext&, const QStringList&);
+    // The command's line of kvctl's usage text, and its usage text where it says no more.
     const char* usage;
+    FontUse fonts = FontUse::None;
     // A command that touches neither the line nor the application folder runs before
     // either is set up, so it leaves no files behind.
     int (*runAlone)(const QStringList&) = nullptr;

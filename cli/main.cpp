@@ -72,12 +72,15 @@ bool takeGlobalOptions(QStringList& args, GlobalOptions& options)
 // start-up time, nothing else.
 bool usesFonts(int argc, char** argv)
 {
-    static const QByteArrayList commands{"page", "picture-text", "picture-message"};
     static const QByteArrayList staticModes{"6", "7", "8", "9"};
     for (int i = 1; i < argc; ++i) {
         const QByteArray word(argv[i]);
-        if (commands.contains(word) || (word == "send" && i + 1 < argc && staticModes.contains(QByteArray(argv[i + 1]))))
-            return true;
+        const bool staticMode = i + 1 < argc && staticModes.contains(QByteArray(argv[i + 1]));
+        for (const Command& command : Commands()) {
+            if (word == command.name
+                && (command.fonts == FontUse::Always || (command.fonts == FontUse::StaticSendModes && staticMode)))
+                return true;
+        }
     }
     return false;
 }
@@ -123,7 +126,7 @@ int main(int argc, char** argv)
                 PrintErr(QStringLiteral("无法创建应用文件夹 ") + options.dir);
                 return 1;
             }
-            CliContext ctx(options);
+            CliContext ctx(options, QString::fromUtf8(command.usage));
             const InterruptCancels interrupts(ctx.prompter.cancelFlag());
             if (!ctx.prepare())
                 return 1;

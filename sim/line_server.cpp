@@ -1,5 +1,6 @@
 #include "sim/line_server.h"
 
+#include "decode/hex_text.h"
 #include "sim/pty_line.h"
 #include "sim/simulator.h"
 #include "sim/traffic_log.h"
@@ -87,7 +88,7 @@ int ServeLine(PtyLine& line, Simulator& simulator, TrafficLog& log)
                 return 1;
             }
             if (written > 0)
-                log.write(QStringLiteral("TX %1 | %2").arg(SpacedHex(out.bytes.left(written)), out.label));
+                log.write(QStringLiteral("TX %1 | %2").arg(SpacedHexPairs(out.bytes.left(written)), out.label));
             if (written < out.bytes.size()) {
                 for (qsizetype j = due.size() - 1; j > i; --j)
                     simulator.putBack(due.at(j));

@@ -2,6 +2,8 @@
 
 #include "decode/baud_rates.h"
 
+#include <algorithm>
+
 namespace kv::sim {
 
 namespace {
@@ -47,6 +49,12 @@ QByteArray DefaultProduct(int address)
 bool ParseOptions(const QStringList& args, Options& options, QString& error)
 {
     Options result;
+    // The options that name a file or folder.
+    const QList<std::pair<QLatin1String, QString*>> paths = {
+        {QLatin1String("--link"), &result.linkPath},   {QLatin1String("--state"), &result.statePath},
+        {QLatin1String("--log"), &result.logPath},     {QLatin1String("--font"), &result.fontPath},
+        {QLatin1String("--store"), &result.storePath}, {QLatin1String("--pictures"), &result.picturesPath},
+    };
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         auto value = [&](QString& into) {
@@ -57,24 +65,10 @@ bool ParseOptions(const QStringList& args, Options& options, QString& error)
             into = args.at(++i);
             return true;
         };
+        const auto path = std::find_if(paths.begin(), paths.end(), [&](const auto& p) { return arg == p.first; });
         QString text;
-        if (arg == QLatin1String("--link")) {
-            if (!value(result.linkPath))
-                return false;
-        } else if (arg == QLatin1String("--state")) {
-            if (!value(result.statePath))
-                return false;
-        } else if (arg == QLatin1String("--log")) {
-            if (!value(result.logPath))
-                return false;
-        } else if (arg == QLatin1String("--font")) {
-            if (!value(result.fontPath))
-                return false;
-        } else if (arg == QLatin1String("--store")) {
-            if (!value(result.storePath))
-                return false;
-        } else if (arg == QLatin1String("--pictures")) {
-            if (!value(result.picturesPath))
+        if (path != paths.end()) {
+            if (!value(*path->second))
                 return false;
         } else if (arg == QLatin1String("--turnaround")) {
             bool ok = false;

@@ -1,5 +1,6 @@
 #include "sim/simulator.h"
 
+#include "decode/hex_text.h"
 #include "decode/frame_layout.h"
 #include "sim/picture_files.h"
 #include "sim/state_writer.h"
@@ -13,6 +14,16 @@
 namespace kv::sim {
 
 namespace {
+
+// A file kvsim keeps that could not be written is told once: every later command would
+// otherwise repeat the same line.
+void tellOnce(bool written, const QString& error, bool& told)
+{
+    if (written || told)
+        return;
+    std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
+    told = true;
+}
 
 QString describe(const QByteArray& frame)
 {
@@ -131,7 +142,7 @@ void Simulator::deliver(const QByteArray& bytes, int baud, qint64 nowUs)
 
 void Simulator::handle(const ParseEvent& event, int baud, qint64 nowUs)
 {
-    const QString head = QStringLiteral("RX %1 %2").arg(baud).arg(SpacedHex(event.bytes));
+    const QString head = QStringLiteral("RX %1 %2").arg(baud).arg(SpacedHexPairs(event.bytes));
     const QString name = describe(event.bytes);
     auto named = [&](const QString& what) {
         log(name.isEmpty() ? head + QStringLiteral(" | ") + what
@@ -196,7 +207,7 @@ void Simulator::handleFrame(const QByteArray& bytes, int baud, qint64 nowUs)
         who = QStringLiteral("no unit addressed");
     else
         who = unitList(actors);
-    log(QStringLiteral("RX %1 %2 | %3 | %4").arg(baud).arg(SpacedHex(bytes), describe(bytes), who));
+    log(QStringLiteral("RX %1 %2 | %3 | %4").arg(baud).arg(SpacedHexPairs(bytes), describe(bytes), who));
     for (int index : lastActors_)
         passOnEvents(units_[index]);
 
@@ -250,10 +261,7 @@ void Simulator::passOnEvents(Unit& unit)
         return;
     for (const ShownPicture& picture : events.pictures) {
         QString error;
-        if (!pictureFiles_->write(unit.state(), picture.name, picture.image, error) && !pictureErrorShown_) {
-            std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
-            pictureErrorShown_ = true;
-        }
+        tellOnce(pictureFiles_->write(unit.state(), picture.name, picture.image, error), error, pictureErrorShown_);
     }
 }
 
@@ -262,10 +270,7 @@ void Simulator::writeState()
     if (!stateWriter_)
         return;
     QString error;
-    if (!stateWriter_->write(units_, error) && !stateErrorShown_) {
-        std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
-        stateErrorShown_ = true;
-    }
+    tellOnce(stateWriter_->write(units_, error), error, stateErrorShown_);
 }
 
 void Simulator::writeStore()
@@ -273,10 +278,7 @@ void Simulator::writeStore()
     if (!store_)
         return;
     QString error;
-    if (!store_->save(units_, error) && !storeErrorShown_) {
-        std::fprintf(stderr, "kvsim: %s\n", qPrintable(error));
-        storeErrorShown_ = true;
-    }
+    tellOnce(store_->save(units_, error), error, storeErrorShown_);
 }
 
 } // namespace kv::sim

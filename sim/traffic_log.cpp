@@ -28,9 +28,4 @@ void TrafficLog::write(const QString& line)
     file_.flush();
 }
 
-QString SpacedHex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
-}
-
 } // namespace kv::sim

@@ -22,7 +22,4 @@ private:
     qint64 utcOffsetMs_ = 0;
 };
 
-// Bytes as upper-case hex pairs separated by spaces ("5A F7 00 01 AC").
-QString SpacedHex(const QByteArray& bytes);
-
 } // namespace kv::sim

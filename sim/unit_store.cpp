@@ -94,13 +94,14 @@ public:
                       where_ + QStringLiteral("%1[%2].").arg(QLatin1String(key)).arg(index), bad_);
     }
 
-private:
-    QJsonValue value(const char* key) const { return object_.value(QLatin1String(key)); }
     void refuse(const char* key)
     {
         if (bad_.isEmpty())
             bad_ = where_ + QLatin1String(key);
     }
+
+private:
+    QJsonValue value(const char* key) const { return object_.value(QLatin1String(key)); }
 
     QJsonObject object_;
     QString where_;
@@ -116,6 +117,25 @@ void readLayer(Fields fields, PictureLayer& layer)
     fields.integer("shade", 0, 255, layer.shade);
     fields.integer("kind", 0, 255, layer.kind);
     fields.bytes("bits", -1, layer.bits);
+}
+
+// A list of entries numbered from 1 to highest, which replaces the defaults when it is
+// there. read takes an entry's other values and stores it at its index (number - 1); an
+// entry without a number is refused, after its other values.
+template <class Map, class Read>
+void readNumbered(Fields& fields, const char* key, int highest, Map& into, Read read)
+{
+    const QJsonArray list = fields.array(key);
+    if (fields.has(key))
+        into.clear();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        Fields entry = fields.element(list, i, key);
+        int number = 0;
+        entry.integer("number", 1, highest, number);
+        read(entry, number - 1);
+        if (number == 0)
+            entry.refuse("number");
+    }
 }
 
 void readParams(Fields fields, ScrollParams& p)
@@ -248,52 +268,28 @@ bool RestoreStoredSettings(const QJsonObject& stored, UnitState& state, QString&
     powerOn.integer("shortcut", 0, 255, s.powerOnShortcut);
     powerOn.integer("displayItems", 0, 7, s.keptDisplayItems);
 
-    const QJsonArray shortcuts = fields.array("shortcuts");
-    if (fields.has("shortcuts"))
-        s.shortcuts.clear();
-    for (qsizetype i = 0; i < shortcuts.size(); ++i) {
-        Fields entry = fields.element(shortcuts, i, "shortcuts");
-        int number = 0;
+    readNumbered(fields, "shortcuts", 256, s.shortcuts, [&](Fields& entry, int index) {
         Shortcut shortcut;
-        entry.integer("number", 1, 256, number);
         entry.boolean("small", shortcut.small);
         entry.boolean("powerOn", shortcut.powerOn);
         entry.bytes("content", -1, shortcut.content);
-        if (number == 0 && bad.isEmpty())
-            bad = QStringLiteral("shortcuts[%1].number").arg(i);
-        s.shortcuts.insert(number - 1, shortcut);
-    }
-    const QJsonArray messages = fields.array("pictureMessages");
-    if (fields.has("pictureMessages"))
-        s.pictureMessages.clear();
-    for (qsizetype i = 0; i < messages.size(); ++i) {
-        Fields entry = fields.element(messages, i, "pictureMessages");
-        int number = 0;
+        s.shortcuts.insert(index, shortcut);
+    });
+    readNumbered(fields, "pictureMessages", kPictureMessageCount, s.pictureMessages, [&](Fields& entry, int index) {
         bool small = false;
         PictureMessage message;
-        entry.integer("number", 1, kPictureMessageCount, number);
         entry.boolean("small", small);
         entry.integer("cells", 0, 255, message.cells);
         entry.boolean("powerOn", message.powerOn);
         entry.bytes("bits", -1, message.bits);
-        if (number == 0 && bad.isEmpty())
-            bad = QStringLiteral("pictureMessages[%1].number").arg(i);
-        s.pictureMessages.insert({small, number - 1}, message);
-    }
+        s.pictureMessages.insert({small, index}, message);
+    });
     readLayer(fields.object("logo"), s.logo);
-    const QJsonArray pictures = fields.array("storedPictures");
-    if (fields.has("storedPictures"))
-        s.storedPictures.clear();
-    for (qsizetype i = 0; i < pictures.size(); ++i) {
-        Fields entry = fields.element(pictures, i, "storedPictures");
-        int number = 0;
+    readNumbered(fields, "storedPictures", kStoredPictureCount, s.storedPictures, [&](Fields& entry, int index) {
         PictureLayer picture;
-        entry.integer("number", 1, kStoredPictureCount, number);
         readLayer(entry, picture);
-        if (number == 0 && bad.isEmpty())
-            bad = QStringLiteral("storedPictures[%1].number").arg(i);
-        s.storedPictures.insert(number - 1, picture);
-    }
+        s.storedPictures.insert(index, picture);
+    });
     if (fields.has("scrollPicture")) {
         Fields picture = fields.object("scrollPicture");
         picture.boolean("small", s.scrollPicture.small);

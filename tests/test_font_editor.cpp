@@ -244,17 +244,17 @@ TEST_F(Extraction, EachLineStartsAtTheOffsets)
 
 TEST(ExtractionBoxes, SizeAndOffsetChecks)
 {
-    EXPECT_FALSE(CheckGlyphSizeBox(QString()));
-    EXPECT_FALSE(CheckGlyphSizeBox(QStringLiteral("310")));
-    EXPECT_EQ(CheckGlyphSizeBox(QStringLiteral("abc"))->message, QStringLiteral("输入应为数字"));
-    EXPECT_EQ(CheckGlyphSizeBox(QStringLiteral("abc"))->resetTo, QStringLiteral("32"));
-    const auto tooBig = CheckGlyphSizeBox(QStringLiteral("311"));
-    ASSERT_TRUE(tooBig);
-    EXPECT_EQ(tooBig->message, QStringLiteral("字符原形最大点阵不能超过310*310，最大像素不能超过96256"));
+    EXPECT_TRUE(CheckGlyphSizeBox(QString()).ok());
+    EXPECT_TRUE(CheckGlyphSizeBox(QStringLiteral("310")).ok());
+    EXPECT_EQ(CheckGlyphSizeBox(QStringLiteral("abc")).message, QStringLiteral("输入应为数字"));
+    EXPECT_EQ(CheckGlyphSizeBox(QStringLiteral("abc")).resetTo, QStringLiteral("32"));
+    const BoxVerdict tooBig = CheckGlyphSizeBox(QStringLiteral("311"));
+    ASSERT_FALSE(tooBig.ok());
+    EXPECT_EQ(tooBig.message, QStringLiteral("字符原形最大点阵不能超过310*310，最大像素不能超过96256"));
 
     EXPECT_EQ(WithoutSpaces(QStringLiteral(" 1 2 ")), QStringLiteral("12"));
-    EXPECT_FALSE(CheckOffsetBox(QString()));
-    EXPECT_FALSE(CheckOffsetBox(QStringLiteral("-3")));
-    EXPECT_EQ(CheckOffsetBox(QStringLiteral("1.5"))->message, QStringLiteral("有效数值必须为十进制数"));
-    EXPECT_EQ(CheckOffsetBox(QStringLiteral("x"))->resetTo, QStringLiteral("0"));
+    EXPECT_TRUE(CheckOffsetBox(QString()).ok());
+    EXPECT_TRUE(CheckOffsetBox(QStringLiteral("-3")).ok());
+    EXPECT_EQ(CheckOffsetBox(QStringLiteral("1.5")).message, QStringLiteral("有效数值必须为十进制数"));
+    EXPECT_EQ(CheckOffsetBox(QStringLiteral("x")).resetTo, QStringLiteral("0"));
 }

@@ -66,6 +66,17 @@ TEST(Baud, ChoicesAndSettings)
     EXPECT_EQ(PortChoiceText(12), "COM12");
 }
 
+TEST(PortChoice, NamedByCom)
+{
+    const QList<std::pair<QString, std::optional<int>>> cases = {
+        {"COM3", 3},  {"com12", 12},         {"COM007", 7},       {"COM0", 0},
+        {"COM13", 0}, {"COM99999999999", 0}, {"COM", std::nullopt}, {"COM 3", std::nullopt},
+        {"/dev/ttyS0", std::nullopt},        {"", std::nullopt},
+    };
+    for (const auto& [name, choice] : cases)
+        EXPECT_EQ(PortChoiceNamed(name), choice) << qPrintable(name);
+}
+
 class ReplyWait : public LinkFixture {
 protected:
     void SetUp() override { link.ensurePortOpen(); }

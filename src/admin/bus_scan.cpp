@@ -1,6 +1,7 @@
 #include "admin/bus_scan.h"
 
 #include "base/prompter.h"
+#include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"
@@ -8,7 +9,6 @@
 namespace kv {
 
 namespace {
-constexpr quint8 kProbe = 0x12;
 constexpr int kProbeReplyMs = 200;
 // Lets an answering unit finish before the next probe goes out.
 constexpr int kAfterAnswerMs = 20;
@@ -41,7 +41,7 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
                 outcome.cancelled = true;
                 break;
             }
-            link.write(AddressedFrame(address, kProbe, QByteArray(2, '\0')));
+            link.write(AddressedFrame(address, command::kProbe, QByteArray(2, '\0')));
             link.drainOutput();
             const Reply reply = link.waitReply(1, kProbeReplyMs);
             if (reply.cancelled()) {

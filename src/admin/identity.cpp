@@ -1,5 +1,6 @@
 #include "admin/identity.h"
 
+#include "link/command_codes.h"
 #include "link/device_address.h"
 #include "base/prompter.h"
 #include "link/baud.h"
@@ -13,9 +14,6 @@
 namespace kv {
 
 namespace {
-constexpr quint8 kIdentityQuery = 0xF7;
-constexpr quint8 kModifyIdentity = 0xF8;
-constexpr quint8 kProductNumber = 0xF9;
 constexpr quint8 kEveryUnit = 0;
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -45,7 +43,7 @@ IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& promp
         return outcome;
 
     const int rememberedBaud = link.lineBaud();
-    const QByteArray query = CheckByteFrame(kIdentityQuery, kEveryUnit);
+    const QByteArray query = CheckByteFrame(command::kIdentityQuery, kEveryUnit);
     bool cancelled = false;
     // The sweep opens the port at each rate in turn, the first one by the bracket.
     link.setLineBaud(BaudRate(0));
@@ -105,7 +103,7 @@ IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& c
     if (!address)
         return outcome;
     RunOnPort(link, prompter, [&] {
-        link.write(CheckByteFrame(kModifyIdentity, kEveryUnit,
+        link.write(CheckByteFrame(command::kModifyIdentity, kEveryUnit,
                                   QByteArray(1, char(change.baudIndex)) + char(*address)));
         link.drainOutput();
         const auto written = [](const Reply& reply) { return ReplyText(reply) == QStringLiteral("88"); };
@@ -137,7 +135,7 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
     const auto address = DeviceAddressByte(deviceAddress, prompter);
     if (!address)
         return outcome;
-    const QByteArray frame = CheckByteFrame(kProductNumber, *address);
+    const QByteArray frame = CheckByteFrame(command::kProductNumber, *address);
     RunOnPort(link, prompter, [&] {
         link.write(frame);
         link.drainOutput();

@@ -2,6 +2,7 @@
 
 #include "base/prompter.h"
 #include "base/decimal_text.h"
+#include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"
@@ -24,7 +25,7 @@ WriteAddressOutcome WriteUnitAddress(const QString& addressText, Link& link, Pro
     if (!prompter.ask(question, QStringLiteral("向设备写入地址码")))
         return outcome;
     outcome.written = RunOnPort(link, prompter, [&] {
-        link.write(AddressedFrame(0xFF, 0x11, QByteArray(1, '\0') + char(*value)));
+        link.write(AddressedFrame(0xFF, command::kWriteAddress, QByteArray(1, '\0') + char(*value)));
         link.drainOutput();
     });
     if (outcome.written)

@@ -47,14 +47,17 @@ HelpTopic OtherFunctionsHelpTopic()
 
 const QStringList& HelpFileNames()
 {
-    static const QStringList names = {
-        QStringLiteral("edit_dx_readme.txt"),  QStringLiteral("edit_jztw_readme.txt"),
-        QStringLiteral("edit_zhkj_readme.txt"), QStringLiteral("gd_nzzk_readme.txt"),
-        QStringLiteral("fstwdx_readme.txt"),   QStringLiteral("fszhkj_readme.txt"),
-        QStringLiteral("dytp_readme.txt"),     QStringLiteral("jz_user_char_readme.txt"),
-        QStringLiteral("jz_ls_tp_readme.txt"), QStringLiteral("jz_nzzk_readme.txt"),
-        QStringLiteral("edit_addr_readme.txt"), QStringLiteral("other_readme.txt"),
-    };
+    static const QStringList names = [] {
+        QStringList out;
+        for (int editor : {kHelpContextScrollEditor, kHelpContextPictureEditor, kHelpContextShortcutEditor})
+            out << MainHelpTopic(editor, kModeLargeFont).file;
+        for (const QString& file : sendModeHelpFiles()) {
+            if (!out.contains(file))
+                out << file;
+        }
+        out << AddressQueueHelpTopic().file << OtherFunctionsHelpTopic().file;
+        return out;
+    }();
     return names;
 }
 

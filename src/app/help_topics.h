@@ -29,7 +29,7 @@ HelpTopic AddressQueueHelpTopic();
 // The "使用帮助" item of the device command menu.
 HelpTopic OtherFunctionsHelpTopic();
 
-// Every help text the program shows, in help/.
+// Every help text the program shows, in help/: the topics above, each file once.
 const QStringList& HelpFileNames();
 
 } // namespace kv

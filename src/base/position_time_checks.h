@@ -5,9 +5,9 @@
 
 namespace kv {
 
-// The numeric boxes of the scroll panels, checked on every change. A violation shows
-// its message (error icon, title "错误") and puts resetTo into the box. An empty box is
-// accepted while typing.
+// A numeric box's check, made on every change. A refused text's message is shown (by
+// the scroll panels' boxes as an error, title "错误") and resetTo is put into the box.
+// An empty box is accepted while typing.
 struct BoxVerdict {
     QString message;
     QString resetTo;

@@ -8,12 +8,12 @@
 
 namespace kv {
 
-namespace {
-bool isTailCharacter(QChar c)
+bool IsTailCharacter(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
 }
 
+namespace {
 // Codes 0 to 16 other than CR and LF have no unit code at all.
 bool hasNoUnitCode(QChar c)
 {
@@ -23,7 +23,7 @@ bool hasNoUnitCode(QChar c)
 QString stripTail(const QString& text)
 {
     qsizetype end = text.size();
-    while (end > 0 && isTailCharacter(text.at(end - 1)))
+    while (end > 0 && IsTailCharacter(text.at(end - 1)))
         --end;
     return end == 0 ? text : text.left(end);
 }

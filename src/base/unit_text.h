@@ -20,6 +20,9 @@ struct UnitText {
 // page 936, and names it in *unencodable.
 std::optional<UnitText> EncodeUnitText(const QString& text, QString* unencodable = nullptr);
 
+// A space, CR or LF: what an encoded text drops from its end.
+bool IsTailCharacter(QChar c);
+
 // The message refusing a text with a character the unit cannot show.
 QString UnencodableCharacterText(const QString& character);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/command_codes.h"
 #include "link/send_target.h"
 
 #include <QByteArray>
@@ -11,9 +12,9 @@ class Prompter;
 
 // The unit's control commands, addressed frames for the resolved send target.
 enum class ControlCommand : quint8 {
-    DisplayItem = 0x13, // keep flag, display-item code
-    UnitAction = 0x15,  // restart or delete the power-on displays
-    Captions = 0x19,    // captions off or back on
+    DisplayItem = command::kDisplayItem, // keep flag, display-item code
+    UnitAction = command::kUnitAction,   // restart or delete the power-on displays
+    Captions = command::kCaptions,       // captions off or back on
 };
 
 constexpr quint8 kRestartUnit = 0x05;

@@ -26,7 +26,6 @@ enum class MenuAction {
 };
 
 struct DeviceMenuItem {
-    int index;          // the item's place in the original control array
     QString caption;
     int number;         // the number the caption starts with; 0 for the help item
     MenuAction action;

@@ -3,29 +3,18 @@
 #include "base/prompter.h"
 #include "control/test_frame.h"
 #include "base/decimal_text.h"
+#include "link/command_codes.h"
+#include "link/frames.h"
 
 #include <QStringList>
 
 namespace kv {
 
 namespace {
-constexpr quint8 kDisplayTest = 0xF4;
-constexpr quint8 kAttribute = 0xF5;
-constexpr quint8 kFirst128 = 0xFA;
-constexpr quint8 kLast128 = 0xFB;
-constexpr quint8 kClear = 0xF1;
 // The line holds 32 cells; the column index counts from the first.
 constexpr int kLineCells = 32;
 constexpr int kLargestCode = 255;
 constexpr int kClearScreen = 16;
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
 } // namespace
 
 std::optional<QByteArray> TestCodes(const QString& text, int columnIndex, Prompter& prompter)
@@ -56,27 +45,28 @@ bool RunDisplayTest(const DisplayTestInput& input, Link& link, Prompter& prompte
     const auto codes = TestCodes(input.codes, input.columnIndex, prompter);
     if (!codes)
         return false;
-    return SendTestFrame(input.deviceAddress, kDisplayTest, bytes({input.rowIndex, input.columnIndex}) + *codes, true,
-                         link, prompter);
+    return SendTestFrame(input.deviceAddress, command::kDisplayTest,
+                         FieldBytes({input.rowIndex, input.columnIndex}) + *codes, true, link, prompter);
 }
 
 bool SetTestAttribute(const QString& deviceAddress, int rowIndex, int columnIndex, int attribute, Link& link,
                       Prompter& prompter)
 {
-    return SendTestFrame(deviceAddress, kAttribute, bytes({rowIndex, columnIndex, attribute}), true, link, prompter);
+    return SendTestFrame(deviceAddress, command::kTestAttribute, FieldBytes({rowIndex, columnIndex, attribute}), true,
+                         link, prompter);
 }
 
 bool ShowCharacterHalf(const QString& deviceAddress, CharacterHalf half, Link& link, Prompter& prompter)
 {
-    return SendTestFrame(deviceAddress, half == CharacterHalf::First128 ? kFirst128 : kLast128, {}, false, link,
-                         prompter);
+    const quint8 code = half == CharacterHalf::First128 ? command::kFirst128Characters : command::kLast128Characters;
+    return SendTestFrame(deviceAddress, code, {}, false, link, prompter);
 }
 
 bool ClearTestScreen(const QString& deviceAddress, int clearIndex, Link& link, Prompter& prompter)
 {
     if (clearIndex < 0 || clearIndex > kClearScreen)
         return false;
-    return SendTestFrame(deviceAddress, kClear, bytes({clearIndex}), true, link, prompter);
+    return SendTestFrame(deviceAddress, command::kClearTest, FieldBytes({clearIndex}), true, link, prompter);
 }
 
 } // namespace kv

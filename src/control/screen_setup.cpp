@@ -3,6 +3,7 @@
 #include "base/prompter.h"
 #include "control/test_frame.h"
 #include "control/test_selectors.h"
+#include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"
@@ -12,13 +13,6 @@
 namespace kv {
 
 namespace {
-constexpr quint8 kHorizontalOffset = 0xF2;
-constexpr quint8 kVerticalOffset = 0xF3;
-constexpr quint8 kVideoMode = 0xF0;
-constexpr quint8 kStoreVideoMode = 0xE3;
-constexpr quint8 kStoreScreenSettings = 0xE0;
-constexpr quint8 kReadShape = 0xE1;
-constexpr quint8 kWriteShape = 0xE2;
 
 constexpr int kStoreReplyMs = 1500;
 constexpr int kShapeReplyMs = 100;
@@ -29,14 +23,6 @@ constexpr int kRowStoredAbove = 2;
 constexpr int kColumnStoredAbove = 3;
 // The unit takes a moment over its non-volatile store before the line is closed.
 constexpr int kSettingsSettleMs = 10;
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
 
 void communicationError(Prompter& prompter)
 {
@@ -81,25 +67,25 @@ std::optional<int> shapeReply(quint8 code, const QByteArray& payload, Link& link
 
 bool SetScreenOffset(const QString& deviceAddress, Offset offset, int value, Link& link, Prompter& prompter)
 {
-    return SendTestFrame(deviceAddress, offset == Offset::Horizontal ? kHorizontalOffset : kVerticalOffset,
-                         bytes({value}), true, link, prompter);
+    const quint8 code = offset == Offset::Horizontal ? command::kHorizontalOffset : command::kVerticalOffset;
+    return SendTestFrame(deviceAddress, code, FieldBytes({value}), true, link, prompter);
 }
 
 bool TryVideoMode(const QString& deviceAddress, int mode, Link& link, Prompter& prompter)
 {
-    return SendTestFrame(deviceAddress, kVideoMode, bytes({mode}), true, link, prompter);
+    return SendTestFrame(deviceAddress, command::kVideoMode, FieldBytes({mode}), true, link, prompter);
 }
 
 bool StoreVideoMode(int mode, Link& link, Prompter& prompter)
 {
-    return storeSetting(kStoreVideoMode, bytes({mode}), 0, link, prompter);
+    return storeSetting(command::kStoreVideoMode, FieldBytes({mode}), 0, link, prompter);
 }
 
 bool StoreScreenSettings(const ScreenSettingsInput& input, Link& link, Prompter& prompter)
 {
-    return storeSetting(kStoreScreenSettings,
-                        bytes({input.horizontalOffset, input.verticalOffset, input.shape,
-                               input.rowIndex + kRowStoredAbove, input.columnIndex + kColumnStoredAbove}),
+    return storeSetting(command::kStoreScreenSettings,
+                        FieldBytes({input.horizontalOffset, input.verticalOffset, input.shape,
+                                    input.rowIndex + kRowStoredAbove, input.columnIndex + kColumnStoredAbove}),
                         kSettingsSettleMs, link, prompter);
 }
 
@@ -107,7 +93,7 @@ CrosshairOutcome StepCrosshair(CrosshairStep step, Link& link, Prompter& prompte
 {
     CrosshairOutcome outcome;
     RunOnPort(link, prompter, [&] {
-        const auto reported = shapeReply(kReadShape, {}, link);
+        const auto reported = shapeReply(command::kReadShape, {}, link);
         if (!reported) {
             if (!prompter.cancelFlag().requested())
                 communicationError(prompter);
@@ -117,7 +103,7 @@ CrosshairOutcome StepCrosshair(CrosshairStep step, Link& link, Prompter& prompte
         const int stepped = *reported + (step == CrosshairStep::Next ? 1 : -1);
         const int shape = std::clamp(stepped, 0, kLastShape);
         outcome.shape = shape;
-        const auto echoed = shapeReply(kWriteShape, bytes({shape}), link);
+        const auto echoed = shapeReply(command::kWriteShape, FieldBytes({shape}), link);
         outcome.confirmed = echoed == shape;
         if (!outcome.confirmed && !prompter.cancelFlag().requested())
             communicationError(prompter);
@@ -129,7 +115,7 @@ std::optional<int> ReadCrosshairShape(Link& link, Prompter& prompter)
 {
     std::optional<int> shape;
     RunOnPort(link, prompter, [&] {
-        shape = shapeReply(kReadShape, {}, link);
+        shape = shapeReply(command::kReadShape, {}, link);
         // A shape past the last one is no shape the unit can show: the byte is noise or
         // another unit's answer, not a reading.
         if (shape && *shape > kLastShape)

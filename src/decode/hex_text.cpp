@@ -122,11 +122,16 @@ QString HexText(const QByteArray& bytes)
     return QString::fromLatin1(bytes.toHex().toUpper());
 }
 
+QString SpacedHexPairs(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
 QString SpacedHexText(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return QString();
-    return QString::fromLatin1(bytes.toHex(' ').toUpper()) + QLatin1Char(' ');
+    return SpacedHexPairs(bytes) + QLatin1Char(' ');
 }
 
 } // namespace kv

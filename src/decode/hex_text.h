@@ -41,7 +41,10 @@ std::optional<QByteArray> HexTextBytes(QStringView text);
 
 // Two upper-case hex digits per byte, no separators: the reply text ("050A").
 QString HexText(const QByteArray& bytes);
-// Two upper-case hex digits and a space per byte ("5A F9 01 01 A3 ").
+// Two upper-case hex digits per byte, a space between bytes ("5A F9 01 01 A3"): the
+// traffic log's and the simulator's form.
+QString SpacedHexPairs(const QByteArray& bytes);
+// The same with a space after the last byte too ("5A F9 01 01 A3 "): the sent-data echo.
 QString SpacedHexText(const QByteArray& bytes);
 
 } // namespace kv

@@ -146,21 +146,20 @@ void FontEditor::resetHistory()
 
 bool FontEditor::undo()
 {
-    if (undo_.isEmpty())
-        return false;
-    redo_.append({grid_, buffer_});
-    const Snapshot s = undo_.takeLast();
-    grid_ = s.grid;
-    buffer_ = s.buffer;
-    return true;
+    return restore(undo_, redo_);
 }
 
 bool FontEditor::redo()
 {
-    if (redo_.isEmpty())
+    return restore(redo_, undo_);
+}
+
+bool FontEditor::restore(QList<Snapshot>& from, QList<Snapshot>& keep)
+{
+    if (from.isEmpty())
         return false;
-    undo_.append({grid_, buffer_});
-    const Snapshot s = redo_.takeLast();
+    keep.append({grid_, buffer_});
+    const Snapshot s = from.takeLast();
     grid_ = s.grid;
     buffer_ = s.buffer;
     return true;

@@ -60,6 +60,8 @@ private:
     };
     void remember();
     void resetHistory();
+    // Takes the last snapshot of from back, keeping the present state in keep.
+    bool restore(QList<Snapshot>& from, QList<Snapshot>& keep);
     void setBuffer(const QByteArray& record);
     bool shift(QByteArray (*op)(const QByteArray&));
     void advance(int cell);

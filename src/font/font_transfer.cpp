@@ -1,6 +1,7 @@
 #include "font/font_transfer.h"
 
 #include "base/prompter.h"
+#include "link/command_codes.h"
 #include "link/reset_frame.h"
 #include "link/frames.h"
 #include "link/link.h"
@@ -16,17 +17,17 @@ constexpr int kPauseBetweenCharactersMs = 5;
 
 QByteArray WriteCharacterFrame(quint8 address, int code, const QByteArray& record)
 {
-    return CheckByteFrame(0xFC, address, QByteArray(1, char(code)) + record.left(kRecordSize));
+    return CheckByteFrame(command::kWriteCharacter, address, QByteArray(1, char(code)) + record.left(kRecordSize));
 }
 
 QByteArray ReadCharacterFrame(quint8 address, int code)
 {
-    return CheckByteFrame(0xFF, address, QByteArray(1, char(code)));
+    return CheckByteFrame(command::kReadCharacter, address, QByteArray(1, char(code)));
 }
 
 QByteArray FontFileStartFrame()
 {
-    return AddressedFrame(0xFF, 0x90, QByteArray(1, '\0'));
+    return AddressedFrame(0xFF, command::kFontFileStart, QByteArray(1, '\0'));
 }
 
 bool WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& link, Prompter& prompter)

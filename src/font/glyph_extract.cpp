@@ -38,17 +38,17 @@ QByteArray ExtractGlyph(const GlyphExtraction& input)
     return record;
 }
 
-std::optional<BoxRefusal> CheckGlyphSizeBox(const QString& text)
+BoxVerdict CheckGlyphSizeBox(const QString& text)
 {
     if (text.isEmpty())
-        return std::nullopt;
+        return {};
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok)
-        return BoxRefusal{QStringLiteral("输入应为数字"), QStringLiteral("32")};
+        return BoxVerdict{QStringLiteral("输入应为数字"), QStringLiteral("32")};
     if (value * value > 96256)
-        return BoxRefusal{QStringLiteral("字符原形最大点阵不能超过310*310，最大像素不能超过96256"), QStringLiteral("32")};
-    return std::nullopt;
+        return BoxVerdict{QStringLiteral("字符原形最大点阵不能超过310*310，最大像素不能超过96256"), QStringLiteral("32")};
+    return {};
 }
 
 QString WithoutSpaces(const QString& text)
@@ -58,12 +58,12 @@ QString WithoutSpaces(const QString& text)
     return out;
 }
 
-std::optional<BoxRefusal> CheckOffsetBox(const QString& text)
+BoxVerdict CheckOffsetBox(const QString& text)
 {
     static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
     if (text.isEmpty() || decimal.match(text).hasMatch())
-        return std::nullopt;
-    return BoxRefusal{QStringLiteral("有效数值必须为十进制数"), QStringLiteral("0")};
+        return {};
+    return BoxVerdict{QStringLiteral("有效数值必须为十进制数"), QStringLiteral("0")};
 }
 
 } // namespace kv

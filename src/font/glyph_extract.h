@@ -1,8 +1,9 @@
 #pragma once
 
+#include "base/position_time_checks.h"
+
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace kv {
 
@@ -21,17 +22,11 @@ struct GlyphExtraction {
 // Needs a QGuiApplication for the font database.
 QByteArray ExtractGlyph(const GlyphExtraction& input);
 
-// A box that refused its text: the message to show and the text the box is reset to.
-struct BoxRefusal {
-    QString message;
-    QString resetTo;
-};
-
 // The size box: a number whose square is at most 96 256.
-std::optional<BoxRefusal> CheckGlyphSizeBox(const QString& text);
+BoxVerdict CheckGlyphSizeBox(const QString& text);
 // The offset boxes: a decimal number, or empty. Spaces are removed before the check;
 // the caller puts the cleaned text back into the box.
 QString WithoutSpaces(const QString& text);
-std::optional<BoxRefusal> CheckOffsetBox(const QString& text);
+BoxVerdict CheckOffsetBox(const QString& text);
 
 } // namespace kv

@@ -5,8 +5,8 @@
 namespace kv {
 
 // A serial-port fault, numbered like the rows of the serial-port message table so
-// every operation reports it with the same text. Port operations throw it; each
-// operation catches it at its end and shows it with ShowCommError.
+// every operation reports it with the same text. Port operations throw it; the port
+// bracket (RunOnPort) catches it at the operation's end and has it shown.
 struct CommError {
     int number;
 };
@@ -20,7 +20,7 @@ constexpr int kHardwareUnavailable = 8010;
 constexpr int kAlreadyOpen = 8013;
 constexpr int kPortNotOpen = 8018;
 constexpr int kReadFailed = 8020;
-// Rows of our own, beyond the table of the original control.
+// Faults the serial-port message table has no row for, numbered after it.
 constexpr int kPermissionDenied = 8101;
 constexpr int kDrainTimeout = 8102;
 } // namespace comm

@@ -2,6 +2,7 @@
 
 #include "base/prompter.h"
 #include "link/baud.h"
+#include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_map.h"
@@ -47,6 +48,16 @@ QString PortChoice::devicePath() const
     // The port map is read at every open, so a new assignment holds from the next
     // operation on.
     return portChoice_ > 0 ? PortMap::load(folder_).pathFor(portChoice_) : QString();
+}
+
+std::optional<int> PortChoice::savedPortChoice() const
+{
+    return ReadIndexSetting(folder_.settingsPath(kComFile), kPortChoices);
+}
+
+std::optional<int> PortChoice::savedBaudChoice() const
+{
+    return ReadIndexSetting(folder_.settingsPath(kBaudFile), kBaudChoices);
 }
 
 void PortChoice::usePathForRun(const QString& path)
@@ -129,7 +140,7 @@ void PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
         link_.ensurePortOpen();
         // Sent at the line settings still in force, so units listening at the old rate
         // hear it.
-        link_.write(AddressedFrame(0xFF, 0x17, QByteArray::fromRawData("\x77", 1) + char(index)));
+        link_.write(AddressedFrame(0xFF, command::kChangeRate, QByteArray::fromRawData("\x77", 1) + char(index)));
         link_.drainOutput();
         link_.closePort();
         writeSetting(kBaudFile, QString::number(index), prompter);
@@ -142,14 +153,14 @@ void PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
 
 void PortChoice::startupRestore(Prompter& prompter)
 {
-    const auto port = ReadIndexSetting(folder_.settingsPath(kComFile), kPortChoices);
+    const auto port = savedPortChoice();
     if (port) {
         selectPort(*port, prompter, ChoiceEffect::Apply);
     } else {
         writeSetting(kComFile, QStringLiteral("1"), prompter);
         selectPort(1, prompter, ChoiceEffect::Apply);
     }
-    const auto baud = ReadIndexSetting(folder_.settingsPath(kBaudFile), kBaudChoices);
+    const auto baud = savedBaudChoice();
     if (baud) {
         selectBaud(*baud, prompter, ChoiceEffect::Apply);
         link_.closePort();

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <atomic>
+#include <optional>
 
 namespace kv {
 
@@ -46,6 +47,10 @@ public:
     // The port as messages name it: the chosen COMk ("关闭" for none) or the run's path.
     QString portText() const;
 
+    // The choices the settings files hold; nothing when a file is missing or holds no
+    // item of its selector.
+    std::optional<int> savedPortChoice() const;
+    std::optional<int> savedBaudChoice() const;
     // A device path for this run instead of the chosen COMk (kvctl --port PATH).
     void usePathForRun(const QString& path);
     // Set the choices without running their handlers (kvctl's run settings).

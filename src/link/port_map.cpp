@@ -18,6 +18,17 @@ QString PortChoiceText(int index)
     return QStringLiteral("COM%1").arg(index);
 }
 
+std::optional<int> PortChoiceNamed(const QString& name)
+{
+    static const QRegularExpression comName(QStringLiteral("^COM(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
+    const auto match = comName.match(name);
+    if (!match.hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const int k = match.captured(1).toInt(&ok);
+    return ok && k >= 1 && k < kPortChoices ? k : 0;
+}
+
 QString PortMap::defaultPath(int k)
 {
 #ifdef Q_OS_WIN

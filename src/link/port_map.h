@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <optional>
 
 namespace kv {
 
@@ -11,6 +12,9 @@ class AppFolder;
 // The port choice: index 0 "关闭", index k "COMk" for k = 1..12.
 constexpr int kPortChoices = 13;
 QString PortChoiceText(int index);
+// The other way: nothing when the name is not "COM" and digits (in any case); else the
+// port choice k, or 0 when the number is past COM1 to COM12.
+std::optional<int> PortChoiceNamed(const QString& name);
 
 // Maps COMk to a device path through savefiles/COMMAP.TXT, lines "COMk=PATH". A COMk
 // with no line maps to the platform default.

@@ -1,5 +1,6 @@
 #include "link/reset_frame.h"
 
+#include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/link.h"
 
@@ -7,7 +8,7 @@ namespace kv {
 
 QByteArray ResetFrame(quint8 address)
 {
-    return CheckByteFrame(0xF6, address);
+    return CheckByteFrame(command::kReset, address);
 }
 
 void WriteResetFrame(Link& link, quint8 address)

@@ -1,6 +1,7 @@
 #include "link/traffic.h"
 
 #include "decode/frame_meaning.h"
+#include "decode/hex_text.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -17,11 +18,6 @@ constexpr qint64 kQuietMs = 1000;
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
 const QString kSent = QStringLiteral("发送");
 const QString kReceived = QStringLiteral("接收");
-
-QString spacedHex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
-}
 
 TrafficRow rowOf(const TrafficEntry& entry, const QByteArray& bytes, const QString& meaning)
 {
@@ -83,7 +79,7 @@ QList<TrafficRow> TrafficDecoder::rows(const TrafficEntry& entry)
 QString TrafficLine(const TrafficRow& row)
 {
     return QStringList{QDateTime::fromMSecsSinceEpoch(row.msSinceEpoch).toString(kTimeFormat),
-                       QString::number(row.baud), row.sent ? kSent : kReceived, spacedHex(row.bytes), row.meaning}
+                       QString::number(row.baud), row.sent ? kSent : kReceived, SpacedHexPairs(row.bytes), row.meaning}
         .join(QLatin1Char('\t'));
 }
 

@@ -28,14 +28,14 @@ bool bitAt(const QByteArray& bits, qsizetype byte, int bit)
 {
     return byte < bits.size() && (quint8(bits[byte]) & (0x80 >> bit)) != 0;
 }
+} // namespace
 
-QImage whiteSurface(int width, int height)
+QImage WhiteSurface(int width, int height)
 {
     QImage image(qMax(width, 1), qMax(height, 1), QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
 }
-} // namespace
 
 QByteArray PackRows(const QImage& surface, int width, int height, quint32 threshold)
 {
@@ -68,7 +68,7 @@ QByteArray PackCells(const QImage& surface, int width, int cellSize, quint32 thr
 
 QImage UnpackRows(const QByteArray& bits, int width, int height)
 {
-    QImage image = whiteSurface(width, height);
+    QImage image = WhiteSurface(width, height);
     const int row = bytesPerRow(width);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -84,7 +84,7 @@ QImage UnpackRows(const PackedPicture& picture)
 
 QImage UnpackCells(const QByteArray& bits, int width, int cellSize)
 {
-    QImage image = whiteSurface(width, cellSize);
+    QImage image = WhiteSurface(width, cellSize);
     if (cellSize <= 0)
         return image;
     const int row = bytesPerRow(cellSize);

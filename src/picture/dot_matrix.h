@@ -44,6 +44,9 @@ constexpr bool ThresholdPixel(quint32 surfaceColour, quint32 threshold)
     return surfaceColour < threshold;
 }
 
+// A blank drawing surface, at least one pixel each way.
+QImage WhiteSurface(int width, int height);
+
 // Rows top to bottom, each width / 8 bytes (rounded up). Pixels outside the image read
 // as background.
 QByteArray PackRows(const QImage& surface, int width, int height, quint32 threshold);

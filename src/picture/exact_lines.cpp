@@ -19,12 +19,11 @@ std::optional<QStringList> ReadExactLines(const QString& path)
     return DecodeCp936(read.bytes).split(QStringLiteral("\r\n"));
 }
 
-std::optional<int> IndexField(const QString& field, int items)
+void ApplyIndexField(const QString& field, const QStringList& items, int& target)
 {
     const auto value = DecimalValue(field.trimmed(), 4);
-    if (!value || *value >= items)
-        return std::nullopt;
-    return value;
+    if (value && *value < items.size())
+        target = *value;
 }
 
 std::optional<bool> TickField(const QString& field)

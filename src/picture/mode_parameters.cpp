@@ -9,12 +9,6 @@ namespace kv {
 
 namespace {
 constexpr int kParameterLines = 11;
-
-void applyIndex(const QString& field, const QStringList& items, int& target)
-{
-    if (const auto index = IndexField(field, int(items.size())))
-        target = *index;
-}
 } // namespace
 
 QString ModeParameterFile(int mode)
@@ -59,14 +53,14 @@ bool LoadModeParameters(const AppFolder& folder, int mode, StaticSendFields& fie
     if (!lines || lines->size() != kParameterLines)
         return false;
     const QStringList& l = *lines;
-    applyIndex(l.at(2), BrightnessItems(), fields.brightness);
+    ApplyIndexField(l.at(2), BrightnessItems(), fields.brightness);
     fields.size = l.at(3);
-    applyIndex(l.at(4), LineSpacingItems(), fields.lineSpacing);
-    applyIndex(l.at(5), StaticHorizontalOffsetItems(), fields.horizontalOffset);
+    ApplyIndexField(l.at(4), LineSpacingItems(), fields.lineSpacing);
+    ApplyIndexField(l.at(5), StaticHorizontalOffsetItems(), fields.horizontalOffset);
     fields.verticalPosition = l.at(6);
-    applyIndex(l.at(7), VerticalShiftItems(), fields.verticalShift);
-    applyIndex(l.at(8), ExtraHeightItems(), fields.extraHeight);
-    applyIndex(l.at(9), StaticBackgroundItems(), fields.background);
+    ApplyIndexField(l.at(7), VerticalShiftItems(), fields.verticalShift);
+    ApplyIndexField(l.at(8), ExtraHeightItems(), fields.extraHeight);
+    ApplyIndexField(l.at(9), StaticBackgroundItems(), fields.background);
     if (const auto bold = TickField(l.at(10)))
         fields.bold = *bold;
     return true;

@@ -18,11 +18,6 @@ namespace kv {
 namespace {
 const QString kNotANumber = QStringLiteral("输入应为数字");
 
-Placement placementOf(const EditPage& page)
-{
-    return {page.horizontalOffset, BoxValue(page.verticalPosition).value_or(0), page.brightness, page.background};
-}
-
 // The page's record is written after every send; a page it could not hold is not sent.
 bool unkeepable(const EditPage& page, Prompter& prompter)
 {
@@ -69,7 +64,7 @@ PageSendOutcome download(const EditPage& page, const PreparedPicture& prepared, 
     outcome.preview = UnpackRows(picture);
     SlotPictureRequest request;
     request.picture = picture;
-    request.placement = placementOf(page);
+    request.placement = PlacementOf(page);
     request.logoPage = IsLogoKind(page.kind);
     request.powerOn = page.powerOn;
     request.target = target;
@@ -142,7 +137,7 @@ bool ChangePageParameters(const EditPage& page, const TargetChoice& target, Link
         return false;
     SlotParametersRequest request;
     request.slotIndex = page.slot;
-    request.placement = placementOf(page);
+    request.placement = PlacementOf(page);
     request.logoPage = IsLogoKind(page.kind);
     request.powerOn = page.powerOn;
     request.target = target;

@@ -16,12 +16,6 @@ QString tick(bool on)
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-void applyIndex(const QString& field, const QStringList& items, int& target)
-{
-    if (const auto index = IndexField(field, int(items.size())))
-        target = *index;
-}
-
 // A selector stored by its text takes the item that shows that text.
 void applyItemText(const QString& field, const QStringList& items, int& target)
 {
@@ -67,13 +61,13 @@ bool LoadPageRecord(const RecordStore& store, EditPage& page)
     const QStringList& l = *lines;
     page.fontName = l.at(0);
     applyItemText(l.at(1), LineSpacingItems(), page.lineSpacing);
-    applyIndex(l.at(2), VerticalShiftItems(), page.verticalShift);
-    applyIndex(l.at(3), ExtraHeightItems(), page.extraHeight);
+    ApplyIndexField(l.at(2), VerticalShiftItems(), page.verticalShift);
+    ApplyIndexField(l.at(3), ExtraHeightItems(), page.extraHeight);
     applyTick(l.at(4), page.bold);
     applyItemText(l.at(5), PageHorizontalOffsetItems(), page.horizontalOffset);
-    applyIndex(l.at(6), PageBackgroundItems(), page.background);
+    ApplyIndexField(l.at(6), PageBackgroundItems(), page.background);
     page.verticalPosition = l.at(7);
-    applyIndex(l.at(8), BrightnessItems(), page.brightness);
+    ApplyIndexField(l.at(8), BrightnessItems(), page.brightness);
     page.size = l.at(9);
     page.threshold = l.at(10);
     applyTick(l.at(11), page.powerOn);

@@ -1,6 +1,7 @@
 #include "picture/picture_file.h"
 
 #include "base/prompter.h"
+#include "picture/dot_matrix.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,8 +32,7 @@ std::optional<QImage> readPicture(const QString& path, QString* error)
 
 QImage drawnOnWhite(const QImage& picture, QSize size)
 {
-    QImage surface(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    surface.fill(Qt::white);
+    QImage surface = WhiteSurface(size.width(), size.height());
     QPainter painter(&surface);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRect(QPoint(0, 0), size), picture);

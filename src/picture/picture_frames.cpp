@@ -1,5 +1,6 @@
 #include "picture/picture_frames.h"
 
+#include "link/command_codes.h"
 #include "link/frames.h"
 
 namespace kv {
@@ -19,7 +20,7 @@ QByteArray pictureHeader(const SendTarget& target, int width, int height, const 
                          quint8 slotKind)
 {
     const int powerOn = slotKind == kPowerOnStaticSlot ? 1 : 0;
-    return AddressedFrame(target.address, 0x88,
+    return AddressedFrame(target.address, command::kPicture,
                           FieldBytes({width / 8, high(height), low(height), placement.horizontalOffset,
                                  high(placement.verticalPosition), low(placement.verticalPosition),
                                  BrightnessBackgroundByte(placement), slotKind, target.queueCount(), powerOn})
@@ -54,7 +55,7 @@ QByteArray StaticPictureHeader(const SendTarget& target, int width, int height, 
 QByteArray StaticTextHeader(const SendTarget& target, bool smallFont, int lineSpacing, const Placement& placement,
                             quint8 textBytes)
 {
-    return AddressedFrame(target.address, 0x23,
+    return AddressedFrame(target.address, command::kStaticText,
                           FieldBytes({target.queueCount(), smallFont ? 1 : 0, lineSpacing, placement.horizontalOffset,
                                  high(placement.verticalPosition), low(placement.verticalPosition),
                                  BrightnessBackgroundByte(placement), textBytes})
@@ -63,7 +64,7 @@ QByteArray StaticTextHeader(const SendTarget& target, bool smallFont, int lineSp
 
 QByteArray PictureMessageHeader(const SendTarget& target, int cells, bool smallCells, int number, bool powerOn)
 {
-    return AddressedFrame(target.address, 0x81,
+    return AddressedFrame(target.address, command::kPictureMessage,
                           FieldBytes({1, cells, smallCells ? 1 : 0, number - 1, powerOn ? 1 : 0, target.queueCount(), cells})
                               + target.queue);
 }
@@ -78,7 +79,7 @@ QByteArray PictureMessageTrailer(int cells)
 
 QByteArray SlotParametersFrame(const SendTarget& target, const Placement& placement, quint8 slotKind)
 {
-    return AddressedFrame(target.address, 0x8B,
+    return AddressedFrame(target.address, command::kStoredPictureParameters,
                           FieldBytes({placement.horizontalOffset, high(placement.verticalPosition),
                                  low(placement.verticalPosition), BrightnessBackgroundByte(placement), slotKind,
                                  target.queueCount(), slotKind == kPowerOnStaticSlot ? 1 : 0})
@@ -87,14 +88,14 @@ QByteArray SlotParametersFrame(const SendTarget& target, const Placement& placem
 
 QByteArray RecallPictureFrame(const SendTarget& target, bool append, int number, quint16 timerSeconds)
 {
-    return AddressedFrame(target.address, 0x89,
+    return AddressedFrame(target.address, command::kShowStoredPicture,
                           FieldBytes({append ? 1 : 0, number - 1, target.queueCount(), high(timerSeconds), low(timerSeconds)})
                               + target.queue);
 }
 
 QByteArray TimedDisplayFrame(const SendTarget& target, quint16 seconds, bool scrollMode)
 {
-    return AddressedFrame(target.address, 0x24,
+    return AddressedFrame(target.address, command::kDisplayTimer,
                           FieldBytes({target.queueCount(), high(seconds), low(seconds), scrollMode ? 1 : 0}) + target.queue);
 }
 

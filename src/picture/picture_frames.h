@@ -6,6 +6,7 @@
 // is followed on the line by its matrix (and, for the logo/static slots, a sum byte);
 // the operations that write them are in picture/picture_send.h.
 
+#include "base/position_time_checks.h"
 #include "link/send_target.h"
 
 #include <QByteArray>
@@ -20,6 +21,15 @@ struct Placement {
     int brightness = 0;         // "字符最亮" 0 .. "字符最暗" 3
     int background = 0;         // index in the page's background list
 };
+
+// The placement an edit page or the static send fields choose; a vertical position box
+// that holds no number places at 0.
+template <class Fields>
+Placement PlacementOf(const Fields& fields)
+{
+    return {fields.horizontalOffset, BoxValue(fields.verticalPosition).value_or(0), fields.brightness,
+            fields.background};
+}
 
 // Brightness index x 32 + background index.
 quint8 BrightnessBackgroundByte(const Placement& placement);

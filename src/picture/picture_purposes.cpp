@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <cmath>
+#include <functional>
 
 namespace kv {
 
@@ -23,22 +24,44 @@ bool isNumber(const QString& text, double* value)
     return ok && std::isfinite(*value);
 }
 
-std::optional<QImage> refused(Prompter& prompter, const QString& message)
-{
-    prompter.error(message);
-    return std::nullopt;
-}
-
-std::optional<QImage> loaded(std::optional<QImage> picture, const QString& error, Prompter& prompter)
-{
-    if (!picture)
-        return refused(prompter, error);
-    return picture;
-}
-
 PackedPicture packedToSixteen(const QImage& surface, quint32 threshold)
 {
     return PackRowPicture(StretchToWidth(surface, RoundUpTo16(surface.width())), threshold);
+}
+
+// A picture file as loaded, kept also when the purpose's size limit refuses it.
+struct LoadedPicture {
+    std::optional<QImage> surface;
+    bool withinLimit = false;
+};
+
+// Loads the file and checks its size against the purpose's limit; a file that does not
+// load, or a size the limit refuses, is shown to the operator with its message.
+LoadedPicture loadWithinLimit(const std::function<std::optional<QImage>(QString* error)>& load,
+                              const std::function<std::optional<QString>(int width, int height)>& limit,
+                              Prompter& prompter)
+{
+    QString error;
+    LoadedPicture picture{load(&error)};
+    if (!picture.surface) {
+        prompter.error(error);
+        return picture;
+    }
+    if (const auto message = limit(picture.surface->width(), picture.surface->height())) {
+        prompter.error(*message);
+        return picture;
+    }
+    picture.withinLimit = true;
+    return picture;
+}
+
+PreparedPicture preparedRows(const LoadedPicture& picture, quint32 threshold)
+{
+    PreparedPicture prepared;
+    prepared.surface = picture.surface.value_or(QImage());
+    if (picture.withinLimit)
+        prepared.packed = packedToSixteen(*picture.surface, threshold);
+    return prepared;
 }
 } // namespace
 
@@ -125,54 +148,33 @@ quint32 AdjustedInkThreshold(int adjustment)
 PreparedPicture PrepareSlotPicture(const QString& path, int targetHeight, int thresholdAdjustment,
                                    Prompter& prompter)
 {
-    PreparedPicture prepared;
     if (path.isEmpty())
-        return prepared;
-    QString error;
-    const auto surface = loaded(LoadScaledPicture(path, targetHeight, &error), error, prompter);
-    if (!surface)
-        return prepared;
-    prepared.surface = *surface;
-    if (const auto message = SlotPictureLimitMessage(surface->width(), surface->height())) {
-        prompter.error(*message);
-        return prepared;
-    }
-    prepared.packed = packedToSixteen(*surface, AdjustedInkThreshold(thresholdAdjustment));
-    return prepared;
+        return {};
+    const LoadedPicture picture = loadWithinLimit(
+        [&](QString* error) { return LoadScaledPicture(path, targetHeight, error); }, SlotPictureLimitMessage, prompter);
+    return preparedRows(picture, AdjustedInkThreshold(thresholdAdjustment));
 }
 
 PreparedPicture PrepareTemporaryPicture(const QString& path, Prompter& prompter)
 {
-    PreparedPicture prepared;
     if (path.isEmpty())
-        return prepared;
-    QString error;
-    const auto surface = loaded(LoadPlainPicture(path, &error), error, prompter);
-    if (!surface)
-        return prepared;
-    prepared.surface = *surface;
-    if (const auto message = TemporaryPictureLimitMessage(surface->width(), surface->height())) {
-        prompter.error(*message);
-        return prepared;
-    }
-    prepared.packed = packedToSixteen(*surface, kGreyInkThreshold);
-    return prepared;
+        return {};
+    const LoadedPicture picture = loadWithinLimit([&](QString* error) { return LoadPlainPicture(path, error); },
+                                                  TemporaryPictureLimitMessage, prompter);
+    return preparedRows(picture, kGreyInkThreshold);
 }
 
 std::optional<PictureMessagePicture> PreparePictureMessage(const QString& path, bool smallCells, Prompter& prompter)
 {
     if (path.isEmpty())
         return std::nullopt;
-    QString error;
-    const auto surface = loaded(LoadPlainPicture(path, &error), error, prompter);
-    if (!surface)
+    const LoadedPicture picture = loadWithinLimit(
+        [&](QString* error) { return LoadPlainPicture(path, error); },
+        [&](int width, int height) { return PictureMessageLimitMessage(width, height, smallCells); }, prompter);
+    if (!picture.withinLimit)
         return std::nullopt;
-    if (const auto message = PictureMessageLimitMessage(surface->width(), surface->height(), smallCells)) {
-        prompter.error(*message);
-        return std::nullopt;
-    }
     const int cellSize = smallCells ? kSmallCellSize : kLargeCellSize;
-    const QImage padded = PadToCells(*surface, cellSize);
+    const QImage padded = PadToCells(*picture.surface, cellSize);
     const int cells = padded.width() / cellSize;
     if (const auto message = PictureMessageCellsMessage(cells, smallCells)) {
         prompter.error(*message);

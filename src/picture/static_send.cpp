@@ -27,12 +27,6 @@ bool uses(int mode, std::initializer_list<int> modes)
     return std::find(modes.begin(), modes.end(), mode) != modes.end();
 }
 
-Placement placementOf(const StaticSendFields& fields)
-{
-    return {fields.horizontalOffset, BoxValue(fields.verticalPosition).value_or(0), fields.brightness,
-            fields.background};
-}
-
 // Whether the send keeps its text as the mode's last one; the custom font keeps only a
 // text as typed, not one turned upright.
 bool keepsText(const StaticSendRequest& request)
@@ -82,7 +76,7 @@ bool sendPicture(const StaticSendRequest& request, Link& link, Prompter& prompte
     const auto source = request.mode == kModeStaticRendered ? StaticPictureSource::RenderedText
                                                             : StaticPictureSource::PictureFile;
     const PictureSendOutcome sent =
-        SendStaticPicture({picture, placementOf(request.fields), source, request.target}, link, prompter);
+        SendStaticPicture({picture, PlacementOf(request.fields), source, request.target}, link, prompter);
     if (!sent.header.isEmpty())
         outcome.preview = UnpackRows(sent.picture);
     return sent.completed;
@@ -107,7 +101,7 @@ bool sendText(const StaticSendRequest& request, Link& link, Prompter& prompter)
     text.text = *codes;
     text.smallFont = request.mode == kModeStaticSmallFont;
     text.lineSpacing = request.fields.lineSpacing;
-    text.placement = placementOf(request.fields);
+    text.placement = PlacementOf(request.fields);
     text.target = request.target;
     return SendStaticText(text, link, prompter).completed;
 }

@@ -14,18 +14,13 @@ const QString kCrLf = QStringLiteral("\r\n");
 const QChar kBreakStandIn(0x3105);
 constexpr int kScreenScanLines = 480;
 constexpr int kBufferBytes = 16896;
-
-bool isTailCharacter(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
-}
 } // namespace
 
 std::optional<QByteArray> EncodeStaticText(const QString& text, QString* unencodable)
 {
     QString marked = text;
     marked.replace(kCrLf, QString(kBreakStandIn));
-    while (!marked.isEmpty() && isTailCharacter(marked.back()))
+    while (!marked.isEmpty() && IsTailCharacter(marked.back()))
         marked.chop(1);
     // A character at a time, so that a line break can never be read into the middle
     // of two other characters' codes.

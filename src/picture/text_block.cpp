@@ -20,13 +20,6 @@ constexpr int kExtraTwipsPerCharacter = 10;
 constexpr int kWidestDrawn = kWidestTextPicture + 16;
 constexpr qint64 kTallestDrawn = 2 * kTallestTextPicture;
 
-QImage whiteSurface(int width, int height)
-{
-    QImage surface(qMax(width, 1), qMax(height, 1), QImage::Format_RGB32);
-    surface.fill(Qt::white);
-    return surface;
-}
-
 // Two-level output: the unit shows one bit per pixel, and smoothing would only add
 // grey that the threshold then has to decide.
 QFont blockFont(const TextBlockInput& input)
@@ -70,7 +63,7 @@ RenderedText RenderTextBlock(const TextBlockInput& input)
     const qint64 widthTwips =
         measure.widestTwips + kExtraTwipsPerCharacter * qint64(measure.lines.at(measure.widestIndex).size());
     const int width = int(qBound(qint64(1), qint64(std::ceil(widthTwips / TwipsPerPixel())), qint64(kWidestDrawn)));
-    QImage surface = whiteSurface(width, out.height);
+    QImage surface = WhiteSurface(width, out.height);
     {
         QPainter painter(&surface);
         painter.setFont(font);
@@ -83,7 +76,7 @@ RenderedText RenderTextBlock(const TextBlockInput& input)
     out.width = TrimRightMargin(surface, width, out.height);
     if (out.width == 0)
         return out;
-    out.image = whiteSurface(out.width, out.height);
+    out.image = WhiteSurface(out.width, out.height);
     QPainter painter(&out.image);
     painter.drawImage(0, 0, surface, 0, 0, qMin(width, out.width), out.height);
     return out;

@@ -1,5 +1,6 @@
 #include "scroll/picture_text_layout.h"
 
+#include "link/command_codes.h"
 #include "link/frames.h"
 
 namespace kv {
@@ -23,16 +24,7 @@ const QStringList& PictureTextSizeItems()
 
 const QStringList& VerticalAdjustmentItems()
 {
-    static const QStringList items = [] {
-        QStringList list;
-        for (int n = 20; n >= 1; --n)
-            list << QString::number(n) + QStringLiteral("上移");
-        list << QStringLiteral("原形");
-        for (int n = 1; n <= 20; ++n)
-            list << QString::number(n) + QStringLiteral("下移");
-        return list;
-    }();
-    return items;
+    return VerticalShiftItems();
 }
 
 PictureTextCell PictureTextCellFor(int size)
@@ -58,7 +50,7 @@ int PictureTextWidth(int rightmostColumn, int height)
 
 QByteArray PictureTextScrollHeader(const SendTarget& target, bool small, bool powerOn, int blocks)
 {
-    return AddressedFrame(target.address, 0x81,
+    return AddressedFrame(target.address, command::kPictureMessage,
                           FieldBytes({small ? 1 : 0, 0, powerOn ? 1 : 0, target.queueCount(), (blocks >> 8) & 0xFF,
                                       blocks & 0xFF})
                               + target.queue);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/send_target.h"
+#include "picture/page_selectors.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -13,10 +14,10 @@ namespace kv {
 
 // The character sizes of the size list: 16 to 48 in steps of 2.
 const QStringList& PictureTextSizeItems();
-// The vertical adjustment list: "20上移" … "1上移", "原形", "1下移" … "20下移"; the item
-// index less 20 is the shift in pixels.
+// The vertical adjustment list: the edit pages' vertical shift list, "20上移" … "1上移",
+// "原形", "1下移" … "20下移"; the item index less 20 is the shift in pixels.
 const QStringList& VerticalAdjustmentItems();
-constexpr int kNoVerticalAdjustment = 20;
+constexpr int kNoVerticalAdjustment = kNoVerticalShift;
 
 // Picture height and the size's offset from it: up to 32 the small picture (32 pixels,
 // size - 32), above it the large one (48 pixels, size - 48).

@@ -2,6 +2,7 @@
 
 #include "base/number_items.h"
 #include "base/prompter.h"
+#include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"
@@ -122,7 +123,7 @@ ScrollParamsOutcome SetScrollParameters(const ScrollParams& params, const Target
             if (!outcome.saved)
                 prompter.error(FileWriteErrorText(path, reason));
         }
-        link.write(AddressedFrame(target->address, 0x20, target->queueFields()));
+        link.write(AddressedFrame(target->address, command::kScrollParameters, target->queueFields()));
         link.write(ScrollParamsBlock(params));
         // The unit must hear both writes; closing with them still queued could cut them off.
         link.drainOutput();

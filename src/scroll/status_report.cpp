@@ -2,6 +2,7 @@
 
 #include "base/cp936.h"
 #include "base/prompter.h"
+#include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"
@@ -203,7 +204,7 @@ QString failureText()
 
 QByteArray StatusRequestFrame(quint8 address)
 {
-    return AddressedFrame(address, 0x84, QByteArray(1, char(0xFE)));
+    return AddressedFrame(address, command::kStatusRequest, QByteArray(1, char(0xFE)));
 }
 
 QString StatusReportTitle()

@@ -1,5 +1,6 @@
 #include "scroll/stored_scroll_play.h"
 
+#include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/link.h"
 #include "link/port_operation.h"
@@ -7,7 +8,6 @@
 namespace kv {
 
 namespace {
-constexpr quint8 kPlayStoredScroll = 0x86;
 constexpr int kShortcuts = 16;
 } // namespace
 
@@ -32,7 +32,7 @@ bool PlayStoredScroll(int item, const TargetChoice& choice, Link& link, Prompter
     fields.append(char(shortcut ? item - 1 : 0));
     fields.append(target->queueFields());
     return RunOnPort(link, prompter, [&] {
-        link.write(AddressedFrame(target->address, kPlayStoredScroll, fields));
+        link.write(AddressedFrame(target->address, command::kPlayStoredScroll, fields));
         link.drainOutput();
         link.clock().sleepMs(10);
     });

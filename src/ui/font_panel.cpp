@@ -468,9 +468,9 @@ void FontPanel::extract()
 
 void FontPanel::checkSizeBox()
 {
-    if (const auto refusal = CheckGlyphSizeBox(sizeBox_->text())) {
-        context_.prompter.message(refusal->message);
-        sizeBox_->setText(refusal->resetTo);
+    if (const BoxVerdict verdict = CheckGlyphSizeBox(sizeBox_->text()); !verdict.ok()) {
+        context_.prompter.message(verdict.message);
+        sizeBox_->setText(verdict.resetTo);
     }
 }
 
@@ -481,9 +481,9 @@ void FontPanel::checkOffsetBox(QLineEdit* box)
         box->setText(cleaned);
         return; // the change re-enters with the cleaned text
     }
-    if (const auto refusal = CheckOffsetBox(cleaned)) {
-        context_.prompter.error(refusal->message);
-        box->setText(refusal->resetTo);
+    if (const BoxVerdict verdict = CheckOffsetBox(cleaned); !verdict.ok()) {
+        context_.prompter.error(verdict.message);
+        box->setText(verdict.resetTo);
     }
 }
 

@@ -37,7 +37,7 @@ namespace kv::ui {
 
 namespace {
 // The timer box's mark after a display timer went out: colour value 0x8080FF in the
-// blue-green-red order of the original, a light red.
+// blue-green-red order the mark is kept in, a light red.
 QString markedStyle()
 {
     const unsigned bgr = kTimerMarkColour;
