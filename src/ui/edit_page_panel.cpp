@@ -7,7 +7,7 @@
 #include "picture/picture_purposes.h"
 #include "picture/text_purposes.h"
 #include "app/help_topics.h"
-#include "field_guard.h"
+#include "widget_kit.h"
 #include "model_selector.h"
 #include "picture/font_list.h"
 #include "picture_preview.h"

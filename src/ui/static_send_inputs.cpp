@@ -1,7 +1,7 @@
 #include "static_send_inputs.h"
 
 #include "base/display_effects.h"
-#include "field_guard.h"
+#include "widget_kit.h"
 #include "picture/font_list.h"
 #include "picture/text_purposes.h"
 #include "base/position_time_checks.h"

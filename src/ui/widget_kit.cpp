@@ -1,4 +1,4 @@
-#include "field_guard.h"
+#include "widget_kit.h"
 
 #include "base/prompter.h"
 
