@@ -1,11 +1,10 @@
 #include "device_menu_panel.h"
 
-#include "admin/identity.h"
 #include "app/help_topics.h"
 #include "control/device_menu.h"
 #include "control/display_items.h"
+#include "identity_panel.h"
 #include "link/port_choice.h"
-#include "operation_runner.h"
 #include "panel_context.h"
 #include "scroll/status_report.h"
 
@@ -13,7 +12,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -145,29 +143,28 @@ void DeviceMenuPanel::clearHighlight()
 void DeviceMenuPanel::click(const DeviceMenuItem& item)
 {
     lastOperation_->setText(LastOperationText(item));
-    Link* link = &context_.link;
-    const TargetChoice target = context_.target();
     switch (item.action) {
     case MenuAction::WriteAddress:
         if (context_.openWriteAddressDialog)
             context_.openWriteAddressDialog();
         return;
     case MenuAction::ReadIdentity:
-        readIdentity();
+        ReadIdentityIntoAddressBox(context_);
         return;
     case MenuAction::DeletePowerOnDisplays:
-        context_.runner.run([=](Prompter& prompter) { DeletePowerOnDisplays(target, *link, prompter); });
+        context_.startOperation([](const Operands& o) { DeletePowerOnDisplays(o.target, o.link, o.prompter); });
         return;
     case MenuAction::DisplayItems:
         openDisplayItems(itemLabel(item.number));
         return;
-    case MenuAction::StatusReport: {
+    case MenuAction::StatusReport:
         // The report goes to the unit of the specified address, whatever the send mode.
-        TargetChoice one = target;
-        one.mode = SendMode::SpecifiedAddress;
-        context_.runner.run([=](Prompter& prompter) { RequestStatusReport(one, *link, prompter); });
+        context_.startOperation([](const Operands& o) {
+            TargetChoice one = o.target;
+            one.mode = SendMode::SpecifiedAddress;
+            RequestStatusReport(one, o.link, o.prompter);
+        });
         return;
-    }
     case MenuAction::Help:
         if (context_.showHelp) {
             const HelpTopic help = OtherFunctionsHelpTopic();
@@ -176,7 +173,7 @@ void DeviceMenuPanel::click(const DeviceMenuItem& item)
         return;
     default: {
         const DeviceMenuItem* sent = &item;
-        context_.runner.run([=](Prompter& prompter) { SendMenuFrame(*sent, target, *link, prompter); });
+        context_.startOperation([sent](const Operands& o) { SendMenuFrame(*sent, o.target, o.link, o.prompter); });
         return;
     }
     }
@@ -194,21 +191,7 @@ void DeviceMenuPanel::chooseDisplayItem(int entry)
 {
     if (context_.writeAddressDialogVisible || !context_.portChoice.isPortChosen())
         return;
-    Link* link = &context_.link;
-    const TargetChoice target = context_.target();
-    context_.runner.run([=](Prompter& prompter) { ChooseDisplayItem(entry, target, *link, prompter); });
-}
-
-void DeviceMenuPanel::readIdentity()
-{
-    Link& link = context_.link;
-    PortChoice& choice = context_.portChoice;
-    QLineEdit* box = context_.deviceAddressBox;
-    context_.runner.run<IdentityReadOutcome>([&link, &choice](Prompter& p) { return ReadIdentity(choice, link, p); },
-                                             [box](IdentityReadOutcome outcome) {
-                                                 if (outcome.deviceAddress && box)
-                                                     box->setText(*outcome.deviceAddress);
-                                             });
+    context_.startOperation([entry](const Operands& o) { ChooseDisplayItem(entry, o.target, o.link, o.prompter); });
 }
 
 } // namespace kv::ui

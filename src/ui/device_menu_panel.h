@@ -38,7 +38,6 @@ public:
 private:
     void openDisplayItems(QLabel* beside);
     void chooseDisplayItem(int entry);
-    void readIdentity();
     void setColour(QLabel* label, bool red);
 
     PanelContext& context_;

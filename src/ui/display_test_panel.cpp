@@ -6,8 +6,8 @@
 #include "control/screen_setup.h"
 #include "control/test_selectors.h"
 #include "link/device_address.h"
-#include "operation_runner.h"
 #include "panel_context.h"
+#include "widget_kit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,12 +20,10 @@
 namespace kv::ui {
 
 namespace {
-QComboBox* selector(const TestSelector& items, const QString& name, QWidget* parent)
+QComboBox* testSelector(const TestSelector& items, const QString& name, QWidget* parent)
 {
-    auto* box = new QComboBox(parent);
+    QComboBox* box = Selector(items.items, items.startIndex, parent);
     box->setObjectName(name);
-    box->addItems(items.items);
-    box->setCurrentIndex(items.startIndex);
     box->setMaxVisibleItems(12);
     return box;
 }
@@ -37,126 +35,160 @@ DisplayTestPanel::DisplayTestPanel(PanelContext& context, std::function<bool()> 
     setObjectName(QStringLiteral("displayTestPanel"));
     auto* group = new QGroupBox(QStringLiteral("应用测试（串口）"), this);
     auto* grid = new QGridLayout(group);
-
-    row_ = selector(RowSelector(), QStringLiteral("rowList"), group);
-    column_ = selector(ColumnSelector(), QStringLiteral("columnList"), group);
-    shape_ = selector(ShapeSelector(), QStringLiteral("shapeList"), group);
-    horizontal_ = selector(HorizontalOffsetSelector(), QStringLiteral("horizontalOffsetList"), group);
-    vertical_ = selector(VerticalOffsetSelector(), QStringLiteral("verticalOffsetList"), group);
-    attribute_ = selector(AttributeSelector(), QStringLiteral("attributeList"), group);
-    clear_ = selector(ClearSelector(), QStringLiteral("clearList"), group);
-    videoMode_ = selector(VideoModeSelector(), QStringLiteral("videoModeList"), group);
-    codes_ = new QLineEdit(QStringLiteral("72,73,74"), group);
-    codes_->setObjectName(QStringLiteral("codeBox"));
-
-    auto label = [group](const QString& text) { return new QLabel(text, group); };
+    createInputs(group);
     int line = 0;
-    grid->addWidget(label(QStringLiteral("横线行号")), line, 0);
-    grid->addWidget(row_, line, 1);
-    grid->addWidget(label(QStringLiteral("竖线列号")), line, 2);
-    grid->addWidget(column_, line, 3);
-    ++line;
-    grid->addWidget(label(QStringLiteral("十字线外形选择")), line, 0);
-    grid->addWidget(shape_, line, 1);
-    grid->addWidget(addButton(QStringLiteral("↑"), [this] { stepCrosshair(true); }), line, 2);
-    grid->addWidget(addButton(QStringLiteral("↓"), [this] { stepCrosshair(false); }), line, 3);
-    ++line;
-    grid->addWidget(label(QStringLiteral("水平偏移")), line, 0);
-    grid->addWidget(horizontal_, line, 1);
-    horizontalApply_ = addButton(QStringLiteral("确定"), [this] {
-        const int value = horizontal_->currentIndex();
-        run([=](const QString& a, Link& l, Prompter& p) { SetScreenOffset(a, Offset::Horizontal, value, l, p); });
-    });
-    grid->addWidget(horizontalApply_, line, 2);
-    ++line;
-    grid->addWidget(label(QStringLiteral("垂直偏移")), line, 0);
-    grid->addWidget(vertical_, line, 1);
-    verticalApply_ = addButton(QStringLiteral("确定"), [this] {
-        const int value = vertical_->currentIndex();
-        run([=](const QString& a, Link& l, Prompter& p) { SetScreenOffset(a, Offset::Vertical, value, l, p); });
-    });
-    grid->addWidget(verticalApply_, line, 2);
-    grid->addWidget(addButton(QStringLiteral("保存设置"), [this] {
-                        const ScreenSettingsInput input{horizontal_->currentIndex(), vertical_->currentIndex(),
-                                                        shape_->currentIndex(), row_->currentIndex(),
-                                                        column_->currentIndex()};
-                        run([=](const QString&, Link& l, Prompter& p) { StoreScreenSettings(input, l, p); });
-                    }),
-                    line, 3);
-    ++line;
-    grid->addWidget(label(QStringLiteral("字符属性")), line, 0);
-    grid->addWidget(attribute_, line, 1);
-    grid->addWidget(addButton(QStringLiteral("< 确定"), [this] {
-                        const int row = row_->currentIndex();
-                        const int column = column_->currentIndex();
-                        const int attribute = attribute_->currentIndex();
-                        run([=](const QString& a, Link& l, Prompter& p) {
-                            SetTestAttribute(a, row, column, attribute, l, p);
-                        });
-                    }),
-                    line, 2);
-    ++line;
-    grid->addWidget(label(QStringLiteral("清屏清行")), line, 0);
-    grid->addWidget(clear_, line, 1);
-    clearApply_ = addButton(QStringLiteral("确定"), [this] {
-        const int index = clear_->currentIndex();
-        run([=](const QString& a, Link& l, Prompter& p) { ClearTestScreen(a, index, l, p); });
-    });
-    grid->addWidget(clearApply_, line, 2);
-    ++line;
-    grid->addWidget(label(QStringLiteral("字符代码输入,逗号隔开↓")), line, 0, 1, 2);
-    ++line;
-    grid->addWidget(codes_, line, 0, 1, 2);
-    grid->addWidget(addButton(QStringLiteral("显示字符测试"), [this] {
-                        const DisplayTestInput input{QString(), row_->currentIndex(), column_->currentIndex(),
-                                                     codes_->text()};
-                        run([=](const QString& a, Link& l, Prompter& p) {
-                            DisplayTestInput sent = input;
-                            sent.deviceAddress = a;
-                            RunDisplayTest(sent, l, p);
-                        });
-                    }),
-                    line, 2, 1, 2);
-    ++line;
-    grid->addWidget(addButton(QStringLiteral("叠加器显示前128个字符测试"), [this] {
-                        run([=](const QString& a, Link& l, Prompter& p) {
-                            ShowCharacterHalf(a, CharacterHalf::First128, l, p);
-                        });
-                    }),
-                    line, 0, 1, 2);
-    grid->addWidget(addButton(QStringLiteral("叠加器显示后128个字符测试"), [this] {
-                        run([=](const QString& a, Link& l, Prompter& p) {
-                            ShowCharacterHalf(a, CharacterHalf::Last128, l, p);
-                        });
-                    }),
-                    line, 2, 1, 2);
-    ++line;
-    grid->addWidget(label(QStringLiteral("视频模式")), line, 0);
-    grid->addWidget(videoMode_, line, 1, 1, 2);
-    ++line;
-    grid->addWidget(addButton(QStringLiteral("保存视频显示模式 ↑"), [this] {
-                        const int mode = videoMode_->currentIndex();
-                        run([=](const QString&, Link& l, Prompter& p) { StoreVideoMode(mode, l, p); });
-                    }),
-                    line, 1, 1, 2);
-    ++line;
-    grid->addWidget(addButton(QStringLiteral("复位"), [this] {
-                        run([=](const QString& a, Link& l, Prompter& p) {
-                            if (const auto address = DeviceAddressByte(a, p))
-                                ResetUnit(*address, l, p);
-                        });
-                    }),
-                    line, 0);
-    grid->addWidget(addButton(QStringLiteral("产品编号"), [this] {
-                        run([=](const QString& a, Link& l, Prompter& p) { ReadProductNumber(a, l, p); });
-                    }),
-                    line, 1);
+    addCrosshairRows(*grid, line);
+    addOffsetRows(*grid, line);
+    addCharacterRows(*grid, line);
+    addVideoModeAndUnitRows(*grid, line);
     grid->setColumnStretch(4, 1);
     connect(videoMode_, &QComboBox::activated, this, &DisplayTestPanel::tryVideoMode);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addStretch(1);
+}
+
+void DisplayTestPanel::createInputs(QWidget* group)
+{
+    row_ = testSelector(RowSelector(), QStringLiteral("rowList"), group);
+    column_ = testSelector(ColumnSelector(), QStringLiteral("columnList"), group);
+    shape_ = testSelector(ShapeSelector(), QStringLiteral("shapeList"), group);
+    horizontal_ = testSelector(HorizontalOffsetSelector(), QStringLiteral("horizontalOffsetList"), group);
+    vertical_ = testSelector(VerticalOffsetSelector(), QStringLiteral("verticalOffsetList"), group);
+    attribute_ = testSelector(AttributeSelector(), QStringLiteral("attributeList"), group);
+    clear_ = testSelector(ClearSelector(), QStringLiteral("clearList"), group);
+    videoMode_ = testSelector(VideoModeSelector(), QStringLiteral("videoModeList"), group);
+    codes_ = new QLineEdit(QStringLiteral("72,73,74"), group);
+    codes_->setObjectName(QStringLiteral("codeBox"));
+}
+
+QLabel* DisplayTestPanel::label(const QGridLayout& grid, const QString& text)
+{
+    return new QLabel(text, grid.parentWidget());
+}
+
+void DisplayTestPanel::addCrosshairRows(QGridLayout& grid, int& line)
+{
+    grid.addWidget(label(grid, QStringLiteral("横线行号")), line, 0);
+    grid.addWidget(row_, line, 1);
+    grid.addWidget(label(grid, QStringLiteral("竖线列号")), line, 2);
+    grid.addWidget(column_, line, 3);
+    ++line;
+    grid.addWidget(label(grid, QStringLiteral("十字线外形选择")), line, 0);
+    grid.addWidget(shape_, line, 1);
+    grid.addWidget(addButton(QStringLiteral("↑"), [this] { stepCrosshair(true); }), line, 2);
+    grid.addWidget(addButton(QStringLiteral("↓"), [this] { stepCrosshair(false); }), line, 3);
+    ++line;
+}
+
+void DisplayTestPanel::addOffsetRows(QGridLayout& grid, int& line)
+{
+    grid.addWidget(label(grid, QStringLiteral("水平偏移")), line, 0);
+    grid.addWidget(horizontal_, line, 1);
+    horizontalApply_ = addButton(QStringLiteral("确定"), [this] {
+        const int value = horizontal_->currentIndex();
+        context_.startOperation([=](const Operands& o) {
+            SetScreenOffset(o.deviceAddress, Offset::Horizontal, value, o.link, o.prompter);
+        });
+    });
+    grid.addWidget(horizontalApply_, line, 2);
+    ++line;
+    grid.addWidget(label(grid, QStringLiteral("垂直偏移")), line, 0);
+    grid.addWidget(vertical_, line, 1);
+    verticalApply_ = addButton(QStringLiteral("确定"), [this] {
+        const int value = vertical_->currentIndex();
+        context_.startOperation([=](const Operands& o) {
+            SetScreenOffset(o.deviceAddress, Offset::Vertical, value, o.link, o.prompter);
+        });
+    });
+    grid.addWidget(verticalApply_, line, 2);
+    grid.addWidget(addButton(QStringLiteral("保存设置"), [this] {
+                       const ScreenSettingsInput input{horizontal_->currentIndex(), vertical_->currentIndex(),
+                                                       shape_->currentIndex(), row_->currentIndex(),
+                                                       column_->currentIndex()};
+                       context_.startOperation([=](const Operands& o) { StoreScreenSettings(input, o.link, o.prompter); });
+                   }),
+                   line, 3);
+    ++line;
+}
+
+void DisplayTestPanel::addCharacterRows(QGridLayout& grid, int& line)
+{
+    grid.addWidget(label(grid, QStringLiteral("字符属性")), line, 0);
+    grid.addWidget(attribute_, line, 1);
+    grid.addWidget(addButton(QStringLiteral("< 确定"), [this] {
+                       const int row = row_->currentIndex();
+                       const int column = column_->currentIndex();
+                       const int attribute = attribute_->currentIndex();
+                       context_.startOperation([=](const Operands& o) {
+                           SetTestAttribute(o.deviceAddress, row, column, attribute, o.link, o.prompter);
+                       });
+                   }),
+                   line, 2);
+    ++line;
+    grid.addWidget(label(grid, QStringLiteral("清屏清行")), line, 0);
+    grid.addWidget(clear_, line, 1);
+    clearApply_ = addButton(QStringLiteral("确定"), [this] {
+        const int index = clear_->currentIndex();
+        context_.startOperation(
+            [=](const Operands& o) { ClearTestScreen(o.deviceAddress, index, o.link, o.prompter); });
+    });
+    grid.addWidget(clearApply_, line, 2);
+    ++line;
+    grid.addWidget(label(grid, QStringLiteral("字符代码输入,逗号隔开↓")), line, 0, 1, 2);
+    ++line;
+    grid.addWidget(codes_, line, 0, 1, 2);
+    grid.addWidget(addButton(QStringLiteral("显示字符测试"), [this] {
+                       const DisplayTestInput input{QString(), row_->currentIndex(), column_->currentIndex(),
+                                                    codes_->text()};
+                       context_.startOperation([=](const Operands& o) {
+                           DisplayTestInput sent = input;
+                           sent.deviceAddress = o.deviceAddress;
+                           RunDisplayTest(sent, o.link, o.prompter);
+                       });
+                   }),
+                   line, 2, 1, 2);
+    ++line;
+    grid.addWidget(addButton(QStringLiteral("叠加器显示前128个字符测试"), [this] {
+                       context_.startOperation([](const Operands& o) {
+                           ShowCharacterHalf(o.deviceAddress, CharacterHalf::First128, o.link, o.prompter);
+                       });
+                   }),
+                   line, 0, 1, 2);
+    grid.addWidget(addButton(QStringLiteral("叠加器显示后128个字符测试"), [this] {
+                       context_.startOperation([](const Operands& o) {
+                           ShowCharacterHalf(o.deviceAddress, CharacterHalf::Last128, o.link, o.prompter);
+                       });
+                   }),
+                   line, 2, 1, 2);
+    ++line;
+}
+
+void DisplayTestPanel::addVideoModeAndUnitRows(QGridLayout& grid, int& line)
+{
+    grid.addWidget(label(grid, QStringLiteral("视频模式")), line, 0);
+    grid.addWidget(videoMode_, line, 1, 1, 2);
+    ++line;
+    grid.addWidget(addButton(QStringLiteral("保存视频显示模式 ↑"), [this] {
+                       const int mode = videoMode_->currentIndex();
+                       context_.startOperation([=](const Operands& o) { StoreVideoMode(mode, o.link, o.prompter); });
+                   }),
+                   line, 1, 1, 2);
+    ++line;
+    grid.addWidget(addButton(QStringLiteral("复位"), [this] {
+                       context_.startOperation([](const Operands& o) {
+                           if (const auto address = DeviceAddressByte(o.deviceAddress, o.prompter))
+                               ResetUnit(*address, o.link, o.prompter);
+                       });
+                   }),
+                   line, 0);
+    grid.addWidget(addButton(QStringLiteral("产品编号"), [this] {
+                       context_.startOperation(
+                           [](const Operands& o) { ReadProductNumber(o.deviceAddress, o.link, o.prompter); });
+                   }),
+                   line, 1);
+    ++line;
 }
 
 QPushButton* DisplayTestPanel::addButton(const QString& caption, const std::function<void()>& action)
@@ -175,34 +207,22 @@ QPushButton* DisplayTestPanel::button(const QString& caption) const
     return nullptr;
 }
 
-QString DisplayTestPanel::deviceAddress() const
-{
-    return context_.deviceAddressBox ? context_.deviceAddressBox->text() : QStringLiteral("1");
-}
-
-void DisplayTestPanel::run(std::function<void(const QString& address, Link& link, Prompter& prompter)> operation)
-{
-    const QString address = deviceAddress();
-    Link* link = &context_.link;
-    context_.runner.run([address, link, operation](Prompter& prompter) { operation(address, *link, prompter); });
-}
-
 void DisplayTestPanel::tryVideoMode(int mode)
 {
     if (!ready_ || !ready_())
         return;
-    run([=](const QString& a, Link& l, Prompter& p) { TryVideoMode(a, mode, l, p); });
+    context_.startOperation([=](const Operands& o) { TryVideoMode(o.deviceAddress, mode, o.link, o.prompter); });
 }
 
 void DisplayTestPanel::stepCrosshair(bool next)
 {
-    Link* link = &context_.link;
     const CrosshairStep step = next ? CrosshairStep::Next : CrosshairStep::Previous;
-    context_.runner.run<CrosshairOutcome>([=](Prompter& p) { return StepCrosshair(step, *link, p); },
-                                          [this](CrosshairOutcome outcome) {
-                                              if (outcome.shape)
-                                                  shape_->setCurrentIndex(*outcome.shape);
-                                          });
+    context_.startOperation<CrosshairOutcome>(
+        [=](const Operands& o) { return StepCrosshair(step, o.link, o.prompter); },
+        [this](CrosshairOutcome outcome) {
+            if (outcome.shape)
+                shape_->setCurrentIndex(*outcome.shape);
+        });
 }
 
 } // namespace kv::ui

@@ -4,13 +4,10 @@
 #include <functional>
 
 class QComboBox;
+class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace kv {
-class Link;
-class Prompter;
-} // namespace kv
 
 namespace kv::ui {
 
@@ -41,10 +38,15 @@ public:
     QPushButton* clearButton() const { return clearApply_; }
 
 private:
+    void createInputs(QWidget* group);
+    // The rows of the panel's grid, top to bottom; each goes on from line and leaves it
+    // on the next free line.
+    void addCrosshairRows(QGridLayout& grid, int& line);
+    void addOffsetRows(QGridLayout& grid, int& line);
+    void addCharacterRows(QGridLayout& grid, int& line);
+    void addVideoModeAndUnitRows(QGridLayout& grid, int& line);
+    static QLabel* label(const QGridLayout& grid, const QString& text);
     QPushButton* addButton(const QString& caption, const std::function<void()>& action);
-    QString deviceAddress() const;
-    // Runs the operation with the device address box's text as it is now.
-    void run(std::function<void(const QString& address, Link& link, Prompter& prompter)> operation);
     void tryVideoMode(int mode);
     void stepCrosshair(bool next);
 

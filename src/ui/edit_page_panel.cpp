@@ -2,12 +2,11 @@
 
 #include "base/display_effects.h"
 #include "base/prompter.h"
-#include "operation_runner.h"
 #include "picture/page_operations.h"
 #include "picture/picture_purposes.h"
 #include "picture/text_purposes.h"
 #include "app/help_topics.h"
-#include "field_guard.h"
+#include "widget_kit.h"
 #include "model_selector.h"
 #include "picture/font_list.h"
 #include "picture_preview.h"
@@ -32,17 +31,7 @@ namespace kv::ui {
 EditPagePanel::EditPagePanel(PanelContext& context, QWidget* parent)
     : QWidget(parent), context_(context), store_(context.folder)
 {
-    auto* kinds = new QHBoxLayout;
-    for (int k = 0; k < kEditPageKinds; ++k) {
-        const auto kind = EditPageKind(k);
-        kindButtons_[k] = new QPushButton(KindInfo(kind).button, this);
-        connect(kindButtons_[k], &QPushButton::clicked, this, [this, kind] {
-            openKind(kind);
-            context_.setHelpContext(kHelpContextPictureEditor);
-        });
-        kinds->addWidget(kindButtons_[k]);
-    }
-    kinds->addStretch(1);
+    QHBoxLayout* kinds = createKindButtons();
     title_ = new QLabel(this);
     QFont titleFont = title_->font();
     titleFont.setBold(true);
@@ -51,80 +40,11 @@ EditPagePanel::EditPagePanel(PanelContext& context, QWidget* parent)
     editor_ = new QPlainTextEdit(this);
     editor_->setPlaceholderText(QStringLiteral("直接输入字符转换为图片"));
     editor_->setMinimumHeight(80);
-
-    const EditPage start;
-    font_ = new QComboBox(this);
-    font_->setEditable(false);
-    const QStringList fonts = BuildFontList();
-    font_->addItems(fonts);
-    // A font that is not installed shows as the one that will draw the text.
-    font_->setCurrentText(PickFontName(start.fontName, fonts));
-    sizeLabel_ = new QLabel(this);
-    size_ = new QLineEdit(start.size, this);
-    size_->setMaximumWidth(64);
-    GuardField(context_.prompter, size_, CheckPageSizeField);
-    bold_ = new QCheckBox(QStringLiteral("粗体"), this);
-    lineSpacing_ = selector(LineSpacingItems(), start.lineSpacing);
-    context_.onDeviceModelChanged(
-        [this](int) { verticalShift_->setEnabled(!IsPictureKind(page_.kind) && VerticalAdjustAllowed(context_)); });
-    verticalShift_ = selector(VerticalShiftItems(), start.verticalShift);
-    extraHeight_ = selector(ExtraHeightItems(), start.extraHeight);
-    const DirectionButtons direction = MakeDirectionButtons(this);
-    horizontal_ = direction.horizontal;
-    vertical_ = direction.vertical;
-    connect(vertical_, &QRadioButton::toggled, this, &EditPagePanel::directionChosen);
-
-    horizontalOffset_ = selector(PageHorizontalOffsetItems(), start.horizontalOffset);
-    verticalPosition_ = new QLineEdit(start.verticalPosition, this);
-    verticalPosition_->setMaximumWidth(64);
-    GuardField(context_.prompter, verticalPosition_, CheckVerticalPositionBox);
-    brightness_ = selector(BrightnessItems(), start.brightness);
-    background_ = selector(PageBackgroundItems(), start.background);
-    threshold_ = new QLineEdit(start.threshold, this);
-    threshold_->setMaximumWidth(64);
-    GuardField(context_.prompter, threshold_, CheckThresholdField);
-    powerOn_ = new QCheckBox(QStringLiteral("并设为开机"), this);
-    slot_ = selector(SlotItems(), start.slot);
-
-    textDownload_ = new QPushButton(QStringLiteral("字符下载"), this);
-    pictureDownload_ = new QPushButton(QStringLiteral("下载图片"), this);
-    changeParameters_ = new QPushButton(QStringLiteral("修改参数"), this);
-    connect(textDownload_, &QPushButton::clicked, this, &EditPagePanel::download);
-    connect(pictureDownload_, &QPushButton::clicked, this, &EditPagePanel::download);
-    connect(changeParameters_, &QPushButton::clicked, this, &EditPagePanel::changeParameters);
-
-    auto* textGroup = new QGroupBox(QStringLiteral("字符"), this);
-    auto* textForm = new QGridLayout(textGroup);
-    textForm->addWidget(new QLabel(QStringLiteral("字体"), textGroup), 0, 0);
-    textForm->addWidget(font_, 0, 1, 1, 3);
-    textForm->addWidget(sizeLabel_, 1, 0);
-    textForm->addWidget(size_, 1, 1);
-    textForm->addWidget(bold_, 1, 2);
-    textForm->addWidget(new QLabel(QStringLiteral("行距"), textGroup), 2, 0);
-    textForm->addWidget(lineSpacing_, 2, 1);
-    textForm->addWidget(new QLabel(QStringLiteral("垂直调整"), textGroup), 3, 0);
-    textForm->addWidget(verticalShift_, 3, 1);
-    textForm->addWidget(new QLabel(QStringLiteral("显示增高"), textGroup), 4, 0);
-    textForm->addWidget(extraHeight_, 4, 1);
-    textForm->addWidget(horizontal_, 2, 2);
-    textForm->addWidget(vertical_, 3, 2);
-
-    auto* showGroup = new QGroupBox(QStringLiteral("显示"), this);
-    auto* showForm = new QFormLayout(showGroup);
-    showForm->addRow(QStringLiteral("水平偏移"), horizontalOffset_);
-    showForm->addRow(QStringLiteral("垂直位移"), verticalPosition_);
-    showForm->addRow(QStringLiteral("亮度"), brightness_);
-    showForm->addRow(QStringLiteral("背景"), background_);
-    showForm->addRow(QStringLiteral("灰度阀值调整"), threshold_);
-    showForm->addRow(QStringLiteral("图文位置"), slot_);
-    showForm->addRow(powerOn_);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(textDownload_);
-    buttons->addWidget(pictureDownload_);
-    buttons->addWidget(changeParameters_);
-    buttons->addStretch(1);
-
+    createTextInputs();
+    createDisplayInputs();
+    QHBoxLayout* buttons = createButtons();
+    QGroupBox* textGroup = arrangeTextGroup();
+    QGroupBox* showGroup = arrangeShowGroup();
     preview_ = new PicturePreview(this);
 
     auto* fields = new QHBoxLayout;
@@ -146,12 +66,105 @@ EditPagePanel::EditPagePanel(PanelContext& context, QWidget* parent)
     openKind(EditPageKind::LogoText);
 }
 
-QComboBox* EditPagePanel::selector(const QStringList& items, int start)
+QHBoxLayout* EditPagePanel::createKindButtons()
 {
-    auto* box = new QComboBox(this);
-    box->addItems(items);
-    box->setCurrentIndex(start);
-    return box;
+    auto* kinds = new QHBoxLayout;
+    for (int k = 0; k < kEditPageKinds; ++k) {
+        const auto kind = EditPageKind(k);
+        kindButtons_[k] = new QPushButton(KindInfo(kind).button, this);
+        connect(kindButtons_[k], &QPushButton::clicked, this, [this, kind] {
+            openKind(kind);
+            context_.setHelpContext(kHelpContextPictureEditor);
+        });
+        kinds->addWidget(kindButtons_[k]);
+    }
+    kinds->addStretch(1);
+    return kinds;
+}
+
+void EditPagePanel::createTextInputs()
+{
+    font_ = new QComboBox(this);
+    font_->setEditable(false);
+    const QStringList fonts = BuildFontList();
+    font_->addItems(fonts);
+    // A font that is not installed shows as the one that will draw the text.
+    font_->setCurrentText(PickFontName(EditPage{}.fontName, fonts));
+    sizeLabel_ = new QLabel(this);
+    size_ = binder_.bindBox(&EditPage::size, this);
+    size_->setMaximumWidth(64);
+    GuardField(context_.prompter, size_, CheckPageSizeField);
+    bold_ = binder_.bind(new QCheckBox(QStringLiteral("粗体"), this), &EditPage::bold);
+    lineSpacing_ = binder_.bindSelector(LineSpacingItems(), &EditPage::lineSpacing, this);
+    context_.onDeviceModelChanged(
+        [this](int) { verticalShift_->setEnabled(!IsPictureKind(page_.kind) && VerticalAdjustAllowed(context_)); });
+    verticalShift_ = binder_.bindSelector(VerticalShiftItems(), &EditPage::verticalShift, this);
+    extraHeight_ = binder_.bindSelector(ExtraHeightItems(), &EditPage::extraHeight, this);
+    const DirectionButtons direction = MakeDirectionButtons(this);
+    horizontal_ = direction.horizontal;
+    vertical_ = direction.vertical;
+    connect(vertical_, &QRadioButton::toggled, this, &EditPagePanel::directionChosen);
+}
+
+void EditPagePanel::createDisplayInputs()
+{
+    horizontalOffset_ = binder_.bindSelector(PageHorizontalOffsetItems(), &EditPage::horizontalOffset, this);
+    verticalPosition_ = binder_.bindBox(&EditPage::verticalPosition, this);
+    verticalPosition_->setMaximumWidth(64);
+    GuardField(context_.prompter, verticalPosition_, CheckVerticalPositionBox);
+    brightness_ = binder_.bindSelector(BrightnessItems(), &EditPage::brightness, this);
+    background_ = binder_.bindSelector(PageBackgroundItems(), &EditPage::background, this);
+    threshold_ = binder_.bindBox(&EditPage::threshold, this);
+    threshold_->setMaximumWidth(64);
+    GuardField(context_.prompter, threshold_, CheckThresholdField);
+    powerOn_ = binder_.bind(new QCheckBox(QStringLiteral("并设为开机"), this), &EditPage::powerOn);
+    // Opening another page keeps the slot the operator chose.
+    slot_ = Selector(SlotItems(), EditPage{}.slot, this);
+}
+
+QHBoxLayout* EditPagePanel::createButtons()
+{
+    textDownload_ = new QPushButton(QStringLiteral("字符下载"), this);
+    pictureDownload_ = new QPushButton(QStringLiteral("下载图片"), this);
+    changeParameters_ = new QPushButton(QStringLiteral("修改参数"), this);
+    connect(textDownload_, &QPushButton::clicked, this, &EditPagePanel::download);
+    connect(pictureDownload_, &QPushButton::clicked, this, &EditPagePanel::download);
+    connect(changeParameters_, &QPushButton::clicked, this, &EditPagePanel::changeParameters);
+    return PackedBox<QHBoxLayout>({textDownload_, pictureDownload_, changeParameters_});
+}
+
+QGroupBox* EditPagePanel::arrangeTextGroup()
+{
+    auto* textGroup = new QGroupBox(QStringLiteral("字符"), this);
+    auto* textForm = new QGridLayout(textGroup);
+    textForm->addWidget(new QLabel(QStringLiteral("字体"), textGroup), 0, 0);
+    textForm->addWidget(font_, 0, 1, 1, 3);
+    textForm->addWidget(sizeLabel_, 1, 0);
+    textForm->addWidget(size_, 1, 1);
+    textForm->addWidget(bold_, 1, 2);
+    textForm->addWidget(new QLabel(QStringLiteral("行距"), textGroup), 2, 0);
+    textForm->addWidget(lineSpacing_, 2, 1);
+    textForm->addWidget(new QLabel(QStringLiteral("垂直调整"), textGroup), 3, 0);
+    textForm->addWidget(verticalShift_, 3, 1);
+    textForm->addWidget(new QLabel(QStringLiteral("显示增高"), textGroup), 4, 0);
+    textForm->addWidget(extraHeight_, 4, 1);
+    textForm->addWidget(horizontal_, 2, 2);
+    textForm->addWidget(vertical_, 3, 2);
+    return textGroup;
+}
+
+QGroupBox* EditPagePanel::arrangeShowGroup()
+{
+    auto* showGroup = new QGroupBox(QStringLiteral("显示"), this);
+    auto* showForm = new QFormLayout(showGroup);
+    showForm->addRow(QStringLiteral("水平偏移"), horizontalOffset_);
+    showForm->addRow(QStringLiteral("垂直位移"), verticalPosition_);
+    showForm->addRow(QStringLiteral("亮度"), brightness_);
+    showForm->addRow(QStringLiteral("背景"), background_);
+    showForm->addRow(QStringLiteral("灰度阀值调整"), threshold_);
+    showForm->addRow(QStringLiteral("图文位置"), slot_);
+    showForm->addRow(powerOn_);
+    return showGroup;
 }
 
 void EditPagePanel::openKind(EditPageKind kind)
@@ -178,17 +191,7 @@ void EditPagePanel::showPage(const EditPage& page)
     ShowTurnedText(*editor_, !page.horizontal);
 
     font_->setCurrentText(PickFontName(page.fontName, BuildFontList()));
-    size_->setText(page.size);
-    bold_->setChecked(page.bold);
-    lineSpacing_->setCurrentIndex(page.lineSpacing);
-    verticalShift_->setCurrentIndex(page.verticalShift);
-    extraHeight_->setCurrentIndex(page.extraHeight);
-    horizontalOffset_->setCurrentIndex(page.horizontalOffset);
-    verticalPosition_->setText(page.verticalPosition);
-    brightness_->setCurrentIndex(page.brightness);
-    background_->setCurrentIndex(page.background);
-    threshold_->setText(page.threshold);
-    powerOn_->setChecked(page.powerOn);
+    binder_.show(page);
     powerOn_->setEnabled(!PowerOnLocked(page.kind));
 
     const bool picture = IsPictureKind(page.kind);
@@ -205,20 +208,10 @@ EditPage EditPagePanel::page() const
     EditPage page = page_;
     if (!editor_)
         return page;
+    binder_.read(page);
     page.text = WithCrLfLineBreaks(editor_->toPlainText());
     page.fontName = font_->currentText();
-    page.size = size_->text();
-    page.bold = bold_->isChecked();
-    page.lineSpacing = lineSpacing_->currentIndex();
-    page.verticalShift = verticalShift_->currentIndex();
-    page.extraHeight = extraHeight_->currentIndex();
     page.horizontal = horizontal_->isChecked();
-    page.horizontalOffset = horizontalOffset_->currentIndex();
-    page.verticalPosition = verticalPosition_->text();
-    page.brightness = brightness_->currentIndex();
-    page.background = background_->currentIndex();
-    page.threshold = threshold_->text();
-    page.powerOn = powerOn_->isChecked();
     page.slot = slot_->currentIndex();
     return page;
 }
@@ -232,12 +225,10 @@ void EditPagePanel::directionChosen(bool vertical)
 void EditPagePanel::download()
 {
     const EditPage page = this->page();
-    const TargetChoice target = context_.target();
-    Link* link = &context_.link;
-    context_.runner.run<PageSendOutcome>(
-        [page, target, link, store = store_](Prompter& prompter) {
-            return IsPictureKind(page.kind) ? DownloadPagePicture(page, target, *link, prompter, store)
-                                            : DownloadPageText(page, target, *link, prompter, store);
+    context_.startOperation<PageSendOutcome>(
+        [page, store = store_](const Operands& o) {
+            return IsPictureKind(page.kind) ? DownloadPagePicture(page, o.target, o.link, o.prompter, store)
+                                            : DownloadPageText(page, o.target, o.link, o.prompter, store);
         },
         [this](PageSendOutcome outcome) {
             if (!outcome.preview.isNull())
@@ -248,11 +239,8 @@ void EditPagePanel::download()
 void EditPagePanel::changeParameters()
 {
     const EditPage page = this->page();
-    const TargetChoice target = context_.target();
-    Link* link = &context_.link;
-    context_.runner.run([page, target, link, store = store_](Prompter& prompter) {
-        ChangePageParameters(page, target, *link, prompter, store);
-    });
+    context_.startOperation(
+        [page, store = store_](const Operands& o) { ChangePageParameters(page, o.target, o.link, o.prompter, store); });
 }
 
 } // namespace kv::ui

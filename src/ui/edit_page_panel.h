@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/record_store.h"
+#include "field_binder.h"
 #include "panel_context.h"
 #include "picture/edit_page.h"
 
@@ -9,6 +10,8 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -58,7 +61,13 @@ public:
     PicturePreview* preview() const { return preview_; }
 
 private:
-    QComboBox* selector(const QStringList& items, int start);
+    // The steps that build the page, in the order of the widgets they make.
+    QHBoxLayout* createKindButtons();
+    void createTextInputs();
+    void createDisplayInputs();
+    QHBoxLayout* createButtons();
+    QGroupBox* arrangeTextGroup();
+    QGroupBox* arrangeShowGroup();
     void showPage(const EditPage& page);
     void directionChosen(bool vertical);
     void download();
@@ -66,6 +75,8 @@ private:
 
     PanelContext& context_;
     RecordStore store_;
+    // The fields showPage and page() pass straight between the page and its widgets.
+    FieldBinder<EditPage> binder_;
     EditPage page_;
     // The editor's own text while "文字纵排" shows it turned.
     QString horizontalText_;

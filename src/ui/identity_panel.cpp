@@ -1,10 +1,8 @@
-#include "link/port_choice.h"
 #include "identity_panel.h"
 
 #include "address_box_check.h"
 #include "admin/identity.h"
 #include "link/baud.h"
-#include "operation_runner.h"
 #include "panel_context.h"
 
 #include <QComboBox>
@@ -14,6 +12,21 @@
 #include <QPushButton>
 
 namespace kv::ui {
+
+namespace {
+void showDeviceAddress(const PanelContext& context, const std::optional<QString>& address)
+{
+    if (address && context.deviceAddressBox)
+        context.deviceAddressBox->setText(*address);
+}
+} // namespace
+
+void ReadIdentityIntoAddressBox(PanelContext& context)
+{
+    context.startOperation<IdentityReadOutcome>(
+        [](const Operands& o) { return ReadIdentity(o.portChoice, o.link, o.prompter); },
+        [&context](IdentityReadOutcome outcome) { showDeviceAddress(context, outcome.deviceAddress); });
+}
 
 IdentityPanel::IdentityPanel(PanelContext& context, QWidget* parent)
     : QGroupBox(QStringLiteral("修改波特率，地址码"), parent), context_(context)
@@ -41,46 +54,22 @@ IdentityPanel::IdentityPanel(PanelContext& context, QWidget* parent)
     form->addRow(buttons);
 
     CheckDeviceAddressOnChange(newAddress_, context_.prompter);
-    connect(read_, &QPushButton::clicked, this, &IdentityPanel::readIdentity);
+    connect(read_, &QPushButton::clicked, this, [this] { ReadIdentityIntoAddressBox(context_); });
     connect(modify_, &QPushButton::clicked, this, &IdentityPanel::modifyIdentity);
     connect(productNumber_, &QPushButton::clicked, this, &IdentityPanel::readProductNumber);
-}
-
-void IdentityPanel::setDeviceAddress(const QString& text)
-{
-    if (context_.deviceAddressBox)
-        context_.deviceAddressBox->setText(text);
-}
-
-void IdentityPanel::readIdentity()
-{
-    Link& link = context_.link;
-    PortChoice& choice = context_.portChoice;
-    context_.runner.run<IdentityReadOutcome>([&choice, &link](Prompter& p) { return ReadIdentity(choice, link, p); },
-                                             [this](IdentityReadOutcome outcome) {
-                                                 if (outcome.deviceAddress)
-                                                     setDeviceAddress(*outcome.deviceAddress);
-                                             });
 }
 
 void IdentityPanel::modifyIdentity()
 {
     const IdentityChange change{newBaud_->currentIndex(), newAddress_->text()};
-    Link& link = context_.link;
-    PortChoice& choice = context_.portChoice;
-    context_.runner.run<IdentityChangeOutcome>(
-        [change, &choice, &link](Prompter& p) { return ModifyIdentity(change, choice, link, p); },
-                                               [this](IdentityChangeOutcome outcome) {
-                                                   if (outcome.deviceAddress)
-                                                       setDeviceAddress(*outcome.deviceAddress);
-                                               });
+    context_.startOperation<IdentityChangeOutcome>(
+        [change](const Operands& o) { return ModifyIdentity(change, o.portChoice, o.link, o.prompter); },
+        [this](IdentityChangeOutcome outcome) { showDeviceAddress(context_, outcome.deviceAddress); });
 }
 
 void IdentityPanel::readProductNumber()
 {
-    const QString address = context_.deviceAddressBox ? context_.deviceAddressBox->text() : QStringLiteral("1");
-    Link& link = context_.link;
-    context_.runner.run([address, &link](Prompter& p) { ReadProductNumber(address, link, p); });
+    context_.startOperation([](const Operands& o) { ReadProductNumber(o.deviceAddress, o.link, o.prompter); });
 }
 
 } // namespace kv::ui

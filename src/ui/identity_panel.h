@@ -10,6 +10,10 @@ namespace kv::ui {
 
 struct PanelContext;
 
+// "读出波特率地址码": reads the unit's rate and address; the address read shows in the
+// device address box. The panel and the device command menu both offer it.
+void ReadIdentityIntoAddressBox(PanelContext& context);
+
 // "修改波特率，地址码": the new-baud list and new-address box with "读出波特率地址码" and
 // "修改地址码及波特率", and the "产品编号" button.
 class IdentityPanel : public QGroupBox {
@@ -24,10 +28,8 @@ public:
     QPushButton* productNumberButton() const { return productNumber_; }
 
 private:
-    void readIdentity();
     void modifyIdentity();
     void readProductNumber();
-    void setDeviceAddress(const QString& text);
 
     PanelContext& context_;
     QComboBox* newBaud_;

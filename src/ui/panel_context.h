@@ -2,6 +2,7 @@
 
 #include "base/app_folder.h"
 #include "link/send_target.h"
+#include "operation_runner.h"
 
 #include <functional>
 #include <optional>
@@ -17,7 +18,16 @@ class Prompter;
 
 namespace kv::ui {
 
-class OperationRunner;
+// What an operation started from a panel works with: the window's line and port
+// choice, the send target and the device address box's text as they were when the
+// operator started it, and the prompter of the worker thread.
+struct Operands {
+    Link& link;
+    PortChoice& portChoice;
+    TargetChoice target;
+    QString deviceAddress;
+    Prompter& prompter;
+};
 
 // What every panel of the window works with.
 struct PanelContext {
@@ -35,6 +45,21 @@ struct PanelContext {
     TargetChoice target() const { return targetSource ? targetSource() : TargetChoice{}; }
     // Installed by the panel that owns the option group; panels ask target().
     std::function<TargetChoice()> targetSource;
+    // The device address box's text; "1" while the window has no serial strip.
+    QString deviceAddress() const;
+
+    // Starts work on the runner with its operands bound now, on the window's thread;
+    // done then runs as OperationRunner::run describes. Returns false (after the
+    // message) when another operation is running.
+    template <typename Outcome>
+    bool startOperation(std::function<Outcome(const Operands&)> work, std::function<void(Outcome)> done)
+    {
+        return runner.run<Outcome>(bound(std::move(work)), std::move(done));
+    }
+    bool startOperation(std::function<void(const Operands&)> work, std::function<void()> done = {})
+    {
+        return runner.run(bound(std::move(work)), std::move(done));
+    }
     // Opens the write-address dialog (an item of the device command menu), installed by
     // the administration panels.
     std::function<void()> openWriteAddressDialog;
@@ -63,6 +88,18 @@ struct PanelContext {
         deviceModel = model;
         for (const auto& listener : deviceModelListeners)
             listener(model);
+    }
+
+private:
+    // The work as the runner takes it: what the operands read from widgets is read
+    // here, never on the worker thread.
+    template <typename Result>
+    std::function<Result(Prompter&)> bound(std::function<Result(const Operands&)> work) const
+    {
+        return [work = std::move(work), line = &link, choice = &portChoice, target = target(),
+                address = deviceAddress()](Prompter& prompter) {
+            return work(Operands{*line, *choice, target, address, prompter});
+        };
     }
 };
 

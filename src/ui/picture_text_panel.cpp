@@ -2,13 +2,13 @@
 
 #include "base/prompter.h"
 #include "model_selector.h"
-#include "operation_runner.h"
 #include "picture/font_list.h"
 #include "picture/picture_lists.h"
 #include "scroll/picture_text_layout.h"
 #include "scroll/picture_text_send.h"
 #include "scroll/scroll_picture_message.h"
 #include "base/send_modes.h"
+#include "widget_kit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,19 +27,34 @@ namespace kv::ui {
 namespace {
 constexpr int kTextLines = 3;
 constexpr int kPictureAreaHeight = 72;
-
-int linesHeight(const QPlainTextEdit& edit, int lines)
-{
-    return edit.fontMetrics().lineSpacing() * lines + 2 * edit.frameWidth()
-           + int(edit.document()->documentMargin()) * 2;
-}
 } // namespace
 
 PictureTextPanel::PictureTextPanel(PanelContext& context, QWidget* parent)
     : QWidget(parent), context_(context), store_(context.folder), fonts_(BuildFontList())
 {
+    createScrollInputs();
+    createMessageInputs();
+    createPictureArea();
+
+    auto* inputs = new QVBoxLayout;
+    inputs->addLayout(arrangeTextRow());
+    inputs->addLayout(arrangeChoices());
+    inputs->addLayout(arrangeMessageRow());
+    auto* group = new QGroupBox(QStringLiteral("编辑滚动信息"), this);
+    auto* inner = new QHBoxLayout(group);
+    inner->addLayout(inputs, 3);
+    inner->addWidget(pictureArea_, 2, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(group);
+
+    restoreSettings();
+}
+
+void PictureTextPanel::createScrollInputs()
+{
     text_ = new QPlainTextEdit(this);
-    text_->setFixedHeight(linesHeight(*text_, kTextLines));
+    text_->setFixedHeight(LinesHeight(*text_, kTextLines));
     count_ = new QLabel(this);
     connect(text_, &QPlainTextEdit::textChanged, this, &PictureTextPanel::countCharacters);
     font_ = new QComboBox(this);
@@ -56,7 +71,10 @@ PictureTextPanel::PictureTextPanel(PanelContext& context, QWidget* parent)
     send_ = new QPushButton(QStringLiteral("发送滚动"), this);
     connect(send_, &QPushButton::clicked, this, &PictureTextPanel::sendScroll);
     elapsed_ = new QLabel(this);
+}
 
+void PictureTextPanel::createMessageInputs()
+{
     messageSize_ = new QComboBox(this);
     messageSize_->addItems({QStringLiteral("大号"), QStringLiteral("小号")});
     messageNumber_ = new QComboBox(this);
@@ -64,18 +82,28 @@ PictureTextPanel::PictureTextPanel(PanelContext& context, QWidget* parent)
         messageNumber_->addItem(QString::number(n));
     download_ = new QPushButton(QStringLiteral("下载图片"), this);
     connect(download_, &QPushButton::clicked, this, &PictureTextPanel::downloadPicture);
+}
 
+void PictureTextPanel::createPictureArea()
+{
     picture_ = new QLabel(this);
     picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pictureArea_ = new QScrollArea(this);
     pictureArea_->setWidget(picture_);
     pictureArea_->setWidgetResizable(false);
     pictureArea_->setFixedHeight(kPictureAreaHeight);
+}
 
+QHBoxLayout* PictureTextPanel::arrangeTextRow()
+{
     auto* textRow = new QHBoxLayout;
     textRow->addWidget(text_, 1);
     textRow->addWidget(count_, 0, Qt::AlignTop);
+    return textRow;
+}
 
+QGridLayout* PictureTextPanel::arrangeChoices()
+{
     auto* choices = new QGridLayout;
     choices->addWidget(new QLabel(QStringLiteral("字体"), this), 0, 0);
     choices->addWidget(font_, 0, 1);
@@ -89,28 +117,13 @@ PictureTextPanel::PictureTextPanel(PanelContext& context, QWidget* parent)
     choices->addWidget(send_, 2, 0, 1, 2);
     choices->addWidget(elapsed_, 2, 2, 1, 3);
     choices->setColumnStretch(5, 1);
+    return choices;
+}
 
-    auto* message = new QHBoxLayout;
-    message->addWidget(new QLabel(QStringLiteral("图文短信尺寸"), this));
-    message->addWidget(messageSize_);
-    message->addWidget(new QLabel(QStringLiteral("图文短信编号"), this));
-    message->addWidget(messageNumber_);
-    message->addWidget(download_);
-    message->addStretch(1);
-
-    auto* inputs = new QVBoxLayout;
-    inputs->addLayout(textRow);
-    inputs->addLayout(choices);
-    inputs->addLayout(message);
-    auto* group = new QGroupBox(QStringLiteral("编辑滚动信息"), this);
-    auto* inner = new QHBoxLayout(group);
-    inner->addLayout(inputs, 3);
-    inner->addWidget(pictureArea_, 2, Qt::AlignTop);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(group);
-
-    restoreSettings();
+QHBoxLayout* PictureTextPanel::arrangeMessageRow()
+{
+    return PackedBox<QHBoxLayout>({new QLabel(QStringLiteral("图文短信尺寸"), this), messageSize_,
+                                   new QLabel(QStringLiteral("图文短信编号"), this), messageNumber_, download_});
 }
 
 void PictureTextPanel::restoreSettings()
@@ -148,10 +161,9 @@ void PictureTextPanel::sendScroll()
     request.powerOn = powerOn_->isChecked();
     request.target = context_.target();
     request.fonts = fonts_;
-    Link* link = &context_.link;
     send_->setEnabled(false);
-    const bool started = context_.runner.run<PictureTextOutcome>(
-        [request, link, store = store_](Prompter& prompter) { return SendPictureText(request, *link, prompter, store); },
+    const bool started = context_.startOperation<PictureTextOutcome>(
+        [request, store = store_](const Operands& o) { return SendPictureText(request, o.link, o.prompter, store); },
         [this](PictureTextOutcome outcome) {
             send_->setEnabled(true);
             if (!outcome.sent)
@@ -172,10 +184,9 @@ void PictureTextPanel::downloadPicture()
     request.powerOn = powerOn_->isChecked();
     request.target = context_.target();
     const int mode = request.smallCells ? kModeSmallPictureMessage : kModeLargePictureMessage;
-    Link* link = &context_.link;
-    context_.runner.run<ScrollPictureMessageOutcome>(
-        [request, link, store = store_](Prompter& prompter) {
-            return StoreScrollPictureMessage(request, *link, prompter, store);
+    context_.startOperation<ScrollPictureMessageOutcome>(
+        [request, store = store_](const Operands& o) {
+            return StoreScrollPictureMessage(request, o.link, o.prompter, store);
         },
         [this, mode](ScrollPictureMessageOutcome outcome) {
             if (!outcome.stored)

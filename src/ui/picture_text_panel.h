@@ -9,6 +9,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -48,6 +50,13 @@ signals:
     void pictureMessageStored(int mode);
 
 private:
+    // The steps that build the panel: its widgets first, then the rows they stand in.
+    void createScrollInputs();
+    void createMessageInputs();
+    void createPictureArea();
+    QHBoxLayout* arrangeTextRow();
+    QGridLayout* arrangeChoices();
+    QHBoxLayout* arrangeMessageRow();
     void countCharacters();
     void sendScroll();
     void downloadPicture();

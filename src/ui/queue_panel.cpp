@@ -3,7 +3,6 @@
 #include "admin/bus_scan.h"
 #include "app/help_topics.h"
 #include "base/prompter.h"
-#include "operation_runner.h"
 #include "panel_context.h"
 #include "target_panel.h"
 
@@ -169,10 +168,8 @@ void QueuePanel::scan()
     // returns to the operator's choice on every path.
     const SendMode remembered = target_.mode();
     target_.setMode(SendMode::AddressQueue);
-    const TargetChoice choice = context_.target();
-    Link& link = context_.link;
-    if (!context_.runner.run([choice, &link](Prompter& p) { ScanConnectedDevices(choice, link, p); },
-                             [this, remembered] { target_.setMode(remembered); }))
+    if (!context_.startOperation([](const Operands& o) { ScanConnectedDevices(o.target, o.link, o.prompter); },
+                                 [this, remembered] { target_.setMode(remembered); }))
         target_.setMode(remembered);
 }
 

@@ -3,7 +3,6 @@
 #include "base/numbered_list.h"
 #include "base/prompter.h"
 #include "model_selector.h"
-#include "operation_runner.h"
 #include "picture/screen_scale.h"
 #include "picture/static_send.h"
 #include "picture_preview.h"
@@ -16,6 +15,7 @@
 #include "scroll/startup_send_mode.h"
 #include "base/unit_text.h"
 #include "static_send_inputs.h"
+#include "widget_kit.h"
 
 #include <QComboBox>
 #include <QCheckBox>
@@ -77,13 +77,29 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
 
     timer_ = new QLineEdit(QStringLiteral("0"), this);
     timer_->setMaximumWidth(72);
-    connect(timer_, &QLineEdit::textEdited, this, &ScrollEditorPanel::timerChanged);
+    // An edit takes away the mark of a timer that went out before the box is checked.
+    connect(timer_, &QLineEdit::textEdited, this, [this] { markTimer(false); });
+    GuardField(context_.prompter, timer_, CheckTimerBox);
     powerOn_ = new QCheckBox(QStringLiteral("并设为开机滚动"), this);
     staticInputs_ = new StaticSendInputs(context_.prompter, this);
     FollowDeviceModel(context_, staticInputs_->verticalShiftBox());
     connect(staticInputs_, &StaticSendInputs::directionChosen, this, &ScrollEditorPanel::directionChosen);
     preview_ = new PicturePreview(this);
+    arrangeSendFrame();
 
+    auto* body = new QHBoxLayout;
+    body->addWidget(editor_, 3);
+    body->addWidget(preview_, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addWidget(staticInputs_);
+    layout->addWidget(sendFrame_);
+
+    chooseSendMode(kModeLargeFont);
+}
+
+void ScrollEditorPanel::arrangeSendFrame()
+{
     auto* sendRow = new QGridLayout(sendFrame_);
     sendRow->addWidget(modeButton_, 0, 0);
     sendRow->addWidget(refreshButton_, 1, 0);
@@ -96,16 +112,6 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     sendRow->addWidget(entryDescription_, 2, 2, 1, 3);
     // Room to spare goes beside the controls, not between a label and its box.
     sendRow->setColumnStretch(5, 1);
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(editor_, 3);
-    body->addWidget(preview_, 2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(body, 1);
-    layout->addWidget(staticInputs_);
-    layout->addWidget(sendFrame_);
-
-    chooseSendMode(kModeLargeFont);
 }
 
 void ScrollEditorPanel::applyStartupMode()
@@ -223,16 +229,6 @@ void ScrollEditorPanel::editorReleased()
     editor_->setTextCursor(cursor);
 }
 
-void ScrollEditorPanel::timerChanged(const QString& text)
-{
-    markTimer(false);
-    const BoxVerdict verdict = CheckTimerBox(text);
-    if (verdict.ok())
-        return;
-    context_.prompter.error(verdict.message);
-    timer_->setText(verdict.resetTo);
-}
-
 void ScrollEditorPanel::markTimer(bool marked)
 {
     timerMarked_ = marked;
@@ -261,10 +257,9 @@ void ScrollEditorPanel::send(bool secondButton)
         // Empty when the send failed before it ended: the window's cache stands.
         std::optional<ScrollTextCache> cache;
     };
-    Link* link = &context_.link;
-    context_.runner.run<Sent>(
-        [request, link, store = store_, cache = cache_](Prompter& prompter) mutable {
-            ScrollSendOutcome outcome = SendScroll(request, *link, prompter, store, cache);
+    context_.startOperation<Sent>(
+        [request, store = store_, cache = cache_](const Operands& o) mutable {
+            ScrollSendOutcome outcome = SendScroll(request, o.link, o.prompter, store, cache);
             return Sent{outcome, cache};
         },
         [this](Sent sent) {
@@ -289,11 +284,8 @@ void ScrollEditorPanel::sendStatic(bool secondButton)
     request.fields.text = WithCrLfLineBreaks(editor_->toPlainText());
     request.timer = timer_->text();
     request.target = context_.target();
-    Link* link = &context_.link;
-    context_.runner.run<StaticSendOutcome>(
-        [request, link, folder = context_.folder](Prompter& prompter) {
-            return SendStatic(request, *link, prompter, folder);
-        },
+    context_.startOperation<StaticSendOutcome>(
+        [request, folder = context_.folder](const Operands& o) { return SendStatic(request, o.link, o.prompter, folder); },
         [this](StaticSendOutcome outcome) {
             if (!outcome.preview.isNull())
                 preview_->showPicture(outcome.preview);

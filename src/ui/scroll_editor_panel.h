@@ -65,9 +65,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The send controls in their frame, in rows under the send-mode button.
+    void arrangeSendFrame();
     void relayFor(int mode);
     void editorReleased();
-    void timerChanged(const QString& text);
     void send(bool secondButton);
     void sendStatic(bool secondButton);
     void directionChosen(bool vertical);

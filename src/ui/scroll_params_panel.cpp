@@ -1,8 +1,7 @@
 #include "scroll_params_panel.h"
 
-#include "base/prompter.h"
-#include "operation_runner.h"
 #include "base/display_effects.h"
+#include "widget_kit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,20 +16,19 @@ namespace kv::ui {
 ScrollParamsPanel::ScrollParamsPanel(PanelContext& context, QWidget* parent)
     : QWidget(parent), context_(context)
 {
-    const ScrollParams start;
-    repetition_ = selector(RepetitionItems(), start.repetition);
-    brightness_ = selector(BrightnessItems(), start.brightness);
-    background_ = selector(ScrollBackgroundItems(), start.background);
-    barAbove_ = selector(BarHeightItems(), start.barAbove);
-    barBelow_ = selector(BarHeightItems(), start.barBelow);
-    speed_ = selector(SpeedItems(), start.speed);
-    offset_ = selector(HorizontalOffsetItems(), start.horizontalOffset);
-    video_ = selector(VideoInputItems(), start.videoInput);
-    position_ = new QLineEdit(start.verticalPosition, this);
-    interval_ = new QLineEdit(start.interval, this);
-    guardBox(position_, CheckVerticalPositionBox);
-    guardBox(interval_, CheckIntervalBox);
-    save_ = new QCheckBox(QStringLiteral("保存"), this);
+    repetition_ = binder_.bindSelector(RepetitionItems(), &ScrollParams::repetition, this);
+    brightness_ = binder_.bindSelector(BrightnessItems(), &ScrollParams::brightness, this);
+    background_ = binder_.bindSelector(ScrollBackgroundItems(), &ScrollParams::background, this);
+    barAbove_ = binder_.bindSelector(BarHeightItems(), &ScrollParams::barAbove, this);
+    barBelow_ = binder_.bindSelector(BarHeightItems(), &ScrollParams::barBelow, this);
+    speed_ = binder_.bindSelector(SpeedItems(), &ScrollParams::speed, this);
+    offset_ = binder_.bindSelector(HorizontalOffsetItems(), &ScrollParams::horizontalOffset, this);
+    video_ = binder_.bindSelector(VideoInputItems(), &ScrollParams::videoInput, this);
+    position_ = binder_.bindBox(&ScrollParams::verticalPosition, this);
+    interval_ = binder_.bindBox(&ScrollParams::interval, this);
+    GuardField(context_.prompter, position_, CheckVerticalPositionBox);
+    GuardField(context_.prompter, interval_, CheckIntervalBox);
+    save_ = binder_.bind(new QCheckBox(QStringLiteral("保存"), this), &ScrollParams::save);
     setButton_ = new QPushButton(QStringLiteral("设置参数"), this);
     connect(setButton_, &QPushButton::clicked, this, &ScrollParamsPanel::setParameters);
 
@@ -52,50 +50,18 @@ ScrollParamsPanel::ScrollParamsPanel(PanelContext& context, QWidget* parent)
     layout->addStretch(1);
 }
 
-QComboBox* ScrollParamsPanel::selector(const QStringList& items, int start)
-{
-    auto* box = new QComboBox(this);
-    box->addItems(items);
-    box->setCurrentIndex(start);
-    return box;
-}
-
-// Checked on every change: a bad value shows its message and the box takes its reset value.
-void ScrollParamsPanel::guardBox(QLineEdit* box, BoxVerdict (*check)(const QString&))
-{
-    connect(box, &QLineEdit::textEdited, this, [this, box, check](const QString& text) {
-        const BoxVerdict verdict = check(text);
-        if (verdict.ok())
-            return;
-        context_.prompter.error(verdict.message);
-        box->setText(verdict.resetTo);
-    });
-}
-
 ScrollParams ScrollParamsPanel::params() const
 {
     ScrollParams p;
-    p.repetition = repetition_->currentIndex();
-    p.verticalPosition = position_->text();
-    p.brightness = brightness_->currentIndex();
-    p.background = background_->currentIndex();
-    p.barAbove = barAbove_->currentIndex();
-    p.barBelow = barBelow_->currentIndex();
-    p.speed = speed_->currentIndex();
-    p.horizontalOffset = offset_->currentIndex();
-    p.videoInput = video_->currentIndex();
-    p.interval = interval_->text();
-    p.save = save_->isChecked();
+    binder_.read(p);
     return p;
 }
 
 void ScrollParamsPanel::setParameters()
 {
     const ScrollParams p = params();
-    const TargetChoice target = context_.target();
-    Link* link = &context_.link;
     const AppFolder folder = context_.folder;
-    context_.runner.run([=](Prompter& prompter) { SetScrollParameters(p, target, *link, prompter, folder); });
+    context_.startOperation([=](const Operands& o) { SetScrollParameters(p, o.target, o.link, o.prompter, folder); });
 }
 
 } // namespace kv::ui

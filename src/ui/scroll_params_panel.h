@@ -1,8 +1,8 @@
 #pragma once
 
-#include "base/position_time_checks.h"
-#include "scroll/scroll_params.h"
+#include "field_binder.h"
 #include "panel_context.h"
+#include "scroll/scroll_params.h"
 
 #include <QWidget>
 
@@ -36,11 +36,10 @@ public:
     QPushButton* setButton() const { return setButton_; }
 
 private:
-    QComboBox* selector(const QStringList& items, int start);
-    void guardBox(QLineEdit* box, BoxVerdict (*check)(const QString&));
     void setParameters();
 
     PanelContext& context_;
+    FieldBinder<ScrollParams> binder_;
     QComboBox* repetition_ = nullptr;
     QComboBox* brightness_ = nullptr;
     QComboBox* background_ = nullptr;

@@ -3,7 +3,6 @@
 #include "link/baud.h"
 #include "link/port_choice.h"
 #include "link/port_map.h"
-#include "operation_runner.h"
 #include "panel_context.h"
 #include "port_map_dialog.h"
 
@@ -86,18 +85,18 @@ ChoiceEffect SerialStrip::choiceEffect() const
 
 void SerialStrip::portChosen(int index)
 {
-    PortChoice& choice = context_.portChoice;
     const ChoiceEffect effect = choiceEffect();
-    if (!context_.runner.run([&choice, index, effect](Prompter& p) { choice.selectPort(index, p, effect); }))
-        showPortChoice(choice.portChoice());
+    if (!context_.startOperation(
+            [index, effect](const Operands& o) { o.portChoice.selectPort(index, o.prompter, effect); }))
+        showPortChoice(context_.portChoice.portChoice());
 }
 
 void SerialStrip::baudChosen(int index)
 {
-    PortChoice& choice = context_.portChoice;
     const ChoiceEffect effect = choiceEffect();
-    if (!context_.runner.run([&choice, index, effect](Prompter& p) { choice.selectBaud(index, p, effect); }))
-        showBaudChoice(choice.baudChoice());
+    if (!context_.startOperation(
+            [index, effect](const Operands& o) { o.portChoice.selectBaud(index, o.prompter, effect); }))
+        showBaudChoice(context_.portChoice.baudChoice());
 }
 
 } // namespace kv::ui

@@ -1,9 +1,9 @@
 #include "shortcut_editor_panel.h"
 
 #include "base/prompter.h"
-#include "operation_runner.h"
 #include "scroll/shortcut_save.h"
 #include "scroll/shortcut_segments.h"
+#include "widget_kit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,12 +22,6 @@ namespace {
 constexpr int kInputLines = 3;
 constexpr int kCompositionLines = 6;
 
-int linesHeight(const QPlainTextEdit& edit, int lines)
-{
-    return edit.fontMetrics().lineSpacing() * lines + 2 * edit.frameWidth()
-           + int(edit.document()->documentMargin()) * 2;
-}
-
 void setBold(QPushButton* button, bool bold)
 {
     QFont font = button->font();
@@ -39,16 +33,42 @@ void setBold(QPushButton* button, bool bold)
 ShortcutEditorPanel::ShortcutEditorPanel(PanelContext& context, QWidget* parent)
     : QWidget(parent), context_(context), store_(context.folder)
 {
+    createChoices();
+    createComposer();
+    connectComposer();
+
+    QHBoxLayout* choices = arrangeChoices();
+    auto* compose = new QHBoxLayout;
+    compose->addLayout(arrangeEntry(), 2);
+    compose->addLayout(arrangeActions());
+    compose->addWidget(composition_, 3);
+
+    auto* group = new QGroupBox(QStringLiteral("编辑组合滚动快捷"), this);
+    auto* inner = new QVBoxLayout(group);
+    inner->addLayout(choices);
+    inner->addLayout(compose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(group);
+
+    chooseMode(ShortcutEditor::Mode::Characters);
+}
+
+void ShortcutEditorPanel::createChoices()
+{
     number_ = new QComboBox(this);
     for (int n = 1; n <= kShortcutCount; ++n)
         number_->addItem(QString::number(n));
     size_ = new QComboBox(this);
     size_->addItems({QStringLiteral("大号"), QStringLiteral("小号")});
     powerOn_ = new QCheckBox(QStringLiteral("并设为开机滚动"), this);
+}
 
+void ShortcutEditorPanel::createComposer()
+{
     prompt_ = new QLabel(this);
     input_ = new QPlainTextEdit(this);
-    input_->setFixedHeight(linesHeight(*input_, kInputLines));
+    input_->setFixedHeight(LinesHeight(*input_, kInputLines));
     input_->viewport()->installEventFilter(this);
     characters_ = new QPushButton(QStringLiteral("插入字符"), this);
     picture_ = new QPushButton(QStringLiteral("插入图文短信"), this);
@@ -60,8 +80,11 @@ ShortcutEditorPanel::ShortcutEditorPanel(PanelContext& context, QWidget* parent)
     // The box mirrors the segment list, which "撤销" rebuilds it from.
     composition_->setReadOnly(true);
     composition_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    composition_->setMinimumHeight(linesHeight(*composition_, kCompositionLines));
+    composition_->setMinimumHeight(LinesHeight(*composition_, kCompositionLines));
+}
 
+void ShortcutEditorPanel::connectComposer()
+{
     connect(characters_, &QPushButton::clicked, this, [this] { chooseMode(ShortcutEditor::Mode::Characters); });
     connect(picture_, &QPushButton::clicked, this, [this] { chooseMode(ShortcutEditor::Mode::PictureMessage); });
     connect(undo_, &QPushButton::clicked, this, [this] {
@@ -74,47 +97,28 @@ ShortcutEditorPanel::ShortcutEditorPanel(PanelContext& context, QWidget* parent)
         showComposition();
     });
     connect(save_, &QPushButton::clicked, this, &ShortcutEditorPanel::saveShortcut);
+}
 
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(new QLabel(QStringLiteral("组合滚动编号"), this));
-    choices->addWidget(number_);
-    choices->addWidget(new QLabel(QStringLiteral("字符尺寸"), this));
-    choices->addWidget(size_);
-    choices->addWidget(powerOn_);
-    choices->addStretch(1);
+QHBoxLayout* ShortcutEditorPanel::arrangeChoices()
+{
+    return PackedBox<QHBoxLayout>({new QLabel(QStringLiteral("组合滚动编号"), this), number_,
+                                   new QLabel(QStringLiteral("字符尺寸"), this), size_, powerOn_});
+}
 
-    auto* modes = new QHBoxLayout;
-    modes->addWidget(characters_);
-    modes->addWidget(picture_);
-    modes->addWidget(undo_);
-    modes->addStretch(1);
-
-    auto* actions = new QVBoxLayout;
-    actions->addWidget(add_);
-    actions->addWidget(clearAll_);
-    actions->addWidget(save_);
-    actions->addStretch(1);
-
+QVBoxLayout* ShortcutEditorPanel::arrangeEntry()
+{
+    QHBoxLayout* modes = PackedBox<QHBoxLayout>({characters_, picture_, undo_});
     auto* entry = new QVBoxLayout;
     entry->addWidget(prompt_);
     entry->addWidget(input_);
     entry->addLayout(modes);
     entry->addStretch(1);
+    return entry;
+}
 
-    auto* compose = new QHBoxLayout;
-    compose->addLayout(entry, 2);
-    compose->addLayout(actions);
-    compose->addWidget(composition_, 3);
-
-    auto* group = new QGroupBox(QStringLiteral("编辑组合滚动快捷"), this);
-    auto* inner = new QVBoxLayout(group);
-    inner->addLayout(choices);
-    inner->addLayout(compose);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(group);
-
-    chooseMode(ShortcutEditor::Mode::Characters);
+QVBoxLayout* ShortcutEditorPanel::arrangeActions()
+{
+    return PackedBox<QVBoxLayout>({add_, clearAll_, save_});
 }
 
 void ShortcutEditorPanel::chooseMode(ShortcutEditor::Mode mode)
@@ -177,9 +181,8 @@ void ShortcutEditorPanel::saveShortcut()
     request.powerOn = powerOn_->isChecked();
     request.composition = editor_.compositionText();
     request.target = context_.target();
-    Link* link = &context_.link;
-    context_.runner.run<ShortcutSaveOutcome>(
-        [request, link, store = store_](Prompter& prompter) { return SaveShortcut(request, *link, prompter, store); },
+    context_.startOperation<ShortcutSaveOutcome>(
+        [request, store = store_](const Operands& o) { return SaveShortcut(request, o.link, o.prompter, store); },
         [this](ShortcutSaveOutcome outcome) {
             if (outcome.saved)
                 emit shortcutSaved();

@@ -8,9 +8,11 @@
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace kv::ui {
 
@@ -43,6 +45,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The steps that build the editor: its widgets first, then the rows they stand in.
+    void createChoices();
+    void createComposer();
+    void connectComposer();
+    QHBoxLayout* arrangeChoices();
+    QVBoxLayout* arrangeEntry();
+    QVBoxLayout* arrangeActions();
     void chooseMode(ShortcutEditor::Mode mode);
     void addSegment();
     void showComposition();

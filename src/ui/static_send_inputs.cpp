@@ -1,7 +1,7 @@
 #include "static_send_inputs.h"
 
 #include "base/display_effects.h"
-#include "field_guard.h"
+#include "widget_kit.h"
 #include "picture/font_list.h"
 #include "picture/text_purposes.h"
 #include "base/position_time_checks.h"
@@ -24,19 +24,19 @@ StaticSendInputs::StaticSendInputs(Prompter& prompter, QWidget* parent) : QWidge
     font_->addItems(fonts);
     // A font that is not installed shows as the one that will draw the text.
     font_->setCurrentText(PickFontName(start.fontName, fonts));
-    size_ = new QLineEdit(start.size, this);
+    size_ = binder_.bindBox(&StaticSendFields::size, this);
     size_->setMaximumWidth(64);
     GuardField(prompter, size_, CheckCustomFontSizeField);
-    bold_ = new QCheckBox(QStringLiteral("粗体"), this);
-    lineSpacing_ = selector(LineSpacingItems(), start.lineSpacing);
-    extraHeight_ = selector(ExtraHeightItems(), start.extraHeight);
-    verticalShift_ = selector(VerticalShiftItems(), start.verticalShift);
-    horizontalOffset_ = selector(StaticHorizontalOffsetItems(), start.horizontalOffset);
-    verticalPosition_ = new QLineEdit(start.verticalPosition, this);
+    bold_ = binder_.bind(new QCheckBox(QStringLiteral("粗体"), this), &StaticSendFields::bold);
+    lineSpacing_ = binder_.bindSelector(LineSpacingItems(), &StaticSendFields::lineSpacing, this);
+    extraHeight_ = binder_.bindSelector(ExtraHeightItems(), &StaticSendFields::extraHeight, this);
+    verticalShift_ = binder_.bindSelector(VerticalShiftItems(), &StaticSendFields::verticalShift, this);
+    horizontalOffset_ = binder_.bindSelector(StaticHorizontalOffsetItems(), &StaticSendFields::horizontalOffset, this);
+    verticalPosition_ = binder_.bindBox(&StaticSendFields::verticalPosition, this);
     verticalPosition_->setMaximumWidth(64);
     GuardField(prompter, verticalPosition_, CheckVerticalPositionBox);
-    brightness_ = selector(BrightnessItems(), start.brightness);
-    background_ = selector(StaticBackgroundItems(), start.background);
+    brightness_ = binder_.bindSelector(BrightnessItems(), &StaticSendFields::brightness, this);
+    background_ = binder_.bindSelector(StaticBackgroundItems(), &StaticSendFields::background, this);
     const DirectionButtons direction = MakeDirectionButtons(this);
     horizontal_ = direction.horizontal;
     vertical_ = direction.vertical;
@@ -77,14 +77,6 @@ StaticSendInputs::StaticSendInputs(Prompter& prompter, QWidget* parent) : QWidge
     textOnly_ = {spacingLabel, lineSpacing_, horizontal_, vertical_};
 }
 
-QComboBox* StaticSendInputs::selector(const QStringList& items, int start)
-{
-    auto* box = new QComboBox(this);
-    box->addItems(items);
-    box->setCurrentIndex(start);
-    return box;
-}
-
 QLabel* StaticSendInputs::label(const QString& text)
 {
     return new QLabel(text, this);
@@ -103,31 +95,16 @@ void StaticSendInputs::relayFor(int mode)
 StaticSendFields StaticSendInputs::fields() const
 {
     StaticSendFields out;
+    binder_.read(out);
     out.fontName = font_->currentText();
-    out.size = size_->text();
-    out.bold = bold_->isChecked();
-    out.lineSpacing = lineSpacing_->currentIndex();
-    out.extraHeight = extraHeight_->currentIndex();
-    out.verticalShift = verticalShift_->currentIndex();
-    out.horizontalOffset = horizontalOffset_->currentIndex();
-    out.verticalPosition = verticalPosition_->text();
-    out.brightness = brightness_->currentIndex();
-    out.background = background_->currentIndex();
     out.horizontal = horizontal_->isChecked();
     return out;
 }
 
+// The font and the direction stay as the operator chose them.
 void StaticSendInputs::showFields(const StaticSendFields& fields)
 {
-    size_->setText(fields.size);
-    bold_->setChecked(fields.bold);
-    lineSpacing_->setCurrentIndex(fields.lineSpacing);
-    extraHeight_->setCurrentIndex(fields.extraHeight);
-    verticalShift_->setCurrentIndex(fields.verticalShift);
-    horizontalOffset_->setCurrentIndex(fields.horizontalOffset);
-    verticalPosition_->setText(fields.verticalPosition);
-    brightness_->setCurrentIndex(fields.brightness);
-    background_->setCurrentIndex(fields.background);
+    binder_.show(fields);
 }
 
 } // namespace kv::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "field_binder.h"
 #include "picture/static_send_fields.h"
 
 #include <QWidget>
@@ -45,8 +46,9 @@ signals:
     void directionChosen(bool vertical);
 
 private:
-    QComboBox* selector(const QStringList& items, int start);
     QLabel* label(const QString& text);
+
+    FieldBinder<StaticSendFields> binder_;
 
     QComboBox* font_ = nullptr;
     QLineEdit* size_ = nullptr;

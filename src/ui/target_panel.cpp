@@ -2,7 +2,6 @@
 
 #include "base/prompter.h"
 #include "scroll/stored_scroll_play.h"
-#include "operation_runner.h"
 #include "panel_context.h"
 
 #include <QComboBox>
@@ -84,9 +83,7 @@ void TargetPanel::playStored(int item)
     stored_->hidePopup();
     if (context_.writeAddressDialogVisible)
         return;
-    const TargetChoice target = choice();
-    Link& link = context_.link;
-    context_.runner.run([item, target, &link](Prompter& p) { PlayStoredScroll(item, target, link, p); });
+    context_.startOperation([item](const Operands& o) { PlayStoredScroll(item, o.target, o.link, o.prompter); });
 }
 
 } // namespace kv::ui

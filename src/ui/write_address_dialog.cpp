@@ -1,8 +1,6 @@
 #include "write_address_dialog.h"
 
 #include "admin/write_address.h"
-#include "link/link.h"
-#include "operation_runner.h"
 #include "panel_context.h"
 
 #include <QLabel>
@@ -49,14 +47,14 @@ void WriteAddressDialog::hideEvent(QHideEvent* event)
 void WriteAddressDialog::writeAddress()
 {
     const QString text = address_->text();
-    Link& link = context_.link;
     // The dialog closes once the write has ended, whatever its result.
-    context_.runner.run<WriteAddressOutcome>([text, &link](Prompter& p) { return WriteUnitAddress(text, link, p); },
-                                             [this](WriteAddressOutcome outcome) {
-                                                 if (outcome.specifiedAddress && written_)
-                                                     written_(*outcome.specifiedAddress);
-                                                 accept();
-                                             });
+    context_.startOperation<WriteAddressOutcome>(
+        [text](const Operands& o) { return WriteUnitAddress(text, o.link, o.prompter); },
+        [this](WriteAddressOutcome outcome) {
+            if (outcome.specifiedAddress && written_)
+                written_(*outcome.specifiedAddress);
+            accept();
+        });
 }
 
 } // namespace kv::ui
