@@ -5,7 +5,7 @@
 #include "command_options.h"
 #include "commands.h"
 #include "link/device_address.h"
-#include "font/c_export.h"
+#include "font/font_document.h"
 #include "font/font_interchange.h"
 #include "font/font_source.h"
 #include "font/font_transfer.h"
@@ -43,28 +43,19 @@ std::optional<FontArgs> parseFontArgs(const QStringList& args)
 }
 
 // The font of FILE, or the font kvtool would load at its start in this folder.
-std::optional<ImportedFont> fontFrom(CliContext& ctx, const QString& file)
+std::optional<FontDocument> fontFrom(CliContext& ctx, const QString& file)
 {
-    if (file.isEmpty()) {
-        return ImportedFont{LoadStartupFont(ctx.folder, ShippedFile(kLocalFontFile)).table, {}};
-    }
-    auto imported = ImportFontFile(file);
-    if (auto* error = std::get_if<FontImportError>(&imported)) {
-        ctx.prompter.error(error->text);
+    FontDocument font(ctx.folder, ctx.prompter);
+    if (file.isEmpty())
+        font.openStartup(ShippedFile(kLocalFontFile));
+    else if (!font.importFile(file))
         return std::nullopt;
-    }
-    return std::get<ImportedFont>(imported);
+    return font;
 }
 
-bool writeFontFile(CliContext& ctx, const QString& path, const ImportedFont& font, bool separated)
+PngLayout layoutOf(const FontArgs& a)
 {
-    QString reason;
-    const FontExportOptions options{font.mcmPadding, separated ? PngLayout::Separated : PngLayout::Plain};
-    if (!ExportFontFile(path, font.table, options, &reason)) {
-        ctx.prompter.error(FileWriteErrorText(path, reason));
-        return false;
-    }
-    return true;
+    return a.separated ? PngLayout::Separated : PngLayout::Plain;
 }
 
 bool knownFormat(CliContext& ctx, const QString& path)
@@ -82,7 +73,7 @@ int exportC(CliContext& ctx, const FontArgs& a)
     const auto font = fontFrom(ctx, a.in);
     if (!font)
         return 1;
-    return ExportCFile(font->table, ctx.folder, ctx.prompter) ? 0 : 1;
+    return font->exportC() ? 0 : 1;
 }
 
 int convert(CliContext& ctx, const FontArgs& a)
@@ -94,7 +85,7 @@ int convert(CliContext& ctx, const FontArgs& a)
     const auto font = fontFrom(ctx, a.positional.at(0));
     if (!font)
         return 1;
-    return writeFontFile(ctx, a.positional.at(1), *font, a.separated) ? 0 : 1;
+    return font->exportFile(a.positional.at(1), layoutOf(a)) ? 0 : 1;
 }
 
 int readFont(CliContext& ctx, const FontArgs& a, quint8 address)
@@ -106,7 +97,9 @@ int readFont(CliContext& ctx, const FontArgs& a, quint8 address)
     const auto table = ReadWholeFont(address, *ctx.link, ctx.prompter);
     if (!table)
         return 1;
-    return writeFontFile(ctx, a.out, ImportedFont{*table, {}}, a.separated) ? 0 : 1;
+    FontDocument font(ctx.folder, ctx.prompter);
+    font.takeUnitFont(*table);
+    return font.exportFile(a.out, layoutOf(a)) ? 0 : 1;
 }
 
 int writeFont(CliContext& ctx, const FontArgs& a, quint8 address)
@@ -116,7 +109,7 @@ int writeFont(CliContext& ctx, const FontArgs& a, quint8 address)
     const auto font = fontFrom(ctx, a.in);
     if (!font)
         return 1;
-    return WriteWholeFont(font->table, address, *ctx.link, ctx.prompter).completed ? 0 : 1;
+    return WriteWholeFont(font->table(), address, *ctx.link, ctx.prompter).completed ? 0 : 1;
 }
 
 int writeChar(CliContext& ctx, const FontArgs& a, quint8 address)
@@ -127,7 +120,7 @@ int writeChar(CliContext& ctx, const FontArgs& a, quint8 address)
     const auto font = fontFrom(ctx, a.in);
     if (!font)
         return 1;
-    return WriteOneCharacter(font->table, *code, address, *ctx.link, ctx.prompter) ? 0 : 1;
+    return WriteOneCharacter(font->table(), *code, address, *ctx.link, ctx.prompter) ? 0 : 1;
 }
 
 int download(CliContext& ctx, const FontArgs& a)

@@ -1,16 +1,20 @@
-// The font table, its records and files, the start-up font and the C export.
+// The font table, its records and files, the start-up font, the font document and
+// the C export.
 
 #include "file_bytes.h"
 #include "base/app_folder.h"
 #include "font/c_export.h"
+#include "font/font_document.h"
 #include "font/font_file.h"
 #include "font/font_record.h"
 #include "font/font_source.h"
+#include "font/mcm_file.h"
 #include "recording_prompter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace kv;
@@ -232,6 +236,57 @@ TEST_F(FontFolder, ShippedDefaultIsCopiedOnlyWhenTheFolderHasNoLocalFont)
     writeAll(folder.path(kLocalFontFile), QByteArray(kFontTableSize, char(0x44)));
     s = LoadStartupFont(folder, shipped);
     EXPECT_EQ(s.table.bytes(), QByteArray(kFontTableSize, char(0x44)));
+}
+
+TEST_F(FontFolder, EachDocumentStepLeavesItsCaptionTableAndMcmPadding)
+{
+    const FontTable imported = FontTable::fromDeviceBytes(patternBytes(kFontTableSize));
+    const FontTable overlay = FontTable::fromDeviceBytes(QByteArray(kFontTableSize, char(0x5A)));
+    const QByteArray padding(kGlyphCount * kMcmPaddingPerGlyph, char(0x0F));
+    writeAll(folder.path("good.mcm"), McmContent(imported, padding));
+    writeAll(folder.path("bad.mcm"), McmContent(imported).left(100));
+    ASSERT_TRUE(SaveFontFile(folder.path(kOverlayFontFile), overlay));
+
+    struct Case {
+        const char* step;
+        std::function<bool(FontDocument&)> run;
+        bool succeeds;
+        QString caption;
+        FontTable table;
+        bool keepsPadding;
+        int errors;
+    };
+    const QList<Case> cases{
+        {"open", [](FontDocument& d) { return d.open(kOverlayFontFile, kOverlayFontCaption); }, true,
+         kOverlayFontCaption, overlay, false, 0},
+        {"open a missing file", [](FontDocument& d) { return d.open(kLocalFontFile, kLocalFontCaption); }, false,
+         kLocalFontCaption, imported, true, 0},
+        {"import a bad file", [&](FontDocument& d) { return d.importFile(folder.path("bad.mcm")); }, false,
+         kLocalFontCaption, imported, true, 1},
+        {"take the unit's font", [&](FontDocument& d) { d.takeUnitFont(overlay); return true; }, true,
+         kUnsavedOverlayCaption, overlay, false, 0},
+        {"save", [&](FontDocument& d) { return d.save() && LoadFontFile(folder.path(kLocalFontFile)) == d.table(); },
+         true, kLocalFontCaption, imported, true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.step);
+        QFile::remove(folder.path(kLocalFontFile));
+        QFile::remove(folder.path(kSelectedFontFile));
+        test::RecordingPrompter shown;
+        FontDocument document(folder, shown);
+        document.openStartup(QString());
+        ASSERT_FALSE(document.loaded());
+        // An import keeps the caption, so a save goes where the caption says.
+        ASSERT_TRUE(document.importFile(folder.path("good.mcm")));
+        ASSERT_TRUE(document.loaded());
+
+        EXPECT_EQ(c.run(document), c.succeeds);
+        EXPECT_EQ(document.caption(), c.caption);
+        EXPECT_EQ(document.table(), c.table);
+        EXPECT_EQ(shown.texts("error").size(), c.errors);
+        ASSERT_TRUE(document.exportFile(folder.path("out.mcm"), PngLayout::Plain));
+        EXPECT_EQ(FileBytes(folder.path("out.mcm")), McmContent(c.table, c.keepsPadding ? padding : QByteArray()));
+    }
 }
 
 TEST_F(FontFolder, ExportOfAnAllZeroTable)

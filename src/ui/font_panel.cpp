@@ -3,9 +3,6 @@
 #include "link/device_address.h"
 #include "base/prompter.h"
 #include "character_list.h"
-#include "font/c_export.h"
-#include "font/font_file.h"
-#include "font/font_interchange.h"
 #include "font/font_source.h"
 #include "font/font_transfer.h"
 #include "font/glyph_extract.h"
@@ -17,7 +14,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,7 +32,8 @@ namespace {
 constexpr int kRedrawDelayMs = 500;
 } // namespace
 
-FontPanel::FontPanel(PanelContext& context, QWidget* parent) : QWidget(parent), context_(context)
+FontPanel::FontPanel(PanelContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), document_(context.folder, context.prompter)
 {
     setObjectName(QStringLiteral("fontPanel"));
     auto* layout = new QHBoxLayout(this);
@@ -242,10 +239,8 @@ QWidget* FontPanel::buildFileBox()
 
 void FontPanel::loadStartupFont(const QString& shippedDefault)
 {
-    const StartupFont startup = LoadStartupFont(context_.folder, shippedDefault);
-    table_ = startup.table;
-    fontLoaded_ = startup.loaded;
-    setCaption(startup.caption);
+    document_.openStartup(shippedDefault);
+    showCaption();
     // The first redraw also sets the ready flag, with or without a font.
     redrawTimer_->start();
 }
@@ -255,9 +250,9 @@ QString FontPanel::caption() const
     return captionLabel_->text();
 }
 
-void FontPanel::setCaption(const QString& caption)
+void FontPanel::showCaption()
 {
-    captionLabel_->setText(caption);
+    captionLabel_->setText(document_.caption());
 }
 
 void FontPanel::showEdit()
@@ -269,14 +264,14 @@ void FontPanel::showEdit()
 void FontPanel::showAgain(std::optional<int> code)
 {
     if (code)
-        list_->drawThumbnail(*code, table_.record(*code));
+        list_->drawThumbnail(*code, document_.table().record(*code));
     list_->setHiddenCode(std::nullopt);
 }
 
 void FontPanel::redrawAll()
 {
     for (int code = 0; code < kGlyphCount; ++code)
-        list_->drawThumbnail(code, table_.record(code));
+        list_->drawThumbnail(code, document_.table().record(code));
 }
 
 void FontPanel::armRedraw()
@@ -287,7 +282,7 @@ void FontPanel::armRedraw()
 void FontPanel::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (fontLoaded_)
+    if (document_.loaded())
         armRedraw();
 }
 
@@ -299,7 +294,7 @@ void FontPanel::resizeEvent(QResizeEvent* event)
 
 void FontPanel::selectCharacter(int code)
 {
-    showAgain(editor_.select(code, table_));
+    showAgain(editor_.select(code, document_.table()));
     list_->setHiddenCode(code);
     showEdit();
 }
@@ -319,21 +314,10 @@ void FontPanel::editWith(bool (FontEditor::*op)())
 void FontPanel::openFontFile(const QString& file, const QString& caption)
 {
     cancelEditing();
-    const QString path = context_.folder.path(file);
-    if (!QFile::exists(path))
+    if (!document_.open(file, caption))
         return;
-    const QString before = this->caption();
-    setCaption(QString());
-    const auto loaded = LoadFontFile(path);
-    if (!loaded) {
-        setCaption(before);
-        return;
-    }
-    table_ = *loaded;
-    mcmPadding_.clear();
     redrawAll();
-    fontLoaded_ = true;
-    setCaption(caption);
+    showCaption();
 }
 
 bool FontPanel::saveFont()
@@ -344,12 +328,12 @@ bool FontPanel::saveFont()
         return false;
     }
     const QByteArray record = editor_.pack();
-    table_.setRecord(*code, record);
-    const FontSaveOutcome outcome = SaveFontTable(table_, caption(), context_.folder, context_.prompter);
-    setCaption(outcome.caption);
+    document_.setRecord(*code, record);
+    const bool saved = document_.save();
+    showCaption();
     list_->drawThumbnail(*code, record);
     list_->setHiddenCode(std::nullopt);
-    return outcome.saved;
+    return saved;
 }
 
 std::optional<quint8> FontPanel::deviceAddress()
@@ -367,7 +351,7 @@ void FontPanel::saveAndWriteCharacter()
         return;
     const int code = *editor_.code();
     Link& link = context_.link;
-    context_.runner.run([table = table_, code, address = *address, &link](Prompter& p) {
+    context_.runner.run([table = document_.table(), code, address = *address, &link](Prompter& p) {
         WriteOneCharacter(table, code, address, link, p);
     });
 }
@@ -378,7 +362,7 @@ void FontPanel::writeWholeFont()
     if (!address)
         return;
     Link& link = context_.link;
-    context_.runner.run([table = table_, address = *address, &link](Prompter& p) {
+    context_.runner.run([table = document_.table(), address = *address, &link](Prompter& p) {
         WriteWholeFont(table, address, link, p);
     },
                         [this] { redrawAll(); });
@@ -396,11 +380,10 @@ void FontPanel::readWholeFont()
                                   [this](FontRead read) {
                                       if (!read)
                                           return;
-                                      table_ = *std::move(read);
-                                      mcmPadding_.clear();
+                                      document_.takeUnitFont(*read);
                                       editor_.cancel();
                                       redrawAll();
-                                      setCaption(kUnsavedOverlayCaption);
+                                      showCaption();
                                   });
 }
 
@@ -414,7 +397,7 @@ void FontPanel::startFontDownload()
 
 void FontPanel::exportC()
 {
-    ExportCFile(table_, context_.folder, context_.prompter);
+    document_.exportC();
 }
 
 void FontPanel::importFont()
@@ -423,16 +406,9 @@ void FontPanel::importFont()
         context_.prompter.chooseOpenFile(QStringLiteral("导入字库文件"), QStringLiteral("字库文件 (*.bin *.mcm *.png)"));
     if (path.isEmpty())
         return;
-    auto imported = ImportFontFile(path);
-    if (auto* error = std::get_if<FontImportError>(&imported)) {
-        context_.prompter.error(error->text);
+    if (!document_.importFile(path))
         return;
-    }
     cancelEditing();
-    const ImportedFont& font = std::get<ImportedFont>(imported);
-    table_ = font.table;
-    mcmPadding_ = font.mcmPadding;
-    fontLoaded_ = true;
     redrawAll();
 }
 
@@ -443,10 +419,7 @@ void FontPanel::exportFont()
         QStringLiteral("MAX7456 字库 (*.mcm);;PNG 字库图 (*.png);;字库文件 (*.bin)"), QStringLiteral("font.mcm"));
     if (path.isEmpty())
         return;
-    QString reason;
-    const FontExportOptions options{mcmPadding_, separatedBox_->isChecked() ? PngLayout::Separated : PngLayout::Plain};
-    if (!ExportFontFile(path, table_, options, &reason))
-        context_.prompter.error(FileWriteErrorText(path, reason));
+    document_.exportFile(path, separatedBox_->isChecked() ? PngLayout::Separated : PngLayout::Plain);
 }
 
 void FontPanel::extract()

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "font/font_document.h"
 #include "font/font_editor.h"
-#include "font/font_table.h"
 
 #include <QWidget>
 #include <optional>
@@ -22,9 +22,9 @@ class CharacterList;
 class GlyphGrid;
 struct PanelContext;
 
-// "字库编辑": the font table with its character list, the editor grid and its tools,
-// the extraction from a system font, the font files, interchange and the transfer to
-// and from the unit.
+// "字库编辑": the font document with its character list, the editor grid and its
+// tools, the extraction from a system font, the font files, interchange and the
+// transfer to and from the unit.
 class FontPanel : public QWidget {
     Q_OBJECT
 public:
@@ -33,10 +33,11 @@ public:
     // The start-up step "font table from the remembered font file".
     void loadStartupFont(const QString& shippedDefault);
 
-    const FontTable& table() const { return table_; }
+    const FontTable& table() const { return document_.table(); }
     const FontEditor& editor() const { return editor_; }
+    // The caption as the font-source label shows it.
     QString caption() const;
-    bool fontLoaded() const { return fontLoaded_; }
+    bool fontLoaded() const { return document_.loaded(); }
     // Set after the first thumbnail redraw; the video-mode selector waits for it.
     bool ready() const { return ready_; }
     CharacterList* characterList() const { return list_; }
@@ -73,7 +74,7 @@ private:
     QAction* historyAction(const QString& caption, const QKeySequence& keys, const QString& tip,
                            bool (FontEditor::*op)());
     void showEdit();
-    void setCaption(const QString& caption);
+    void showCaption();
     void showAgain(std::optional<int> code);
     void redrawAll();
     void editWith(bool (FontEditor::*op)());
@@ -82,10 +83,8 @@ private:
     void checkOffsetBox(QLineEdit* box);
 
     PanelContext& context_;
-    FontTable table_;
+    FontDocument document_;
     FontEditor editor_;
-    QByteArray mcmPadding_;
-    bool fontLoaded_ = false;
     bool ready_ = false;
 
     CharacterList* list_ = nullptr;
