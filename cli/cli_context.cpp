@@ -30,11 +30,6 @@ CliContext::CliContext(const GlobalOptions& opts)
     link->setObserver(this);
 }
 
-CliContext::~CliContext()
-{
-    link->closePort();
-}
-
 bool CliContext::prepare()
 {
     if (!options.log.isEmpty()) {

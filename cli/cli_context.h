@@ -30,7 +30,6 @@ struct GlobalOptions {
 class CliContext : public LinkObserver {
 public:
     explicit CliContext(const GlobalOptions& options);
-    ~CliContext() override;
 
     // Sets the link to this run's port and rate; false (after the message) when an
     // option is unusable.
@@ -38,6 +37,8 @@ public:
 
     AppFolder folder;
     SteadyClock clock;
+    // Declared after the clock: the link closes the port when it goes and waits on the
+    // clock to do so.
     std::unique_ptr<Link> link;
     std::unique_ptr<PortChoice> portChoice;
     CliPrompter prompter;

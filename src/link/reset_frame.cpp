@@ -1,7 +1,7 @@
 #include "link/reset_frame.h"
 
 #include "link/frames.h"
-#include "link/link.h"
+#include "link/line_session.h"
 
 namespace kv {
 
@@ -10,12 +10,10 @@ QByteArray ResetFrame(quint8 address)
     return CheckByteFrame(0xF6, address);
 }
 
-void WriteResetFrame(Link& link, quint8 address)
+void WriteResetFrame(LineSession& session, quint8 address)
 {
-    link.ensurePortOpen();
-    link.write(ResetFrame(address));
-    link.drainOutput();
-    link.closePort();
+    session.write(ResetFrame(address));
+    session.closeLine();
 }
 
 } // namespace kv
