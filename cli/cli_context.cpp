@@ -27,11 +27,6 @@ CliContext::CliContext(const GlobalOptions& opts, QString commandUsage)
     link->setObserver(this);
 }
 
-CliContext::~CliContext()
-{
-    link->closePort();
-}
-
 bool CliContext::prepare()
 {
     if (!options.log.isEmpty()) {

@@ -31,7 +31,6 @@ class CliContext : public LinkObserver {
 public:
     // commandUsage: the running command's line of the command table.
     CliContext(const GlobalOptions& options, QString commandUsage);
-    ~CliContext() override;
 
     // Sets the link to this run's port and rate; false (after the message) when an
     // option is unusable.
@@ -39,6 +38,8 @@ public:
 
     AppFolder folder;
     SteadyClock clock;
+    // Declared after the clock: the link closes the port when it goes and waits on the
+    // clock to do so.
     std::unique_ptr<Link> link;
     std::unique_ptr<PortChoice> portChoice;
     CliPrompter prompter;

@@ -4,6 +4,7 @@
 #include "command_options.h"
 #include "commands.h"
 #include "link/baud.h"
+#include "link/line_session.h"
 #include "link/port_map.h"
 #include "link/port_operation.h"
 
@@ -74,18 +75,17 @@ int RunRaw(CliContext& ctx, const QStringList& args)
     if (!bytes)
         return ctx.usage(usage);
 
-    Link& link = *ctx.link;
     bool gotReply = true;
-    const bool ranToEnd = RunOnPort(link, ctx.prompter, [&] {
-        link.write(*bytes);
-        link.drainOutput();
+    const bool ranToEnd = RunOnPort(*ctx.link, ctx.prompter, [&](LineSession& session) {
         if (reply) {
-            const Reply result = link.waitReply(*reply, timeoutMs);
+            const Reply result = session.request({*bytes, *reply, timeoutMs});
             if (!result.cancelled())
                 PrintOut(ReplyText(result));
             gotReply = result.ok();
+        } else {
+            session.write(*bytes);
         }
-        link.closePort();
+        session.closeLine();
         // A wait the operator cancelled is reported once the command returns.
         if (!gotReply && !ctx.prompter.cancelFlag().requested())
             ctx.prompter.failure(QStringLiteral("没有收到%1字节的应答（静默超过%2毫秒，或字节过多）").arg(*reply).arg(timeoutMs));

@@ -9,6 +9,7 @@
 
 #include "link/link.h"
 #include "link/port_choice.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 #include "link/qt_serial_port.h"
 #include "picture/chunked_write.h"
@@ -388,7 +389,9 @@ TEST(RealPort, AFullTransmitQueueIsWaitedForAndNeverTakenForAMissingPort)
 
     const QByteArray bytes(30 * kPictureChunkBytes, char(0x5A));
     ChunkedWrite written = ChunkedWrite::Cancelled;
-    EXPECT_TRUE(RunOnPort(link, prompter, [&] { written = SendInChunks(link, bytes, kPictureChunkBytes, {}); }));
+    EXPECT_TRUE(RunOnPort(link, prompter, [&](LineSession& session) {
+        written = SendInChunks(session, bytes, kPictureChunkBytes, {});
+    }));
     EXPECT_EQ(written, ChunkedWrite::Complete);
     EXPECT_TRUE(prompter.texts().isEmpty()) << prompter.texts().join(" | ").toStdString();
     EXPECT_EQ(choice.portChoice(), 1);

@@ -5,6 +5,7 @@
 #include "link/baud.h"
 #include "link/comm_error.h"
 #include "link/frames.h"
+#include "link/line_session.h"
 #include "link/port_map.h"
 #include "link_fixture.h"
 
@@ -303,6 +304,37 @@ TEST_F(LinkFixture, ACancelledDrainReturnsWithoutAnError)
     };
     EXPECT_FALSE(link.drainOutput());
     EXPECT_LE(clock.now, 1500 + 250);
+}
+
+// The one cancel rule of every write in a session: a cancel while a frame leaves the
+// port ends the write there, and the frames after it never reach the line.
+TEST_F(LinkFixture, ASessionWriteStopsAtTheFrameWhoseDrainSawTheCancel)
+{
+    const QList<QByteArray> frames{hex("5A 5B 06 80 00 01"), hex("A3 C1 A3 C2"), hex("5A 5B 06 24 00 05")};
+    const struct {
+        const char* name;
+        int cancelledAt; // the frame being drained when the operator cancels; -1: none
+        bool written;
+        int reachingThePort;
+    } cases[] = {
+        {"no cancel", -1, true, 3},
+        {"cancel while the first drains", 0, false, 1},
+        {"cancel while the last drains", 2, false, 3},
+    };
+    link.ensurePortOpen();
+    port->paceBaud = 9600;
+    LineSession session(link);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompter.cancelFlag().clear();
+        port->writes.clear();
+        port->onWrite = [&](MemoryPort& p, const QByteArray&) {
+            if (p.writes.size() == c.cancelledAt + 1)
+                prompter.cancelFlag().request();
+        };
+        EXPECT_EQ(session.write(frames), c.written);
+        EXPECT_EQ(port->writes, frames.mid(0, c.reachingThePort));
+    }
 }
 
 TEST_F(LinkFixture, DrainEndsWithAnErrorWhenTheLineStalls)

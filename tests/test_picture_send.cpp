@@ -3,6 +3,7 @@
 // sends that fail half-way.
 
 #include "link/comm_error.h"
+#include "link/line_session.h"
 #include "link_fixture.h"
 #include "picture/chunked_write.h"
 #include "picture/frame_send.h"
@@ -57,14 +58,15 @@ protected:
 TEST_F(PictureSend, ChunksOfExactlyOneChunkAndOneByteMore)
 {
     link.ensurePortOpen();
-    EXPECT_EQ(SendInChunks(link, QByteArray(1024, 'a')), ChunkedWrite::Complete);
+    LineSession session(link);
+    EXPECT_EQ(SendInChunks(session, QByteArray(1024, 'a')), ChunkedWrite::Complete);
     ASSERT_EQ(port->writes.size(), 1);
     EXPECT_EQ(port->writes.at(0).size(), 1024);
 
     port->writes.clear();
     QList<qint64> progress;
     const QByteArray bytes = QByteArray(1024, 'b') + 'c';
-    EXPECT_EQ(SendInChunks(link, bytes, 1024, [&](qint64 n) { progress << n; return true; }),
+    EXPECT_EQ(SendInChunks(session, bytes, 1024, [&](qint64 n) { progress << n; return true; }),
               ChunkedWrite::Complete);
     ASSERT_EQ(port->writes.size(), 2);
     EXPECT_EQ(port->writes.at(0), QByteArray(1024, 'b'));

@@ -3,6 +3,7 @@
 #include "base/prompter.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
+#include "link/line_session.h"
 #include "link/link.h"
 #include "link/port_operation.h"
 
@@ -33,7 +34,7 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
 
     outcome.ran = true;
     const QByteArray& addresses = target->queue;
-    const bool ranToEnd = RunOnPort(link, prompter, [&] {
+    const bool ranToEnd = RunOnPort(link, prompter, [&](LineSession& session) {
         ProgressScope progress(prompter, QStringLiteral("扫描连接的设备"), QStringLiteral("正在扫描"), int(addresses.size()));
         for (int i = 0; i < addresses.size(); ++i) {
             const quint8 address = quint8(addresses.at(i));
@@ -41,9 +42,7 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
                 outcome.cancelled = true;
                 break;
             }
-            link.write(AddressedFrame(address, command::kProbe, QByteArray(2, '\0')));
-            link.drainOutput();
-            const Reply reply = link.waitReply(1, kProbeReplyMs);
+            const Reply reply = session.request({AddressedFrame(address, command::kProbe, QByteArray(2, '\0')), 1, kProbeReplyMs});
             if (reply.cancelled()) {
                 outcome.cancelled = true;
                 break;
@@ -51,7 +50,7 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
             if (!reply.ok() || quint8(reply.bytes.at(0)) != address)
                 continue;
             outcome.found << address;
-            link.clock().sleepMs(kAfterAnswerMs);
+            session.pause(kAfterAnswerMs);
         }
         if (!outcome.cancelled)
             progress.step(int(addresses.size()));

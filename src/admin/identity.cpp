@@ -5,6 +5,7 @@
 #include "base/prompter.h"
 #include "link/baud.h"
 #include "link/frames.h"
+#include "link/line_session.h"
 #include "link/link.h"
 #include "link/port_choice.h"
 #include "link/port_operation.h"
@@ -48,21 +49,15 @@ IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& promp
     // The sweep opens the port at each rate in turn, the first one by the bracket.
     link.setLineBaud(BaudRate(0));
     link.clock().sleepMs(1);
-    const bool ran = RunOnPort(link, prompter, [&] {
+    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) {
         for (int i = 0; i < kBaudChoices; ++i) {
-            if (i > 0) {
-                link.closePort();
-                link.setLineBaud(BaudRate(i));
-                link.clock().sleepMs(1);
-                link.ensurePortOpen();
-            }
-            link.clock().sleepMs(1);
-            link.write(query);
-            link.drainOutput();
-            const Reply answer = link.waitReply(3, 100, {}, [](const Reply& r) {
+            if (i > 0)
+                session.changeRate(BaudRate(i));
+            session.pause(1);
+            const Reply answer = session.request({query, 3, 100, {}, [](const Reply& r) {
                 const auto address = answeredAddress(r);
                 return address ? QStringLiteral("地址码 %1").arg(*address) : QStringLiteral("校验不符");
-            });
+            }});
             if (answer.cancelled()) {
                 cancelled = true;
                 return;
@@ -102,17 +97,15 @@ IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& c
     const auto address = DeviceAddressByte(change.newAddress, prompter);
     if (!address)
         return outcome;
-    RunOnPort(link, prompter, [&] {
-        link.write(CheckByteFrame(command::kModifyIdentity, kEveryUnit,
-                                  QByteArray(1, char(change.baudIndex)) + char(*address)));
-        link.drainOutput();
-        const auto written = [](const Reply& reply) { return ReplyText(reply) == QStringLiteral("88"); };
-        const Reply reply = link.waitReply(1, 1500, {}, [&](const Reply& r) {
-            return written(r) ? QStringLiteral("写入成功") : QStringLiteral("写入失败");
-        });
+    RunOnPort(link, prompter, [&](LineSession& session) {
+        const QByteArray frame =
+            CheckByteFrame(command::kModifyIdentity, kEveryUnit, QByteArray(1, char(change.baudIndex)) + char(*address));
+        const Reply reply = session.request({frame, 1, 1500, {}, [](const Reply& r) {
+            return IsAcknowledgement(r) ? QStringLiteral("写入成功") : QStringLiteral("写入失败");
+        }});
         if (reply.cancelled())
             return;
-        if (!written(reply)) {
+        if (!IsAcknowledgement(reply)) {
             prompter.failure(QStringLiteral("写入失败"), QString());
             return;
         }
@@ -136,13 +129,11 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
     if (!address)
         return outcome;
     const QByteArray frame = CheckByteFrame(command::kProductNumber, *address);
-    RunOnPort(link, prompter, [&] {
-        link.write(frame);
-        link.drainOutput();
+    RunOnPort(link, prompter, [&](LineSession& session) {
         const auto checked = [](const Reply& r) { return r.ok() && XorOf(r.bytes.left(4)) == quint8(r.bytes.at(4)); };
-        const Reply reply = link.waitReply(5, 1500, {}, [&](const Reply& r) {
+        const Reply reply = session.request({frame, 5, 1500, {}, [&](const Reply& r) {
             return checked(r) ? QStringLiteral("产品编号") : QStringLiteral("校验不符");
-        });
+        }});
         if (reply.cancelled())
             return;
         if (checked(reply)) {

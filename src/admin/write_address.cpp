@@ -4,7 +4,7 @@
 #include "base/decimal_text.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 
 namespace kv {
@@ -24,9 +24,8 @@ WriteAddressOutcome WriteUnitAddress(const QString& addressText, Link& link, Pro
     const QString question = QStringLiteral("向设备写入地址码时不能有多台设备连接\r\n\r\n确认只有单台设备连接吗？");
     if (!prompter.ask(question, QStringLiteral("向设备写入地址码")))
         return outcome;
-    outcome.written = RunOnPort(link, prompter, [&] {
-        link.write(AddressedFrame(0xFF, command::kWriteAddress, QByteArray(1, '\0') + char(*value)));
-        link.drainOutput();
+    outcome.written = RunOnPort(link, prompter, [&](LineSession& session) {
+        session.write(AddressedFrame(0xFF, command::kWriteAddress, QByteArray(1, '\0') + char(*value)));
     });
     if (outcome.written)
         outcome.specifiedAddress = QString::number(*value);

@@ -1,7 +1,7 @@
 #include "control/control_frame.h"
 
 #include "link/frames.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 
 namespace kv {
@@ -17,14 +17,10 @@ bool SendControlFrame(ControlCommand command, const QByteArray& fields, const Ta
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
         return false;
-    return RunOnPort(link, prompter, [&] {
-        link.write(ControlFrame(*target, command, fields));
-        link.drainOutput();
-        if (target->queueCount() == 0)
-            return;
-        link.write(target->queue);
-        link.drainOutput();
-    });
+    QList<QByteArray> writes{ControlFrame(*target, command, fields)};
+    if (target->queueCount() > 0)
+        writes << target->queue;
+    return RunOnPort(link, prompter, [&](LineSession& session) { session.write(writes); });
 }
 
 } // namespace kv

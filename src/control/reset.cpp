@@ -1,6 +1,7 @@
 #include "control/reset.h"
 
 #include "link/reset_frame.h"
+#include "link/line_session.h"
 #include "link/link.h"
 #include "link/port_operation.h"
 
@@ -8,8 +9,8 @@ namespace kv {
 
 bool ResetUnit(quint8 address, Link& link, Prompter& prompter)
 {
-    return RunOnPort(link, prompter, [&] {
-        WriteResetFrame(link, address);
+    return RunOnPort(link, prompter, [&](LineSession& session) {
+        WriteResetFrame(session, address);
         Btyes2String(link, ResetFrame(address));
     });
 }

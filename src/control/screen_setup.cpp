@@ -5,7 +5,7 @@
 #include "control/test_selectors.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 
 #include <algorithm>
@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kStoreReplyMs = 1500;
 constexpr int kShapeReplyMs = 100;
-constexpr quint8 kStored = 0x88;
 // The selectors' first row is row 3 and first column column 4; the unit counts both
 // from 1.
 constexpr int kRowStoredAbove = 2;
@@ -33,32 +32,29 @@ void communicationError(Prompter& prompter)
 bool storeSetting(quint8 code, const QByteArray& payload, int settleMs, Link& link, Prompter& prompter)
 {
     bool stored = false;
-    RunOnPort(link, prompter, [&] {
-        link.write(CheckByteFrame(code, kStoringAddress, payload));
-        link.drainOutput();
-        const auto acknowledged = [](const Reply& reply) { return reply.ok() && quint8(reply.bytes.at(0)) == kStored; };
-        const Reply reply = link.waitReply(1, kStoreReplyMs, {}, [&](const Reply& r) {
-            return acknowledged(r) ? QStringLiteral("设置成功") : QStringLiteral("设置失败");
-        });
+    RunOnPort(link, prompter, [&](LineSession& session) {
+        const Reply reply = session.request({CheckByteFrame(code, kStoringAddress, payload), 1, kStoreReplyMs, {},
+                                             [](const Reply& r) {
+                                                 return IsAcknowledgement(r) ? QStringLiteral("设置成功")
+                                                                             : QStringLiteral("设置失败");
+                                             }});
         if (reply.cancelled())
             return;
-        stored = acknowledged(reply);
+        stored = IsAcknowledgement(reply);
         if (stored)
             prompter.message(QStringLiteral("设置成功"));
         else
             prompter.failure(QStringLiteral("设置失败，请检查串口号是否或波特率正确或连接是否良好"));
         if (settleMs > 0)
-            link.clock().sleepMs(settleMs);
+            session.pause(settleMs);
     });
     return stored;
 }
 
 // One shape byte from the unit after a shape frame; nothing on silence or cancel.
-std::optional<int> shapeReply(quint8 code, const QByteArray& payload, Link& link)
+std::optional<int> shapeReply(quint8 code, const QByteArray& payload, LineSession& session)
 {
-    link.write(CheckByteFrame(code, kStoringAddress, payload));
-    link.drainOutput();
-    const Reply reply = link.waitReply(1, kShapeReplyMs);
+    const Reply reply = session.request({CheckByteFrame(code, kStoringAddress, payload), 1, kShapeReplyMs});
     if (!reply.ok())
         return std::nullopt;
     return quint8(reply.bytes.at(0));
@@ -92,8 +88,8 @@ bool StoreScreenSettings(const ScreenSettingsInput& input, Link& link, Prompter&
 CrosshairOutcome StepCrosshair(CrosshairStep step, Link& link, Prompter& prompter)
 {
     CrosshairOutcome outcome;
-    RunOnPort(link, prompter, [&] {
-        const auto reported = shapeReply(command::kReadShape, {}, link);
+    RunOnPort(link, prompter, [&](LineSession& session) {
+        const auto reported = shapeReply(command::kReadShape, {}, session);
         if (!reported) {
             if (!prompter.cancelFlag().requested())
                 communicationError(prompter);
@@ -103,7 +99,7 @@ CrosshairOutcome StepCrosshair(CrosshairStep step, Link& link, Prompter& prompte
         const int stepped = *reported + (step == CrosshairStep::Next ? 1 : -1);
         const int shape = std::clamp(stepped, 0, kLastShape);
         outcome.shape = shape;
-        const auto echoed = shapeReply(command::kWriteShape, FieldBytes({shape}), link);
+        const auto echoed = shapeReply(command::kWriteShape, FieldBytes({shape}), session);
         outcome.confirmed = echoed == shape;
         if (!outcome.confirmed && !prompter.cancelFlag().requested())
             communicationError(prompter);
@@ -114,8 +110,8 @@ CrosshairOutcome StepCrosshair(CrosshairStep step, Link& link, Prompter& prompte
 std::optional<int> ReadCrosshairShape(Link& link, Prompter& prompter)
 {
     std::optional<int> shape;
-    RunOnPort(link, prompter, [&] {
-        shape = shapeReply(command::kReadShape, {}, link);
+    RunOnPort(link, prompter, [&](LineSession& session) {
+        shape = shapeReply(command::kReadShape, {}, session);
         // A shape past the last one is no shape the unit can show: the byte is noise or
         // another unit's answer, not a reading.
         if (shape && *shape > kLastShape)

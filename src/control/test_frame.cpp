@@ -2,7 +2,7 @@
 
 #include "link/device_address.h"
 #include "link/frames.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 
 namespace kv {
@@ -14,10 +14,7 @@ bool SendTestFrame(const QString& deviceAddress, quint8 code, const QByteArray& 
     if (!address)
         return false;
     const QByteArray frame = CheckByteFrame(code, *address, payload);
-    const bool sent = RunOnPort(link, prompter, [&] {
-        link.write(frame);
-        link.drainOutput();
-    });
+    const bool sent = RunOnPort(link, prompter, [&](LineSession& session) { session.write(frame); });
     if (sent && echo)
         Btyes2String(link, frame);
     return sent;

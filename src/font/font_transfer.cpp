@@ -4,13 +4,12 @@
 #include "link/command_codes.h"
 #include "link/reset_frame.h"
 #include "link/frames.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 
 namespace kv {
 
 namespace {
-const QString kReplyWritten = QStringLiteral("88");
 const QString kReplyAccepted = QStringLiteral("55");
 constexpr int kPauseBetweenCharactersMs = 5;
 } // namespace
@@ -33,14 +32,14 @@ QByteArray FontFileStartFrame()
 bool WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& link, Prompter& prompter)
 {
     Reply reply;
-    if (!RunOnPort(link, prompter, [&] {
-            link.write(WriteCharacterFrame(address, code, table.record(code)));
-            reply = link.waitReply(1, kWriteCharacterReplyMs);
+    if (!RunOnPort(link, prompter, [&](LineSession& session) {
+            reply = session.requestAtOnce({WriteCharacterFrame(address, code, table.record(code)), 1,
+                                           kWriteCharacterReplyMs});
         }))
         return false;
     if (reply.cancelled())
         return false;
-    const bool written = ReplyText(reply) == kReplyWritten;
+    const bool written = IsAcknowledgement(reply);
     if (written)
         prompter.message(kDownloadSucceeded);
     else
@@ -52,7 +51,7 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
 {
     FontWriteOutcome outcome;
     enum class Stop { None, NotAcknowledged, Cancelled } stop = Stop::None;
-    const bool ran = RunOnPort(link, prompter, [&] {
+    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) {
         {
             ProgressScope progress(prompter, QStringLiteral("把当前字库写入叠加器"), QStringLiteral("正在写入字库"), kGlyphCount);
             for (int code = 0; code < kGlyphCount && stop == Stop::None; ++code) {
@@ -61,26 +60,26 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
                     stop = Stop::Cancelled;
                     break;
                 }
-                link.write(WriteCharacterFrame(address, code, table.record(code)));
-                const Reply reply = link.waitReply(1, kWriteCharacterReplyMs);
+                const Reply reply = session.requestAtOnce(
+                    {WriteCharacterFrame(address, code, table.record(code)), 1, kWriteCharacterReplyMs});
                 if (reply.cancelled()) {
                     stop = Stop::Cancelled;
                     break;
                 }
-                if (ReplyText(reply) != kReplyWritten) {
+                if (!IsAcknowledgement(reply)) {
                     stop = Stop::NotAcknowledged;
                     break;
                 }
-                link.clock().sleepMs(kPauseBetweenCharactersMs);
+                session.pause(kPauseBetweenCharactersMs);
             }
         }
         if (stop != Stop::None)
             return;
         outcome.stoppedAt = -1;
         outcome.completed = true;
-        link.clock().sleepMs(kPauseBetweenCharactersMs);
+        session.pause(kPauseBetweenCharactersMs);
         // The unit takes a new font only after a restart.
-        WriteResetFrame(link, address);
+        WriteResetFrame(session, address);
     });
     if (!ran)
         return outcome;
@@ -99,16 +98,15 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
     std::optional<QString> failure;
     bool cancelled = false;
     bool readWhole = false;
-    const bool ran = RunOnPort(link, prompter, [&] {
+    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) {
         ProgressScope progress(prompter, QStringLiteral("读取叠加器字库数据"), QStringLiteral("正在读取字库"), kGlyphCount);
         for (int code = 0; code < kGlyphCount; ++code) {
             if (!progress.step(code)) {
                 cancelled = true;
                 return;
             }
-            link.write(ReadCharacterFrame(address, code));
-            link.drainOutput();
-            const Reply reply = link.waitReply(kReadCharacterReplySize, kReadCharacterReplyMs);
+            const Reply reply =
+                session.request({ReadCharacterFrame(address, code), kReadCharacterReplySize, kReadCharacterReplyMs});
             if (reply.cancelled()) {
                 cancelled = true;
                 return;
@@ -125,7 +123,7 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
             received.replace(code * kRecordSize, kRecordSize, record);
         }
         readWhole = true;
-        WriteResetFrame(link, address);
+        WriteResetFrame(session, address);
     });
     // The font is read whole even if the restart that follows it could not be sent.
     if (!ran && !readWhole)
@@ -153,15 +151,15 @@ bool StartFontDownload(Link& link, Prompter& prompter)
     bool accepted = false;
     // Nothing follows the acceptance on this line, so the port closes like after every
     // other operation.
-    if (!RunOnPort(link, prompter, [&] {
-            link.write(FontFileStartFrame());
+    if (!RunOnPort(link, prompter, [&](LineSession& session) {
+            session.put(FontFileStartFrame());
             // The unit takes almost a minute to answer; the operator sees the seconds
             // pass and may stop waiting.
             ProgressScope progress(prompter, QStringLiteral("等待叠加器应答"), QStringLiteral("正在等待叠加器应答（秒）"),
                                    kFontFileStartReplyMs / 1000);
             // The operator's answer to the progress goes to the cancel that the wait
             // itself looks at.
-            const Reply reply = link.waitReply(1, kFontFileStartReplyMs, [&](qint64 waitedMs) {
+            const Reply reply = session.awaitReply(1, kFontFileStartReplyMs, [&](qint64 waitedMs) {
                 if (!progress.step(int(waitedMs / 1000)))
                     prompter.cancelFlag().request();
             });

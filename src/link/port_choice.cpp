@@ -4,8 +4,10 @@
 #include "link/baud.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
+#include "link/line_session.h"
 #include "link/link.h"
 #include "link/port_map.h"
+#include "link/port_operation.h"
 
 namespace kv {
 
@@ -103,52 +105,40 @@ bool PortChoice::writeSetting(const QString& name, const QString& value, Prompte
 void PortChoice::selectPort(int index, Prompter& prompter, ChoiceEffect effect)
 {
     setPortChoiceQuietly(index);
-    try {
-        if (index > 0) {
-            runPath_.clear();
-            if (effect == ChoiceEffect::Apply) {
-                // Opening and closing at once probes the port: a missing or busy port
-                // is reported now rather than at the first operation.
-                link_.ensurePortOpen();
-                link_.closePort();
-            }
-            writeSetting(kComFile, QString::number(index), prompter);
-            setStatusText(StatusLine(portText(), link_.lineBaud()));
-        } else {
-            setStatusText(StatusLine(PortChoiceText(0), link_.lineBaud()));
-            writeSetting(kComFile, QStringLiteral("0"), prompter);
-        }
-    } catch (const CommError& error) {
-        link_.showCommError(prompter, error);
+    if (index > 0) {
+        runPath_.clear();
+        // An operation that says nothing probes the port: a missing or busy port is
+        // reported now rather than at the first operation.
+        if (effect == ChoiceEffect::Apply && !RunOnPort(link_, prompter, [](LineSession&) {}))
+            return;
+        writeSetting(kComFile, QString::number(index), prompter);
+        setStatusText(StatusLine(portText(), link_.lineBaud()));
+    } else {
+        setStatusText(StatusLine(PortChoiceText(0), link_.lineBaud()));
+        writeSetting(kComFile, QStringLiteral("0"), prompter);
     }
 }
 
 void PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
 {
     setBaudChoiceQuietly(index);
-    try {
-        setStatusText(StatusLine(portText(), BaudRate(index)));
-        if (effect == ChoiceEffect::ShowOnly || index < 0 || index >= kBaudChoices)
-            return;
-        if (!isPortChosen()) {
-            // No port is chosen, so there is no line to tell; the rate is still the one
-            // the next chosen port will use.
-            link_.setLineBaud(BaudRate(index));
-            writeSetting(kBaudFile, QString::number(index), prompter);
-            return;
-        }
-        link_.ensurePortOpen();
-        // Sent at the line settings still in force, so units listening at the old rate
-        // hear it.
-        link_.write(AddressedFrame(0xFF, command::kChangeRate, QByteArray::fromRawData("\x77", 1) + char(index)));
-        link_.drainOutput();
-        link_.closePort();
-        writeSetting(kBaudFile, QString::number(index), prompter);
+    setStatusText(StatusLine(portText(), BaudRate(index)));
+    if (effect == ChoiceEffect::ShowOnly || index < 0 || index >= kBaudChoices)
+        return;
+    if (!isPortChosen()) {
+        // No port is chosen, so there is no line to tell; the rate is still the one the
+        // next chosen port will use.
         link_.setLineBaud(BaudRate(index));
-    } catch (const CommError& error) {
-        link_.closePort();
-        link_.showCommError(prompter, error);
+        writeSetting(kBaudFile, QString::number(index), prompter);
+        return;
     }
+    // Sent at the line settings still in force, so units listening at the old rate hear
+    // it.
+    const QByteArray broadcast = AddressedFrame(0xFF, command::kChangeRate, QByteArray::fromRawData("\x77", 1) + char(index));
+    if (!RunOnPort(link_, prompter, [&](LineSession& session) { session.write(broadcast); }))
+        return;
+    writeSetting(kBaudFile, QString::number(index), prompter);
+    link_.setLineBaud(BaudRate(index));
 }
 
 void PortChoice::startupRestore(Prompter& prompter)
@@ -163,7 +153,6 @@ void PortChoice::startupRestore(Prompter& prompter)
     const auto baud = savedBaudChoice();
     if (baud) {
         selectBaud(*baud, prompter, ChoiceEffect::Apply);
-        link_.closePort();
         link_.setLineBaud(BaudRate(*baud));
     } else {
         writeSetting(kBaudFile, QString::number(kFirstStartBaudIndex), prompter);

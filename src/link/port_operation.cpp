@@ -1,6 +1,7 @@
 #include "link/port_operation.h"
 
 #include "base/prompter.h"
+#include "link/line_session.h"
 #include "link/link.h"
 
 namespace kv {
@@ -20,13 +21,14 @@ private:
 };
 } // namespace
 
-bool RunOnPort(Link& link, Prompter& prompter, const std::function<void()>& body)
+bool RunOnPort(Link& link, Prompter& prompter, const std::function<void(LineSession&)>& body)
 {
     link.setCancelFlag(&prompter.cancelFlag());
     try {
         ClosesPort closes(link);
         link.ensurePortOpen();
-        body();
+        LineSession session(link);
+        body(session);
     } catch (const CommError& error) {
         link.showCommError(prompter, error);
         return false;

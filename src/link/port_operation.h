@@ -5,12 +5,13 @@
 namespace kv {
 
 class Link;
+class LineSession;
 class Prompter;
 
 // One device operation on the port, the bracket every operation shares: the link looks
-// at this operator's cancel, the port opens when it is closed, body runs, and the port
-// closes on every path. A port fault ends the operation: the port is closed and the fault
-// shown through the message table. True when body ran to its end.
-bool RunOnPort(Link& link, Prompter& prompter, const std::function<void()>& body);
+// at this operator's cancel, the port opens when it is closed, body runs with the line
+// session, and the port closes on every path. A port fault ends the operation: the port
+// is closed and the fault shown through the message table. True when body ran to its end.
+bool RunOnPort(Link& link, Prompter& prompter, const std::function<void(LineSession&)>& body);
 
 } // namespace kv

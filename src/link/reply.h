@@ -32,6 +32,9 @@ using ReplyReading = std::function<QString(const Reply&)>;
 // The reply text shown for a reply that did not come.
 inline const QString kReplyErr = QStringLiteral("Err");
 
+// The unit's one-byte answer 88: it took what was written.
+bool IsAcknowledgement(const Reply& reply);
+
 // A reply as the operator sees it: upper-case hex, two digits per byte ("050A"), or
 // "Err" when it did not come.
 QString ReplyText(const Reply& reply);

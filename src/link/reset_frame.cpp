@@ -2,7 +2,7 @@
 
 #include "link/command_codes.h"
 #include "link/frames.h"
-#include "link/link.h"
+#include "link/line_session.h"
 
 namespace kv {
 
@@ -11,12 +11,10 @@ QByteArray ResetFrame(quint8 address)
     return CheckByteFrame(command::kReset, address);
 }
 
-void WriteResetFrame(Link& link, quint8 address)
+void WriteResetFrame(LineSession& session, quint8 address)
 {
-    link.ensurePortOpen();
-    link.write(ResetFrame(address));
-    link.drainOutput();
-    link.closePort();
+    session.write(ResetFrame(address));
+    session.closeLine();
 }
 
 } // namespace kv

@@ -1,6 +1,6 @@
 #include "picture/chunked_write.h"
 
-#include "link/link.h"
+#include "link/line_session.h"
 
 namespace kv {
 
@@ -9,24 +9,23 @@ constexpr int kSettleBeforeMs = 2;
 constexpr int kGapMs = 1;
 } // namespace
 
-ChunkedWrite SendInChunks(Link& link, const QByteArray& bytes, int chunkSize, const ChunkProgress& progress)
+ChunkedWrite SendInChunks(LineSession& session, const QByteArray& bytes, int chunkSize, const ChunkProgress& progress)
 {
     const qsizetype chunk = qMax(chunkSize, 1);
     const auto reached = [&](qint64 written) { return !progress || progress(written); };
-    link.clock().sleepMs(kSettleBeforeMs);
+    session.pause(kSettleBeforeMs);
     qsizetype start = 0;
     while (bytes.size() - start > chunk) {
-        link.write(bytes.mid(start, chunk));
-        if (!link.drainOutput())
+        if (!session.write(bytes.mid(start, chunk)))
             return ChunkedWrite::Cancelled;
-        link.clock().sleepMs(kGapMs);
+        session.pause(kGapMs);
         start += chunk;
         if (!reached(start))
             return ChunkedWrite::Cancelled;
     }
     if (start < bytes.size())
-        link.write(bytes.mid(start));
-    link.clock().sleepMs(kGapMs);
+        session.put(bytes.mid(start));
+    session.pause(kGapMs);
     reached(bytes.size());
     return ChunkedWrite::Complete;
 }

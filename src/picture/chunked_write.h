@@ -9,7 +9,7 @@
 
 namespace kv {
 
-class Link;
+class LineSession;
 
 constexpr int kPictureChunkBytes = 1024;
 
@@ -23,7 +23,7 @@ using ChunkProgress = std::function<bool(qint64 bytesWritten)>;
 // (1 to chunkSize bytes) in one write, left for the caller to drain. Cancelled when the
 // progress callback or the operator's cancel stops it between chunks. A port fault
 // propagates as CommError.
-ChunkedWrite SendInChunks(Link& link, const QByteArray& bytes, int chunkSize = kPictureChunkBytes,
+ChunkedWrite SendInChunks(LineSession& session, const QByteArray& bytes, int chunkSize = kPictureChunkBytes,
                           const ChunkProgress& progress = {});
 
 } // namespace kv

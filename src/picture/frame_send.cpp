@@ -1,7 +1,7 @@
 #include "picture/frame_send.h"
 
 #include "base/prompter.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 
 #include <functional>
@@ -26,18 +26,12 @@ FrameSendOutcome sendFrames(const TargetChoice& choice, Link& link, Prompter& pr
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
         return outcome;
-    bool finished = true;
-    const bool ran = RunOnPort(link, prompter, [&] {
-        for (const QByteArray& frame : frames(*target)) {
-            link.write(frame);
-            outcome.writes << frame;
-            if (!link.drainOutput()) {
-                finished = false;
-                return;
-            }
-        }
-    });
+    const QList<QByteArray> writes = frames(*target);
+    bool finished = false;
+    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) { finished = session.write(writes); });
     outcome.completed = ran && finished;
+    if (outcome.completed)
+        outcome.writes = writes;
     return outcome;
 }
 } // namespace
@@ -80,13 +74,12 @@ FrameSendOutcome RecallStoredPicture(const RecallPictureRequest& request, Link& 
     });
 }
 
-QByteArray WriteTimedDisplay(Link& link, const SendTarget& target, int seconds, bool scrollMode)
+QByteArray WriteTimedDisplay(LineSession& session, const SendTarget& target, int seconds, bool scrollMode)
 {
-    link.clock().sleepMs(kBeforeTimerMs);
-    link.ensurePortOpen();
+    session.pause(kBeforeTimerMs);
+    session.reopenLine();
     const QByteArray frame = TimedDisplayFrame(target, seconds16(seconds), scrollMode);
-    link.write(frame);
-    link.drainOutput();
+    session.write(frame);
     return frame;
 }
 
@@ -96,8 +89,8 @@ FrameSendOutcome SendTimedDisplay(const TimedDisplayRequest& request, Link& link
     const auto target = ResolveSendTarget(request.target, prompter);
     if (!target)
         return outcome;
-    outcome.completed = RunOnPort(link, prompter, [&] {
-        outcome.writes << WriteTimedDisplay(link, *target, request.seconds, request.scrollMode);
+    outcome.completed = RunOnPort(link, prompter, [&](LineSession& session) {
+        outcome.writes << WriteTimedDisplay(session, *target, request.seconds, request.scrollMode);
     });
     return outcome;
 }

@@ -13,12 +13,13 @@
 
 namespace kv {
 
+class LineSession;
 class Link;
 class Prompter;
 
 struct FrameSendOutcome {
     bool completed = false;
-    QList<QByteArray> writes; // what was written, in order
+    QList<QByteArray> writes; // once completed: what was written, in order
 };
 
 // "静止—内置大号字库" / "静止—内置小号字库": header 0x23, then the encoded text. A text
@@ -61,8 +62,8 @@ struct TimedDisplayRequest {
     TargetChoice target;
 };
 FrameSendOutcome SendTimedDisplay(const TimedDisplayRequest& request, Link& link, Prompter& prompter);
-// The same inside an operation that already holds the port bracket; the port is opened
+// The same inside an operation that already holds the port bracket; the line is opened
 // again when the operation has closed it. Returns the frame written.
-QByteArray WriteTimedDisplay(Link& link, const SendTarget& target, int seconds, bool scrollMode);
+QByteArray WriteTimedDisplay(LineSession& session, const SendTarget& target, int seconds, bool scrollMode);
 
 } // namespace kv

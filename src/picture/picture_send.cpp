@@ -1,6 +1,7 @@
 #include "picture/picture_send.h"
 
 #include "base/prompter.h"
+#include "link/line_session.h"
 #include "link/link.h"
 #include "link/port_operation.h"
 #include "picture/chunked_write.h"
@@ -16,26 +17,20 @@ constexpr int kLargeCell = 48;
 
 // Header, drain, the body in chunks with progress, drain, then the optional closing
 // byte. False when the operator stopped it; a port fault propagates.
-bool writePicture(Link& link, Prompter& prompter, const QByteArray& header, const QByteArray& body,
+bool writePicture(LineSession& session, Prompter& prompter, const QByteArray& header, const QByteArray& body,
                   const QByteArray& closing)
 {
     ProgressScope progress(prompter, QStringLiteral("发送图片"), QStringLiteral("正在发送图片数据（字节）"),
                            int(body.size()));
-    link.write(header);
-    if (!link.drainOutput())
+    if (!session.write(header))
         return false;
-    link.clock().sleepMs(kAfterHeaderMs);
+    session.pause(kAfterHeaderMs);
     const auto step = [&](qint64 written) { return progress.step(int(written)); };
-    if (SendInChunks(link, body, kPictureChunkBytes, step) == ChunkedWrite::Cancelled)
+    if (SendInChunks(session, body, kPictureChunkBytes, step) == ChunkedWrite::Cancelled)
         return false;
-    if (!link.drainOutput())
+    if (!session.drain())
         return false;
-    if (!closing.isEmpty()) {
-        link.write(closing);
-        if (!link.drainOutput())
-            return false;
-    }
-    return true;
+    return closing.isEmpty() || session.write(closing);
 }
 
 // Resolves the target, then runs the write inside the port bracket. The outcome is
@@ -51,9 +46,8 @@ PictureSendOutcome sendPicture(const TargetChoice& choice, const PackedPicture& 
     outcome.header = header(*target);
     outcome.picture = picture;
     bool finished = false;
-    const bool ran = RunOnPort(link, prompter, [&] {
-        finished = writePicture(link, prompter, outcome.header, body, closing);
-        link.closePort();
+    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) {
+        finished = writePicture(session, prompter, outcome.header, body, closing);
     });
     if (ran && !finished)
         prompter.failure(PictureSendCancelledText());

@@ -1,6 +1,7 @@
 #include "scroll/picture_text_send.h"
 
 #include "base/prompter.h"
+#include "link/line_session.h"
 #include "link/link.h"
 #include "link/port_operation.h"
 #include "picture/chunked_write.h"
@@ -50,18 +51,16 @@ QImage toWidth(const QImage& picture, int width, int height)
 
 // Header, drain, the bitmap in chunks with progress, drain, the sum byte, drain. False
 // when the operator stopped it; a port fault propagates.
-bool writeScroll(Link& link, Prompter& prompter, const QByteArray& header, const QByteArray& bitmap)
+bool writeScroll(LineSession& session, Prompter& prompter, const QByteArray& header, const QByteArray& bitmap)
 {
     ProgressScope progress(prompter, QStringLiteral("发送滚动"), QStringLiteral("正在发送滚动图片（字节）"),
                            int(bitmap.size()));
-    link.write(header);
-    if (!link.drainOutput())
+    if (!session.write(header))
         return false;
     const auto step = [&](qint64 written) { return progress.step(int(written)); };
-    if (SendInChunks(link, bitmap, kPictureChunkBytes, step) == ChunkedWrite::Cancelled || !link.drainOutput())
+    if (SendInChunks(session, bitmap, kPictureChunkBytes, step) == ChunkedWrite::Cancelled || !session.drain())
         return false;
-    link.write(QByteArray(1, char(SumByte(bitmap))));
-    return link.drainOutput();
+    return session.write(QByteArray(1, char(SumByte(bitmap))));
 }
 } // namespace
 
@@ -116,9 +115,8 @@ PictureTextOutcome SendPictureText(const PictureTextRequest& request, Link& link
         return outcome;
     const QByteArray header = PictureTextScrollHeader(*target, cell.small(), request.powerOn, width / cell.height);
     bool finished = false;
-    const bool ran = RunOnPort(link, prompter, [&] {
-        finished = writeScroll(link, prompter, header, bitmap);
-        link.closePort();
+    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) {
+        finished = writeScroll(session, prompter, header, bitmap);
     });
     if (ran && !finished)
         prompter.failure(PictureSendCancelledText());

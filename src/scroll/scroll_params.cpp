@@ -4,7 +4,7 @@
 #include "base/prompter.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 #include "base/display_effects.h"
 #include "base/position_time_checks.h"
@@ -115,7 +115,7 @@ ScrollParamsOutcome SetScrollParameters(const ScrollParams& params, const Target
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
         return outcome;
-    outcome.sent = RunOnPort(link, prompter, [&] {
+    outcome.sent = RunOnPort(link, prompter, [&](LineSession& session) {
         if (params.save) {
             const QString path = folder.settingsPath(QStringLiteral("GDCS.txt"));
             QString reason;
@@ -123,10 +123,10 @@ ScrollParamsOutcome SetScrollParameters(const ScrollParams& params, const Target
             if (!outcome.saved)
                 prompter.error(FileWriteErrorText(path, reason));
         }
-        link.write(AddressedFrame(target->address, command::kScrollParameters, target->queueFields()));
-        link.write(ScrollParamsBlock(params));
+        session.put(AddressedFrame(target->address, command::kScrollParameters, target->queueFields()));
+        session.put(ScrollParamsBlock(params));
         // The unit must hear both writes; closing with them still queued could cut them off.
-        link.drainOutput();
+        session.drain();
     });
     return outcome;
 }

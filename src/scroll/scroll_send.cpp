@@ -2,7 +2,7 @@
 
 #include "base/numbered_list.h"
 #include "base/prompter.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 #include "picture/frame_send.h"
 #include "scroll/entry_list.h"
@@ -17,14 +17,11 @@ namespace kv {
 namespace {
 const QString kNoEntryChosen = QStringLiteral("先选择要发送的信息");
 
-void writeDrained(Link& link, const QList<QByteArray>& writes)
+// The writes that carry bytes: an empty part of a message is not put on the line.
+QList<QByteArray> withoutEmpty(QList<QByteArray> writes)
 {
-    for (const QByteArray& bytes : writes) {
-        if (bytes.isEmpty())
-            continue;
-        link.write(bytes);
-        link.drainOutput();
-    }
+    writes.removeIf([](const QByteArray& bytes) { return bytes.isEmpty(); });
+    return writes;
 }
 
 struct CheckedInputs {
@@ -115,14 +112,17 @@ ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Promp
     if (!target)
         return outcome;
 
-    RunOnPort(link, prompter, [&] {
+    RunOnPort(link, prompter, [&](LineSession& session) {
+        QList<QByteArray> writes;
         if (builtInFont) {
             const quint8 flag = quint8((request.mode == kModeSmallFont ? 1 : 0) | (request.powerOn ? 0x20 : 0));
-            writeDrained(link, BuiltInFontScrollWrites(*target, request.secondButton, flag, message->bytes));
+            writes = BuiltInFontScrollWrites(*target, request.secondButton, flag, message->bytes);
         } else {
-            writeDrained(link, entryCallWrites(request, *target, inputs->entryIndex));
+            writes = entryCallWrites(request, *target, inputs->entryIndex);
         }
-        link.closePort();
+        if (!session.write(withoutEmpty(writes)))
+            return;
+        session.closeLine();
         outcome.sent = true;
         if (builtInFont) {
             QString error;
@@ -130,7 +130,7 @@ ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Promp
                 prompter.error(error);
         }
         if (inputs->timer > 0) {
-            WriteTimedDisplay(link, *target, inputs->timer, true);
+            WriteTimedDisplay(session, *target, inputs->timer, true);
             outcome.timerSent = true;
         }
     });

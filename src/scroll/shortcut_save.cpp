@@ -2,7 +2,7 @@
 
 #include "base/numbered_list.h"
 #include "base/prompter.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 #include "scroll/entry_list.h"
 #include "scroll/scroll_frames.h"
@@ -37,14 +37,9 @@ ShortcutSaveOutcome SaveShortcut(const ShortcutSaveRequest& request, Link& link,
         return outcome;
 
     bool delivered = false;
-    RunOnPort(link, prompter, [&] {
-        for (const QByteArray& bytes : ShortcutSaveWrites(*target, quint8(request.number - 1), request.small,
-                                                          request.powerOn, content->bytes)) {
-            link.write(bytes);
-            if (!link.drainOutput())
-                return;
-        }
-        delivered = true;
+    RunOnPort(link, prompter, [&](LineSession& session) {
+        delivered = session.write(
+            ShortcutSaveWrites(*target, quint8(request.number - 1), request.small, request.powerOn, content->bytes));
     });
     if (!delivered)
         return outcome;

@@ -4,7 +4,7 @@
 #include "base/prompter.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 #include "base/display_effects.h"
 #include "base/position_time_checks.h"
@@ -243,17 +243,16 @@ StatusReportOutcome RequestStatusReport(const TargetChoice& choice, Link& link, 
                                              : SpecifiedAddressMessage(addressText));
         return outcome;
     }
-    RunOnPort(link, prompter, [&] {
-        link.write(StatusRequestFrame(quint8(*address)));
-        link.drainOutput();
+    RunOnPort(link, prompter, [&](LineSession& session) {
         // A head that declares more than a body can hold is noise, not a length: the
         // wait ends on it at once instead of waiting out the line time it names.
         const auto bodyLength = [](const QByteArray& head) {
             const int body = (quint8(head.at(0)) << 8 | quint8(head.at(1))) + kStatusBlockSize;
             return body > kLongestStatusBody ? -1 : body;
         };
-        const Reply reply = link.waitTwoPartReply(kHeadBytes, kHeadTimeoutMs, bodyLength, kBodyTimeoutMs);
-        link.closePort();
+        const Reply reply = session.requestTwoPart(StatusRequestFrame(quint8(*address)), kHeadBytes, kHeadTimeoutMs,
+                                                   bodyLength, kBodyTimeoutMs);
+        session.closeLine();
         if (reply.cancelled())
             return;
         if (!reply.ok()) {

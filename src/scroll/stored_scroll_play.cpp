@@ -2,7 +2,7 @@
 
 #include "link/command_codes.h"
 #include "link/frames.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "link/port_operation.h"
 
 namespace kv {
@@ -31,10 +31,9 @@ bool PlayStoredScroll(int item, const TargetChoice& choice, Link& link, Prompter
     fields.append(char(shortcut ? 1 : 0));
     fields.append(char(shortcut ? item - 1 : 0));
     fields.append(target->queueFields());
-    return RunOnPort(link, prompter, [&] {
-        link.write(AddressedFrame(target->address, command::kPlayStoredScroll, fields));
-        link.drainOutput();
-        link.clock().sleepMs(10);
+    return RunOnPort(link, prompter, [&](LineSession& session) {
+        session.write(AddressedFrame(target->address, command::kPlayStoredScroll, fields));
+        session.pause(10);
     });
 }
 
