@@ -8,7 +8,6 @@
 #include "font/glyph_extract.h"
 #include "glyph_grid.h"
 #include "link/link.h"
-#include "operation_runner.h"
 #include "panel_context.h"
 
 #include <QAction>
@@ -338,8 +337,7 @@ bool FontPanel::saveFont()
 
 std::optional<quint8> FontPanel::deviceAddress()
 {
-    return DeviceAddressByte(context_.deviceAddressBox ? context_.deviceAddressBox->text() : QStringLiteral("1"),
-                             context_.prompter);
+    return DeviceAddressByte(context_.deviceAddress(), context_.prompter);
 }
 
 void FontPanel::saveAndWriteCharacter()
@@ -350,9 +348,8 @@ void FontPanel::saveAndWriteCharacter()
     if (!address)
         return;
     const int code = *editor_.code();
-    Link& link = context_.link;
-    context_.runner.run([table = document_.table(), code, address = *address, &link](Prompter& p) {
-        WriteOneCharacter(table, code, address, link, p);
+    context_.startOperation([table = document_.table(), code, address = *address](const Operands& op) {
+        WriteOneCharacter(table, code, address, op.link, op.prompter);
     });
 }
 
@@ -361,11 +358,11 @@ void FontPanel::writeWholeFont()
     const auto address = deviceAddress();
     if (!address)
         return;
-    Link& link = context_.link;
-    context_.runner.run([table = document_.table(), address = *address, &link](Prompter& p) {
-        WriteWholeFont(table, address, link, p);
-    },
-                        [this] { redrawAll(); });
+    context_.startOperation(
+        [table = document_.table(), address = *address](const Operands& op) {
+            WriteWholeFont(table, address, op.link, op.prompter);
+        },
+        [this] { redrawAll(); });
 }
 
 void FontPanel::readWholeFont()
@@ -374,25 +371,24 @@ void FontPanel::readWholeFont()
     const auto address = deviceAddress();
     if (!address)
         return;
-    Link& link = context_.link;
     using FontRead = std::optional<FontTable>;
-    context_.runner.run<FontRead>([address = *address, &link](Prompter& p) { return ReadWholeFont(address, link, p); },
-                                  [this](FontRead read) {
-                                      if (!read)
-                                          return;
-                                      document_.takeUnitFont(*read);
-                                      editor_.cancel();
-                                      redrawAll();
-                                      showCaption();
-                                  });
+    context_.startOperation<FontRead>(
+        [address = *address](const Operands& op) { return ReadWholeFont(address, op.link, op.prompter); },
+        [this](FontRead read) {
+            if (!read)
+                return;
+            document_.takeUnitFont(*read);
+            editor_.cancel();
+            redrawAll();
+            showCaption();
+        });
 }
 
 void FontPanel::startFontDownload()
 {
     if (ChooseFontDownloadFile(context_.prompter).isEmpty())
         return;
-    Link& link = context_.link;
-    context_.runner.run([&link](Prompter& p) { StartFontDownload(link, p); });
+    context_.startOperation([](const Operands& op) { StartFontDownload(op.link, op.prompter); });
 }
 
 void FontPanel::exportC()
