@@ -1,8 +1,8 @@
 #include "cli_context.h"
 
-#include "commands.h"
 #include "admin/address_queue.h"
 #include "app/shipped_files.h"
+#include "commands.h"
 #include "link/baud.h"
 #include "link/port_map.h"
 #include "link/qt_serial_port.h"

@@ -4,11 +4,11 @@
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
-#include "link/device_address.h"
 #include "font/font_document.h"
 #include "font/font_interchange.h"
 #include "font/font_source.h"
 #include "font/font_transfer.h"
+#include "link/device_address.h"
 
 #include <QFile>
 

@@ -1,11 +1,11 @@
 // kvctl send: the send buttons of the scroll modes, with the send panel's boxes as options.
 
 #include "base/record_store.h"
+#include "base/send_modes.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
 #include "scroll/scroll_send.h"
-#include "base/send_modes.h"
 #include "text_file.h"
 
 namespace kv::cli {

@@ -3,6 +3,7 @@
 // a text left out is the mode's last one.
 
 #include "base/display_effects.h"
+#include "base/send_modes.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
@@ -10,7 +11,6 @@
 #include "picture/static_send.h"
 #include "picture/vertical_text.h"
 #include "picture_options.h"
-#include "base/send_modes.h"
 
 namespace kv::cli {
 

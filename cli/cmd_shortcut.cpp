@@ -2,11 +2,11 @@
 // record of what each shortcut holds.
 
 #include "base/record_store.h"
+#include "base/send_modes.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
 #include "scroll/entry_list.h"
-#include "base/send_modes.h"
 #include "scroll/shortcut_editor.h"
 #include "scroll/shortcut_save.h"
 #include "scroll/shortcut_segments.h"

@@ -1,13 +1,13 @@
 // kvctl test: the character display tests of the panel "应用测试（串口）", to the unit
 // at the device address. Rows, columns and offsets are given as the selectors show them.
 
+#include "base/decimal_text.h"
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
 #include "control/display_test.h"
 #include "control/screen_setup.h"
 #include "control/test_selectors.h"
-#include "base/decimal_text.h"
 
 namespace kv::cli {
 

@@ -1,9 +1,9 @@
 #include "picture_options.h"
 
 #include "base/app_folder.h"
+#include "base/unit_text.h"
 #include "cli_context.h"
 #include "picture/page_selectors.h"
-#include "base/unit_text.h"
 #include "text_file.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #include "sim/simulator.h"
 
-#include "decode/hex_text.h"
 #include "decode/frame_layout.h"
+#include "decode/hex_text.h"
 #include "sim/picture_files.h"
 #include "sim/state_writer.h"
 #include "sim/traffic_log.h"

@@ -1,8 +1,8 @@
-#include "link/device_address.h"
 #include "admin/identity.h"
 #include "admin/write_address.h"
 #include "admin_fixture.h"
 #include "link/baud.h"
+#include "link/device_address.h"
 
 #include <QFile>
 

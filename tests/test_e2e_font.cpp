@@ -1,8 +1,8 @@
 // kvctl font and kvctl reset against the simulated unit: a whole font written and read
 // back, one character, the reset and the font-file start.
 
-#include "file_bytes.h"
 #include "base/app_folder.h"
+#include "file_bytes.h"
 #include "font/font_file.h"
 #include "kvctl_process.h"
 #include "sim_process.h"

@@ -1,15 +1,15 @@
 // kvctl's port, baud and raw commands against the simulated unit: the bytes on the
 // line, the reply wait's rules over a real pseudo-terminal, and the settings files.
 
-#include "file_bytes.h"
 #include "base/app_folder.h"
+#include "file_bytes.h"
 #include "kvctl_process.h"
 #include "link/serial_lock.h"
 #include "sim_process.h"
 
+#include "link/line_session.h"
 #include "link/link.h"
 #include "link/port_choice.h"
-#include "link/line_session.h"
 #include "link/port_operation.h"
 #include "link/qt_serial_port.h"
 #include "picture/chunked_write.h"

@@ -1,17 +1,17 @@
 // The application folder's files: whole writes in code page 936, the line reading
 // rules, and the codec.
 
-#include "file_bytes.h"
-#include "kvctl_process.h"
+#include "app/startup.h"
 #include "base/app_folder.h"
 #include "base/bounded_read.h"
 #include "base/cp936.h"
+#include "base/decimal_text.h"
 #include "base/help_file.h"
 #include "base/line_ends.h"
 #include "base/numbered_list.h"
 #include "base/record_store.h"
-#include "app/startup.h"
-#include "base/decimal_text.h"
+#include "file_bytes.h"
+#include "kvctl_process.h"
 
 #include <QDir>
 #include <QFile>

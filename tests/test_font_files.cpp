@@ -1,8 +1,8 @@
 // The font table, its records and files, the start-up font, the font document and
 // the C export.
 
-#include "file_bytes.h"
 #include "base/app_folder.h"
+#include "file_bytes.h"
 #include "font/c_export.h"
 #include "font/font_document.h"
 #include "font/font_file.h"

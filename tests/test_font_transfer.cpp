@@ -1,11 +1,11 @@
 // Font transfer and the reset frame against an in-memory port.
 
-#include "test_bytes.h"
 #include "control/reset.h"
-#include "link/reset_frame.h"
 #include "font/font_transfer.h"
 #include "link/frames.h"
+#include "link/reset_frame.h"
 #include "link_fixture.h"
+#include "test_bytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Which help text each entry point shows, the model choice file and the notice time.
 
-#include "base/app_folder.h"
 #include "app/device_model.h"
 #include "app/help_topics.h"
+#include "base/app_folder.h"
 #include "base/notice_time.h"
 #include "recording_prompter.h"
 

@@ -1,13 +1,13 @@
 // The serial link: frame envelopes, the error table, the reply wait's rules, the
 // bounded drain, and the port and baud selection handlers with their settings files.
 
-#include "test_bytes.h"
 #include "link/baud.h"
 #include "link/comm_error.h"
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/port_map.h"
 #include "link_fixture.h"
+#include "test_bytes.h"
 
 #include <QDir>
 

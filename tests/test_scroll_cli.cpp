@@ -1,8 +1,8 @@
 // kvctl send, scroll-params and status as a script sees them: refusals, texts and exit
 // codes, with no unit needed.
 
-#include "kvctl_folder_test.h"
 #include "base/app_folder.h"
+#include "kvctl_folder_test.h"
 
 #include <QFile>
 #include <QTemporaryDir>

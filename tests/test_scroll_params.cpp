@@ -1,9 +1,9 @@
 // The scroll parameters: selector items, the box rules, the block and GDCS.txt, and
 // "设置参数" on the line.
 
-#include "link_fixture.h"
 #include "base/display_effects.h"
 #include "base/position_time_checks.h"
+#include "link_fixture.h"
 #include "scroll/scroll_params.h"
 
 #include <QFile>

@@ -1,12 +1,12 @@
 // The send buttons of the scroll modes: the writes on the line byte by byte, the
 // display timer, the refusals that send nothing, and the editor's mode switching.
 
-#include "test_bytes.h"
+#include "base/numbered_list.h"
 #include "base/record_store.h"
+#include "base/send_modes.h"
 #include "link_fixture.h"
 #include "scroll/scroll_send.h"
-#include "base/send_modes.h"
-#include "base/numbered_list.h"
+#include "test_bytes.h"
 
 #include <gtest/gtest.h>
 

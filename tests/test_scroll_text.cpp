@@ -1,15 +1,15 @@
 // The unit's text encoding, the 2000-character limit, the editor's line reading, the
 // entry lists and the records behind them.
 
-#include "file_bytes.h"
 #include "base/cp936.h"
 #include "base/numbered_list.h"
 #include "base/record_store.h"
+#include "base/unit_text.h"
+#include "file_bytes.h"
 #include "scroll/editor_lines.h"
 #include "scroll/entry_list.h"
 #include "scroll/scroll_text_cache.h"
 #include "scroll/scroll_text_limit.h"
-#include "base/unit_text.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,10 +4,10 @@
 #include "base/app_folder.h"
 #include "base/bounded_read.h"
 #include "base/record_store.h"
+#include "base/send_modes.h"
 #include "file_bytes.h"
 #include "kvctl_folder_test.h"
 #include "scroll/entry_list.h"
-#include "base/send_modes.h"
 
 #include <QDir>
 #include <QTemporaryDir>

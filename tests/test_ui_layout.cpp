@@ -2,21 +2,21 @@
 // and at the common laptop and desktop sizes every panel is inside the window, scrolled
 // where it does not fit. With KV_SCREENSHOTS set it saves each page at each size.
 
-#include "window_fixture.h"
 #include "admin_panels.h"
-#include "target_panel.h"
+#include "admin_panels.h"
+#include "base/app_folder.h"
 #include "help_viewer.h"
 #include "main_window.h"
 #include "other_functions_toggle.h"
-#include "screenshot.h"
-#include "admin_panels.h"
 #include "queue_panel.h"
+#include "screenshot.h"
 #include "scroll_editor_panel.h"
 #include "scroll_panels.h"
 #include "target_panel.h"
+#include "target_panel.h"
 #include "traffic_table.h"
 #include "wait_until.h"
-#include "base/app_folder.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QGroupBox>

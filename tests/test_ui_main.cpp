@@ -1,22 +1,22 @@
 // The main window: the start-up sequence and its first-start files, the serial strip,
 // the sent-data pane, and the one-operation-at-a-time rule.
 
-#include "window_fixture.h"
-#include "file_bytes.h"
 #include "base/operation_guard.h"
+#include "file_bytes.h"
 #include "link/link.h"
 #include "main_window.h"
 #include "memory_port.h"
 #include "operation_runner.h"
 #include "port_map_dialog.h"
+#include "qt_translations.h"
 #include "recording_prompter.h"
+#include "screenshot.h"
 #include "serial_strip.h"
 #include "traffic_table.h"
-#include "screenshot.h"
 #include "ui_app.h"
-#include "qt_translations.h"
 #include "ui_prompter.h"
 #include "wait_until.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -6,10 +6,10 @@
 #include "link_fixture.h"
 #include "operation_runner.h"
 #include "picture_text_panel.h"
+#include "screenshot.h"
 #include "scroll/picture_text_settings.h"
 #include "scroll_editing_panels.h"
 #include "scroll_editor_panel.h"
-#include "screenshot.h"
 #include "shortcut_editor_panel.h"
 #include "ui_app.h"
 

@@ -4,9 +4,9 @@
 #include "base/record_store.h"
 #include "link_fixture.h"
 #include "operation_runner.h"
+#include "screenshot.h"
 #include "scroll_editor_panel.h"
 #include "scroll_params_panel.h"
-#include "screenshot.h"
 #include "ui_app.h"
 
 #include <QApplication>

@@ -3,10 +3,10 @@
 #include "base/app_folder.h"
 #include "base/bounded_read.h"
 #include "base/cp936.h"
+#include "base/decimal_text.h"
 #include "base/line_ends.h"
 #include "base/paired_write.h"
 #include "base/prompter.h"
-#include "base/decimal_text.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

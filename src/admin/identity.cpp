@@ -1,9 +1,9 @@
 #include "admin/identity.h"
 
-#include "link/command_codes.h"
-#include "link/device_address.h"
 #include "base/prompter.h"
 #include "link/baud.h"
+#include "link/command_codes.h"
+#include "link/device_address.h"
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/link.h"

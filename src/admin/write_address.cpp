@@ -1,7 +1,7 @@
 #include "admin/write_address.h"
 
-#include "base/prompter.h"
 #include "base/decimal_text.h"
+#include "base/prompter.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/line_session.h"

@@ -1,8 +1,8 @@
 #include "control/display_test.h"
 
+#include "base/decimal_text.h"
 #include "base/prompter.h"
 #include "control/test_frame.h"
-#include "base/decimal_text.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
 

@@ -1,9 +1,9 @@
 #include "control/reset.h"
 
-#include "link/reset_frame.h"
 #include "link/line_session.h"
 #include "link/link.h"
 #include "link/port_operation.h"
+#include "link/reset_frame.h"
 
 namespace kv {
 

@@ -2,10 +2,10 @@
 
 #include "base/prompter.h"
 #include "link/command_codes.h"
-#include "link/reset_frame.h"
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/port_operation.h"
+#include "link/reset_frame.h"
 
 namespace kv {
 

@@ -1,7 +1,7 @@
 #include "link/device_address.h"
 
-#include "base/prompter.h"
 #include "base/decimal_text.h"
+#include "base/prompter.h"
 
 namespace kv {
 

@@ -3,6 +3,7 @@
 #include "base/app_folder.h"
 #include "base/display_effects.h"
 #include "base/line_ends.h"
+#include "base/position_time_checks.h"
 #include "base/prompter.h"
 #include "picture/font_list.h"
 #include "picture/frame_send.h"
@@ -11,7 +12,6 @@
 #include "picture/picture_purposes.h"
 #include "picture/picture_send.h"
 #include "picture/text_purposes.h"
-#include "base/position_time_checks.h"
 
 namespace kv {
 

@@ -1,7 +1,7 @@
 #include "picture/page_selectors.h"
 
-#include "base/number_items.h"
 #include "base/display_effects.h"
+#include "base/number_items.h"
 
 namespace kv {
 

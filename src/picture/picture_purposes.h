@@ -14,9 +14,9 @@
 // through the Prompter; an empty path (the operator cancelled the choice) is refused
 // silently. A picture a limit refuses keeps its surface, to be shown, and has no matrix.
 
+#include "base/position_time_checks.h"
 #include "picture/dot_matrix.h"
 #include "picture/prepared_picture.h"
-#include "base/position_time_checks.h"
 
 #include <QImage>
 #include <QString>

@@ -1,8 +1,11 @@
 #include "picture/static_send.h"
 
 #include "base/display_effects.h"
+#include "base/position_time_checks.h"
 #include "base/prompter.h"
 #include "base/record_store.h"
+#include "base/send_modes.h"
+#include "base/unit_text.h"
 #include "picture/font_list.h"
 #include "picture/frame_send.h"
 #include "picture/last_sent_text.h"
@@ -13,9 +16,6 @@
 #include "picture/picture_send.h"
 #include "picture/static_text.h"
 #include "picture/text_purposes.h"
-#include "base/position_time_checks.h"
-#include "base/send_modes.h"
-#include "base/unit_text.h"
 
 namespace kv {
 

@@ -10,9 +10,9 @@
 // with nothing to draw (empty, or spaces and line breaks only) is refused before it is
 // drawn.
 
+#include "base/position_time_checks.h"
 #include "picture/prepared_picture.h"
 #include "picture/text_block.h"
-#include "base/position_time_checks.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
 #include "scroll/entry_list.h"
 
 #include "base/numbered_list.h"
+#include "base/send_modes.h"
 #include "picture/picture_lists.h"
 #include "scroll/editor_lines.h"
-#include "base/send_modes.h"
 #include "scroll/shortcut_content.h"
 #include "scroll/shortcut_segments.h"
 

@@ -1,13 +1,13 @@
 #include "scroll/scroll_params.h"
 
+#include "base/display_effects.h"
 #include "base/number_items.h"
+#include "base/position_time_checks.h"
 #include "base/prompter.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/port_operation.h"
-#include "base/display_effects.h"
-#include "base/position_time_checks.h"
 
 namespace kv {
 

@@ -1,13 +1,13 @@
 #include "scroll/scroll_picture_message.h"
 
 #include "base/prompter.h"
+#include "base/send_modes.h"
 #include "picture/dot_matrix.h"
 #include "picture/picture_file.h"
 #include "picture/picture_lists.h"
 #include "picture/picture_purposes.h"
 #include "picture/picture_send.h"
 #include "scroll/entry_list.h"
-#include "base/send_modes.h"
 
 namespace kv {
 

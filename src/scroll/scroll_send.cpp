@@ -1,16 +1,16 @@
 #include "scroll/scroll_send.h"
 
 #include "base/numbered_list.h"
+#include "base/position_time_checks.h"
 #include "base/prompter.h"
+#include "base/send_modes.h"
+#include "base/unit_text.h"
 #include "link/line_session.h"
 #include "link/port_operation.h"
 #include "picture/frame_send.h"
 #include "scroll/entry_list.h"
-#include "base/position_time_checks.h"
 #include "scroll/scroll_frames.h"
 #include "scroll/scroll_text_limit.h"
-#include "base/send_modes.h"
-#include "base/unit_text.h"
 
 namespace kv {
 

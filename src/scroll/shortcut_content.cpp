@@ -1,8 +1,8 @@
 #include "scroll/shortcut_content.h"
 
+#include "base/unit_text.h"
 #include "link/frames.h"
 #include "scroll/editor_lines.h"
-#include "base/unit_text.h"
 
 #include <QRegularExpression>
 

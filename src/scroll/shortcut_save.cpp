@@ -2,12 +2,12 @@
 
 #include "base/numbered_list.h"
 #include "base/prompter.h"
+#include "base/send_modes.h"
 #include "link/line_session.h"
 #include "link/port_operation.h"
 #include "scroll/entry_list.h"
 #include "scroll/scroll_frames.h"
 #include "scroll/shortcut_content.h"
-#include "base/send_modes.h"
 #include "scroll/shortcut_segments.h"
 
 namespace kv {

@@ -1,13 +1,13 @@
 #include "scroll/status_report.h"
 
 #include "base/cp936.h"
+#include "base/display_effects.h"
+#include "base/position_time_checks.h"
 #include "base/prompter.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/port_operation.h"
-#include "base/display_effects.h"
-#include "base/position_time_checks.h"
 
 #include <QStringList>
 

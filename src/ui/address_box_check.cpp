@@ -1,7 +1,7 @@
 #include "address_box_check.h"
 
-#include "link/device_address.h"
 #include "base/prompter.h"
+#include "link/device_address.h"
 
 #include <QLineEdit>
 

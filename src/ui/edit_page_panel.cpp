@@ -1,17 +1,17 @@
 #include "edit_page_panel.h"
 
+#include "app/help_topics.h"
 #include "base/display_effects.h"
 #include "base/prompter.h"
+#include "base/unit_text.h"
+#include "model_selector.h"
+#include "picture/font_list.h"
 #include "picture/page_operations.h"
 #include "picture/picture_purposes.h"
 #include "picture/text_purposes.h"
-#include "app/help_topics.h"
-#include "widget_kit.h"
-#include "model_selector.h"
-#include "picture/font_list.h"
 #include "picture_preview.h"
 #include "turned_text.h"
-#include "base/unit_text.h"
+#include "widget_kit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 #include "font_panel.h"
 
-#include "link/device_address.h"
 #include "base/prompter.h"
 #include "character_list.h"
 #include "font/font_source.h"
 #include "font/font_transfer.h"
 #include "font/glyph_extract.h"
 #include "glyph_grid.h"
+#include "link/device_address.h"
 #include "link/link.h"
 #include "panel_context.h"
 

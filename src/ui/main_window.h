@@ -1,14 +1,14 @@
 #pragma once
 
 #include "admin_panels.h"
+#include "base/app_folder.h"
 #include "control_panels.h"
 #include "font_panels.h"
-#include "picture_panels.h"
-#include "scroll_panels.h"
-#include "base/app_folder.h"
 #include "link/clock.h"
 #include "link/serial_port.h"
 #include "panel_context.h"
+#include "picture_panels.h"
+#include "scroll_panels.h"
 
 #include <QMainWindow>
 #include <memory>

@@ -1,13 +1,13 @@
 #include "picture_text_panel.h"
 
 #include "base/prompter.h"
+#include "base/send_modes.h"
 #include "model_selector.h"
 #include "picture/font_list.h"
 #include "picture/picture_lists.h"
 #include "scroll/picture_text_layout.h"
 #include "scroll/picture_text_send.h"
 #include "scroll/scroll_picture_message.h"
-#include "base/send_modes.h"
 #include "widget_kit.h"
 
 #include <QCheckBox>

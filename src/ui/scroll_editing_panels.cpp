@@ -1,9 +1,9 @@
 #include "scroll_editing_panels.h"
 
 #include "app/help_topics.h"
+#include "base/send_modes.h"
 #include "panel_context.h"
 #include "picture_text_panel.h"
-#include "base/send_modes.h"
 #include "scroll_editor_panel.h"
 #include "shortcut_editor_panel.h"
 

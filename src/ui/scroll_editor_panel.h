@@ -1,9 +1,9 @@
 #pragma once
 
 #include "base/record_store.h"
+#include "panel_context.h"
 #include "picture/static_send_fields.h"
 #include "scroll/scroll_text_cache.h"
-#include "panel_context.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/record_store.h"
-#include "scroll/shortcut_editor.h"
 #include "panel_context.h"
+#include "scroll/shortcut_editor.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 #include "static_send_inputs.h"
 
 #include "base/display_effects.h"
-#include "widget_kit.h"
+#include "base/position_time_checks.h"
 #include "picture/font_list.h"
 #include "picture/text_purposes.h"
-#include "base/position_time_checks.h"
 #include "turned_text.h"
+#include "widget_kit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "target_panel.h"
 
 #include "base/prompter.h"
-#include "scroll/stored_scroll_play.h"
 #include "panel_context.h"
+#include "scroll/stored_scroll_play.h"
 
 #include <QComboBox>
 #include <QFormLayout>

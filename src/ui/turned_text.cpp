@@ -1,7 +1,7 @@
 #include "turned_text.h"
 
-#include "picture/vertical_text.h"
 #include "base/unit_text.h"
+#include "picture/vertical_text.h"
 
 #include <QButtonGroup>
 #include <QPlainTextEdit>
