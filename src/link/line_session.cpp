@@ -59,6 +59,8 @@ Reply LineSession::requestTwoPart(const QByteArray& frame, int headBytes, int he
 
 void LineSession::changeRate(int baud)
 {
+    if (!link_.maySetRate(baud))
+        throw CommError{comm::kRateFixed};
     link_.closePort();
     link_.setLineBaud(baud);
     pause(kRateChangeMs);

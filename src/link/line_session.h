@@ -54,7 +54,8 @@ public:
                          const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs);
 
     // The line goes on at another rate: the port closes (the last bytes leave first),
-    // the rate changes, and after a moment the port opens again at the new rate.
+    // the rate changes, and after a moment the port opens again at the new rate. On a
+    // line whose rate is not ours to set (Link::setsRate) nothing changes: CommError.
     void changeRate(int baud);
     // Closes the port before the operation ends, so that it is free while the operator
     // reads the outcome or the records are written.

@@ -51,6 +51,12 @@ public:
 
     int lineBaud() const { return lineBaud_; }
     void setLineBaud(int baud) { lineBaud_ = baud; }
+    // False when the line's rate is not this program's to set: a device server that
+    // takes the bytes as they are (known from its address), or one that refused the rate
+    // options (known once the port is open).
+    bool setsRate() const;
+    // Whether the line may go to this rate: the rate in force always may.
+    bool maySetRate(int baud) const { return baud == lineBaud_ || setsRate(); }
 
     // --- the operation bracket ---
     void ensurePortOpen();
@@ -84,7 +90,7 @@ public:
                            const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs);
     // The running operation's cancel, looked at by every wait and the drain; nullptr
     // when nothing may cancel.
-    void setCancelFlag(const CancelFlag* flag) { cancel_ = flag; }
+    void setCancelFlag(const CancelFlag* flag);
     const CancelFlag* cancelFlag() const { return cancel_; }
     // Shows the message for a serial-port fault; a missing port also runs the
     // port-missing handler.
@@ -95,7 +101,7 @@ public:
 
 private:
     void logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status = ReplyStatus::Complete, int awaited = -1,
-                    const QString& reading = {});
+                    const QString& reading = {}, const QString& notice = {});
     bool cancelRequested() const;
     // Notes when a wait that gave up may still see its unit's answer.
     Reply expectLateAnswer(Reply reply, int timeoutMs);
