@@ -220,9 +220,12 @@ void NetworkPort::discardInput()
     if (!isOpen())
         throw CommError{comm::kPortNotOpen};
     receive(0);
+    // Of bytes being dropped, what the server holds and has not sent yet goes too. A
+    // quiet line is not purged: the server's answer to the purge would hold back the
+    // unit's next reply until this end acknowledges it (tens of milliseconds a frame).
+    const bool dropped = !input_.isEmpty();
     input_.clear();
-    // What the server holds from the line and has not sent yet goes too.
-    if (setsRate_)
+    if (setsRate_ && dropped)
         send(TelnetComPort::purgeReceived());
 }
 
