@@ -36,7 +36,8 @@ QString connection(const QString& name, const QString& accepter, const QString& 
                           "  accepter: %2\n"
                           "  connector: serialdev,%3,9600n81,local\n"
                           "  options:\n"
-                          "    kickolduser: true\n")
+                          "    kickolduser: true\n"
+                          "    chardelay: false\n")
         .arg(name, accepter, device);
 }
 } // namespace
