@@ -286,7 +286,7 @@ TEST(TelnetStream, WhatGoesOutHasEveryIacDoubledAlsoInsideTheSettings)
 
 // The port against a server that does what ser2net does, sending every reply a byte at a
 // time: the settings are confirmed before open returns, unit bytes go out with 0xFF
-// doubled, and only the unit's bytes come in.
+// doubled, only the unit's bytes come in, and a new rate is set on the open connection.
 TEST(NetworkPortOnScriptedServer, NegotiatesThenCarriesUnitBytesBothWays)
 {
     CoreApp();
@@ -302,6 +302,11 @@ TEST(NetworkPortOnScriptedServer, NegotiatesThenCarriesUnitBytesBothWays)
         ASSERT_TRUE(s.readUntil(fd, Sub(12, Bytes({1})) + Bytes({0x5A, 0x5B, IAC, IAC, 0x17, 0x77, 0x04})));
         sawFrame = true;
         s.trickle(fd, Bytes({0x12, IAC, IAC}) + Sub(107, Bytes({IAC, IAC})) + Bytes({IAC, IAC, 0x34}));
+        // A new rate is set on the same connection.
+        ASSERT_TRUE(s.readUntil(fd, Sub(1, Bytes({0, 0, 0x96, 0x00}))));
+        ASSERT_TRUE(s.readUntil(fd, Sub(1, Bytes({0, 0, 0x96, 0x00})) + Sub(2, Bytes({8})) + Sub(3, Bytes({1}))
+                                        + Sub(4, Bytes({1}))));
+        s.trickle(fd, SettingsAnswers(38400));
         s.holdUntilStopped();
     }});
     NetworkPort port;
@@ -322,6 +327,8 @@ TEST(NetworkPortOnScriptedServer, NegotiatesThenCarriesUnitBytesBothWays)
     }
     EXPECT_TRUE(sawFrame);
     EXPECT_EQ(unit.toHex(' '), Bytes({0x12, IAC, IAC, 0x34}).toHex(' '));
+    EXPECT_TRUE(port.changeRate(38400));
+    EXPECT_TRUE(port.isOpen());
     port.close();
 }
 

@@ -61,6 +61,8 @@ void LineSession::changeRate(int baud)
 {
     if (!link_.maySetRate(baud))
         throw CommError{comm::kRateFixed};
+    if (link_.changeRateInPlace(baud))
+        return;
     link_.closePort();
     link_.setLineBaud(baud);
     pause(kRateChangeMs);

@@ -87,6 +87,23 @@ void Link::closePort()
 {
     if (!port_->isOpen())
         return;
+    letLineSettle();
+    port_->close();
+}
+
+bool Link::changeRateInPlace(int baud)
+{
+    if (!port_->isOpen())
+        return false;
+    letLineSettle();
+    if (!port_->changeRate(baud))
+        return false;
+    lineBaud_ = baud;
+    return true;
+}
+
+void Link::letLineSettle()
+{
     try {
         waitOutLateAnswer();
     } catch (const CommError&) {
@@ -97,7 +114,6 @@ void Link::closePort()
     const qint64 wait = lineBusyUntilMs_ + kLineSettleMs - clock_.nowMs();
     if (wait > 0)
         clock_.sleepMs(static_cast<int>(wait));
-    port_->close();
 }
 
 bool Link::isOpen() const

@@ -65,6 +65,9 @@ public:
     // drops it, so that it does not become the reply to the next request on the line,
     // this program's or the next one's. The operator's cancel ends that wait.
     void closePort();
+    // Moves the open line to the rate without closing the port, once it is quiet as
+    // closePort waits for it to be; false when the port cannot (or is closed).
+    bool changeRateInPlace(int baud);
     bool isOpen() const;
     void write(const QByteArray& bytes);
     // Waits until what was written has left the port. Ends with a CommError when the
@@ -106,6 +109,8 @@ private:
     // Notes when a wait that gave up may still see its unit's answer.
     Reply expectLateAnswer(Reply reply, int timeoutMs);
     void waitOutLateAnswer();
+    // The late answer waited out and the last bytes' line time passed.
+    void letLineSettle();
     Reply collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,
                        int restTimeoutMs, const WaitProgress& progress, const ReplyReading& reading);
 

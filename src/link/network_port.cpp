@@ -93,27 +93,45 @@ void NetworkPort::setLine(int baud)
 {
     send(telnet_->offers());
     const QDeadlineTimer deadline(kSettingsLimitMs);
-    bool asked = false;
-    while (!telnet_->settingsConfirmed()) {
+    // The settings are asked once the server has taken up the option.
+    while (!telnet_->comPortAgreed()) {
         if (telnet_->comPortRefused())
             return;
-        if (telnet_->comPortAgreed() && !asked) {
-            send(TelnetComPort::lineSettings(baud));
-            asked = true;
-            continue;
-        }
-        if (cancelled())
-            fail(comm::kConnectCancelled);
-        if (deadline.hasExpired())
-            fail(comm::kServerSilent);
-        receive(int(qBound(qint64(1), deadline.remainingTime(), qint64(kCancelCheckMs))));
+        awaitServer(deadline);
     }
+    confirmSettings(baud, deadline);
+}
+
+void NetworkPort::confirmSettings(int baud, const QDeadlineTimer& deadline)
+{
+    telnet_->forgetConfirmed();
+    send(TelnetComPort::lineSettings(baud));
+    while (!telnet_->settingsConfirmed())
+        awaitServer(deadline);
     const TelnetComPort::Confirmed& confirmed = telnet_->confirmed();
     if (confirmed.baud != baud)
         fail(comm::kBaudUnsupported);
     if (confirmed.dataSize != 8 || confirmed.parity != 1 || confirmed.stopSize != 1)
         fail(comm::kLineSettingsRefused);
+    baud_ = baud;
     setsRate_ = true;
+}
+
+void NetworkPort::awaitServer(const QDeadlineTimer& deadline)
+{
+    if (cancelled())
+        fail(comm::kConnectCancelled);
+    if (deadline.hasExpired())
+        fail(comm::kServerSilent);
+    receive(int(qBound(qint64(1), deadline.remainingTime(), qint64(kCancelCheckMs))));
+}
+
+bool NetworkPort::changeRate(int baud)
+{
+    if (!isOpen() || !setsRate_)
+        return false;
+    confirmSettings(baud, QDeadlineTimer(kSettingsLimitMs));
+    return true;
 }
 
 void NetworkPort::close()

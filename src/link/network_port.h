@@ -4,6 +4,7 @@
 #include "link/serial_port.h"
 #include "link/telnet_com_port.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <memory>
 
@@ -37,10 +38,21 @@ public:
     void waitForInput(int ms) override;
     void setCancelFlag(const CancelFlag* flag) override { cancel_ = flag; }
     bool setsRate() const override { return setsRate_; }
+    // Over RFC 2217 the rate changes on the open connection: SET-BAUDRATE and the other
+    // settings again, confirmed as at open.
+    bool changeRate(int baud) override;
 
 private:
     void connectTo(const NetworkAddress& address);
+    // Takes up the COM port option, then sets the line as confirmSettings does; a
+    // server that refuses the option leaves the line at its own rate.
     void setLine(int baud);
+    // Asks for the rate and 8N1 and waits, until the deadline, for the server to confirm
+    // them.
+    void confirmSettings(int baud, const QDeadlineTimer& deadline);
+    // One wait for the server during the settings; ends with a fault at the deadline
+    // or on the operator's cancel.
+    void awaitServer(const QDeadlineTimer& deadline);
     // Reads what the server sent, waiting up to ms for it; the server's commands are
     // answered and what is left goes to the input.
     void receive(int ms);

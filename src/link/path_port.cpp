@@ -87,6 +87,11 @@ bool PathPort::setsRate() const
     return !port_ || port_->setsRate();
 }
 
+bool PathPort::changeRate(int baud)
+{
+    return port_ && port_->changeRate(baud);
+}
+
 SerialPortFactory PathPorts()
 {
     return [] { return std::make_unique<PathPort>(); };

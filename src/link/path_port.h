@@ -25,6 +25,7 @@ public:
     void waitForInput(int ms) override;
     void setCancelFlag(const CancelFlag* flag) override;
     bool setsRate() const override;
+    bool changeRate(int baud) override;
 
 private:
     SerialPort& port() const;

@@ -40,6 +40,13 @@ public:
     // False when the rate given at open does not reach the line: a device server that
     // takes the bytes as they are runs the line at the rate set on it.
     virtual bool setsRate() const { return true; }
+    // Moves the open line to another rate without closing the port; false when the port
+    // cannot, and the link closes it and opens it again at the new rate.
+    virtual bool changeRate(int baud)
+    {
+        Q_UNUSED(baud);
+        return false;
+    }
 };
 
 using SerialPortFactory = std::function<std::unique_ptr<SerialPort>()>;

@@ -38,6 +38,8 @@ public:
     const Confirmed& confirmed() const { return confirmed_; }
     // True when all four settings have been answered.
     bool settingsConfirmed() const;
+    // Before the settings are asked again: the answers to come are the ones that count.
+    void forgetConfirmed() { confirmed_ = {}; }
 
 private:
     enum class State { Data, Command, Option, Subnegotiation, SubnegotiationCommand };
