@@ -2,7 +2,9 @@
 // server taken apart however it is split, and the port against scripted servers (the
 // negotiation, a refused COM port option, a silent server, the faults and their bounds).
 
+#include "admin/identity.h"
 #include "base/prompter.h"
+#include "link/baud.h"
 #include "link/comm_error.h"
 #include "link/line_session.h"
 #include "link/link.h"
@@ -11,6 +13,7 @@
 #include "link/port_operation.h"
 #include "link/path_port.h"
 #include "link/telnet_com_port.h"
+#include "link_fixture.h"
 #include "memory_port.h"
 #include "recording_prompter.h"
 
@@ -502,4 +505,57 @@ TEST(NetworkPortFaults, ADroppedServerEndsTheOperationAndTheNextOneConnectsAgain
         reply = session.request({Bytes({0x5A, 0xF9, 0x01, 0x01, 0xA3}), 5, 1500});
     }));
     EXPECT_EQ(reply.bytes.toHex(), "1234567808");
+}
+
+// On a COMk mapped to a raw TCP server every way to another rate is refused before the
+// port opens, with the address and the advice; the rate in force still goes.
+class RawTcpChoice : public LinkFixture {
+protected:
+    RawTcpChoice()
+    {
+        EXPECT_TRUE(folder.ensureSettingsFolder());
+        EXPECT_TRUE(WriteTextFile(settingsFile("COMMAP.TXT"), "COM1=" + kAddress));
+    }
+    const QString kAddress = QStringLiteral("socket://10.0.0.5:4002");
+};
+
+TEST_F(RawTcpChoice, EveryChangeOfRateIsRefusedBeforeThePortOpens)
+{
+    const QString refusal = CommErrorText(comm::kRateFixed, kAddress);
+    EXPECT_TRUE(refusal.contains(QStringLiteral("请在串口服务器上设置波特率")));
+    const QList<std::pair<const char*, std::function<void()>>> changes = {
+        {"baud choice", [&] { choice.selectBaud(4, prompter, ChoiceEffect::Apply); }},
+        {"identity sweep", [&] { ReadIdentity(choice, link, prompter); }},
+        {"unit rate change", [&] { ModifyIdentity({5, QStringLiteral("7")}, choice, link, prompter); }},
+    };
+    for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
+        prompter.shown.clear();
+        change();
+        EXPECT_EQ(prompter.texts(), QStringList{refusal});
+        EXPECT_EQ(link.lineBaud(), 9600);
+        EXPECT_EQ(choice.baudChoice(), 3);
+    }
+    EXPECT_EQ(port->opens, 0);
+    EXPECT_TRUE(port->written.isEmpty());
+    EXPECT_FALSE(QFile::exists(settingsFile("BTL.TXT")));
+
+    prompter.shown.clear();
+    choice.selectBaud(3, prompter, ChoiceEffect::Apply);
+    EXPECT_TRUE(prompter.texts().isEmpty()) << prompter.texts().join(" | ").toStdString();
+    EXPECT_EQ(port->writes.size(), 1);
+    EXPECT_EQ(choice.statusText(), "  串 口：" + kAddress + "  波特率：9600,N,8,1");
+}
+
+// At start the line runs at the saved rate, which the server is set to: no rate is
+// refused, and the units hear the broadcast at it.
+TEST_F(RawTcpChoice, TheStartRestoresTheSavedRateAsTheOneInForce)
+{
+    ASSERT_TRUE(WriteTextFile(settingsFile("COM.TXT"), "1"));
+    ASSERT_TRUE(WriteTextFile(settingsFile("BTL.TXT"), "4"));
+    link.setLineBaud(115200);
+    choice.startupRestore(prompter);
+    EXPECT_TRUE(prompter.texts().isEmpty()) << prompter.texts().join(" | ").toStdString();
+    EXPECT_EQ(link.lineBaud(), 19200);
+    EXPECT_EQ(port->openBauds.value(port->openBauds.size() - 1), 19200);
 }
