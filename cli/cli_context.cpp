@@ -5,7 +5,7 @@
 #include "commands.h"
 #include "link/baud.h"
 #include "link/port_map.h"
-#include "link/qt_serial_port.h"
+#include "link/path_port.h"
 
 namespace kv::cli {
 
@@ -22,7 +22,7 @@ CliContext::CliContext(const GlobalOptions& opts, QString commandUsage)
 {
     RemoveUnfinishedWrites(folder);
     ProvideHelpFiles(folder);
-    link = std::make_unique<Link>([] { return std::make_unique<QtSerialPort>(); }, clock);
+    link = std::make_unique<Link>(PathPorts(), clock);
     portChoice = std::make_unique<PortChoice>(folder, *link);
     link->setObserver(this);
 }
@@ -38,20 +38,18 @@ bool CliContext::prepare()
     }
 
     // The line rate: --baud, else the saved choice, else the first-start default.
-    int baudIndex = kFirstStartBaudIndex;
+    const int inForce = portChoice->savedBaudChoice().value_or(kFirstStartBaudIndex);
+    int baudIndex = inForce;
     if (!options.baud.isEmpty()) {
         baudIndex = BaudIndexOf(options.baud);
         if (baudIndex < 0) {
             prompter.error(QStringLiteral("波特率必须是 1200、2400、4800、9600、19200、38400、57600 或 115200"));
             return false;
         }
-    } else if (const auto saved = portChoice->savedBaudChoice()) {
-        baudIndex = *saved;
     }
-    portChoice->setBaudChoiceQuietly(baudIndex);
-    link->setLineBaud(BaudRate(baudIndex));
 
-    // The port: --port COMk or a device path, else the saved choice through COMMAP.TXT.
+    // The port: --port COMk, a device path or a network address, else the saved choice
+    // through COMMAP.TXT.
     if (const auto k = PortChoiceNamed(options.port)) {
         if (*k == 0) {
             prompter.error(QStringLiteral("串口只能是 COM1 至 COM12"));
@@ -63,6 +61,15 @@ bool CliContext::prepare()
         if (!options.port.isEmpty())
             portChoice->usePathForRun(options.port);
     }
+
+    // A line whose rate is set on its device server runs at the rate in force.
+    link->setLineBaud(BaudRate(inForce));
+    if (!link->maySetRate(BaudRate(baudIndex))) {
+        prompter.error(CommErrorText(comm::kRateFixed, portChoice->portText()));
+        return false;
+    }
+    portChoice->setBaudChoiceQuietly(baudIndex);
+    link->setLineBaud(BaudRate(baudIndex));
     return true;
 }
 

@@ -17,7 +17,7 @@ namespace kv::cli {
 // The global options of one run.
 struct GlobalOptions {
     QString dir;
-    QString port;     // COMk or a device path
+    QString port;     // COMk, a device path or a network address
     QString baud;     // one of the eight rates
     QString target;   // broadcast | queue | ADDR
     QString address = QStringLiteral("1");

@@ -4,6 +4,7 @@
 #include "cli_context.h"
 #include "commands.h"
 #include "interrupt.h"
+#include "link/network_address.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -19,8 +20,8 @@ namespace {
 QString globalUsage()
 {
     QString text = QStringLiteral(
-        "usage: kvctl [--dir DIR] [--port COMk|PATH] [--baud RATE] [--target broadcast|queue|ADDR]\n"
-        "             [--address N] [--yes] [--log FILE] COMMAND [arguments]\n"
+        "usage: kvctl [--dir DIR] [--port COMk|PATH|rfc2217://HOST:PORT|socket://HOST:PORT] [--baud RATE]\n"
+        "             [--target broadcast|queue|ADDR] [--address N] [--yes] [--log FILE] COMMAND [arguments]\n"
         "commands:");
     for (const Command& command : Commands())
         text += QStringLiteral("\n  ") + QString::fromUtf8(command.usage);
@@ -125,6 +126,13 @@ int main(int argc, char** argv)
             if (!options.dir.isEmpty() && !QDir().mkpath(options.dir)) {
                 PrintErr(QStringLiteral("无法创建应用文件夹 ") + options.dir);
                 return 1;
+            }
+            if (kv::IsNetworkPortName(options.port)) {
+                const QString problem = kv::ParseNetworkAddress(options.port).problem;
+                if (!problem.isEmpty()) {
+                    PrintErr(problem);
+                    return PrintUsage(QStringLiteral("--port rfc2217://HOST:PORT|socket://HOST:PORT ..."));
+                }
             }
             CliContext ctx(options, QString::fromUtf8(command.usage));
             const InterruptCancels interrupts(ctx.prompter.cancelFlag());

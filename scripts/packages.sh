@@ -2,7 +2,7 @@
 # Sourced by run.sh and test.sh.
 
 KV_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev libbenchmark-dev
-             fonts-wqy-microhei fonts-liberation qt6-translations-l10n xvfb xauth)
+             fonts-wqy-microhei fonts-liberation qt6-translations-l10n xvfb xauth ser2net)
 
 kv_install_missing_packages() {
     local missing=()

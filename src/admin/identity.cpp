@@ -38,6 +38,10 @@ IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& promp
         prompter.error(QStringLiteral("还没选择串口！"));
         return outcome;
     }
+    if (!link.setsRate()) {
+        prompter.error(CommErrorText(comm::kRateFixed, choice.portText()));
+        return outcome;
+    }
     const QString question = QStringLiteral("这个操作将读出设备的波特率、地址码及版本号，不能有多台设备连接") + kCrLf
                              + kCrLf + QStringLiteral("                         确认只有单台设备连接吗？");
     if (!prompter.ask(question, QString()))
@@ -94,6 +98,10 @@ IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& c
     IdentityChangeOutcome outcome;
     if (change.baudIndex < 0 || change.baudIndex >= kBaudChoices)
         return outcome;
+    if (!link.maySetRate(BaudRate(change.baudIndex))) {
+        prompter.error(CommErrorText(comm::kRateFixed, choice.portText()));
+        return outcome;
+    }
     const auto address = DeviceAddressByte(change.newAddress, prompter);
     if (!address)
         return outcome;

@@ -37,6 +37,25 @@ QString CommErrorText(int number, const QString& portText)
     case comm::kDrainTimeout:
         return QStringLiteral("串口") + portText
             + QStringLiteral("发送超时：数据没有在规定时间内送出，请检查串口及连接线");
+    case comm::kAddressInvalid:
+        return QStringLiteral("网络串口地址 %1 写得不对（应为 rfc2217://主机:端口 或 socket://主机:端口）").arg(portText);
+    case comm::kConnectionRefused:
+        return QStringLiteral("无法连接网络串口 %1：连接被拒绝，请检查串口服务器是否在运行、端口号是否正确").arg(portText);
+    case comm::kHostUnknown:
+        return QStringLiteral("无法连接网络串口 %1：找不到这个主机，请检查主机名或 IP 地址").arg(portText);
+    case comm::kConnectFailed:
+        return QStringLiteral("无法连接网络串口 %1，请检查网络及串口服务器").arg(portText);
+    case comm::kConnectCancelled: return QStringLiteral("连接网络串口 %1 已取消").arg(portText);
+    case comm::kConnectionLost:
+        return QStringLiteral("与网络串口 %1 的连接已断开，请检查串口服务器及网络").arg(portText);
+    case comm::kServerSilent:
+        return QStringLiteral("串口服务器 %1 没有应答串口设置（RFC 2217）：请检查它是否支持 RFC 2217，或改用 socket://")
+            .arg(portText);
+    case comm::kRateFixed:
+        return QStringLiteral("网络串口 %1 的波特率不能由本程序设置：请在串口服务器上设置波特率").arg(portText);
+    case comm::kComPortRefused:
+        return QStringLiteral("串口服务器 %1 不接受 RFC 2217 的串口设置，按原始 TCP 继续：波特率须在串口服务器上设置")
+            .arg(portText);
     default: return QString::number(number);
     }
 }

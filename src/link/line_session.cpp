@@ -59,6 +59,10 @@ Reply LineSession::requestTwoPart(const QByteArray& frame, int headBytes, int he
 
 void LineSession::changeRate(int baud)
 {
+    if (!link_.maySetRate(baud))
+        throw CommError{comm::kRateFixed};
+    if (link_.changeRateInPlace(baud))
+        return;
     link_.closePort();
     link_.setLineBaud(baud);
     pause(kRateChangeMs);

@@ -54,7 +54,10 @@ public:
                          const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs);
 
     // The line goes on at another rate: the port closes (the last bytes leave first),
-    // the rate changes, and after a moment the port opens again at the new rate.
+    // the rate changes, and after a moment the port opens again at the new rate; a port
+    // that can change the rate while open (a device server over RFC 2217) does so
+    // instead. On a line whose rate is not ours to set (Link::setsRate) nothing
+    // changes: CommError.
     void changeRate(int baud);
     // Closes the port before the operation ends, so that it is free while the operator
     // reads the outcome or the records are written.

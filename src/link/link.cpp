@@ -2,6 +2,7 @@
 
 #include "base/prompter.h"
 #include "link/frames.h"
+#include "link/network_address.h"
 #include "link/port_map.h"
 
 #include <QDateTime>
@@ -70,14 +71,47 @@ void Link::ensurePortOpen()
     if (port_->isOpen())
         return;
     const QString path = device().path;
-    if (!path.isEmpty())
-        port_->open(path, lineBaud_);
+    if (path.isEmpty())
+        return;
+    port_->open(path, lineBaud_);
+    // A server that should have taken the rate but would not: the operator learns why
+    // the line runs at the server's own rate.
+    if (!port_->setsRate() && !IsRawTcpAddress(path))
+        logTraffic(false, {}, ReplyStatus::Complete, -1, {}, CommErrorText(comm::kComPortRefused, device().name));
+}
+
+bool Link::setsRate() const
+{
+    return port_->isOpen() ? port_->setsRate() : !IsRawTcpAddress(device().path);
+}
+
+void Link::setCancelFlag(const CancelFlag* flag)
+{
+    cancel_ = flag;
+    port_->setCancelFlag(flag);
 }
 
 void Link::closePort()
 {
     if (!port_->isOpen())
         return;
+    letLineSettle();
+    port_->close();
+}
+
+bool Link::changeRateInPlace(int baud)
+{
+    if (!port_->isOpen())
+        return false;
+    letLineSettle();
+    if (!port_->changeRate(baud))
+        return false;
+    lineBaud_ = baud;
+    return true;
+}
+
+void Link::letLineSettle()
+{
     try {
         waitOutLateAnswer();
     } catch (const CommError&) {
@@ -88,7 +122,6 @@ void Link::closePort()
     const qint64 wait = lineBusyUntilMs_ + kLineSettleMs - clock_.nowMs();
     if (wait > 0)
         clock_.sleepMs(static_cast<int>(wait));
-    port_->close();
 }
 
 bool Link::isOpen() const
@@ -245,10 +278,12 @@ QString Link::echoSent(const QByteArray& frame)
     return text;
 }
 
-void Link::logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status, int awaited, const QString& reading)
+void Link::logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status, int awaited, const QString& reading,
+                      const QString& notice)
 {
     if (observer_)
-        observer_->trafficLogged({QDateTime::currentMSecsSinceEpoch(), sent, bytes, lineBaud_, status, awaited, reading});
+        observer_->trafficLogged(
+            {QDateTime::currentMSecsSinceEpoch(), sent, bytes, lineBaud_, status, awaited, reading, notice});
 }
 
 QString Btyes2String(Link& link, const QByteArray& frame)

@@ -51,6 +51,12 @@ public:
 
     int lineBaud() const { return lineBaud_; }
     void setLineBaud(int baud) { lineBaud_ = baud; }
+    // False when the line's rate is not this program's to set: a device server that
+    // takes the bytes as they are (known from its address), or one that refused the rate
+    // options (known once the port is open).
+    bool setsRate() const;
+    // Whether the line may go to this rate: the rate in force always may.
+    bool maySetRate(int baud) const { return baud == lineBaud_ || setsRate(); }
 
     // --- the operation bracket ---
     void ensurePortOpen();
@@ -59,6 +65,9 @@ public:
     // drops it, so that it does not become the reply to the next request on the line,
     // this program's or the next one's. The operator's cancel ends that wait.
     void closePort();
+    // Moves the open line to the rate without closing the port, once it is quiet as
+    // closePort waits for it to be; false when the port cannot (or is closed).
+    bool changeRateInPlace(int baud);
     bool isOpen() const;
     void write(const QByteArray& bytes);
     // Waits until what was written has left the port. Ends with a CommError when the
@@ -84,7 +93,7 @@ public:
                            const std::function<int(const QByteArray& head)>& restLength, int restTimeoutMs);
     // The running operation's cancel, looked at by every wait and the drain; nullptr
     // when nothing may cancel.
-    void setCancelFlag(const CancelFlag* flag) { cancel_ = flag; }
+    void setCancelFlag(const CancelFlag* flag);
     const CancelFlag* cancelFlag() const { return cancel_; }
     // Shows the message for a serial-port fault; a missing port also runs the
     // port-missing handler.
@@ -95,11 +104,13 @@ public:
 
 private:
     void logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status = ReplyStatus::Complete, int awaited = -1,
-                    const QString& reading = {});
+                    const QString& reading = {}, const QString& notice = {});
     bool cancelRequested() const;
     // Notes when a wait that gave up may still see its unit's answer.
     Reply expectLateAnswer(Reply reply, int timeoutMs);
     void waitOutLateAnswer();
+    // The late answer waited out and the last bytes' line time passed.
+    void letLineSettle();
     Reply collectReply(int headBytes, int headTimeoutMs, const std::function<int(const QByteArray& head)>& restLength,
                        int restTimeoutMs, const WaitProgress& progress, const ReplyReading& reading);
 

@@ -6,6 +6,7 @@
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/link.h"
+#include "link/network_address.h"
 #include "link/port_map.h"
 #include "link/port_operation.h"
 
@@ -40,7 +41,15 @@ PortChoice::~PortChoice()
 
 QString PortChoice::portText() const
 {
-    return runPath_.isEmpty() ? PortChoiceText(portChoice_) : runPath_;
+    if (!runPath_.isEmpty())
+        return runPath_;
+    // A COMk on the network goes by its address, which tells the operator where the line is.
+    if (portChoice_ > 0) {
+        const QString path = PortMap::load(folder_).pathFor(portChoice_);
+        if (IsNetworkPortName(path))
+            return path;
+    }
+    return PortChoiceText(portChoice_);
 }
 
 QString PortChoice::devicePath() const
@@ -121,9 +130,17 @@ void PortChoice::selectPort(int index, Prompter& prompter, ChoiceEffect effect)
 
 void PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
 {
+    const bool applies = effect == ChoiceEffect::Apply && index >= 0 && index < kBaudChoices;
+    // A line whose rate is set on its device server keeps it, and the choice shows it
+    // again; nothing is sent.
+    if (applies && isPortChosen() && !link_.maySetRate(BaudRate(index))) {
+        prompter.error(CommErrorText(comm::kRateFixed, portText()));
+        setBaudChoiceQuietly(baudChoice_);
+        return;
+    }
     setBaudChoiceQuietly(index);
     setStatusText(StatusLine(portText(), BaudRate(index)));
-    if (effect == ChoiceEffect::ShowOnly || index < 0 || index >= kBaudChoices)
+    if (!applies)
         return;
     if (!isPortChosen()) {
         // No port is chosen, so there is no line to tell; the rate is still the one the
@@ -135,7 +152,12 @@ void PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
     // Sent at the line settings still in force, so units listening at the old rate hear
     // it.
     const QByteArray broadcast = AddressedFrame(0xFF, command::kChangeRate, QByteArray::fromRawData("\x77", 1) + char(index));
-    if (!RunOnPort(link_, prompter, [&](LineSession& session) { session.write(broadcast); }))
+    if (!RunOnPort(link_, prompter, [&](LineSession& session) {
+            // A server that refused the rate options is only known once connected.
+            if (!link_.maySetRate(BaudRate(index)))
+                throw CommError{comm::kRateFixed};
+            session.write(broadcast);
+        }))
         return;
     writeSetting(kBaudFile, QString::number(index), prompter);
     link_.setLineBaud(BaudRate(index));
@@ -151,6 +173,10 @@ void PortChoice::startupRestore(Prompter& prompter)
         selectPort(1, prompter, ChoiceEffect::Apply);
     }
     const auto baud = savedBaudChoice();
+    // A line whose rate is set on its device server runs at the saved rate from the
+    // start: there is no other rate to tell the units from.
+    if (!link_.setsRate())
+        link_.setLineBaud(BaudRate(baud.value_or(kFirstStartBaudIndex)));
     if (baud) {
         selectBaud(*baud, prompter, ChoiceEffect::Apply);
         link_.setLineBaud(BaudRate(*baud));

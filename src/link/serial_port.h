@@ -7,6 +7,8 @@
 
 namespace kv {
 
+class CancelFlag;
+
 // Device access: the few things the link needs of a serial port. The real port is
 // QtSerialPort; tests use an in-memory port. Faults are thrown as CommError.
 // Line settings are always the baud rate, no parity, 8 data bits, 1 stop bit, no
@@ -31,6 +33,20 @@ public:
     virtual QByteArray readInput() = 0;
     // Blocks until more input has arrived or ms have passed.
     virtual void waitForInput(int ms) = 0;
+
+    // The running operation's cancel, for a port whose opening takes a while (a
+    // connection over the network); nullptr when nothing may cancel.
+    virtual void setCancelFlag(const CancelFlag* flag) { Q_UNUSED(flag); }
+    // False when the rate given at open does not reach the line: a device server that
+    // takes the bytes as they are runs the line at the rate set on it.
+    virtual bool setsRate() const { return true; }
+    // Moves the open line to another rate without closing the port; false when the port
+    // cannot, and the link closes it and opens it again at the new rate.
+    virtual bool changeRate(int baud)
+    {
+        Q_UNUSED(baud);
+        return false;
+    }
 };
 
 using SerialPortFactory = std::function<std::unique_ptr<SerialPort>()>;

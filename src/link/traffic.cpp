@@ -45,6 +45,8 @@ QString ReplyMeaning(const TrafficEntry& read)
 
 QList<TrafficRow> TrafficDecoder::rows(const TrafficEntry& entry)
 {
+    if (!entry.notice.isEmpty())
+        return {rowOf(entry, {}, entry.notice)};
     if (!entry.sent)
         return {rowOf(entry, entry.bytes, ReplyMeaning(entry))};
 

@@ -21,6 +21,9 @@ struct TrafficEntry {
     ReplyStatus status = ReplyStatus::Complete;
     int awaited = -1;
     QString reading = {}; // what the waiting operation made of it, when it says
+    // Something the port has to say about the line rather than bytes on it (a device
+    // server that would not take the rate); a row of its own.
+    QString notice = {};
 };
 
 // One row of the traffic log: a frame or a piece of one, junk, or a reply, with what it

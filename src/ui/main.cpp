@@ -3,7 +3,7 @@
 
 #include "app/shipped_files.h"
 #include "base/app_folder.h"
-#include "link/qt_serial_port.h"
+#include "link/path_port.h"
 #include "main_window.h"
 #include "qt_translations.h"
 
@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     QDir().mkpath(root);
 
     kv::SteadyClock clock;
-    kv::ui::MainWindow window(kv::AppFolder(root), [] { return std::make_unique<kv::QtSerialPort>(); }, clock);
+    kv::ui::MainWindow window(kv::AppFolder(root), kv::PathPorts(), clock);
     window.show();
     return app.exec();
 }
