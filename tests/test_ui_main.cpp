@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, ThePortMapDialogShowsEveryColumnOfThePortsFound)
         {"ttyACM0", "/dev/ttyACM0", "CH340 serial converter", "1a86:7523"},
         {"ttyS0", "/dev/ttyS0", "", ""},
     };
-    ui::PortMapDialog dialog(AppFolder(dir.path()), found, window.get());
+    ui::PortMapDialog dialog(AppFolder(dir.path()), found, 9600, window.get());
     dialog.show();
     QApplication::processEvents();
     auto* list = dialog.findChild<QTreeWidget*>();

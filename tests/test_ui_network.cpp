@@ -1,18 +1,27 @@
 // The window on a COMk mapped to a serial device server: ser2net in front of the
-// simulated unit, the address in the status text, a scroll send reaching the unit.
+// simulated unit, the address in the status text, a scroll send reaching the unit, and
+// the port map's connection test of a typed address.
 
 #include "base/app_folder.h"
+#include "link/network_address.h"
 #include "link/path_port.h"
+#include "link/port_map.h"
 #include "main_window.h"
 #include "operation_runner.h"
+#include "port_map_dialog.h"
 #include "recording_prompter.h"
+#include "screenshot.h"
 #include "scroll_editor_panel.h"
 #include "ser2net_process.h"
 #include "sim_process.h"
 #include "ui_app.h"
 #include "wait_until.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -61,4 +70,49 @@ TEST(WindowThroughSer2net, AComkMappedToAnAddressCarriesAScrollSendToTheUnit)
     EXPECT_TRUE(sim.waitFor([&] {
         return sim.unitState(1).value("scroll").toObject().value("message").toString().toUpper() == "A3C1A3C2";
     })) << sim.logText().toStdString();
+}
+
+TEST(WindowThroughSer2net, ThePortMapTestsATypedAddressAndRefusesAMalformedOne)
+{
+    if (Ser2netProcess::program().isEmpty())
+        GTEST_SKIP() << "ser2net is not installed (scripts/packages.sh installs it)";
+    SimProcess sim({"--unit", "1:9600"});
+    ASSERT_TRUE(sim.isRunning());
+    Ser2netProcess server(QFileInfo(sim.linkPath()).canonicalFilePath());
+    ASSERT_TRUE(server.isRunning()) << server.output().toStdString();
+    UiApp();
+    QTemporaryDir dir;
+    const AppFolder folder(dir.path());
+    ASSERT_TRUE(folder.ensureSettingsFolder());
+    ui::PortMapDialog dialog(folder, {}, 9600);
+    dialog.resize(dialog.sizeHint());
+    dialog.show();
+
+    struct Case {
+        int k;
+        QString typed;
+        QString said;
+    };
+    const QList<Case> cases = {
+        {5, "rfc2217://127.0.0.1", "COM5：连接失败："},
+        {4, server.rawAddress(), "COM4：已连接 " + server.rawAddress() + "：原始 TCP"},
+        {3, server.rfc2217Address(), "COM3：已连接 " + server.rfc2217Address() + "：RFC 2217，服务器已确认 9600 波特"},
+    };
+    for (const Case& c : cases) {
+        dialog.pathBox(c.k)->setCurrentText(c.typed);
+        dialog.testButton(c.k)->click();
+        EXPECT_TRUE(WaitUntil([&] { return !dialog.testing(); }, 10000)) << c.k;
+        EXPECT_TRUE(dialog.testResult()->text().startsWith(c.said)) << dialog.testResult()->text().toStdString();
+        EXPECT_EQ(dialog.testButton(c.k)->text(), "测试连接");
+    }
+    SaveScreenshot(dialog, "port_map_network");
+
+    // A malformed address is not saved; the well-formed ones are once it is mended.
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+    EXPECT_FALSE(QFile::exists(folder.settingsPath("COMMAP.TXT")));
+    EXPECT_EQ(dialog.testResult()->text(), "COM5：" + ParseNetworkAddress("rfc2217://127.0.0.1").problem);
+    dialog.pathBox(5)->setCurrentText(PortMap::defaultPath(5));
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+    EXPECT_EQ(PortMap::load(folder).pathFor(3), server.rfc2217Address());
+    EXPECT_EQ(PortMap::load(folder).pathFor(4), server.rawAddress());
 }

@@ -1,13 +1,16 @@
 #include "port_map_dialog.h"
 
+#include "link/connection_check.h"
+#include "link/network_address.h"
 #include "link/port_map.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -38,8 +41,8 @@ void fitToTable(QTreeWidget& list, const QWidget& dialog)
 }
 } // namespace
 
-PortMapDialog::PortMapDialog(const AppFolder& folder, const QList<SystemPort>& found, QWidget* parent)
-    : QDialog(parent), folder_(folder)
+PortMapDialog::PortMapDialog(const AppFolder& folder, const QList<SystemPort>& found, int baud, QWidget* parent)
+    : QDialog(parent), folder_(folder), baud_(baud)
 {
     setWindowTitle(QStringLiteral("串口对应"));
     const PortMap map = PortMap::load(folder_);
@@ -55,7 +58,8 @@ PortMapDialog::PortMapDialog(const AppFolder& folder, const QList<SystemPort>& f
     fitToTable(*list, *this);
     layout->addWidget(list);
 
-    auto* form = new QFormLayout;
+    layout->addWidget(new QLabel(QStringLiteral("设备路径，或网络串口 rfc2217://主机:端口、socket://主机:端口："), this));
+    auto* form = new QGridLayout;
     for (int k = 1; k < kPortChoices; ++k) {
         auto* path = new QComboBox(this);
         path->setEditable(true);
@@ -64,10 +68,20 @@ PortMapDialog::PortMapDialog(const AppFolder& folder, const QList<SystemPort>& f
             if (path->findText(port.path) < 0)
                 path->addItem(port.path);
         path->setCurrentText(map.pathFor(k));
-        form->addRow(PortChoiceText(k), path);
+        auto* test = new QPushButton(QStringLiteral("测试连接"), this);
+        connect(test, &QPushButton::clicked, this, [this, k] { this->test(k); });
+        form->addWidget(new QLabel(PortChoiceText(k), this), k - 1, 0);
+        form->addWidget(path, k - 1, 1);
+        form->addWidget(test, k - 1, 2);
+        form->setColumnStretch(1, 1);
         paths_ << path;
+        tests_ << test;
     }
     layout->addLayout(form);
+    result_ = new QLabel(this);
+    result_->setObjectName(QStringLiteral("connectionTestResult"));
+    result_->setWordWrap(true);
+    layout->addWidget(result_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &PortMapDialog::save);
@@ -75,11 +89,54 @@ PortMapDialog::PortMapDialog(const AppFolder& folder, const QList<SystemPort>& f
     layout->addWidget(buttons);
 }
 
+PortMapDialog::~PortMapDialog()
+{
+    cancel_.request();
+    if (tester_.joinable())
+        tester_.join();
+}
+
+void PortMapDialog::test(int k)
+{
+    if (testing()) {
+        // The button of the row under test stops it; the others wait for it.
+        if (k == testing_)
+            cancel_.request();
+        return;
+    }
+    if (tester_.joinable())
+        tester_.join();
+    const QString path = paths_.at(k - 1)->currentText().trimmed();
+    testing_ = k;
+    testDone_ = false;
+    cancel_.clear();
+    tests_.at(k - 1)->setText(QStringLiteral("停止测试"));
+    result_->setText(QStringLiteral("%1：正在连接 %2 …").arg(PortChoiceText(k), path));
+    tester_ = std::thread([this, path, baud = baud_] {
+        const ConnectionCheck check = CheckPortConnection(path, baud, cancel_);
+        QMetaObject::invokeMethod(
+            this, [this, check] { testFinished(check.connected, check.text); }, Qt::QueuedConnection);
+    });
+}
+
+void PortMapDialog::testFinished(bool connected, const QString& text)
+{
+    testDone_ = true;
+    tests_.at(testing_ - 1)->setText(QStringLiteral("测试连接"));
+    result_->setText(QStringLiteral("%1：%2%3").arg(PortChoiceText(testing_), connected ? QString() : QStringLiteral("连接失败："), text));
+}
+
 void PortMapDialog::save()
 {
     PortMap map;
     for (int k = 1; k < kPortChoices; ++k) {
         const QString path = paths_.at(k - 1)->currentText().trimmed();
+        if (IsNetworkPortName(path)) {
+            if (const NetworkAddressParse parse = ParseNetworkAddress(path); !parse.address) {
+                result_->setText(PortChoiceText(k) + QStringLiteral("：") + parse.problem);
+                return;
+            }
+        }
         // The default needs no line; only real assignments are written.
         if (path != PortMap::defaultPath(k))
             map.assign(k, path);

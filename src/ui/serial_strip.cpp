@@ -56,7 +56,7 @@ SerialStrip::SerialStrip(PanelContext& context, QWidget* parent) : QWidget(paren
     connect(port_, &QComboBox::currentIndexChanged, this, &SerialStrip::portChosen);
     connect(baud_, &QComboBox::currentIndexChanged, this, &SerialStrip::baudChosen);
     connect(mapButton, &QPushButton::clicked, this, [this] {
-        PortMapDialog dialog(context_.folder, ListSystemPorts(), this);
+        PortMapDialog dialog(context_.folder, ListSystemPorts(), BaudRate(baud_->currentIndex()), this);
         dialog.exec();
     });
 }
