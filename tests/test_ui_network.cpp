@@ -95,7 +95,8 @@ TEST(WindowThroughSer2net, ThePortMapTestsATypedAddressAndRefusesAMalformedOne)
     };
     const QList<Case> cases = {
         {5, "rfc2217://127.0.0.1", "COM5：连接失败："},
-        {4, server.rawAddress(), "COM4：已连接 " + server.rawAddress() + "：原始 TCP"},
+        // No server listens on port 1.
+        {4, "socket://127.0.0.1:1", "COM4：连接失败："},
         {3, server.rfc2217Address(), "COM3：已连接 " + server.rfc2217Address() + "：RFC 2217，服务器已确认 9600 波特"},
     };
     for (const Case& c : cases) {
@@ -114,5 +115,5 @@ TEST(WindowThroughSer2net, ThePortMapTestsATypedAddressAndRefusesAMalformedOne)
     dialog.pathBox(5)->setCurrentText(PortMap::defaultPath(5));
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
     EXPECT_EQ(PortMap::load(folder).pathFor(3), server.rfc2217Address());
-    EXPECT_EQ(PortMap::load(folder).pathFor(4), server.rawAddress());
+    EXPECT_EQ(PortMap::load(folder).pathFor(4), "socket://127.0.0.1:1");
 }
