@@ -421,7 +421,8 @@ TEST_F(LinkFixture, EchoShowsTheFrameInTheSentDataPane)
         QString shown;
     } pane;
     link.setObserver(&pane);
-    EXPECT_EQ(Btyes2String(link, hex("5A F9 01 01 A3")), "5A F9 01 01 A3 ");
+    EXPECT_EQ(Btyes2String(hex("5A F9 01 01 A3")), "5A F9 01 01 A3 ");
+    LineSession(link).echo(hex("5A F9 01 01 A3"));
     EXPECT_EQ(pane.shown, "你刚刚发送的数据：5A F9 01 01 A3 ");
     link.setObserver(nullptr);
 }

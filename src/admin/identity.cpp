@@ -140,7 +140,7 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
             outcome.read = true;
             outcome.number = ReplyText(reply);
             prompter.message(QStringLiteral("产品编号：") + outcome.number, QString());
-            Btyes2String(link, frame);
+            session.echo(frame);
         } else {
             prompter.failure(QStringLiteral("读出失败"), QString());
         }

@@ -14,10 +14,11 @@ bool SendTestFrame(const QString& deviceAddress, quint8 code, const QByteArray& 
     if (!address)
         return false;
     const QByteArray frame = CheckByteFrame(code, *address, payload);
-    const bool sent = RunOnPort(link, prompter, [&](LineSession& session) { session.write(frame); });
-    if (sent && echo)
-        Btyes2String(link, frame);
-    return sent;
+    return RunOnPort(link, prompter, [&](LineSession& session) {
+        session.write(frame);
+        if (echo)
+            session.echo(frame);
+    });
 }
 
 } // namespace kv

@@ -23,19 +23,19 @@ QString StatusLine(const QString& port, int baud)
 
 PortChoice::PortChoice(const AppFolder& folder, Link& link) : folder_(folder), link_(link)
 {
-    link_.setDeviceSource([this] { return PortDevice{devicePath(), portText()}; });
     // A chosen port that has gone falls back to "关闭"; a path given for one run is not
     // the saved choice and is left alone.
-    link_.setPortMissingHandler([this](Prompter& prompter) {
-        if (runPath_.isEmpty())
-            selectPort(0, prompter, ChoiceEffect::Apply);
+    link_.setDeviceSource([this] {
+        return PortDevice{devicePath(), portText(), [this](Prompter& prompter) {
+                              if (runPath_.isEmpty())
+                                  selectPort(0, prompter, ChoiceEffect::Apply);
+                          }};
     });
 }
 
 PortChoice::~PortChoice()
 {
     link_.setDeviceSource({});
-    link_.setPortMissingHandler({});
 }
 
 QString PortChoice::portText() const

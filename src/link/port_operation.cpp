@@ -19,6 +19,17 @@ public:
 private:
     Link& link_;
 };
+
+// Shows the message of a serial-port fault; a port that is gone also has its chooser
+// fall back.
+void showPortFault(const PortDevice& device, Prompter& prompter, const CommError& error)
+{
+    const QString text = CommErrorText(error.number, device.name);
+    if (!text.isEmpty())
+        prompter.error(text);
+    if (error.number == comm::kPortMissing && device.whenMissing)
+        device.whenMissing(prompter);
+}
 } // namespace
 
 bool RunOnPort(Link& link, Prompter& prompter, const std::function<void(LineSession&)>& body)
@@ -30,7 +41,7 @@ bool RunOnPort(Link& link, Prompter& prompter, const std::function<void(LineSess
         LineSession session(link);
         body(session);
     } catch (const CommError& error) {
-        link.showCommError(prompter, error);
+        showPortFault(link.device(), prompter, error);
         return false;
     }
     return true;
