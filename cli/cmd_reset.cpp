@@ -14,7 +14,7 @@ int RunReset(CliContext& ctx, const QStringList& args)
     const auto address = DeviceAddressByte(ctx.deviceAddress(), ctx.prompter);
     if (!address)
         return 1;
-    return ResetUnit(*address, *ctx.link, ctx.prompter) ? 0 : 1;
+    return ctx.finish(ResetUnit(*address, *ctx.link, ctx.prompter));
 }
 
 } // namespace kv::cli

@@ -93,22 +93,22 @@ TEST_F(StoredScrollPlay, OffersThePowerOnScrollAndSixteenShortcuts)
 
 TEST_F(StoredScrollPlay, ShortcutFiveToUnitTwo)
 {
-    ASSERT_TRUE(PlayStoredScroll(5, choiceOf(SendMode::SpecifiedAddress, "2"), link, prompter));
+    ASSERT_TRUE(PlayStoredScroll(5, choiceOf(SendMode::SpecifiedAddress, "2"), link, prompter).done());
     EXPECT_EQ(port->written, Bytes({0x5A, 0x5B, 0x02, 0x86, 0x01, 0x04, 0x00}));
     EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(StoredScrollPlay, PowerOnScrollToTheQueue)
 {
-    ASSERT_TRUE(PlayStoredScroll(0, choiceOf(SendMode::AddressQueue, "0", "003012"), link, prompter));
+    ASSERT_TRUE(PlayStoredScroll(0, choiceOf(SendMode::AddressQueue, "0", "003012"), link, prompter).done());
     EXPECT_EQ(port->written, Bytes({0x5A, 0x5B, 0xFF, 0x86, 0x00, 0x00, 0x02, 0x03, 0x0C}));
-    ASSERT_TRUE(PlayStoredScroll(16, choiceOf(SendMode::Broadcast), link, prompter));
+    ASSERT_TRUE(PlayStoredScroll(16, choiceOf(SendMode::Broadcast), link, prompter).done());
     EXPECT_EQ(port->writes.last(), Bytes({0x5A, 0x5B, 0xFF, 0x86, 0x01, 0x0F, 0x00}));
 }
 
 TEST_F(StoredScrollPlay, SendsNothingWhenRefused)
 {
-    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::AddressQueue), link, prompter));
+    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::AddressQueue), link, prompter).done());
     EXPECT_EQ(prompter.texts("error"), QStringList{kQueueMessage});
     EXPECT_EQ(port->opens, 0);
 }
@@ -116,7 +116,7 @@ TEST_F(StoredScrollPlay, SendsNothingWhenRefused)
 TEST_F(StoredScrollPlay, PortFaultIsReportedAndLeavesThePortClosed)
 {
     port->failOpenWith = 8005;
-    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::Broadcast), link, prompter));
+    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::Broadcast), link, prompter).done());
     EXPECT_EQ(prompter.texts("error"), QStringList{QStringLiteral("串口COM1已被其它程序占用")});
     EXPECT_FALSE(link.isOpen());
 }

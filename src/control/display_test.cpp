@@ -40,32 +40,32 @@ std::optional<QByteArray> TestCodes(const QString& text, int columnIndex, Prompt
     return codes;
 }
 
-bool RunDisplayTest(const DisplayTestInput& input, Link& link, Prompter& prompter)
+Outcome RunDisplayTest(const DisplayTestInput& input, Link& link, Prompter& prompter)
 {
     const auto codes = TestCodes(input.codes, input.columnIndex, prompter);
     if (!codes)
-        return false;
+        return Outcome::Refused();
     return SendTestFrame(input.deviceAddress, command::kDisplayTest,
                          FieldBytes({input.rowIndex, input.columnIndex}) + *codes, true, link, prompter);
 }
 
-bool SetTestAttribute(const QString& deviceAddress, int rowIndex, int columnIndex, int attribute, Link& link,
+Outcome SetTestAttribute(const QString& deviceAddress, int rowIndex, int columnIndex, int attribute, Link& link,
                       Prompter& prompter)
 {
     return SendTestFrame(deviceAddress, command::kTestAttribute, FieldBytes({rowIndex, columnIndex, attribute}), true,
                          link, prompter);
 }
 
-bool ShowCharacterHalf(const QString& deviceAddress, CharacterHalf half, Link& link, Prompter& prompter)
+Outcome ShowCharacterHalf(const QString& deviceAddress, CharacterHalf half, Link& link, Prompter& prompter)
 {
     const quint8 code = half == CharacterHalf::First128 ? command::kFirst128Characters : command::kLast128Characters;
     return SendTestFrame(deviceAddress, code, {}, false, link, prompter);
 }
 
-bool ClearTestScreen(const QString& deviceAddress, int clearIndex, Link& link, Prompter& prompter)
+Outcome ClearTestScreen(const QString& deviceAddress, int clearIndex, Link& link, Prompter& prompter)
 {
     if (clearIndex < 0 || clearIndex > kClearScreen)
-        return false;
+        return Outcome::Refused();
     return SendTestFrame(deviceAddress, command::kClearTest, FieldBytes({clearIndex}), true, link, prompter);
 }
 

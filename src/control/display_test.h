@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/outcome.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -26,17 +28,17 @@ struct DisplayTestInput {
 };
 
 // "显示字符测试": F4 with the row, the column and the codes.
-bool RunDisplayTest(const DisplayTestInput& input, Link& link, Prompter& prompter);
+Outcome RunDisplayTest(const DisplayTestInput& input, Link& link, Prompter& prompter);
 
 // "< 确定" of "字符属性": F5 with the row, the column and the attribute's index.
-bool SetTestAttribute(const QString& deviceAddress, int rowIndex, int columnIndex, int attribute, Link& link,
+Outcome SetTestAttribute(const QString& deviceAddress, int rowIndex, int columnIndex, int attribute, Link& link,
                       Prompter& prompter);
 
 enum class CharacterHalf { First128, Last128 };
 // The unit shows 128 characters of its font: FA or FB.
-bool ShowCharacterHalf(const QString& deviceAddress, CharacterHalf half, Link& link, Prompter& prompter);
+Outcome ShowCharacterHalf(const QString& deviceAddress, CharacterHalf half, Link& link, Prompter& prompter);
 
 // "确定" of "清屏清行": F1 with the selector's index (0-15 a line, 16 the screen).
-bool ClearTestScreen(const QString& deviceAddress, int clearIndex, Link& link, Prompter& prompter);
+Outcome ClearTestScreen(const QString& deviceAddress, int clearIndex, Link& link, Prompter& prompter);
 
 } // namespace kv

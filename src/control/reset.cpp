@@ -7,7 +7,7 @@
 
 namespace kv {
 
-bool ResetUnit(quint8 address, Link& link, Prompter& prompter)
+Outcome ResetUnit(quint8 address, Link& link, Prompter& prompter)
 {
     return RunOnPort(link, prompter, [&](LineSession& session) {
         WriteResetFrame(session, address);

@@ -7,12 +7,12 @@
 
 namespace kv {
 
-bool SendTestFrame(const QString& deviceAddress, quint8 code, const QByteArray& payload, bool echo, Link& link,
+Outcome SendTestFrame(const QString& deviceAddress, quint8 code, const QByteArray& payload, bool echo, Link& link,
                    Prompter& prompter)
 {
     const auto address = DeviceAddressByte(deviceAddress, prompter);
     if (!address)
-        return false;
+        return Outcome::Refused();
     const QByteArray frame = CheckByteFrame(code, *address, payload);
     return RunOnPort(link, prompter, [&](LineSession& session) {
         session.write(frame);

@@ -88,57 +88,56 @@ void PortChoice::setStatusText(const QString& text)
         observer_->statusTextChanged(text);
 }
 
-bool PortChoice::writeSetting(const QString& name, const QString& value, Prompter& prompter)
+Outcome PortChoice::writeSetting(const QString& name, const QString& value, Prompter& prompter)
 {
     QString reason;
-    if (!folder_.ensureSettingsFolder()) {
-        prompter.error(FileWriteErrorText(folder_.settingsFolder(), QStringLiteral("无法创建文件夹")));
-        return false;
-    }
-    if (!WriteTextFile(folder_.settingsPath(name), value, &reason)) {
-        prompter.error(FileWriteErrorText(folder_.settingsPath(name), reason));
-        return false;
-    }
-    return true;
+    if (!folder_.ensureSettingsFolder())
+        return FailWithError(prompter, FileWriteErrorText(folder_.settingsFolder(), QStringLiteral("无法创建文件夹")));
+    if (!WriteTextFile(folder_.settingsPath(name), value, &reason))
+        return FailWithError(prompter, FileWriteErrorText(folder_.settingsPath(name), reason));
+    return Outcome::Done();
 }
 
-void PortChoice::selectPort(int index, Prompter& prompter, ChoiceEffect effect)
+Outcome PortChoice::selectPort(int index, Prompter& prompter, ChoiceEffect effect)
 {
     setPortChoiceQuietly(index);
     if (index > 0) {
         runPath_.clear();
         // An operation that says nothing probes the port: a missing or busy port is
         // reported now rather than at the first operation.
-        if (effect == ChoiceEffect::Apply && !RunOnPort(link_, prompter, [](LineSession&) {}))
-            return;
-        writeSetting(kComFile, QString::number(index), prompter);
+        const Outcome probe =
+            effect == ChoiceEffect::Apply ? RunOnPort(link_, prompter, [](LineSession&) {}) : Outcome::Done();
+        if (probe.portFault())
+            return probe;
+        const Outcome saved = writeSetting(kComFile, QString::number(index), prompter);
         setStatusText(StatusLine(portText(), link_.lineBaud()));
-    } else {
-        setStatusText(StatusLine(PortChoiceText(0), link_.lineBaud()));
-        writeSetting(kComFile, QStringLiteral("0"), prompter);
+        return probe.done() ? saved : probe;
     }
+    setStatusText(StatusLine(PortChoiceText(0), link_.lineBaud()));
+    return writeSetting(kComFile, QStringLiteral("0"), prompter);
 }
 
-void PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
+Outcome PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
 {
     setBaudChoiceQuietly(index);
     setStatusText(StatusLine(portText(), BaudRate(index)));
     if (effect == ChoiceEffect::ShowOnly || index < 0 || index >= kBaudChoices)
-        return;
+        return Outcome::Done();
     if (!isPortChosen()) {
         // No port is chosen, so there is no line to tell; the rate is still the one the
         // next chosen port will use.
         link_.setLineBaud(BaudRate(index));
-        writeSetting(kBaudFile, QString::number(index), prompter);
-        return;
+        return writeSetting(kBaudFile, QString::number(index), prompter);
     }
     // Sent at the line settings still in force, so units listening at the old rate hear
     // it.
     const QByteArray broadcast = AddressedFrame(0xFF, command::kChangeRate, QByteArray::fromRawData("\x77", 1) + char(index));
-    if (!RunOnPort(link_, prompter, [&](LineSession& session) { session.write(broadcast); }))
-        return;
-    writeSetting(kBaudFile, QString::number(index), prompter);
+    const Outcome sent = RunOnPort(link_, prompter, [&](LineSession& session) { session.write(broadcast); });
+    if (sent.portFault())
+        return sent;
+    const Outcome saved = writeSetting(kBaudFile, QString::number(index), prompter);
     link_.setLineBaud(BaudRate(index));
+    return sent.done() ? saved : sent;
 }
 
 void PortChoice::startupRestore(Prompter& prompter)

@@ -58,8 +58,10 @@ PageSendOutcome download(const EditPage& page, const PreparedPicture& prepared, 
 {
     PageSendOutcome outcome;
     outcome.preview = prepared.surface;
-    if (!prepared.packed)
+    if (!prepared.packed) {
+        outcome.result = Outcome::Refused();
         return outcome;
+    }
     const PackedPicture& picture = *prepared.packed;
     outcome.preview = UnpackRows(picture);
     SlotPictureRequest request;
@@ -71,12 +73,12 @@ PageSendOutcome download(const EditPage& page, const PreparedPicture& prepared, 
     const PictureSendOutcome sent = SendPictureToSlot(request, link, prompter);
     if (!sent.header.isEmpty())
         outcome.preview = UnpackRows(sent.picture);
-    if (!sent.completed)
+    outcome.result = sent.result;
+    if (!sent.result.done())
         return outcome;
-    outcome.sent = true;
     QString error;
     if (!SavePageRecord(store, page, &error))
-        prompter.error(error);
+        outcome.result = FailWithError(prompter, error);
     return outcome;
 }
 } // namespace
@@ -106,7 +108,7 @@ PageSendOutcome DownloadPageText(const EditPage& page, const TargetChoice& targe
                                  const RecordStore& store)
 {
     if (refused(page, prompter) || !ResolveSendTarget(target, prompter))
-        return {};
+        return {Outcome::Refused()};
     const TextBlockInput input = TextBlockFromFields(page.text, page.fontName, page.size, page.extraHeight,
                                                      page.verticalShift, page.lineSpacing, page.bold);
     return download(page, PrepareCharacterDownloadPicture(input, prompter), target, link, prompter, store);
@@ -117,7 +119,7 @@ PageSendOutcome DownloadPagePicture(const EditPage& page, const TargetChoice& ta
 {
     // An empty queue stops the download before the operator is asked for a file.
     if (refused(page, prompter) || !ResolveSendTarget(target, prompter))
-        return {};
+        return {Outcome::Refused()};
     const QString path = picturePath.isEmpty() ? ChoosePictureFile(prompter) : picturePath;
     return download(page,
                     PrepareSlotPicture(path, SizeFieldValue(page.size).value_or(0), ThresholdAdjustment(page.threshold),
@@ -125,28 +127,27 @@ PageSendOutcome DownloadPagePicture(const EditPage& page, const TargetChoice& ta
                     target, link, prompter, store);
 }
 
-bool ChangePageParameters(const EditPage& page, const TargetChoice& target, Link& link, Prompter& prompter,
-                          const RecordStore& store)
+Outcome ChangePageParameters(const EditPage& page, const TargetChoice& target, Link& link, Prompter& prompter,
+                             const RecordStore& store)
 {
     const QString problem = displayProblem(page);
-    if (!problem.isEmpty()) {
-        prompter.error(problem);
-        return false;
-    }
+    if (!problem.isEmpty())
+        return Refuse(prompter, problem);
     if (unkeepable(page, prompter))
-        return false;
+        return Outcome::Refused();
     SlotParametersRequest request;
     request.slotIndex = page.slot;
     request.placement = PlacementOf(page);
     request.logoPage = IsLogoKind(page.kind);
     request.powerOn = page.powerOn;
     request.target = target;
-    if (!ChangeSlotParameters(request, link, prompter).completed)
-        return false;
+    const Outcome changed = ChangeSlotParameters(request, link, prompter).result;
+    if (!changed.done())
+        return changed;
     QString error;
     if (!SavePageRecord(store, page, &error))
-        prompter.error(error);
-    return true;
+        return FailWithError(prompter, error);
+    return Outcome::Done();
 }
 
 } // namespace kv

@@ -89,30 +89,27 @@ ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Promp
 {
     ScrollSendOutcome outcome;
     if (request.mode < 0 || request.mode > kModeShortcut)
-        return outcome;
+        return {Outcome::Refused()};
     const bool builtInFont = IsBuiltInFontMode(request.mode);
     const QString text = WithCrLfLineBreaks(request.editorText);
     std::optional<UnitText> message;
     if (builtInFont) {
-        if (!ScrollTextFits(text)) {
-            prompter.error(ScrollTextTooLongText());
-            return outcome;
-        }
+        if (!ScrollTextFits(text))
+            return {Refuse(prompter, ScrollTextTooLongText())};
         QString unencodable;
         message = EncodeUnitText(text, &unencodable);
-        if (!message) {
-            prompter.error(UnencodableCharacterText(unencodable));
-            return outcome;
-        }
+        if (!message)
+            return {Refuse(prompter, UnencodableCharacterText(unencodable))};
     }
     const auto inputs = checkInputs(request, prompter);
     if (!inputs)
-        return outcome;
+        return {Outcome::Refused()};
     const auto target = ResolveSendTarget(request.target, prompter);
     if (!target)
-        return outcome;
+        return {Outcome::Refused()};
 
-    RunOnPort(link, prompter, [&](LineSession& session) {
+    Outcome sent = Outcome::Cancelled();
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         QList<QByteArray> writes;
         if (builtInFont) {
             const quint8 flag = quint8((request.mode == kModeSmallFont ? 1 : 0) | (request.powerOn ? 0x20 : 0));
@@ -123,17 +120,18 @@ ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Promp
         if (!session.write(withoutEmpty(writes)))
             return;
         session.closeLine();
-        outcome.sent = true;
+        sent = Outcome::Done();
         if (builtInFont) {
             QString error;
             if (!cache.remember(request.mode, text, store, &error))
-                prompter.error(error);
+                sent = FailWithError(prompter, error);
         }
         if (inputs->timer > 0) {
             WriteTimedDisplay(session, *target, inputs->timer, true);
             outcome.timerSent = true;
         }
     });
+    outcome.result = ran.portFault() ? ran : sent;
     return outcome;
 }
 

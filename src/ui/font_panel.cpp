@@ -402,7 +402,7 @@ void FontPanel::importFont()
         context_.prompter.chooseOpenFile(QStringLiteral("导入字库文件"), QStringLiteral("字库文件 (*.bin *.mcm *.png)"));
     if (path.isEmpty())
         return;
-    if (!document_.importFile(path))
+    if (!document_.importFile(path).done())
         return;
     cancelEditing();
     redrawAll();
