@@ -154,7 +154,7 @@ int RunFont(CliContext& ctx, const QStringList& args)
         return ctx.usage(kFontUsage);
     const auto address = DeviceAddressByte(ctx.deviceAddress(), ctx.prompter);
     if (!address)
-        return 1;
+        return ctx.finish(address.refusal());
     if (sub == QLatin1String("read"))
         return readFont(ctx, *parsed, *address);
     if (sub == QLatin1String("write"))

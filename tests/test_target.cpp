@@ -55,8 +55,10 @@ TEST(SendTarget, RefusesAnEmptyQueueAndUnusableSpecifiedAddresses)
 
     for (const QString& bad : {QString(""), QString("a"), QString("-1"), QString("300")}) {
         prompter.shown.clear();
-        EXPECT_FALSE(ResolveSendTarget(choiceOf(SendMode::SpecifiedAddress, bad), prompter)) << bad.toStdString();
-        EXPECT_EQ(prompter.texts("error").size(), 1);
+        const auto refused = ResolveSendTarget(choiceOf(SendMode::SpecifiedAddress, bad), prompter);
+        EXPECT_FALSE(refused) << bad.toStdString();
+        // The refusal an operation returns carries the message the operator was shown.
+        EXPECT_EQ(prompter.texts("error"), QStringList{refused.refusal().reason}) << bad.toStdString();
     }
 }
 
@@ -74,8 +76,10 @@ TEST(SendTarget, SpecifiedAddressBoxMessages)
 TEST(SendTarget, OneUnitOperationsRefuseTheBroadcastAddress)
 {
     RecordingPrompter prompter;
-    EXPECT_TRUE(RefuseBroadcastAddress("254", prompter));
-    EXPECT_FALSE(RefuseBroadcastAddress("255", prompter));
+    EXPECT_TRUE(RefuseBroadcastAddress("254", prompter).done());
+    const Outcome refused = RefuseBroadcastAddress("255", prompter);
+    EXPECT_EQ(refused.kind, OutcomeKind::Refused);
+    EXPECT_EQ(refused.reason, prompter.texts("error").value(0));
     EXPECT_EQ(prompter.texts("error"),
               QStringList{QStringLiteral("这个操作不能为广播地址，只能指定特定设备，请修改指定地址码！")});
 }

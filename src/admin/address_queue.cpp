@@ -1,6 +1,7 @@
 #include "admin/address_queue.h"
 
 #include "base/app_folder.h"
+#include "base/checked.h"
 #include "base/bounded_read.h"
 #include "base/cp936.h"
 #include "base/decimal_text.h"
@@ -97,20 +98,18 @@ void sortByAddress(QList<QueueEntry>& entries)
 }
 
 // Add and modify share their address checks; the address is cut to three characters
-// first. Returns the address to store, or nothing after the message.
-std::optional<QString> checkedAddress(const QString& entered, Prompter& prompter)
+// first. Gives the address to store, or the refusal after its message.
+Checked<QString> checkedAddress(const QString& entered, Prompter& prompter)
 {
     const QString address = entered.left(3);
     const auto value = DecimalValue(address);
-    if (!value) {
-        prompter.failure(QStringLiteral("地址码必须是数字"), QStringLiteral("错误"));
-        return std::nullopt;
-    }
-    if (*value > kHighestAddress) {
-        prompter.failure(QStringLiteral("地址码不能大于254"), QStringLiteral("错误"));
-        return std::nullopt;
-    }
-    return address;
+    const QString problem = !value                     ? QStringLiteral("地址码必须是数字")
+                            : *value > kHighestAddress ? QStringLiteral("地址码不能大于254")
+                                                       : QString();
+    if (problem.isEmpty())
+        return address;
+    prompter.failure(problem, QStringLiteral("错误"));
+    return Outcome::Refused(problem);
 }
 
 // Saves and reads the files back, so the list shows what is stored even when a write
@@ -281,7 +280,7 @@ QueueEditOutcome AddQueueEntry(const AppFolder& folder, const QList<QueueEntry>&
 {
     const auto address = checkedAddress(input.address, prompter);
     if (!address)
-        return unchanged(Outcome::Refused(), entries);
+        return unchanged(address.refusal(), entries);
     std::optional<int> selected;
     if (PD_ADD(entries, *address, false, &selected, prompter))
         return unchanged(Outcome::Refused(), entries, selected);
@@ -300,7 +299,7 @@ QueueEditOutcome ModifyQueueEntry(const AppFolder& folder, const QList<QueueEntr
         return unchanged(Outcome::Refused(), entries);
     const auto address = checkedAddress(input.address, prompter);
     if (!address)
-        return unchanged(Outcome::Refused(), entries, selected);
+        return unchanged(address.refusal(), entries, selected);
     std::optional<int> chosen = selected;
     if (PD_ADD(entries, *address, true, &chosen, prompter))
         return unchanged(Outcome::Refused(), entries, chosen);

@@ -30,7 +30,7 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
     queueChoice.mode = SendMode::AddressQueue;
     const auto target = ResolveSendTarget(queueChoice, prompter);
     if (!target) {
-        outcome.result = Outcome::Refused();
+        outcome.result = target.refusal();
         return outcome;
     }
 

@@ -105,7 +105,7 @@ IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& c
     }
     const auto address = DeviceAddressByte(change.newAddress, prompter);
     if (!address) {
-        outcome.result = Outcome::Refused();
+        outcome.result = address.refusal();
         return outcome;
     }
     bool written = false;
@@ -142,7 +142,7 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
     ProductNumberOutcome outcome;
     const auto address = DeviceAddressByte(deviceAddress, prompter);
     if (!address) {
-        outcome.result = Outcome::Refused();
+        outcome.result = address.refusal();
         return outcome;
     }
     const QByteArray frame = CheckByteFrame(command::kProductNumber, *address);

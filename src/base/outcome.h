@@ -19,8 +19,9 @@ enum class OutcomeKind {
 
 struct Outcome {
     OutcomeKind kind = OutcomeKind::Done;
-    // The message the operator was shown for it; empty when done or cancelled, and when
-    // a check of a lower layer showed its own message.
+    // The message the operator was shown for it. Empty when done or cancelled, for a
+    // guard against a value no front end passes, and where a picture's or a text's
+    // preparation has shown its own message.
     QString reason;
 
     bool done() const { return kind == OutcomeKind::Done; }

@@ -16,7 +16,7 @@ Outcome SendControlFrame(ControlCommand command, const QByteArray& fields, const
 {
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
-        return Outcome::Refused();
+        return target.refusal();
     QList<QByteArray> writes{ControlFrame(*target, command, fields)};
     if (target->queueCount() > 0)
         writes << target->queue;

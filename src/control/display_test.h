@@ -1,10 +1,9 @@
 #pragma once
 
-#include "base/outcome.h"
+#include "base/checked.h"
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace kv {
 
@@ -15,10 +14,10 @@ class Prompter;
 // 128 characters, and clearing a line or the screen. Row and column are the indexes
 // of their selectors.
 
-// The codes of the code box ("72,73,74"), or nothing after the message of the first
+// The codes of the code box ("72,73,74"), or the refusal after the message of the first
 // entry that is not a code 0-255, or when they do not fit the line from the column on
 // (at most 32 - column codes).
-std::optional<QByteArray> TestCodes(const QString& text, int columnIndex, Prompter& prompter);
+Checked<QByteArray> TestCodes(const QString& text, int columnIndex, Prompter& prompter);
 
 struct DisplayTestInput {
     QString deviceAddress = QStringLiteral("1");

@@ -12,7 +12,7 @@ Outcome SendTestFrame(const QString& deviceAddress, quint8 code, const QByteArra
 {
     const auto address = DeviceAddressByte(deviceAddress, prompter);
     if (!address)
-        return Outcome::Refused();
+        return address.refusal();
     const QByteArray frame = CheckByteFrame(code, *address, payload);
     return RunOnPort(link, prompter, [&](LineSession& session) {
         session.write(frame);

@@ -24,7 +24,7 @@ FrameSendOutcome sendFrames(const TargetChoice& choice, Link& link, Prompter& pr
 {
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
-        return {Outcome::Refused()};
+        return {target.refusal()};
     const QList<QByteArray> writes = frames(*target);
     bool finished = false;
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) { finished = session.write(writes); });
@@ -84,7 +84,7 @@ FrameSendOutcome SendTimedDisplay(const TimedDisplayRequest& request, Link& link
     FrameSendOutcome outcome;
     const auto target = ResolveSendTarget(request.target, prompter);
     if (!target)
-        return {Outcome::Refused()};
+        return {target.refusal()};
     outcome.result = RunOnPort(link, prompter, [&](LineSession& session) {
         outcome.writes << WriteTimedDisplay(session, *target, request.seconds, request.scrollMode);
     });

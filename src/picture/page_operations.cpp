@@ -19,22 +19,23 @@ namespace {
 const QString kNotANumber = QStringLiteral("输入应为数字");
 
 // The page's record is written after every send; a page it could not hold is not sent.
-bool unkeepable(const EditPage& page, Prompter& prompter)
+Outcome keepable(const EditPage& page, Prompter& prompter)
 {
     const QString problem = UnkeepableTextMessage(JoinLines(PageRecordLines(page)));
-    if (problem.isEmpty())
-        return false;
-    prompter.error(problem);
-    return true;
+    return problem.isEmpty() ? Outcome::Done() : Refuse(prompter, problem);
 }
 
-bool refused(const EditPage& page, Prompter& prompter)
+// The page's fields, its record and the target, checked before anything is drawn or
+// the operator is asked for a file.
+Outcome checkedPage(const EditPage& page, const TargetChoice& target, Prompter& prompter)
 {
     const QString problem = EditPageProblem(page);
-    if (problem.isEmpty())
-        return unkeepable(page, prompter);
-    prompter.error(problem);
-    return true;
+    if (!problem.isEmpty())
+        return Refuse(prompter, problem);
+    if (const Outcome kept = keepable(page, prompter); !kept.done())
+        return kept;
+    const auto resolved = ResolveSendTarget(target, prompter);
+    return resolved ? Outcome::Done() : resolved.refusal();
 }
 
 QString displayProblem(const EditPage& page)
@@ -107,8 +108,8 @@ QString EditPageProblem(const EditPage& page)
 PageSendOutcome DownloadPageText(const EditPage& page, const TargetChoice& target, Link& link, Prompter& prompter,
                                  const RecordStore& store)
 {
-    if (refused(page, prompter) || !ResolveSendTarget(target, prompter))
-        return {Outcome::Refused()};
+    if (const Outcome checked = checkedPage(page, target, prompter); !checked.done())
+        return {checked};
     const TextBlockInput input = TextBlockFromFields(page.text, page.fontName, page.size, page.extraHeight,
                                                      page.verticalShift, page.lineSpacing, page.bold);
     return download(page, PrepareCharacterDownloadPicture(input, prompter), target, link, prompter, store);
@@ -118,8 +119,8 @@ PageSendOutcome DownloadPagePicture(const EditPage& page, const TargetChoice& ta
                                     Prompter& prompter, const RecordStore& store, const QString& picturePath)
 {
     // An empty queue stops the download before the operator is asked for a file.
-    if (refused(page, prompter) || !ResolveSendTarget(target, prompter))
-        return {Outcome::Refused()};
+    if (const Outcome checked = checkedPage(page, target, prompter); !checked.done())
+        return {checked};
     const QString path = picturePath.isEmpty() ? ChoosePictureFile(prompter) : picturePath;
     return download(page,
                     PrepareSlotPicture(path, SizeFieldValue(page.size).value_or(0), ThresholdAdjustment(page.threshold),
@@ -133,8 +134,8 @@ Outcome ChangePageParameters(const EditPage& page, const TargetChoice& target, L
     const QString problem = displayProblem(page);
     if (!problem.isEmpty())
         return Refuse(prompter, problem);
-    if (unkeepable(page, prompter))
-        return Outcome::Refused();
+    if (const Outcome kept = keepable(page, prompter); !kept.done())
+        return kept;
     SlotParametersRequest request;
     request.slotIndex = page.slot;
     request.placement = PlacementOf(page);

@@ -42,7 +42,7 @@ PictureSendOutcome sendPicture(const TargetChoice& choice, const PackedPicture& 
     PictureSendOutcome outcome;
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target) {
-        outcome.result = Outcome::Refused();
+        outcome.result = target.refusal();
         return outcome;
     }
     outcome.header = header(*target);

@@ -180,8 +180,8 @@ StaticSendOutcome SendStatic(const StaticSendRequest& request, Link& link, Promp
         return {Refuse(prompter, kNoEntryChosen)};
     // The target comes before the picture: an empty queue stops the send before the
     // operator is asked for a file.
-    if (!ResolveSendTarget(request.target, prompter))
-        return {Outcome::Refused()};
+    if (const auto target = ResolveSendTarget(request.target, prompter); !target)
+        return {target.refusal()};
 
     if (request.mode == kModeStoredPicture)
         outcome.result = RecallStoredPicture({request.secondButton, *number, timer, request.target}, link, prompter).result;

@@ -106,7 +106,7 @@ PictureTextOutcome SendPictureText(const PictureTextRequest& request, Link& link
 
     const auto target = ResolveSendTarget(request.target, prompter);
     if (!target)
-        return {Outcome::Refused()};
+        return {target.refusal()};
     const QByteArray header = PictureTextScrollHeader(*target, cell.small(), request.powerOn, width / cell.height);
     bool finished = false;
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {

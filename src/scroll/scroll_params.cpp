@@ -112,7 +112,7 @@ ScrollParamsOutcome SetScrollParameters(const ScrollParams& params, const Target
     folder.ensureSettingsFolder();
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
-        return {Outcome::Refused()};
+        return {target.refusal()};
     Outcome saving = Outcome::Done();
     outcome.result = RunOnPort(link, prompter, [&](LineSession& session) {
         if (params.save) {

@@ -1,5 +1,6 @@
 #include "scroll/scroll_send.h"
 
+#include "base/checked.h"
 #include "base/numbered_list.h"
 #include "base/position_time_checks.h"
 #include "base/prompter.h"
@@ -31,22 +32,18 @@ struct CheckedInputs {
 
 // The checks that come before any byte is sent. The window's boxes cannot hold a bad
 // timer; a command line can, and then nothing is sent either.
-std::optional<CheckedInputs> checkInputs(const ScrollSendRequest& request, Prompter& prompter)
+Checked<CheckedInputs> checkInputs(const ScrollSendRequest& request, Prompter& prompter)
 {
     CheckedInputs inputs;
     const BoxVerdict timer = CheckTimerBox(request.timer);
-    if (!timer.ok()) {
-        prompter.error(timer.message);
-        return std::nullopt;
-    }
+    if (!timer.ok())
+        return Refuse(prompter, timer.message);
     inputs.timer = BoxValue(request.timer).value_or(0);
     if (IsEntryListMode(request.mode)) {
         // An entry beyond the list would call something the units were never given.
         const auto number = BoxValue(request.entryNumber);
-        if (!number || *number < 1 || *number > EntryListSize(request.mode)) {
-            prompter.error(kNoEntryChosen);
-            return std::nullopt;
-        }
+        if (!number || *number < 1 || *number > EntryListSize(request.mode))
+            return Refuse(prompter, kNoEntryChosen);
         inputs.entryIndex = *number - 1;
     }
     return inputs;
@@ -103,10 +100,10 @@ ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Promp
     }
     const auto inputs = checkInputs(request, prompter);
     if (!inputs)
-        return {Outcome::Refused()};
+        return {inputs.refusal()};
     const auto target = ResolveSendTarget(request.target, prompter);
     if (!target)
-        return {Outcome::Refused()};
+        return {target.refusal()};
 
     Outcome sent = Outcome::Cancelled();
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {

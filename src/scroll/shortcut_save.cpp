@@ -28,7 +28,7 @@ Outcome SaveShortcut(const ShortcutSaveRequest& request, Link& link, Prompter& p
         return Refuse(prompter, problem);
     const auto target = ResolveSendTarget(request.target, prompter);
     if (!target)
-        return Outcome::Refused();
+        return target.refusal();
 
     bool delivered = false;
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {

@@ -235,8 +235,8 @@ StatusReportOutcome RequestStatusReport(const TargetChoice& choice, Link& link, 
 {
     StatusReportOutcome outcome;
     const QString& addressText = choice.specifiedAddress;
-    if (!RefuseBroadcastAddress(addressText, prompter))
-        return {Outcome::Refused()};
+    if (const Outcome broadcast = RefuseBroadcastAddress(addressText, prompter); !broadcast.done())
+        return {broadcast};
     const auto address = BoxValue(addressText);
     if (!address || *address > 255)
         return {Refuse(prompter, addressText.isEmpty() ? QStringLiteral("指定地址码为空，请先输入0-255的设备地址码")

@@ -25,7 +25,7 @@ Outcome PlayStoredScroll(int item, const TargetChoice& choice, Link& link, Promp
         return Outcome::Refused();
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
-        return Outcome::Refused();
+        return target.refusal();
     const bool shortcut = item > 0;
     QByteArray fields;
     fields.append(char(shortcut ? 1 : 0));

@@ -337,7 +337,7 @@ bool FontPanel::saveFont()
 
 std::optional<quint8> FontPanel::deviceAddress()
 {
-    return DeviceAddressByte(context_.deviceAddress(), context_.prompter);
+    return DeviceAddressByte(context_.deviceAddress(), context_.prompter).value();
 }
 
 void FontPanel::saveAndWriteCharacter()
