@@ -20,8 +20,8 @@ enum class OutcomeKind {
 struct Outcome {
     OutcomeKind kind = OutcomeKind::Done;
     // The message the operator was shown for it. Empty when done or cancelled, for a
-    // guard against a value no front end passes, and where a picture's or a text's
-    // preparation has shown its own message.
+    // guard against a value no front end passes, and where the queue's duplicate check
+    // or the static text's layout check has shown its own message.
     QString reason;
 
     bool done() const { return kind == OutcomeKind::Done; }

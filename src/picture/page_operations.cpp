@@ -60,7 +60,7 @@ PageSendOutcome download(const EditPage& page, const PreparedPicture& prepared, 
     PageSendOutcome outcome;
     outcome.preview = prepared.surface;
     if (!prepared.packed) {
-        outcome.result = Outcome::Refused();
+        outcome.result = prepared.refusal;
         return outcome;
     }
     const PackedPicture& picture = *prepared.packed;

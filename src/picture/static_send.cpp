@@ -78,7 +78,7 @@ Outcome sendPicture(const StaticSendRequest& request, Link& link, Prompter& prom
     // to change.
     outcome.preview = prepared.surface;
     if (!prepared.packed)
-        return Outcome::Refused();
+        return prepared.refusal;
     const PackedPicture& picture = *prepared.packed;
     outcome.preview = UnpackRows(picture);
     const auto source = request.mode == kModeStaticRendered ? StaticPictureSource::RenderedText

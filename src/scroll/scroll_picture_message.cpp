@@ -19,7 +19,7 @@ ScrollPictureMessageOutcome StoreScrollPictureMessage(const ScrollPictureMessage
         return {Outcome::Refused()};
     const auto prepared = PreparePictureMessage(ChoosePictureFile(prompter), request.smallCells, prompter);
     if (!prepared)
-        return {Outcome::Refused()};
+        return {prepared.refusal()};
 
     PictureMessageRequest send;
     send.picture = prepared->cells;
