@@ -102,6 +102,11 @@ bool CliContext::targetsOneUnit() const
            && options.target != QLatin1String("queue");
 }
 
+int CliContext::finish(const Outcome& outcome)
+{
+    return outcome.done() ? 0 : 1;
+}
+
 int CliContext::usage(const QString& text, const QString& reason)
 {
     if (!reason.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/app_folder.h"
+#include "base/outcome.h"
 #include "cli_prompter.h"
 #include "link/clock.h"
 #include "link/link.h"
@@ -53,8 +54,11 @@ public:
     // The device address box of the check-byte frames.
     const QString& deviceAddress() const { return options.address; }
 
-    // Exit status of a command that ran: 1 when it stopped with an error message.
-    int exitStatus() const { return prompter.errorsShown() > 0 ? 1 : 0; }
+    // Exit status of a command that ran: 0 when done; 1 when refused, failed, cancelled
+    // by a No or stopped by a port fault, the operation having shown its reason on
+    // standard error already. A run stopped by Ctrl+C ends as an interrupt whatever its
+    // outcome (see main).
+    int finish(const Outcome& outcome);
     // Prints why the command line was refused, when known, and the usage text of the
     // command to standard error; returns 2.
     int usage(const QString& text, const QString& reason = {});

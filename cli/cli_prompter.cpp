@@ -36,7 +36,6 @@ void PrintErr(const QString& text)
 
 void CliPrompter::error(const QString& text, const QString&)
 {
-    ++errors_;
     PrintErr(text);
 }
 
@@ -47,7 +46,6 @@ void CliPrompter::message(const QString& text, const QString&)
 
 void CliPrompter::failure(const QString& text, const QString&)
 {
-    ++errors_;
     PrintErr(text);
 }
 
@@ -57,7 +55,6 @@ bool CliPrompter::ask(const QString& text, const QString&)
         return true;
     if (!::isatty(STDIN_FILENO)) {
         // The operation stops at this No; the script must see which question stopped it.
-        ++errors_;
         PrintErr(text + QStringLiteral("\n（没有终端，视为“否”；用 --yes 回答“是”）"));
         return false;
     }

@@ -31,11 +31,9 @@ public:
 
     // Files a command was given on its command line, handed out to the file choices in order.
     void presetFiles(const QStringList& files) { files_ = files; }
-    int errorsShown() const { return errors_; }
 
 private:
     bool yesToAll_;
-    int errors_ = 0;
     QStringList files_;
     QString progressDoing_;
     int progressMaximum_ = 0;

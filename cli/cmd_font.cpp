@@ -50,7 +50,7 @@ std::optional<FontDocument> fontFrom(CliContext& ctx, const QString& file)
     FontDocument font(ctx.folder, ctx.prompter);
     if (file.isEmpty())
         font.openStartup(ShippedFile(kLocalFontFile));
-    else if (!font.importFile(file))
+    else if (!font.importFile(file).done())
         return std::nullopt;
     return font;
 }
@@ -75,7 +75,7 @@ int exportC(CliContext& ctx, const FontArgs& a)
     const auto font = fontFrom(ctx, a.in);
     if (!font)
         return 1;
-    return font->exportC() ? 0 : 1;
+    return ctx.finish(font->exportC());
 }
 
 int convert(CliContext& ctx, const FontArgs& a)
@@ -87,7 +87,7 @@ int convert(CliContext& ctx, const FontArgs& a)
     const auto font = fontFrom(ctx, a.positional.at(0));
     if (!font)
         return 1;
-    return font->exportFile(a.positional.at(1), layoutOf(a)) ? 0 : 1;
+    return ctx.finish(font->exportFile(a.positional.at(1), layoutOf(a)));
 }
 
 int readFont(CliContext& ctx, const FontArgs& a, quint8 address)
@@ -101,7 +101,7 @@ int readFont(CliContext& ctx, const FontArgs& a, quint8 address)
         return 1;
     FontDocument font(ctx.folder, ctx.prompter);
     font.takeUnitFont(*table);
-    return font.exportFile(a.out, layoutOf(a)) ? 0 : 1;
+    return ctx.finish(font.exportFile(a.out, layoutOf(a)));
 }
 
 int writeFont(CliContext& ctx, const FontArgs& a, quint8 address)
@@ -111,7 +111,7 @@ int writeFont(CliContext& ctx, const FontArgs& a, quint8 address)
     const auto font = fontFrom(ctx, a.in);
     if (!font)
         return 1;
-    return WriteWholeFont(font->table(), address, *ctx.link, ctx.prompter).completed ? 0 : 1;
+    return ctx.finish(WriteWholeFont(font->table(), address, *ctx.link, ctx.prompter).result);
 }
 
 int writeChar(CliContext& ctx, const FontArgs& a, quint8 address)
@@ -122,7 +122,7 @@ int writeChar(CliContext& ctx, const FontArgs& a, quint8 address)
     const auto font = fontFrom(ctx, a.in);
     if (!font)
         return 1;
-    return WriteOneCharacter(font->table(), *code, address, *ctx.link, ctx.prompter) ? 0 : 1;
+    return ctx.finish(WriteOneCharacter(font->table(), *code, address, *ctx.link, ctx.prompter));
 }
 
 int fingerprint(CliContext& ctx, const FontArgs& a)
@@ -144,7 +144,7 @@ int download(CliContext& ctx, const FontArgs& a)
         ctx.prompter.error(QStringLiteral("文件不存在：") + a.positional.first());
         return 1;
     }
-    return StartFontDownload(*ctx.link, ctx.prompter) ? 0 : 1;
+    return ctx.finish(StartFontDownload(*ctx.link, ctx.prompter));
 }
 
 } // namespace
@@ -169,7 +169,7 @@ int RunFont(CliContext& ctx, const QStringList& args)
         return ctx.usage(kFontUsage);
     const auto address = DeviceAddressByte(ctx.deviceAddress(), ctx.prompter);
     if (!address)
-        return 1;
+        return ctx.finish(address.refusal());
     if (sub == QLatin1String("read"))
         return readFont(ctx, *parsed, *address);
     if (sub == QLatin1String("write"))

@@ -14,10 +14,9 @@ int RunIdentity(CliContext& ctx, const QStringList& args)
     if (!args.isEmpty())
         return ctx.usage();
     const IdentityReadOutcome outcome = ReadIdentity(*ctx.portChoice, *ctx.link, ctx.prompter);
-    if (!outcome.found)
-        return 1;
-    PrintOut(QString::number(outcome.address));
-    return ctx.exitStatus();
+    if (outcome.deviceAddress)
+        PrintOut(QString::number(outcome.address));
+    return ctx.finish(outcome.result);
 }
 
 int RunModifyIdentity(CliContext& ctx, const QStringList& args)
@@ -26,21 +25,21 @@ int RunModifyIdentity(CliContext& ctx, const QStringList& args)
     if (baudIndex < 0)
         return ctx.usage(QStringLiteral("modify-identity 1200|2400|4800|9600|19200|38400|57600|115200 ADDR"));
     const IdentityChangeOutcome outcome = ModifyIdentity({baudIndex, args.at(1)}, *ctx.portChoice, *ctx.link, ctx.prompter);
-    return outcome.written ? ctx.exitStatus() : 1;
+    return ctx.finish(outcome.result);
 }
 
 int RunProductNumber(CliContext& ctx, const QStringList& args)
 {
     if (!args.isEmpty())
         return ctx.usage();
-    return ReadProductNumber(ctx.deviceAddress(), *ctx.link, ctx.prompter).read ? ctx.exitStatus() : 1;
+    return ctx.finish(ReadProductNumber(ctx.deviceAddress(), *ctx.link, ctx.prompter).result);
 }
 
 int RunWriteAddress(CliContext& ctx, const QStringList& args)
 {
     if (args.size() != 1)
         return ctx.usage();
-    return WriteUnitAddress(args.first(), *ctx.link, ctx.prompter).written ? ctx.exitStatus() : 1;
+    return ctx.finish(WriteUnitAddress(args.first(), *ctx.link, ctx.prompter).result);
 }
 
 } // namespace kv::cli

@@ -23,9 +23,9 @@ int RunPort(CliContext& ctx, const QStringList& args)
             return ctx.usage(QStringLiteral("port COMk|off   (k from 1 to 12)"));
         index = *k;
     }
-    ctx.portChoice->selectPort(index, ctx.prompter, ChoiceEffect::Apply);
+    const Outcome outcome = ctx.portChoice->selectPort(index, ctx.prompter, ChoiceEffect::Apply);
     PrintOut(ctx.portChoice->statusText());
-    return ctx.exitStatus();
+    return ctx.finish(outcome);
 }
 
 int RunBaud(CliContext& ctx, const QStringList& args)
@@ -33,9 +33,9 @@ int RunBaud(CliContext& ctx, const QStringList& args)
     const int index = args.size() == 1 ? BaudIndexOf(args.first()) : -1;
     if (index < 0)
         return ctx.usage(QStringLiteral("baud 1200|2400|4800|9600|19200|38400|57600|115200"));
-    ctx.portChoice->selectBaud(index, ctx.prompter, ChoiceEffect::Apply);
+    const Outcome outcome = ctx.portChoice->selectBaud(index, ctx.prompter, ChoiceEffect::Apply);
     PrintOut(ctx.portChoice->statusText());
-    return ctx.exitStatus();
+    return ctx.finish(outcome);
 }
 
 namespace {
@@ -76,7 +76,8 @@ int RunRaw(CliContext& ctx, const QStringList& args)
         return ctx.usage(usage);
 
     bool gotReply = true;
-    const bool ranToEnd = RunOnPort(*ctx.link, ctx.prompter, [&](LineSession& session) {
+    Outcome answer = Outcome::Done();
+    const Outcome ran = RunOnPort(*ctx.link, ctx.prompter, [&](LineSession& session) {
         if (reply) {
             const Reply result = session.request({*bytes, *reply, timeoutMs});
             if (!result.cancelled())
@@ -88,9 +89,10 @@ int RunRaw(CliContext& ctx, const QStringList& args)
         session.closeLine();
         // A wait the operator cancelled is reported once the command returns.
         if (!gotReply && !ctx.prompter.cancelFlag().requested())
-            ctx.prompter.failure(QStringLiteral("没有收到%1字节的应答（静默超过%2毫秒，或字节过多）").arg(*reply).arg(timeoutMs));
+            answer = Fail(ctx.prompter,
+                          QStringLiteral("没有收到%1字节的应答（静默超过%2毫秒，或字节过多）").arg(*reply).arg(timeoutMs));
     });
-    return ranToEnd ? ctx.exitStatus() : 1;
+    return ctx.finish(ran.done() ? answer : ran);
 }
 
 } // namespace kv::cli

@@ -22,14 +22,7 @@ int displayItem(CliContext& ctx, const QString& entryText, const QString& usage)
     const auto target = ctx.targetChoice();
     if (!target)
         return 1;
-    switch (ChooseDisplayItem(*entry, *target, *ctx.link, ctx.prompter)) {
-    case DisplayItemChoice::Sent:
-    case DisplayItemChoice::NothingToSend:
-        return ctx.exitStatus();
-    case DisplayItemChoice::Stopped:
-        break;
-    }
-    return 1;
+    return ctx.finish(ChooseDisplayItem(*entry, *target, *ctx.link, ctx.prompter));
 }
 } // namespace
 
@@ -59,8 +52,8 @@ int RunMenu(CliContext& ctx, const QStringList& args)
     if (!target)
         return 1;
     if (item->action == MenuAction::DeletePowerOnDisplays)
-        return DeletePowerOnDisplays(*target, *ctx.link, ctx.prompter) ? ctx.exitStatus() : 1;
-    return SendMenuFrame(*item, *target, *ctx.link, ctx.prompter) ? ctx.exitStatus() : 1;
+        return ctx.finish(DeletePowerOnDisplays(*target, *ctx.link, ctx.prompter));
+    return ctx.finish(SendMenuFrame(*item, *target, *ctx.link, ctx.prompter));
 }
 
 int RunDisplayItem(CliContext& ctx, const QStringList& args)

@@ -93,7 +93,7 @@ int download(CliContext& ctx, const QStringList& args, EditPage page, const Reco
                 : DownloadPageText(page, *target, *ctx.link, ctx.prompter, store);
     if (!WritePreview(ctx, options, outcome.preview))
         return 1;
-    return outcome.sent ? ctx.exitStatus() : 1;
+    return ctx.finish(outcome.result);
 }
 
 int changeParams(CliContext& ctx, const QStringList& args, EditPage page, const RecordStore& store)
@@ -110,7 +110,7 @@ int changeParams(CliContext& ctx, const QStringList& args, EditPage page, const 
     const auto target = ctx.targetChoice();
     if (!target)
         return 1;
-    return ChangePageParameters(page, *target, *ctx.link, ctx.prompter, store) ? ctx.exitStatus() : 1;
+    return ctx.finish(ChangePageParameters(page, *target, *ctx.link, ctx.prompter, store));
 }
 } // namespace
 

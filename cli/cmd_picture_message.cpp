@@ -30,7 +30,7 @@ int RunPictureMessage(CliContext& ctx, const QStringList& args)
     ctx.prompter.presetFiles({options.positional().at(1)});
     const ScrollPictureMessageOutcome outcome =
         StoreScrollPictureMessage(request, *ctx.link, ctx.prompter, RecordStore(ctx.folder));
-    return outcome.stored ? ctx.exitStatus() : 1;
+    return ctx.finish(outcome.result);
 }
 
 } // namespace kv::cli

@@ -60,15 +60,13 @@ int RunPictureText(CliContext& ctx, const QStringList& args)
     request.target = *target;
 
     const PictureTextOutcome outcome = SendPictureText(request, *ctx.link, ctx.prompter, store);
-    if (!outcome.sent)
-        return 1;
+    if (outcome.picture.isNull())
+        return ctx.finish(outcome.result);
     PrintOut(ElapsedText(outcome.elapsedMs));
     const QString preview = options.value(QStringLiteral("preview"));
-    if (!preview.isEmpty() && !outcome.picture.save(preview, "PNG")) {
-        ctx.prompter.error(QStringLiteral("无法写入预览图片 ") + preview);
-        return 1;
-    }
-    return ctx.exitStatus();
+    if (!preview.isEmpty() && !outcome.picture.save(preview, "PNG"))
+        return ctx.finish(Refuse(ctx.prompter, QStringLiteral("无法写入预览图片 ") + preview));
+    return ctx.finish(outcome.result);
 }
 
 } // namespace kv::cli

@@ -20,7 +20,7 @@ int RunPlayStored(CliContext& ctx, const QStringList& args)
     const auto choice = ctx.targetChoice();
     if (!choice)
         return 1;
-    return PlayStoredScroll(*item, *choice, *ctx.link, ctx.prompter) ? ctx.exitStatus() : 1;
+    return ctx.finish(PlayStoredScroll(*item, *choice, *ctx.link, ctx.prompter));
 }
 
 } // namespace kv::cli

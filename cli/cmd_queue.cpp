@@ -30,11 +30,9 @@ std::optional<int> entryAt(CliContext& ctx, const QList<QueueEntry>& entries, co
 
 int finish(CliContext& ctx, const QueueEditOutcome& outcome)
 {
-    if (!outcome.changed)
-        return 1;
     if (!outcome.caption.isEmpty())
         PrintOut(outcome.caption);
-    return ctx.exitStatus();
+    return ctx.finish(outcome.result);
 }
 } // namespace
 
@@ -77,7 +75,7 @@ int RunQueue(CliContext& ctx, const QStringList& args)
             return usage ? ctx.usage(kUsage) : 1;
         QList<QueueEntry> ticked = entries;
         ticked[*index].ticked = args.at(2) == QLatin1String("on");
-        return SaveQueueTicks(ctx.folder, ticked, ctx.prompter) ? 0 : 1;
+        return ctx.finish(SaveQueueTicks(ctx.folder, ticked, ctx.prompter));
     }
     return ctx.usage(kUsage);
 }

@@ -13,8 +13,8 @@ int RunReset(CliContext& ctx, const QStringList& args)
         return ctx.usage();
     const auto address = DeviceAddressByte(ctx.deviceAddress(), ctx.prompter);
     if (!address)
-        return 1;
-    return ResetUnit(*address, *ctx.link, ctx.prompter) ? 0 : 1;
+        return ctx.finish(address.refusal());
+    return ctx.finish(ResetUnit(*address, *ctx.link, ctx.prompter));
 }
 
 } // namespace kv::cli

@@ -15,11 +15,9 @@ int RunScan(CliContext& ctx, const QStringList& args)
     choice.mode = SendMode::AddressQueue;
     choice.queueAddressString = QueueAddressString(LoadAddressQueue(ctx.folder).entries);
     const BusScanOutcome outcome = ScanConnectedDevices(choice, *ctx.link, ctx.prompter);
-    if (outcome.cancelled) {
+    if (outcome.result.kind == OutcomeKind::Cancelled)
         ctx.prompter.error(QStringLiteral("扫描已取消"));
-        return 1;
-    }
-    return outcome.found.isEmpty() ? 1 : ctx.exitStatus();
+    return ctx.finish(outcome.result);
 }
 
 } // namespace kv::cli

@@ -18,10 +18,10 @@ int RunVideoMode(CliContext& ctx, const QStringList& args)
     const auto mode = NumberIn(options.positional().first(), 0, int(VideoModeSelector().items.size()) - 1);
     if (!mode)
         return ctx.usage(usage);
-    const bool done = options.isSet(QStringLiteral("store"))
+    const Outcome outcome = options.isSet(QStringLiteral("store"))
         ? StoreVideoMode(*mode, *ctx.link, ctx.prompter)
         : TryVideoMode(ctx.deviceAddress(), *mode, *ctx.link, ctx.prompter);
-    return done ? ctx.exitStatus() : 1;
+    return ctx.finish(outcome);
 }
 
 int RunScreenSettings(CliContext& ctx, const QStringList& args)
@@ -48,7 +48,7 @@ int RunScreenSettings(CliContext& ctx, const QStringList& args)
         if (*field < 0)
             return ctx.usage(usage);
     }
-    return StoreScreenSettings(input, *ctx.link, ctx.prompter) ? ctx.exitStatus() : 1;
+    return ctx.finish(StoreScreenSettings(input, *ctx.link, ctx.prompter));
 }
 
 int RunCrosshair(CliContext& ctx, const QStringList& args)
@@ -61,7 +61,7 @@ int RunCrosshair(CliContext& ctx, const QStringList& args)
         if (!shape)
             return 1;
         PrintOut(QString::number(*shape));
-        return ctx.exitStatus();
+        return 0;
     }
     if (what != QLatin1String("up") && what != QLatin1String("down"))
         return ctx.usage();
@@ -69,10 +69,9 @@ int RunCrosshair(CliContext& ctx, const QStringList& args)
         what == QLatin1String("up") ? CrosshairStep::Next : CrosshairStep::Previous, *ctx.link, ctx.prompter);
     // The window shows the stepped shape even when the unit does not echo it; a script
     // is given a shape only when the unit took it.
-    if (!outcome.confirmed)
-        return 1;
-    PrintOut(QString::number(*outcome.shape));
-    return ctx.exitStatus();
+    if (outcome.result.done())
+        PrintOut(QString::number(*outcome.shape));
+    return ctx.finish(outcome.result);
 }
 
 } // namespace kv::cli

@@ -47,7 +47,7 @@ int RunScrollParams(CliContext& ctx, const QStringList& args)
     if (!target)
         return 1;
     const ScrollParamsOutcome outcome = SetScrollParameters(params, *target, *ctx.link, ctx.prompter, ctx.folder);
-    return outcome.sent ? ctx.exitStatus() : 1;
+    return ctx.finish(outcome.result);
 }
 
 } // namespace kv::cli

@@ -65,7 +65,7 @@ int RunSend(CliContext& ctx, const QStringList& args)
     request.editorText = text.value_or(*selection.editorText);
 
     const ScrollSendOutcome outcome = SendScroll(request, *ctx.link, ctx.prompter, store, cache);
-    return outcome.sent ? ctx.exitStatus() : 1;
+    return ctx.finish(outcome.result);
 }
 
 } // namespace kv::cli

@@ -111,7 +111,7 @@ int RunSendStatic(CliContext& ctx, int mode, const QStringList& args)
     const StaticSendOutcome outcome = SendStatic(request, *ctx.link, ctx.prompter, ctx.folder);
     if (!WritePreview(ctx, options, outcome.preview))
         return 1;
-    return outcome.sent ? ctx.exitStatus() : 1;
+    return ctx.finish(outcome.result);
 }
 
 } // namespace kv::cli

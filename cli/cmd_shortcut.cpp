@@ -83,8 +83,7 @@ int RunShortcut(CliContext& ctx, const QStringList& args)
     request.powerOn = options.isSet(QStringLiteral("power-on"));
     request.composition = editor.compositionText();
     request.target = *target;
-    const ShortcutSaveOutcome outcome = SaveShortcut(request, *ctx.link, ctx.prompter, RecordStore(ctx.folder));
-    return outcome.saved ? ctx.exitStatus() : 1;
+    return ctx.finish(SaveShortcut(request, *ctx.link, ctx.prompter, RecordStore(ctx.folder)));
 }
 
 } // namespace kv::cli

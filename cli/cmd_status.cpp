@@ -16,7 +16,7 @@ int RunStatus(CliContext& ctx, const QStringList& args)
     if (!target)
         return 1;
     const StatusReportOutcome outcome = RequestStatusReport(*target, *ctx.link, ctx.prompter);
-    return outcome.shown ? ctx.exitStatus() : 1;
+    return ctx.finish(outcome.result);
 }
 
 } // namespace kv::cli

@@ -56,33 +56,33 @@ int RunTest(CliContext& ctx, const QStringList& args)
 
     const QString& address = ctx.deviceAddress();
     Link& link = *ctx.link;
-    bool done = false;
+    Outcome outcome;
     if (what == QLatin1String("chars")) {
-        done = RunDisplayTest({address, row, column, words.at(1)}, link, ctx.prompter);
+        outcome = RunDisplayTest({address, row, column, words.at(1)}, link, ctx.prompter);
     } else if (what == QLatin1String("attribute")) {
         const int attribute = numberIndex(words.at(1), 0, int(AttributeSelector().items.size()) - 1);
         if (attribute < 0)
             return ctx.usage(usage);
-        done = SetTestAttribute(address, row, column, attribute, link, ctx.prompter);
+        outcome = SetTestAttribute(address, row, column, attribute, link, ctx.prompter);
     } else if (what == QLatin1String("first128") || what == QLatin1String("last128")) {
         const CharacterHalf half = what == QLatin1String("first128") ? CharacterHalf::First128 : CharacterHalf::Last128;
-        done = ShowCharacterHalf(address, half, link, ctx.prompter);
+        outcome = ShowCharacterHalf(address, half, link, ctx.prompter);
     } else if (what == QLatin1String("clear")) {
         const int screen = int(ClearSelector().items.size()) - 1;
         const int index = words.at(1) == QLatin1String("all") ? screen : numberIndex(words.at(1), 1, screen);
         if (index < 0)
             return ctx.usage(usage);
-        done = ClearTestScreen(address, index, link, ctx.prompter);
+        outcome = ClearTestScreen(address, index, link, ctx.prompter);
     } else if (what == QLatin1String("hoffset") || what == QLatin1String("voffset")) {
         const bool horizontal = what == QLatin1String("hoffset");
         const int value = IndexOfShown(horizontal ? HorizontalOffsetSelector() : VerticalOffsetSelector(), words.at(1));
         if (value < 0)
             return ctx.usage(usage);
-        done = SetScreenOffset(address, horizontal ? Offset::Horizontal : Offset::Vertical, value, link, ctx.prompter);
+        outcome = SetScreenOffset(address, horizontal ? Offset::Horizontal : Offset::Vertical, value, link, ctx.prompter);
     } else {
         return ctx.usage(usage);
     }
-    return done ? ctx.exitStatus() : 1;
+    return ctx.finish(outcome);
 }
 
 } // namespace kv::cli

@@ -46,7 +46,7 @@ TEST_F(Identity, SweepFindsAUnitAtItsRateAndFollowsIt)
     unitAt(19200, 5);
     prompter.answers = {true};
     const auto outcome = ReadIdentity(choice, link, prompter);
-    ASSERT_TRUE(outcome.found);
+    ASSERT_TRUE(outcome.result.done());
     EXPECT_EQ(outcome.baudIndex, 4);
     EXPECT_EQ(outcome.deviceAddress, QString("5"));
 
@@ -70,7 +70,7 @@ TEST_F(Identity, SweepWithNoAnswerRestoresTheLine)
 {
     unitAt(19200, 5, false); // answers with a wrong check byte: no answer
     prompter.answers = {true};
-    EXPECT_FALSE(ReadIdentity(choice, link, prompter).found);
+    EXPECT_FALSE(ReadIdentity(choice, link, prompter).result.done());
     EXPECT_EQ(queriesSent(), 8);
     EXPECT_EQ(port->openBauds.last(), 115200);
     EXPECT_EQ(link.lineBaud(), 9600);
@@ -82,7 +82,7 @@ TEST_F(Identity, SweepWithNoAnswerRestoresTheLine)
 TEST_F(Identity, SweepNeedsAPortAndTheOperatorsYes)
 {
     prompter.answers = {false};
-    EXPECT_FALSE(ReadIdentity(choice, link, prompter).found);
+    EXPECT_FALSE(ReadIdentity(choice, link, prompter).result.done());
     EXPECT_EQ(prompter.texts("ask").first(),
               QStringLiteral("这个操作将读出设备的波特率、地址码及版本号，不能有多台设备连接\r\n\r\n"
                              "                         确认只有单台设备连接吗？"));
@@ -90,7 +90,7 @@ TEST_F(Identity, SweepNeedsAPortAndTheOperatorsYes)
 
     prompter.shown.clear();
     choice.setPortChoiceQuietly(0);
-    EXPECT_FALSE(ReadIdentity(choice, link, prompter).found);
+    EXPECT_FALSE(ReadIdentity(choice, link, prompter).result.done());
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("还没选择串口！")});
     EXPECT_EQ(prompter.shown[0].kind, "error");
 }
@@ -99,7 +99,7 @@ TEST_F(Identity, SweepPortFaultRestoresTheLine)
 {
     port->failOpenWith = 8005;
     prompter.answers = {true};
-    EXPECT_FALSE(ReadIdentity(choice, link, prompter).found);
+    EXPECT_FALSE(ReadIdentity(choice, link, prompter).result.done());
     EXPECT_EQ(prompter.texts("error"), QStringList{QStringLiteral("串口COM1已被其它程序占用")});
     EXPECT_EQ(link.lineBaud(), 9600);
 }
@@ -108,7 +108,7 @@ TEST_F(Identity, ModifyWritesTheChangeAndFollowsTheUnitOnAcknowledge)
 {
     replyTo(0xF8, Bytes({0x88}));
     const auto outcome = ModifyIdentity({5, "9"}, choice, link, prompter);
-    ASSERT_TRUE(outcome.written);
+    ASSERT_TRUE(outcome.result.done());
     const QByteArray head = Bytes({0x5A, 0xF8, 0x00, 0x03, 0x05, 0x09});
     EXPECT_EQ(port->writes.first(), head + char(XorOf(head)));
     EXPECT_EQ(prompter.texts("message"), QStringList{QStringLiteral("写入成功")});
@@ -123,7 +123,7 @@ TEST_F(Identity, ModifyWritesTheChangeAndFollowsTheUnitOnAcknowledge)
 TEST_F(Identity, ModifyWithoutAcknowledgeChangesNothing)
 {
     replyTo(0xF8, Bytes({0x55}));
-    EXPECT_FALSE(ModifyIdentity({5, "9"}, choice, link, prompter).written);
+    EXPECT_FALSE(ModifyIdentity({5, "9"}, choice, link, prompter).result.done());
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("写入失败")});
     EXPECT_EQ(port->writes.size(), 1);
     EXPECT_EQ(link.lineBaud(), 9600);
@@ -134,7 +134,7 @@ TEST_F(Identity, ModifyRefusesAnUnusableNewAddress)
 {
     for (const QString& bad : {QString("0"), QString("255"), QString(""), QString("x")}) {
         prompter.shown.clear();
-        EXPECT_FALSE(ModifyIdentity({5, bad}, choice, link, prompter).written);
+        EXPECT_FALSE(ModifyIdentity({5, bad}, choice, link, prompter).result.done());
         EXPECT_EQ(prompter.texts("error").size(), 1) << bad.toStdString();
     }
     EXPECT_EQ(port->opens, 0);
@@ -144,7 +144,7 @@ TEST_F(Identity, ProductNumberWithAGoodCheckByte)
 {
     replyTo(0xF9, Bytes({0x12, 0x34, 0x56, 0x78, 0x08}));
     const auto outcome = ReadProductNumber("1", link, prompter);
-    ASSERT_TRUE(outcome.read);
+    ASSERT_TRUE(outcome.result.done());
     EXPECT_EQ(port->writes.first(), Bytes({0x5A, 0xF9, 0x01, 0x01, 0xA3}));
     EXPECT_EQ(prompter.texts("message"), QStringList{QStringLiteral("产品编号：1234567808")});
     EXPECT_FALSE(link.isOpen());
@@ -153,18 +153,18 @@ TEST_F(Identity, ProductNumberWithAGoodCheckByte)
 TEST_F(Identity, ProductNumberFailsOnAWrongCheckByteOrSilence)
 {
     replyTo(0xF9, Bytes({0x12, 0x34, 0x56, 0x78, 0x09}));
-    EXPECT_FALSE(ReadProductNumber("3", link, prompter).read);
+    EXPECT_FALSE(ReadProductNumber("3", link, prompter).result.done());
     EXPECT_EQ(port->writes.first(), Bytes({0x5A, 0xF9, 0x03, 0x01, 0xA1}));
     port->onWrite = nullptr;
-    EXPECT_FALSE(ReadProductNumber("3", link, prompter).read);
+    EXPECT_FALSE(ReadProductNumber("3", link, prompter).result.done());
     EXPECT_EQ(prompter.texts("failure"), QStringList({QStringLiteral("读出失败"), QStringLiteral("读出失败")}));
     EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(Identity, ProductNumberNeedsAUsableDeviceAddress)
 {
-    EXPECT_FALSE(ReadProductNumber("", link, prompter).read);
-    EXPECT_FALSE(ReadProductNumber("255", link, prompter).read);
+    EXPECT_FALSE(ReadProductNumber("", link, prompter).result.done());
+    EXPECT_FALSE(ReadProductNumber("255", link, prompter).result.done());
     EXPECT_EQ(prompter.texts("error").size(), 2);
     EXPECT_EQ(port->opens, 0);
 }
@@ -193,7 +193,7 @@ TEST_F(WriteAddress, WritesToEveryUnitAfterConfirmation)
 {
     prompter.answers = {true};
     const auto outcome = WriteUnitAddress("200", link, prompter);
-    ASSERT_TRUE(outcome.written);
+    ASSERT_TRUE(outcome.result.done());
     EXPECT_EQ(port->written, Bytes({0x5A, 0x5B, 0xFF, 0x11, 0x00, 0xC8}));
     EXPECT_EQ(outcome.specifiedAddress, QString("200"));
     ASSERT_EQ(prompter.shown.size(), 1);
@@ -205,14 +205,14 @@ TEST_F(WriteAddress, WritesToEveryUnitAfterConfirmation)
 
 TEST_F(WriteAddress, RefusesBadAddressesAndANo)
 {
-    EXPECT_FALSE(WriteUnitAddress("abc", link, prompter).written);
-    EXPECT_FALSE(WriteUnitAddress("-1", link, prompter).written);
-    EXPECT_FALSE(WriteUnitAddress("255", link, prompter).written);
+    EXPECT_FALSE(WriteUnitAddress("abc", link, prompter).result.done());
+    EXPECT_FALSE(WriteUnitAddress("-1", link, prompter).result.done());
+    EXPECT_FALSE(WriteUnitAddress("255", link, prompter).result.done());
     EXPECT_EQ(prompter.texts("error"), QStringList({QStringLiteral("地址码必须为0-254的十进制数"),
                                                     QStringLiteral("地址码必须为0-254的十进制数"),
                                                     QStringLiteral("地址码不能大于254")}));
     prompter.answers = {false};
-    EXPECT_FALSE(WriteUnitAddress("0", link, prompter).written);
+    EXPECT_FALSE(WriteUnitAddress("0", link, prompter).result.done());
     EXPECT_EQ(port->opens, 0);
 }
 

@@ -118,27 +118,27 @@ TEST_F(QueueFiles, QueueAddressStringWritesTickedValuesAsThreeDigits)
 
 TEST_F(QueueFiles, SaveWritesPairsAndTicksInSortedOrder)
 {
-    ASSERT_TRUE(SaveAddressQueue(folder, {{"12", "A", true}, {"3", "B", false}}, prompter));
+    ASSERT_TRUE(SaveAddressQueue(folder, {{"12", "A", true}, {"3", "B", false}}, prompter).done());
     EXPECT_EQ(readRaw(folder.path("data.txt")), "3\r\nB\r\n12\r\nA\r\n");
     EXPECT_EQ(storedTicks(), "01");
     // An empty last description survives the trailing line ends being stripped.
-    ASSERT_TRUE(SaveAddressQueue(folder, {{"12", "A", true}, {"30", "", true}}, prompter));
+    ASSERT_TRUE(SaveAddressQueue(folder, {{"12", "A", true}, {"30", "", true}}, prompter).done());
     EXPECT_EQ(addresses(load()), QStringList({"12", "30"}));
-    ASSERT_TRUE(SaveAddressQueue(folder, {}, prompter));
+    ASSERT_TRUE(SaveAddressQueue(folder, {}, prompter).done());
     EXPECT_EQ(readRaw(folder.path("data.txt")), "");
 }
 
 TEST_F(QueueFiles, TickChangeWritesTheTickString)
 {
     const QList<QueueEntry> entries = {{"1", "", true}, {"2", "", false}, {"3", "", true}, {"4", "", false}};
-    ASSERT_TRUE(SaveQueueTicks(folder, entries, prompter));
+    ASSERT_TRUE(SaveQueueTicks(folder, entries, prompter).done());
     EXPECT_EQ(storedTicks(), "1010");
 }
 
 TEST_F(QueueFiles, AddCutsTheAddressToThreeCharacters)
 {
     const auto outcome = AddQueueEntry(folder, {}, {"0055", "desk"}, prompter);
-    ASSERT_TRUE(outcome.changed);
+    ASSERT_TRUE(outcome.result.done());
     ASSERT_EQ(outcome.entries.size(), 1);
     EXPECT_EQ(outcome.entries[0].address, "005");
     EXPECT_EQ(outcome.caption, QStringLiteral("设备地址队列 -- 共有1条记录"));
@@ -149,23 +149,23 @@ TEST_F(QueueFiles, AddRefusesTextTooLargeAndEmptyAddresses)
 {
     for (const QString& bad : {QString("abc"), QString(""), QString("-1"), QString("1.5")}) {
         prompter.shown.clear();
-        EXPECT_FALSE(AddQueueEntry(folder, {}, {bad, ""}, prompter).changed) << bad.toStdString();
+        EXPECT_FALSE(AddQueueEntry(folder, {}, {bad, ""}, prompter).result.done()) << bad.toStdString();
         ASSERT_EQ(prompter.texts(), QStringList{QStringLiteral("地址码必须是数字")});
         EXPECT_EQ(prompter.shown[0].kind, "failure");
         EXPECT_EQ(prompter.shown[0].title, QStringLiteral("错误"));
     }
     prompter.shown.clear();
-    EXPECT_FALSE(AddQueueEntry(folder, {}, {"255", ""}, prompter).changed);
+    EXPECT_FALSE(AddQueueEntry(folder, {}, {"255", ""}, prompter).result.done());
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("地址码不能大于254")});
-    EXPECT_TRUE(AddQueueEntry(folder, {}, {"254", ""}, prompter).changed);
-    EXPECT_TRUE(AddQueueEntry(folder, load(), {"0", ""}, prompter).changed);
+    EXPECT_TRUE(AddQueueEntry(folder, {}, {"254", ""}, prompter).result.done());
+    EXPECT_TRUE(AddQueueEntry(folder, load(), {"0", ""}, prompter).result.done());
 }
 
 TEST_F(QueueFiles, AddOfAnExistingValueSelectsTheExistingEntry)
 {
     SaveAddressQueue(folder, {{"3", "", false}, {"005", "", false}}, prompter);
     const auto outcome = AddQueueEntry(folder, load(), {"5", "again"}, prompter);
-    EXPECT_FALSE(outcome.changed);
+    EXPECT_FALSE(outcome.result.done());
     EXPECT_EQ(outcome.selected, 1);
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown[0].text, QStringLiteral("地址码已存在，不能重复！"));
@@ -200,7 +200,7 @@ TEST_F(QueueFiles, ModifyKeepsTheTickAndMayKeepItsOwnAddress)
 {
     SaveAddressQueue(folder, {{"3", "a", false}, {"7", "b", true}, {"12", "c", false}}, prompter);
     auto outcome = ModifyQueueEntry(folder, load(), 1, {"7", "renamed"}, prompter);
-    ASSERT_TRUE(outcome.changed);
+    ASSERT_TRUE(outcome.result.done());
     EXPECT_EQ(outcome.caption, QStringLiteral("共有3条记录"));
     EXPECT_EQ(outcome.entries[1].description, "renamed");
 
@@ -216,7 +216,7 @@ TEST_F(QueueFiles, ModifyToAnotherEntrysAddressIsRefused)
 {
     SaveAddressQueue(folder, {{"3", "a", false}, {"7", "b", false}}, prompter);
     const auto outcome = ModifyQueueEntry(folder, load(), 0, {"007", "x"}, prompter);
-    EXPECT_FALSE(outcome.changed);
+    EXPECT_FALSE(outcome.result.done());
     EXPECT_EQ(outcome.selected, 1);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("地址码已存在，不能重复！")});
     EXPECT_EQ(load()[0].description, "a");
@@ -226,13 +226,13 @@ TEST_F(QueueFiles, DeleteAsksAndOnlyYesRemoves)
 {
     SaveAddressQueue(folder, {{"3", "", true}, {"7", "", false}, {"12", "", true}}, prompter);
     prompter.answers = {false};
-    EXPECT_FALSE(DeleteQueueEntry(folder, load(), 0, prompter).changed);
+    EXPECT_FALSE(DeleteQueueEntry(folder, load(), 0, prompter).result.done());
     EXPECT_EQ(prompter.texts("ask"), QStringList{QStringLiteral("真的要删除地址为 3 的记录吗？")});
     EXPECT_EQ(load().size(), 3);
 
     prompter.answers = {true};
     const auto outcome = DeleteQueueEntry(folder, load(), 0, prompter);
-    ASSERT_TRUE(outcome.changed);
+    ASSERT_TRUE(outcome.result.done());
     EXPECT_EQ(addresses(outcome.entries), QStringList({"7", "12"}));
     EXPECT_EQ(storedTicks(), "01");
     EXPECT_EQ(outcome.caption, QStringLiteral("设备地址队列 -- 共有2条设备地址记录"));
@@ -241,8 +241,8 @@ TEST_F(QueueFiles, DeleteAsksAndOnlyYesRemoves)
 TEST_F(QueueFiles, EditsWithoutASelectedEntryDoNothing)
 {
     SaveAddressQueue(folder, {{"3", "", false}}, prompter);
-    EXPECT_FALSE(ModifyQueueEntry(folder, load(), -1, {"4", ""}, prompter).changed);
-    EXPECT_FALSE(DeleteQueueEntry(folder, load(), 5, prompter).changed);
+    EXPECT_FALSE(ModifyQueueEntry(folder, load(), -1, {"4", ""}, prompter).result.done());
+    EXPECT_FALSE(DeleteQueueEntry(folder, load(), 5, prompter).result.done());
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
@@ -253,7 +253,7 @@ class QueuePairAfterAKill : public QueueFiles {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(SaveAddressQueue(folder, {{"3", "three", true}, {"7", "seven", false}}, prompter));
+        ASSERT_TRUE(SaveAddressQueue(folder, {{"3", "three", true}, {"7", "seven", false}}, prompter).done());
         oldQueue = readRaw(folder.path("data.txt"));
         oldTicks = storedTicks();
     }
@@ -319,7 +319,7 @@ TEST_F(QueuePairAfterAKill, ATickChangeFinishesThePendingSaveFirst)
 {
     writeJournal(newQueue, newTicks);
     writeQueue(newQueue);
-    ASSERT_TRUE(SaveQueueTicks(folder, {{"3", "", false}, {"5", "", true}, {"7", "", true}}, prompter));
+    ASSERT_TRUE(SaveQueueTicks(folder, {{"3", "", false}, {"5", "", true}, {"7", "", true}}, prompter).done());
     EXPECT_EQ(readRaw(folder.path("data.txt")), newQueue);
     EXPECT_EQ(storedTicks(), "011");
     EXPECT_FALSE(QFile::exists(journalPath()));
@@ -337,7 +337,7 @@ TEST_F(QueuePairAfterAKill, AFailedTickWriteLeavesBothOld)
 {
     QFile::remove(folder.settingsPath("Lv1Checked.TXT"));
     ASSERT_TRUE(QDir().mkpath(folder.settingsPath("Lv1Checked.TXT"))); // no file can be put there
-    EXPECT_FALSE(SaveAddressQueue(folder, {{"3", "", true}, {"5", "", true}, {"7", "", false}}, prompter));
+    EXPECT_FALSE(SaveAddressQueue(folder, {{"3", "", true}, {"5", "", true}, {"7", "", false}}, prompter).done());
     EXPECT_EQ(prompter.texts("error").size(), 1);
     EXPECT_EQ(readRaw(folder.path("data.txt")), oldQueue);
     EXPECT_FALSE(QFile::exists(journalPath()));
@@ -450,8 +450,8 @@ TEST_F(QueueFiles, AListThatCannotBeReadIsReportedAndNeverOverwritten)
     EXPECT_TRUE(queue.entries.isEmpty());
     EXPECT_TRUE(queue.problem.contains("data.txt")) << queue.problem.toStdString();
 
-    EXPECT_FALSE(AddQueueEntry(folder, {}, {"5", "new"}, prompter).changed);
-    EXPECT_FALSE(SaveQueueTicks(folder, {}, prompter));
+    EXPECT_FALSE(AddQueueEntry(folder, {}, {"5", "new"}, prompter).result.done());
+    EXPECT_FALSE(SaveQueueTicks(folder, {}, prompter).done());
     EXPECT_EQ(prompter.texts("error"), QStringList(2, queue.problem));
     EXPECT_EQ(readRaw(folder.path("data.txt")), foreign);
     EXPECT_EQ(storedTicks(), "1");

@@ -45,7 +45,7 @@ TEST_F(BusScan, ListsTheUnitsThatAnswerWithTheirOwnAddress)
 TEST_F(BusScan, NothingAnsweringIsAnError)
 {
     const auto outcome = ScanConnectedDevices(queueOf("001002"), link, prompter);
-    EXPECT_TRUE(outcome.ran);
+    EXPECT_EQ(outcome.result.kind, OutcomeKind::Failed);
     EXPECT_TRUE(outcome.found.isEmpty());
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown[0].kind, "error");
@@ -56,7 +56,7 @@ TEST_F(BusScan, NothingAnsweringIsAnError)
 TEST_F(BusScan, NothingTickedSendsNothing)
 {
     const auto outcome = ScanConnectedDevices(queueOf(QString(), SendMode::Broadcast), link, prompter);
-    EXPECT_FALSE(outcome.ran);
+    EXPECT_EQ(outcome.result.kind, OutcomeKind::Refused);
     EXPECT_EQ(prompter.texts("error"),
               QStringList{QStringLiteral("你选择了“按地址队列”发送方式，但尚未编辑设备地址，或没有选择对象地址！")});
     EXPECT_EQ(port->opens, 0);
@@ -67,7 +67,7 @@ TEST_F(BusScan, CancelStopsBeforeTheNextProbe)
     unitsAnswering({{1, 1}, {2, 2}, {3, 3}});
     prompter.cancelAtStep = 3;
     const auto outcome = ScanConnectedDevices(queueOf("001002003", SendMode::AddressQueue), link, prompter);
-    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_EQ(outcome.result.kind, OutcomeKind::Cancelled);
     EXPECT_EQ(port->writes, QList<QByteArray>({probe(1), probe(2)}));
     EXPECT_EQ(outcome.found, QList<int>({1, 2}));
     EXPECT_TRUE(prompter.shown.isEmpty());

@@ -51,12 +51,12 @@ protected:
 
 TEST_F(Control, MenuFramesReachTheChosenTargets)
 {
-    ASSERT_TRUE(SendMenuFrame(item(15), oneUnit(3), link, prompter));
+    ASSERT_TRUE(SendMenuFrame(item(15), oneUnit(3), link, prompter).done());
     EXPECT_EQ(port->writes, QList<QByteArray>{hex("5A5B03 13 00 10 00")});
 
     port->writes.clear();
     const TargetChoice queue{SendMode::AddressQueue, "0", "004009"};
-    ASSERT_TRUE(SendMenuFrame(item(10), queue, link, prompter));
+    ASSERT_TRUE(SendMenuFrame(item(10), queue, link, prompter).done());
     EXPECT_EQ(port->writes, (QList<QByteArray>{hex("5A5BFF 15 05 02"), hex("0409")}));
 
     // Each item that only sends, and what it sends to every unit.
@@ -69,7 +69,7 @@ TEST_F(Control, MenuFramesReachTheChosenTargets)
     };
     for (const auto& [number, frame] : frames) {
         port->writes.clear();
-        EXPECT_TRUE(SendMenuFrame(item(number), TargetChoice{}, link, prompter)) << number;
+        EXPECT_TRUE(SendMenuFrame(item(number), TargetChoice{}, link, prompter).done()) << number;
         EXPECT_EQ(port->writes, QList<QByteArray>{frame}) << number;
     }
     EXPECT_TRUE(prompter.shown.isEmpty());
@@ -91,14 +91,14 @@ TEST_F(Control, MenuCaptionsSkipTwoAndThreeAndTheLabelDropsTheNumber)
 
 TEST_F(Control, DeletingThePowerOnDisplaysAsksFirst)
 {
-    EXPECT_FALSE(DeletePowerOnDisplays(oneUnit(2), link, prompter));
+    EXPECT_FALSE(DeletePowerOnDisplays(oneUnit(2), link, prompter).done());
     EXPECT_TRUE(port->writes.isEmpty());
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown.first().text, QStringLiteral("这个操作将删除所有的开机显示信息，确定吗？"));
     EXPECT_EQ(prompter.shown.first().title, QString());
 
     prompter.answers = {true};
-    EXPECT_TRUE(DeletePowerOnDisplays(oneUnit(2), link, prompter));
+    EXPECT_TRUE(DeletePowerOnDisplays(oneUnit(2), link, prompter).done());
     EXPECT_EQ(port->writes, QList<QByteArray>{hex("5A5B02 15 06 00")});
 }
 
@@ -118,23 +118,23 @@ TEST_F(Control, DisplayItemEntriesKeepSendOnlyUntilRestartOrLeave)
     };
     for (const auto& [entry, frame] : sends) {
         port->writes.clear();
-        EXPECT_EQ(ChooseDisplayItem(entry, TargetChoice{}, link, prompter), DisplayItemChoice::Sent) << entry;
+        EXPECT_TRUE(ChooseDisplayItem(entry, TargetChoice{}, link, prompter).done()) << entry;
         EXPECT_EQ(port->writes, QList<QByteArray>{frame}) << entry;
     }
     port->writes.clear();
     for (int entry : {8, 17, 18, -1})
-        EXPECT_EQ(ChooseDisplayItem(entry, TargetChoice{}, link, prompter), DisplayItemChoice::NothingToSend);
+        EXPECT_TRUE(ChooseDisplayItem(entry, TargetChoice{}, link, prompter).done());
     EXPECT_TRUE(port->writes.isEmpty());
 }
 
 TEST_F(Control, AnEmptyQueueOrAPortFaultStopsAControlSend)
 {
-    EXPECT_FALSE(SendMenuFrame(item(8), TargetChoice{SendMode::AddressQueue, "0", ""}, link, prompter));
+    EXPECT_FALSE(SendMenuFrame(item(8), TargetChoice{SendMode::AddressQueue, "0", ""}, link, prompter).done());
     EXPECT_EQ(prompter.texts("error").size(), 1);
     prompter.shown.clear();
 
     port->failOpenWith = comm::kPortOccupied;
-    EXPECT_FALSE(SendMenuFrame(item(8), TargetChoice{}, link, prompter));
+    EXPECT_FALSE(SendMenuFrame(item(8), TargetChoice{}, link, prompter).done());
     EXPECT_EQ(prompter.texts("error"), QStringList{QStringLiteral("串口COM1已被其它程序占用")});
     EXPECT_FALSE(link.isOpen());
     EXPECT_TRUE(port->written.isEmpty());
@@ -142,12 +142,12 @@ TEST_F(Control, AnEmptyQueueOrAPortFaultStopsAControlSend)
 
 TEST_F(Control, DisplayTestSendsTheCodesAndShowsTheFrame)
 {
-    ASSERT_TRUE(RunDisplayTest(DisplayTestInput{}, link, prompter));
+    ASSERT_TRUE(RunDisplayTest(DisplayTestInput{}, link, prompter).done());
     EXPECT_EQ(port->writes, QList<QByteArray>{withCheck(hex("5AF401 06 05 0C 48 49 4A"))});
     EXPECT_TRUE(prompter.shown.isEmpty());
 
     port->writes.clear();
-    ASSERT_TRUE(RunDisplayTest({"9", 0, 0, " 0, 255"}, link, prompter));
+    ASSERT_TRUE(RunDisplayTest({"9", 0, 0, " 0, 255"}, link, prompter).done());
     EXPECT_EQ(port->writes, QList<QByteArray>{withCheck(hex("5AF409 05 00 00 00 FF"))});
 }
 
@@ -174,21 +174,21 @@ TEST_F(Control, TheCodeBoxRefusesBadEntriesAndLinesTooLong)
         EXPECT_EQ(prompter.texts("failure"), QStringList{c.message}) << c.text.toStdString();
     }
     prompter.shown.clear();
-    EXPECT_FALSE(RunDisplayTest({"1", 5, 22, ten + ",11"}, link, prompter));
+    EXPECT_FALSE(RunDisplayTest({"1", 5, 22, ten + ",11"}, link, prompter).done());
     EXPECT_EQ(prompter.texts("failure"), QStringList{kTooManyCodes});
     EXPECT_TRUE(port->written.isEmpty());
 }
 
 TEST_F(Control, TestFramesWithoutReply)
 {
-    ASSERT_TRUE(SetTestAttribute("1", 5, 12, 6, link, prompter));
-    ASSERT_TRUE(ShowCharacterHalf("2", CharacterHalf::First128, link, prompter));
-    ASSERT_TRUE(ShowCharacterHalf("2", CharacterHalf::Last128, link, prompter));
-    ASSERT_TRUE(ClearTestScreen("1", 0, link, prompter));
-    ASSERT_TRUE(ClearTestScreen("1", 16, link, prompter));
-    ASSERT_TRUE(SetScreenOffset("1", Offset::Horizontal, 63, link, prompter));
-    ASSERT_TRUE(SetScreenOffset("1", Offset::Vertical, 31, link, prompter));
-    ASSERT_TRUE(TryVideoMode("1", 5, link, prompter));
+    ASSERT_TRUE(SetTestAttribute("1", 5, 12, 6, link, prompter).done());
+    ASSERT_TRUE(ShowCharacterHalf("2", CharacterHalf::First128, link, prompter).done());
+    ASSERT_TRUE(ShowCharacterHalf("2", CharacterHalf::Last128, link, prompter).done());
+    ASSERT_TRUE(ClearTestScreen("1", 0, link, prompter).done());
+    ASSERT_TRUE(ClearTestScreen("1", 16, link, prompter).done());
+    ASSERT_TRUE(SetScreenOffset("1", Offset::Horizontal, 63, link, prompter).done());
+    ASSERT_TRUE(SetScreenOffset("1", Offset::Vertical, 31, link, prompter).done());
+    ASSERT_TRUE(TryVideoMode("1", 5, link, prompter).done());
     EXPECT_EQ(port->writes, (QList<QByteArray>{
                                 withCheck(hex("5AF501 04 05 0C 06")), withCheck(hex("5AFA02 01")),
                                 withCheck(hex("5AFB02 01")), withCheck(hex("5AF101 02 00")),
@@ -199,7 +199,7 @@ TEST_F(Control, TestFramesWithoutReply)
         EXPECT_EQ(frame.size() - 4, quint8(frame.at(3)));
 
     port->writes.clear();
-    EXPECT_FALSE(ClearTestScreen("0", 0, link, prompter));
+    EXPECT_FALSE(ClearTestScreen("0", 0, link, prompter).done());
     EXPECT_EQ(prompter.texts("error").size(), 1);
     EXPECT_TRUE(port->writes.isEmpty());
 }
@@ -207,14 +207,14 @@ TEST_F(Control, TestFramesWithoutReply)
 TEST_F(Control, StoringAnswersSuccessOnlyFor88)
 {
     answer(0xE3, hex("88"));
-    EXPECT_TRUE(StoreVideoMode(3, link, prompter));
+    EXPECT_TRUE(StoreVideoMode(3, link, prompter).done());
     EXPECT_EQ(port->writes.last(), withCheck(hex("5AE300 02 03")));
     EXPECT_EQ(prompter.texts("message"), QStringList{QStringLiteral("设置成功")});
 
     for (const QByteArray& reply : {QByteArray(), hex("55"), hex("8888")}) {
         prompter.shown.clear();
         answer(0xE3, reply);
-        EXPECT_FALSE(StoreVideoMode(0, link, prompter));
+        EXPECT_FALSE(StoreVideoMode(0, link, prompter).done());
         EXPECT_EQ(prompter.texts("failure"), QStringList{kStoreFailed}) << reply.toHex().toStdString();
     }
     EXPECT_FALSE(link.isOpen());
@@ -223,12 +223,12 @@ TEST_F(Control, StoringAnswersSuccessOnlyFor88)
 TEST_F(Control, StoredScreenSettingsCountRowAndColumnFromOne)
 {
     answer(0xE0, hex("88"));
-    ASSERT_TRUE(StoreScreenSettings({30, 18, 4, 0, 0}, link, prompter));
+    ASSERT_TRUE(StoreScreenSettings({30, 18, 4, 0, 0}, link, prompter).done());
     const QByteArray frame = port->writes.last();
     EXPECT_EQ(frame, withCheck(hex("5AE000 06 1E 12 04 02 03")));
     EXPECT_EQ(quint8(frame.at(7)), 0x02);
     EXPECT_EQ(quint8(frame.at(8)), 0x03);
-    ASSERT_TRUE(StoreScreenSettings({}, link, prompter));
+    ASSERT_TRUE(StoreScreenSettings({}, link, prompter).done());
     EXPECT_EQ(port->writes.last(), withCheck(hex("5AE000 06 1E 12 00 07 0F")));
 }
 
@@ -249,7 +249,7 @@ TEST_F(Control, CrosshairStepsStayWithinTheShapes)
         answer(0xE2, QByteArray(1, char(c.written)));
         const CrosshairOutcome outcome = StepCrosshair(c.step, link, prompter);
         EXPECT_EQ(outcome.shape, c.written) << c.reported;
-        EXPECT_TRUE(outcome.confirmed);
+        EXPECT_TRUE(outcome.result.done());
         EXPECT_EQ(port->writes, (QList<QByteArray>{withCheck(hex("5AE100 01")),
                                                    withCheck(QByteArray(hex("5AE20002")) + char(c.written))}))
             << c.reported;
@@ -271,7 +271,7 @@ TEST_F(Control, CrosshairSilenceOrAWrongEchoIsACommunicationError)
     answer(0xE2, hex("07"));
     const CrosshairOutcome outcome = StepCrosshair(CrosshairStep::Next, link, prompter);
     EXPECT_EQ(outcome.shape, 6);
-    EXPECT_FALSE(outcome.confirmed);
+    EXPECT_FALSE(outcome.result.done());
     EXPECT_EQ(prompter.texts("error"), QStringList{QStringLiteral("通信错误")});
     EXPECT_FALSE(link.isOpen());
 

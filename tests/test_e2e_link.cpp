@@ -391,7 +391,7 @@ TEST(RealPort, AFullTransmitQueueIsWaitedForAndNeverTakenForAMissingPort)
     ChunkedWrite written = ChunkedWrite::Cancelled;
     EXPECT_TRUE(RunOnPort(link, prompter, [&](LineSession& session) {
         written = SendInChunks(session, bytes, kPictureChunkBytes, {});
-    }));
+    }).done());
     EXPECT_EQ(written, ChunkedWrite::Complete);
     EXPECT_TRUE(prompter.texts().isEmpty()) << prompter.texts().join(" | ").toStdString();
     EXPECT_EQ(choice.portChoice(), 1);

@@ -261,7 +261,7 @@ TEST_F(FontFolder, EachDocumentStepLeavesItsCaptionTableAndMcmPadding)
          kOverlayFontCaption, overlay, false, 0},
         {"open a missing file", [](FontDocument& d) { return d.open(kLocalFontFile, kLocalFontCaption); }, false,
          kLocalFontCaption, imported, true, 0},
-        {"import a bad file", [&](FontDocument& d) { return d.importFile(folder.path("bad.mcm")); }, false,
+        {"import a bad file", [&](FontDocument& d) { return d.importFile(folder.path("bad.mcm")).done(); }, false,
          kLocalFontCaption, imported, true, 1},
         {"take the unit's font", [&](FontDocument& d) { d.takeUnitFont(overlay); return true; }, true,
          kUnsavedOverlayCaption, overlay, false, 0},
@@ -277,14 +277,14 @@ TEST_F(FontFolder, EachDocumentStepLeavesItsCaptionTableAndMcmPadding)
         document.openStartup(QString());
         ASSERT_FALSE(document.loaded());
         // An import keeps the caption, so a save goes where the caption says.
-        ASSERT_TRUE(document.importFile(folder.path("good.mcm")));
+        ASSERT_TRUE(document.importFile(folder.path("good.mcm")).done());
         ASSERT_TRUE(document.loaded());
 
         EXPECT_EQ(c.run(document), c.succeeds);
         EXPECT_EQ(document.caption(), c.caption);
         EXPECT_EQ(document.table(), c.table);
         EXPECT_EQ(shown.texts("error").size(), c.errors);
-        ASSERT_TRUE(document.exportFile(folder.path("out.mcm"), PngLayout::Plain));
+        ASSERT_TRUE(document.exportFile(folder.path("out.mcm"), PngLayout::Plain).done());
         EXPECT_EQ(FileBytes(folder.path("out.mcm")), McmContent(c.table, c.keepsPadding ? padding : QByteArray()));
     }
 }
@@ -302,7 +302,7 @@ TEST_F(FontFolder, ExportOfAnAllZeroTable)
     for (int i = 1; i <= 256; ++i)
         ASSERT_EQ(lines.at(i), zeros) << "line " << i;
 
-    ASSERT_TRUE(ExportCFile(FontTable(), folder, prompter));
+    ASSERT_TRUE(ExportCFile(FontTable(), folder, prompter).done());
     EXPECT_EQ(FileBytes(folder.path(kCExportFile)).size(), 69653);
 }
 

@@ -91,14 +91,14 @@ TEST(FontFrames, ReadCharacterStartAndResetFrames)
 TEST_F(FontTransfer, WriteOneCharacterReportsTheReplyAndClosesThePort)
 {
     const FontTable table = patternTable();
-    EXPECT_TRUE(WriteOneCharacter(table, 200, 3, link, prompter));
+    EXPECT_TRUE(WriteOneCharacter(table, 200, 3, link, prompter).done());
     EXPECT_EQ(unit.font.record(200), table.record(200));
     EXPECT_EQ(port->writes.first(), WriteCharacterFrame(3, 200, table.record(200)));
     EXPECT_FALSE(link.isOpen());
     EXPECT_EQ(prompter.texts("message"), QStringList{QStringLiteral("下载成功")});
 
     unit.silentAtCode = 201;
-    EXPECT_FALSE(WriteOneCharacter(table, 201, 3, link, prompter));
+    EXPECT_FALSE(WriteOneCharacter(table, 201, 3, link, prompter).done());
     EXPECT_EQ(prompter.texts("failure"), QStringList{QStringLiteral("下载失败")});
     EXPECT_FALSE(link.isOpen());
 }
@@ -107,7 +107,7 @@ TEST_F(FontTransfer, WholeFontWriteSendsEveryCodeWithProgressThenResets)
 {
     const FontTable table = patternTable();
     const auto outcome = WriteWholeFont(table, 1, link, prompter);
-    EXPECT_TRUE(outcome.completed);
+    EXPECT_TRUE(outcome.result.done());
     EXPECT_EQ(unit.font, table);
     ASSERT_EQ(port->writes.size(), 257);
     EXPECT_EQ(port->writes.last(), ResetFrame(1));
@@ -123,7 +123,7 @@ TEST_F(FontTransfer, WholeFontWriteStopsAtTheFirstCodeNotAcknowledged)
 {
     unit.refuseAtCode = 17;
     const auto outcome = WriteWholeFont(patternTable(), 1, link, prompter);
-    EXPECT_FALSE(outcome.completed);
+    EXPECT_FALSE(outcome.result.done());
     EXPECT_EQ(outcome.stoppedAt, 17);
     EXPECT_EQ(unit.codesHeard.size(), 18);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("下载失败")});
@@ -135,7 +135,7 @@ TEST_F(FontTransfer, CancelledWholeFontWriteSaysWhereItStopped)
 {
     prompter.cancelAtStep = 41; // the step for code 40
     const auto outcome = WriteWholeFont(patternTable(), 1, link, prompter);
-    EXPECT_FALSE(outcome.completed);
+    EXPECT_FALSE(outcome.result.done());
     EXPECT_EQ(outcome.stoppedAt, 40);
     EXPECT_EQ(unit.codesHeard.size(), 40);
     ASSERT_EQ(prompter.texts().size(), 1);
@@ -212,9 +212,9 @@ TEST_F(FontTransfer, PortFaultIsReportedWithTheSerialPortMessage)
 {
     port->failOpenWith = comm::kPortOccupied;
     EXPECT_FALSE(ReadWholeFont(1, link, prompter));
-    EXPECT_FALSE(WriteWholeFont(patternTable(), 1, link, prompter).completed);
-    EXPECT_FALSE(WriteOneCharacter(patternTable(), 0, 1, link, prompter));
-    EXPECT_FALSE(StartFontDownload(link, prompter));
+    EXPECT_FALSE(WriteWholeFont(patternTable(), 1, link, prompter).result.done());
+    EXPECT_FALSE(WriteOneCharacter(patternTable(), 0, 1, link, prompter).done());
+    EXPECT_FALSE(StartFontDownload(link, prompter).done());
     const QString occupied = CommErrorText(comm::kPortOccupied, choice.portText());
     EXPECT_EQ(prompter.texts("error"), QStringList(4, occupied));
     EXPECT_EQ(prompter.texts("message"), QStringList());
@@ -224,12 +224,12 @@ TEST_F(FontTransfer, PortFaultIsReportedWithTheSerialPortMessage)
 
 TEST_F(FontTransfer, FontDownloadWaitsLongForFiftyFive)
 {
-    EXPECT_TRUE(StartFontDownload(link, prompter));
+    EXPECT_TRUE(StartFontDownload(link, prompter).done());
     EXPECT_EQ(port->writes, QList<QByteArray>{FontFileStartFrame()});
     EXPECT_TRUE(prompter.texts().isEmpty());
 
     port->onWrite = [](test::MemoryPort& p, const QByteArray&) { p.arrive(58600, QByteArray(1, char(0x55))); };
-    EXPECT_FALSE(StartFontDownload(link, prompter));
+    EXPECT_FALSE(StartFontDownload(link, prompter).done());
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown.first().kind, QStringLiteral("error"));
     EXPECT_EQ(prompter.shown.first().text, QStringLiteral("返回错误1"));
@@ -241,7 +241,7 @@ TEST_F(FontTransfer, TheDownloadWaitShowsItsSecondsAndCanBeCancelled)
 {
     port->onWrite = [](test::MemoryPort& p, const QByteArray&) { p.arrive(50000, QByteArray(1, char(0x55))); };
     prompter.cancelAtStep = 20;
-    EXPECT_FALSE(StartFontDownload(link, prompter));
+    EXPECT_FALSE(StartFontDownload(link, prompter).done());
     EXPECT_TRUE(prompter.texts("error").isEmpty());
     EXPECT_EQ(prompter.progressMaximum, 58);
     EXPECT_EQ(prompter.progressSteps.size(), 20);
@@ -258,7 +258,7 @@ TEST_F(FontTransfer, ResetSendsItsFrameAndShowsIt)
         QStringList shown;
     } echo;
     link.setObserver(&echo);
-    EXPECT_TRUE(ResetUnit(5, link, prompter));
+    EXPECT_TRUE(ResetUnit(5, link, prompter).done());
     EXPECT_EQ(port->written, ResetFrame(5));
     EXPECT_EQ(echo.shown, QStringList{QStringLiteral("你刚刚发送的数据：5A F6 05 01 A8 ")});
     EXPECT_FALSE(link.isOpen());

@@ -10,6 +10,7 @@
 #include "test_bytes.h"
 
 #include <QDir>
+#include <QFile>
 
 using namespace kv;
 using namespace kv::test;
@@ -421,7 +422,8 @@ TEST_F(LinkFixture, EchoShowsTheFrameInTheSentDataPane)
         QString shown;
     } pane;
     link.setObserver(&pane);
-    EXPECT_EQ(Btyes2String(link, hex("5A F9 01 01 A3")), "5A F9 01 01 A3 ");
+    EXPECT_EQ(Btyes2String(hex("5A F9 01 01 A3")), "5A F9 01 01 A3 ");
+    LineSession(link).echo(hex("5A F9 01 01 A3"));
     EXPECT_EQ(pane.shown, "你刚刚发送的数据：5A F9 01 01 A3 ");
     link.setObserver(nullptr);
 }
@@ -487,6 +489,49 @@ TEST_F(LinkFixture, WithTheWriteAddressDialogVisibleThePortIsNotProbed)
     choice.selectPort(2, prompter, ChoiceEffect::ShowOnly);
     EXPECT_EQ(port->opens, 0);
     EXPECT_EQ(fileBytes(settingsFile("COM.TXT")), "2");
+}
+
+// Each way a port choice can end is its outcome: the fault's message is its reason even
+// when the fall-back to "关闭" that follows it went well, and a probe that passed still
+// fails when its setting cannot be kept.
+TEST_F(LinkFixture, APortChoiceEndsWithTheOutcomeOfItsProbeAndItsSetting)
+{
+    struct Case {
+        const char* name;
+        int openFault;
+        bool settingsBlocked;
+        OutcomeKind kind;
+        QString reason;
+    };
+    const QList<Case> cases = {
+        {"probed and saved", 0, false, OutcomeKind::Done, QString()},
+        {"gone", comm::kPortMissing, false, OutcomeKind::PortFault, QStringLiteral("该串口不存在！")},
+        {"held by another program", comm::kPortOccupied, false, OutcomeKind::PortFault,
+         QStringLiteral("串口COM4已被其它程序占用")},
+        {"probed, not saved", 0, true, OutcomeKind::Failed, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompter.shown.clear();
+        QDir(folder.settingsFolder()).removeRecursively();
+        QFile::remove(folder.settingsFolder());
+        if (c.settingsBlocked) {
+            ASSERT_TRUE(WriteTextFile(folder.settingsFolder(), "not a folder"));
+        }
+        port->failOpenWith = c.openFault;
+        const Outcome outcome = choice.selectPort(4, prompter, ChoiceEffect::Apply);
+        EXPECT_EQ(outcome.kind, c.kind);
+        if (c.kind == OutcomeKind::Done) {
+            EXPECT_TRUE(prompter.shown.isEmpty());
+            continue;
+        }
+        // The reason is the one message shown about it.
+        ASSERT_FALSE(prompter.texts("error").isEmpty());
+        EXPECT_EQ(outcome.reason, prompter.texts("error").first());
+        if (!c.reason.isEmpty()) {
+            EXPECT_EQ(outcome.reason, c.reason);
+        }
+    }
 }
 
 // --- baud selection ---

@@ -494,16 +494,16 @@ TEST(NetworkPortFaults, ADroppedServerEndsTheOperationAndTheNextOneConnectsAgain
     RecordingPrompter prompter;
     QElapsedTimer timer;
     timer.start();
-    EXPECT_FALSE(RunOnPort(link, prompter, [&](LineSession& session) {
-        session.request({Bytes({0x5A, 0xF9, 0x01, 0x01, 0xA3}), 5, 10000});
-    }));
+    EXPECT_TRUE(RunOnPort(link, prompter, [&](LineSession& session) {
+                    session.request({Bytes({0x5A, 0xF9, 0x01, 0x01, 0xA3}), 5, 10000});
+                }).portFault());
     EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_EQ(prompter.texts().join(" | "), CommErrorText(comm::kConnectionLost, server.address()));
 
     Reply reply;
     EXPECT_TRUE(RunOnPort(link, prompter, [&](LineSession& session) {
-        reply = session.request({Bytes({0x5A, 0xF9, 0x01, 0x01, 0xA3}), 5, 1500});
-    }));
+                    reply = session.request({Bytes({0x5A, 0xF9, 0x01, 0x01, 0xA3}), 5, 1500});
+                }).done());
     EXPECT_EQ(reply.bytes.toHex(), "1234567808");
 }
 

@@ -84,7 +84,7 @@ TEST_F(PictureSend, SlotPictureIsHeaderChunksAndSumByte)
     request.powerOn = true;
     request.target = unit("9");
     const PictureSendOutcome outcome = SendPictureToSlot(request, link, prompter);
-    EXPECT_TRUE(outcome.completed);
+    EXPECT_TRUE(outcome.result.done());
     ASSERT_EQ(port->writes.size(), 4);
     EXPECT_EQ(port->writes.at(0), hex("5A5B 09 88 10 00 50 05 00 96 06 02 00 01"));
     EXPECT_EQ(port->writes.at(1).size(), 1024);
@@ -105,7 +105,7 @@ TEST_F(PictureSend, LogoPageNeverSendsAPowerOnKind)
     request.logoPage = true;
     request.powerOn = true;
     request.target = unit("1");
-    ASSERT_TRUE(SendPictureToSlot(request, link, prompter).completed);
+    ASSERT_TRUE(SendPictureToSlot(request, link, prompter).result.done());
     EXPECT_EQ(port->writes.at(0).at(11), '\0');
     EXPECT_EQ(port->writes.at(0).at(13), '\0');
     EXPECT_EQ(port->writes.last(), hex("FE"));
@@ -118,7 +118,7 @@ TEST_F(PictureSend, CancelBetweenChunksStopsAndSaysThePictureMayBePartial)
     request.target = unit("1");
     prompter.cancelAtStep = 2;
     const PictureSendOutcome outcome = SendPictureToSlot(request, link, prompter);
-    EXPECT_FALSE(outcome.completed);
+    EXPECT_FALSE(outcome.result.done());
     EXPECT_EQ(port->writes.size(), 3); // header and two chunks, no sum byte
     EXPECT_EQ(prompter.texts("failure"), QStringList{PictureSendCancelledText()});
     EXPECT_FALSE(link.isOpen());
@@ -132,7 +132,7 @@ TEST_F(PictureSend, PortFaultHalfWayEndsWithItsMessageAndIsNotCompleted)
     request.target = unit("1");
     stallFromWrite(2); // from the second chunk on, nothing leaves
     const PictureSendOutcome outcome = SendStaticPicture(request, link, prompter);
-    EXPECT_FALSE(outcome.completed);
+    EXPECT_FALSE(outcome.result.done());
     EXPECT_EQ(port->writes.size(), 3);
     ASSERT_EQ(prompter.texts("error").size(), 1);
     EXPECT_EQ(prompter.texts("error").at(0), CommErrorText(comm::kDrainTimeout, choice.portText()));
@@ -149,7 +149,7 @@ TEST_F(PictureSend, StaticPictureOfRenderedTextEndsWithTheNotice)
     request.placement = {2, 150, 1, 16};
     request.target = unit("3");
     const PictureSendOutcome outcome = SendStaticPicture(request, link, prompter);
-    EXPECT_TRUE(outcome.completed);
+    EXPECT_TRUE(outcome.result.done());
     ASSERT_EQ(port->writes.size(), 2);
     EXPECT_EQ(port->writes.at(0), hex("5A5B 03 88 02 00 02 02 00 96 30 01 00 00"));
     EXPECT_EQ(port->writes.at(1), hex("8000 0001"));
@@ -157,7 +157,7 @@ TEST_F(PictureSend, StaticPictureOfRenderedTextEndsWithTheNotice)
 
     prompter.shown.clear();
     request.source = StaticPictureSource::PictureFile;
-    EXPECT_TRUE(SendStaticPicture(request, link, prompter).completed);
+    EXPECT_TRUE(SendStaticPicture(request, link, prompter).result.done());
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
@@ -168,7 +168,7 @@ TEST_F(PictureSend, PictureMessageOf96By48)
     request.number = 5;
     request.target = unit("2");
     const PictureSendOutcome outcome = SendPictureMessage(request, link, prompter);
-    EXPECT_TRUE(outcome.completed);
+    EXPECT_TRUE(outcome.result.done());
     ASSERT_EQ(port->writes.size(), 2);
     EXPECT_EQ(port->writes.at(0), hex("5A5B 02 81 01 02 00 04 00 00 02"));
     const QByteArray data = port->writes.at(1);
@@ -182,11 +182,11 @@ TEST_F(PictureSend, EmptyQueueSendsNothing)
     SlotPictureRequest slot;
     slot.picture = picture(16, 1, '\0');
     slot.target = emptyQueue();
-    EXPECT_FALSE(SendPictureToSlot(slot, link, prompter).completed);
+    EXPECT_FALSE(SendPictureToSlot(slot, link, prompter).result.done());
     StaticTextRequest text;
     text.text = hex("A3C1");
     text.target = emptyQueue();
-    EXPECT_FALSE(SendStaticText(text, link, prompter).completed);
+    EXPECT_FALSE(SendStaticText(text, link, prompter).result.done());
     expectNothingSent();
     EXPECT_EQ(prompter.texts("error").size(), 2);
 }
@@ -200,7 +200,7 @@ TEST_F(PictureSend, StaticTextIsHeaderThenTextBytes)
     request.placement = {1, 150, 0, 16};
     request.target = unit("6");
     const FrameSendOutcome outcome = SendStaticText(request, link, prompter);
-    EXPECT_TRUE(outcome.completed);
+    EXPECT_TRUE(outcome.result.done());
     EXPECT_EQ(port->writes, (QList<QByteArray>{hex("5A5B 06 23 00 01 04 01 00 96 10 07"), request.text}));
     EXPECT_EQ(outcome.writes, port->writes);
 }
@@ -210,12 +210,12 @@ TEST_F(PictureSend, StaticTextPastTheCountByteIsRefused)
     StaticTextRequest request;
     request.target = unit("6");
     request.text = QByteArray(255, '\xA1');
-    EXPECT_TRUE(SendStaticText(request, link, prompter).completed);
+    EXPECT_TRUE(SendStaticText(request, link, prompter).result.done());
     EXPECT_EQ(port->writes.at(0).at(11), '\xFF');
 
     port->writes.clear();
     request.text = QByteArray(256, '\xA1');
-    EXPECT_FALSE(SendStaticText(request, link, prompter).completed);
+    EXPECT_FALSE(SendStaticText(request, link, prompter).result.done());
     EXPECT_TRUE(port->writes.isEmpty());
     EXPECT_EQ(prompter.texts("error"), QStringList{StaticTextTooLongText(256)});
     EXPECT_TRUE(StaticTextTooLongText(256).contains(QStringLiteral("256")));
@@ -228,7 +228,7 @@ TEST_F(PictureSend, StaticTextWhoseHeaderStallsSendsNoText)
     request.text = hex("A3C1");
     request.target = unit("6");
     stallFromWrite(0);
-    EXPECT_FALSE(SendStaticText(request, link, prompter).completed);
+    EXPECT_FALSE(SendStaticText(request, link, prompter).result.done());
     EXPECT_EQ(port->writes.size(), 1);
     EXPECT_EQ(prompter.texts("error").size(), 1);
 }
@@ -238,14 +238,14 @@ TEST_F(PictureSend, SlotParametersRefuseTheLogoSlot)
     SlotParametersRequest request;
     request.slotIndex = 0;
     request.target = unit("4");
-    EXPECT_FALSE(ChangeSlotParameters(request, link, prompter).completed);
+    EXPECT_FALSE(ChangeSlotParameters(request, link, prompter).result.done());
     expectNothingSent();
     EXPECT_EQ(prompter.texts("error"), QStringList{QStringLiteral("台标、角标不能单独修改显示参数。")});
 
     request.slotIndex = 3;
     request.powerOn = true;
     request.placement = {72, 150, 0, 6};
-    EXPECT_TRUE(ChangeSlotParameters(request, link, prompter).completed);
+    EXPECT_TRUE(ChangeSlotParameters(request, link, prompter).result.done());
     EXPECT_EQ(port->writes, QList<QByteArray>{hex("5A5B 04 8B 48 00 96 06 02 00 01")});
 }
 
@@ -256,13 +256,13 @@ TEST_F(PictureSend, RecallAndTimedDisplayOnTheirOwn)
     recall.number = 12;
     recall.timerSeconds = 90;
     recall.target = unit("8");
-    EXPECT_TRUE(RecallStoredPicture(recall, link, prompter).completed);
+    EXPECT_TRUE(RecallStoredPicture(recall, link, prompter).result.done());
 
     TimedDisplayRequest timer;
     timer.seconds = 90;
     timer.target = unit("8");
     const qint64 before = clock.now;
-    EXPECT_TRUE(SendTimedDisplay(timer, link, prompter).completed);
+    EXPECT_TRUE(SendTimedDisplay(timer, link, prompter).result.done());
     EXPECT_GE(clock.now - before, 20);
     EXPECT_EQ(port->writes, (QList<QByteArray>{hex("5A5B 08 89 01 0B 00 005A"), hex("5A5B 08 24 00 005A 00")}));
     EXPECT_FALSE(link.isOpen());

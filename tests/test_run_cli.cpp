@@ -1,6 +1,6 @@
 // A kvctl run as a script sees it, against the simulated unit: every failure gives its
-// reason on standard error, Ctrl+C ends a long wait, progress without a terminal stays
-// short, and raw's bounds.
+// reason on standard error, each kind of outcome has its exit status, Ctrl+C ends a long
+// wait, progress without a terminal stays short, and raw's bounds.
 
 #include "kvctl_process.h"
 #include "sim_process.h"
@@ -64,6 +64,48 @@ TEST_F(KvctlRunOnSim, EveryFailureSaysWhyOnStandardError)
     }
     // raw still prints the wait's result text where a script reads it.
     EXPECT_EQ(kvctl(silent, {"raw", "5AF90101A3", "--reply", "5", "--timeout", "100"}).out, "Err\n");
+}
+
+// Refused, failed and port fault all end with 1 and their reason once on standard error
+// (the operation shows it, nothing repeats it); done ends with 0 and says nothing there.
+TEST_F(KvctlRunOnSim, EachOutcomeHasItsStatusAndItsReasonOnce)
+{
+    SimProcess sim({"--unit", "1:9600", "--unit", "2:9600", "--unit", "3:9600", "--fault", "badcheck@2", "--fault",
+                    "silent@3"});
+    ASSERT_TRUE(sim.isRunning());
+    const QString line = sim.linkPath();
+    QTemporaryDir noPortChosen;
+    struct Case {
+        const char* outcome;
+        QStringList args;
+        int status;
+        QString reason;
+    };
+    const QList<Case> cases = {
+        {"done", {"--port", line, "--address", "1", "product-number"}, 0, QString()},
+        {"refused by an input", {"--port", line, "write-address", "300"}, 1, QStringLiteral("地址码不能大于254")},
+        {"refused by the target", {"--port", line, "--target", "255", "status"}, 1,
+         QStringLiteral("这个操作不能为广播地址，只能指定特定设备，请修改指定地址码！")},
+        {"failed by the unit's check byte", {"--port", line, "--address", "2", "product-number"}, 1,
+         QStringLiteral("读出失败")},
+        {"failed by a unit that does not answer", {"--port", line, "--target", "3", "status"}, 1,
+         QStringLiteral("指定的设备不存在或没连接，请检查指定地址码是否有误或通信是否正常！")},
+        {"a port fault: no such device", {"--port", dir.filePath("no-such-tty"), "reset"}, 1,
+         QStringLiteral("该串口不存在！")},
+        {"a port fault: no port chosen", {"--dir", noPortChosen.path(), "reset"}, 1, QStringLiteral("串口尚未打开!")},
+    };
+    for (const Case& c : cases) {
+        const KvctlRun run = RunKvctl(QStringList{"--dir", dir.path(), "--baud", "9600"} + c.args);
+        SCOPED_TRACE(c.outcome);
+        EXPECT_EQ(run.exitCode, c.status) << run.err.toStdString();
+        if (c.reason.isEmpty()) {
+            EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+            continue;
+        }
+        EXPECT_EQ(run.err.count(c.reason), 1) << run.err.toStdString();
+        EXPECT_EQ(run.err.trimmed().split(QLatin1Char('\n')).size(), 1) << run.err.toStdString();
+        EXPECT_FALSE(run.out.contains(c.reason));
+    }
 }
 
 // Ctrl+C during a long wait or a whole-font write ends kvctl within a second, with the

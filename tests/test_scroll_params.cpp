@@ -125,7 +125,7 @@ TEST_F(SetParameters, TwoWritesBothDrainedAndGdcsWhenSaved)
     ScrollParams p;
     p.save = true;
     const auto outcome = set(p, {SendMode::AddressQueue, QStringLiteral("0"), QStringLiteral("003015")});
-    EXPECT_TRUE(outcome.sent);
+    EXPECT_TRUE(outcome.result.done());
     EXPECT_TRUE(outcome.saved);
     ASSERT_EQ(port->writes.size(), 2);
     EXPECT_EQ(port->writes.at(0), QByteArray::fromHex("5A5BFF2002030F"));
@@ -151,7 +151,7 @@ TEST_F(SetParameters, OutputThatNeverLeavesIsAnErrorNotASilentClose)
 {
     port->stallOutput = true;
     const auto outcome = set(ScrollParams{});
-    EXPECT_FALSE(outcome.sent);
+    EXPECT_FALSE(outcome.result.done());
     EXPECT_EQ(prompter.texts(QStringLiteral("error")).size(), 1);
     EXPECT_FALSE(link.isOpen());
 }
@@ -160,10 +160,10 @@ TEST_F(SetParameters, InvalidBoxesSendNothing)
 {
     ScrollParams p;
     p.verticalPosition = QStringLiteral("591");
-    EXPECT_FALSE(set(p).sent);
+    EXPECT_FALSE(set(p).result.done());
     p = {};
     p.interval = QStringLiteral("abc");
-    EXPECT_FALSE(set(p).sent);
+    EXPECT_FALSE(set(p).result.done());
     EXPECT_EQ(prompter.texts(QStringLiteral("error")),
               (QStringList{QStringLiteral("Pal制式时，垂直位置的取值范围最大值为590，Ntsc制式时，取值范围最大值为490"),
                            QStringLiteral("循环间隔时间必须为0-60000的十进制数")}));

@@ -55,7 +55,7 @@ protected:
 TEST_F(ScrollPictureMessage, LargePictureIsWidenedToWholeCellsAndRecorded)
 {
     const auto outcome = store(pictureFile(QStringLiteral("logo.bmp"), 100, 48), 5, false);
-    ASSERT_TRUE(outcome.stored) << prompter.texts().join('|').toStdString();
+    ASSERT_TRUE(outcome.result.done()) << prompter.texts().join('|').toStdString();
     const QByteArray header = port->writes.first();
     EXPECT_EQ(quint8(header.at(3)), 0x81);
     EXPECT_EQ(quint8(header.at(5)), 3);   // 144 columns: three cells of 48
@@ -78,7 +78,7 @@ TEST_F(ScrollPictureMessage, LargePictureIsWidenedToWholeCellsAndRecorded)
 TEST_F(ScrollPictureMessage, SmallPictureIsPaddedToTheCellHeight)
 {
     const auto outcome = store(pictureFile(QStringLiteral("sun.png"), 70, 20), 30, true);
-    ASSERT_TRUE(outcome.stored);
+    ASSERT_TRUE(outcome.result.done());
     EXPECT_EQ(outcome.picture.size(), QSize(96, 32));
     EXPECT_EQ(quint8(port->writes.first().at(6)), 1);
     EXPECT_EQ(quint8(port->writes.first().at(7)), 29);
@@ -87,9 +87,9 @@ TEST_F(ScrollPictureMessage, SmallPictureIsPaddedToTheCellHeight)
 
 TEST_F(ScrollPictureMessage, RefusedPicturesSendAndRecordNothing)
 {
-    EXPECT_FALSE(store(pictureFile(QStringLiteral("wide.png"), 2000, 48), 1, false).stored);
-    EXPECT_FALSE(store(pictureFile(QStringLiteral("tall.png"), 40, 33), 1, true).stored);
-    EXPECT_FALSE(store(dir.filePath(QStringLiteral("missing.bmp")), 1, false).stored);
+    EXPECT_FALSE(store(pictureFile(QStringLiteral("wide.png"), 2000, 48), 1, false).result.done());
+    EXPECT_FALSE(store(pictureFile(QStringLiteral("tall.png"), 40, 33), 1, true).result.done());
+    EXPECT_FALSE(store(dir.filePath(QStringLiteral("missing.bmp")), 1, false).result.done());
     const QStringList errors = prompter.texts(QStringLiteral("error"));
     ASSERT_EQ(errors.size(), 3);
     EXPECT_EQ(errors.at(0), QStringLiteral("大号字不能存入超过41个字符，当前共有42字符"));
@@ -103,7 +103,7 @@ TEST_F(ScrollPictureMessage, RefusedPicturesSendAndRecordNothing)
 TEST_F(ScrollPictureMessage, StalledLineRecordsNothing)
 {
     port->stallOutput = true;
-    EXPECT_FALSE(store(pictureFile(QStringLiteral("logo.bmp"), 48, 48), 2, false).stored);
+    EXPECT_FALSE(store(pictureFile(QStringLiteral("logo.bmp"), 48, 48), 2, false).result.done());
     EXPECT_FALSE(prompter.texts(QStringLiteral("error")).isEmpty());
     EXPECT_FALSE(records.exists(QStringLiteral("DXD")));
 }

@@ -70,7 +70,7 @@ protected:
 TEST_F(PictureTextSend, SmallTextGoesAsHeaderBlocksAndSum)
 {
     const auto outcome = send(request(QStringLiteral("欢迎光临"), 32));
-    ASSERT_TRUE(outcome.sent) << prompter.texts().join('|').toStdString();
+    ASSERT_TRUE(outcome.result.done()) << prompter.texts().join('|').toStdString();
     ASSERT_GE(port->writes.size(), 3);
     const QByteArray header = port->writes.first();
     ASSERT_EQ(header.size(), 10);
@@ -92,7 +92,7 @@ TEST_F(PictureTextSend, Size34IsTheLargePictureToTheQueueInChunks)
     auto r = request(QString(60, QChar(0x4E2D)), 34);
     r.powerOn = true;
     r.target = {SendMode::AddressQueue, QStringLiteral("0"), QStringLiteral("003009")};
-    ASSERT_TRUE(send(r).sent);
+    ASSERT_TRUE(send(r).result.done());
     const QByteArray header = port->writes.first();
     EXPECT_EQ(header.left(8), hex("5A5BFF81 00 00 01 02"));
     EXPECT_EQ(header.mid(10), hex("0309"));
@@ -110,7 +110,7 @@ TEST_F(PictureTextSend, NoiseFilterLeavesNoLoneDotsInsideThePicture)
     auto r = request(QStringLiteral("滤噪 .:;'` 测试"), 20);
     r.settings.filterNoise = true;
     const auto outcome = send(r);
-    ASSERT_TRUE(outcome.sent);
+    ASSERT_TRUE(outcome.result.done());
     const QImage& sent = outcome.picture;
     for (int y = 1; y + 1 < sent.height(); ++y) {
         for (int x = 0; x < sent.width(); ++x) {
@@ -124,12 +124,12 @@ TEST_F(PictureTextSend, NoiseFilterLeavesNoLoneDotsInsideThePicture)
 
 TEST_F(PictureTextSend, RefusalsComeBeforeAnyByte)
 {
-    EXPECT_FALSE(send(request(QString(), 32)).sent);
-    EXPECT_FALSE(send(request(QStringLiteral("  \n "), 32)).sent);
-    EXPECT_FALSE(send(request(QString(400, QChar(0x4E2D)), 48)).sent);
+    EXPECT_FALSE(send(request(QString(), 32)).result.done());
+    EXPECT_FALSE(send(request(QStringLiteral("  \n "), 32)).result.done());
+    EXPECT_FALSE(send(request(QString(400, QChar(0x4E2D)), 48)).result.done());
     auto emptyQueue = request(QStringLiteral("A"), 32);
     emptyQueue.target = {SendMode::AddressQueue, QStringLiteral("0"), QString()};
-    EXPECT_FALSE(send(emptyQueue).sent);
+    EXPECT_FALSE(send(emptyQueue).result.done());
     ASSERT_EQ(prompter.shown.size(), 4);
     EXPECT_EQ(prompter.shown.at(2).text, QStringLiteral("Data is too large"));
     EXPECT_EQ(prompter.shown.at(2).title, QString());
@@ -140,7 +140,7 @@ TEST_F(PictureTextSend, RefusalsComeBeforeAnyByte)
 TEST_F(PictureTextSend, StalledLineWritesNoSettings)
 {
     port->stallOutput = true;
-    EXPECT_FALSE(send(request(QStringLiteral("停"), 32)).sent);
+    EXPECT_FALSE(send(request(QStringLiteral("停"), 32)).result.done());
     EXPECT_FALSE(link.isOpen());
     EXPECT_FALSE(prompter.texts(QStringLiteral("error")).isEmpty());
     EXPECT_FALSE(store.exists(PictureTextSettingsRecord()));
@@ -151,7 +151,7 @@ TEST_F(PictureTextSend, UnknownFontIsReplacedAndRecorded)
     auto r = request(QStringLiteral("A"), 32);
     r.settings.fontName = QStringLiteral("No Such Font Anywhere");
     const auto outcome = send(r);
-    ASSERT_TRUE(outcome.sent);
+    ASSERT_TRUE(outcome.result.done());
     EXPECT_NE(outcome.settings.fontName, r.settings.fontName);
     EXPECT_EQ(store.readLines(PictureTextSettingsRecord())->value(2), outcome.settings.fontName);
 }

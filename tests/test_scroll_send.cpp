@@ -65,7 +65,7 @@ protected:
 TEST_F(ScrollSend, RefreshInTheLargeFontSendsThreeWrites)
 {
     const auto outcome = send(builtIn(kModeLargeFont, QStringLiteral("A 中  \r\n")));
-    EXPECT_TRUE(outcome.sent);
+    EXPECT_TRUE(outcome.result.done());
     EXPECT_FALSE(outcome.timerSent);
     ASSERT_EQ(port->writes.size(), 3);
     EXPECT_EQ(port->writes.at(0), hex("5A5B07220000"));
@@ -163,7 +163,7 @@ TEST_F(ScrollSend, RefusalsSendNothing)
     for (const Case& c : cases) {
         prompter.shown.clear();
         const auto outcome = send(c.request);
-        EXPECT_FALSE(outcome.sent);
+        EXPECT_FALSE(outcome.result.done());
         EXPECT_EQ(prompter.texts(QStringLiteral("error")), QStringList{c.message});
     }
     expectNothingSent();
@@ -173,7 +173,7 @@ TEST_F(ScrollSend, RefusalsSendNothing)
 TEST_F(ScrollSend, EntryTwoThousandCharactersAndABreakStillGo)
 {
     const auto outcome = send(builtIn(kModeLargeFont, QString(2000, QChar(0x4E2D)) + QStringLiteral("\r\n")));
-    EXPECT_TRUE(outcome.sent);
+    EXPECT_TRUE(outcome.result.done());
     EXPECT_EQ(port->writes.at(1), hex("000FA0"));
 }
 
@@ -218,7 +218,7 @@ TEST_F(ScrollSend, PortFaultIsShownAndNothingIsKept)
 {
     port->failOpenWith = 8005;
     const auto outcome = send(builtIn(kModeLargeFont, QStringLiteral("A")));
-    EXPECT_FALSE(outcome.sent);
+    EXPECT_FALSE(outcome.result.done());
     EXPECT_EQ(prompter.texts(QStringLiteral("error")).size(), 1);
     EXPECT_FALSE(store.exists(QStringLiteral("Fszk_Gdd")));
 }

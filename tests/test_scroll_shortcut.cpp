@@ -164,7 +164,7 @@ protected:
 TEST_F(ShortcutSave, FrameContentRecordAndNotice)
 {
     const auto outcome = SaveShortcut(request(3, QStringLiteral("Chr:AB\r\nPic:2\r\n")), link, prompter, store);
-    EXPECT_TRUE(outcome.saved);
+    EXPECT_TRUE(outcome.done());
     ASSERT_EQ(port->writes.size(), 2);
     EXPECT_EQ(port->writes.at(0), hex("5A5B07 80 02 00 000C 00 00"));
     EXPECT_EQ(port->writes.at(1), hex("FE000004A3C1A3C2FE010002"));
@@ -223,7 +223,7 @@ TEST_F(ShortcutSave, TheLongestDescriptionsSavesCanMakeReadBackWhole)
     const QString paddedDescription = BuildShortcutContent(padded, false, &problem)->description;
     QStringList expected = PlaceholderList(kShortcutCount);
     for (int n = 1; n <= 6; ++n) {
-        ASSERT_TRUE(SaveShortcut(request(n, n < 6 ? text : padded), link, prompter, store).saved);
+        ASSERT_TRUE(SaveShortcut(request(n, n < 6 ? text : padded), link, prompter, store).done());
         expected[n - 1] = NumberedLabel(n) + (n < 6 ? textDescription : paddedDescription);
     }
     EXPECT_GT(QFileInfo(store.path(QStringLiteral("ZhKj16"))).size(), kTextFileLimit);
@@ -235,10 +235,10 @@ TEST_F(ShortcutSave, TheLongestDescriptionsSavesCanMakeReadBackWhole)
 
 TEST_F(ShortcutSave, RefusalsSendNothingAndKeepTheRecord)
 {
-    EXPECT_FALSE(SaveShortcut(request(1, QString()), link, prompter, store).saved);
+    EXPECT_FALSE(SaveShortcut(request(1, QString()), link, prompter, store).done());
     auto emptyQueue = request(1, QStringLiteral("Chr:A\r\n"));
     emptyQueue.target = {SendMode::AddressQueue, QStringLiteral("0"), QString()};
-    EXPECT_FALSE(SaveShortcut(emptyQueue, link, prompter, store).saved);
+    EXPECT_FALSE(SaveShortcut(emptyQueue, link, prompter, store).done());
     EXPECT_EQ(prompter.texts().size(), 2);
     EXPECT_EQ(prompter.texts().first(), QStringLiteral("还没有添加滚动信息"));
     EXPECT_EQ(port->opens, 0);
@@ -249,7 +249,7 @@ TEST_F(ShortcutSave, StalledLineEndsWithThePortErrorAndNoRecord)
 {
     port->stallOutput = true;
     const auto outcome = SaveShortcut(request(2, QStringLiteral("Chr:A\r\n")), link, prompter, store);
-    EXPECT_FALSE(outcome.saved);
+    EXPECT_FALSE(outcome.done());
     EXPECT_FALSE(link.isOpen());
     EXPECT_FALSE(store.exists(QStringLiteral("ZhKj16")));
     EXPECT_FALSE(prompter.texts(QStringLiteral("error")).isEmpty());

@@ -242,7 +242,7 @@ TEST_F(StatusRequest, ReadsBothPartsAndShowsTheReport)
         port.arrive(100, message + typicalBlock().bytes);
     };
     const auto outcome = request("7");
-    EXPECT_TRUE(outcome.shown);
+    EXPECT_TRUE(outcome.result.done());
     EXPECT_EQ(port->writes, QList<QByteArray>{QByteArray::fromHex("5A5B0784FE")});
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown.first().kind, QStringLiteral("report"));
@@ -254,7 +254,7 @@ TEST_F(StatusRequest, ReadsBothPartsAndShowsTheReport)
 TEST_F(StatusRequest, BothPartsInOneBurstAreNotLost)
 {
     port->onWrite = [&](MemoryPort& port, const QByteArray&) { port.arrive(5, head(0, 1) + typicalBlock().bytes); };
-    EXPECT_TRUE(request("7").shown);
+    EXPECT_TRUE(request("7").result.done());
 }
 
 TEST_F(StatusRequest, FailuresShowTheNotConnectedMessage)
@@ -270,7 +270,7 @@ TEST_F(StatusRequest, FailuresShowTheNotConnectedMessage)
     for (const auto& reply : replies) {
         prompter.shown.clear();
         port->onWrite = [&](MemoryPort& port, const QByteArray&) { reply(port); };
-        EXPECT_FALSE(request("7").shown);
+        EXPECT_FALSE(request("7").result.done());
         EXPECT_EQ(prompter.texts(QStringLiteral("error")), QStringList{failure});
         EXPECT_FALSE(link.isOpen());
     }
@@ -305,7 +305,7 @@ TEST_F(StatusRequest, TheWaitIsBoundByTheLengthTheHeadDeclares)
                 p.arrive(40 + (i + 1) * c.gapMs, body.mid(i * c.pieceBytes, c.pieceBytes));
         };
         const qint64 before = clock.now;
-        EXPECT_EQ(request("7").shown, c.shown) << c.length << " " << c.gapMs;
+        EXPECT_EQ(request("7").result.done(), c.shown) << c.length << " " << c.gapMs;
         EXPECT_LT(clock.now - before, c.longestMs) << c.length << " " << c.gapMs;
         EXPECT_EQ(prompter.texts(QStringLiteral("error")).isEmpty(), c.shown);
         port->pending.clear();
@@ -314,8 +314,8 @@ TEST_F(StatusRequest, TheWaitIsBoundByTheLengthTheHeadDeclares)
 
 TEST_F(StatusRequest, BroadcastAndUnusableAddressesAreRefused)
 {
-    EXPECT_FALSE(request("255").shown);
-    EXPECT_FALSE(request("").shown);
+    EXPECT_FALSE(request("255").result.done());
+    EXPECT_FALSE(request("").result.done());
     EXPECT_EQ(prompter.texts(QStringLiteral("error")).first(),
               QStringLiteral("这个操作不能为广播地址，只能指定特定设备，请修改指定地址码！"));
     EXPECT_EQ(prompter.texts(QStringLiteral("error")).size(), 2);

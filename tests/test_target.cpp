@@ -55,8 +55,10 @@ TEST(SendTarget, RefusesAnEmptyQueueAndUnusableSpecifiedAddresses)
 
     for (const QString& bad : {QString(""), QString("a"), QString("-1"), QString("300")}) {
         prompter.shown.clear();
-        EXPECT_FALSE(ResolveSendTarget(choiceOf(SendMode::SpecifiedAddress, bad), prompter)) << bad.toStdString();
-        EXPECT_EQ(prompter.texts("error").size(), 1);
+        const auto refused = ResolveSendTarget(choiceOf(SendMode::SpecifiedAddress, bad), prompter);
+        EXPECT_FALSE(refused) << bad.toStdString();
+        // The refusal an operation returns carries the message the operator was shown.
+        EXPECT_EQ(prompter.texts("error"), QStringList{refused.refusal().reason}) << bad.toStdString();
     }
 }
 
@@ -74,8 +76,10 @@ TEST(SendTarget, SpecifiedAddressBoxMessages)
 TEST(SendTarget, OneUnitOperationsRefuseTheBroadcastAddress)
 {
     RecordingPrompter prompter;
-    EXPECT_TRUE(RefuseBroadcastAddress("254", prompter));
-    EXPECT_FALSE(RefuseBroadcastAddress("255", prompter));
+    EXPECT_TRUE(RefuseBroadcastAddress("254", prompter).done());
+    const Outcome refused = RefuseBroadcastAddress("255", prompter);
+    EXPECT_EQ(refused.kind, OutcomeKind::Refused);
+    EXPECT_EQ(refused.reason, prompter.texts("error").value(0));
     EXPECT_EQ(prompter.texts("error"),
               QStringList{QStringLiteral("这个操作不能为广播地址，只能指定特定设备，请修改指定地址码！")});
 }
@@ -93,22 +97,22 @@ TEST_F(StoredScrollPlay, OffersThePowerOnScrollAndSixteenShortcuts)
 
 TEST_F(StoredScrollPlay, ShortcutFiveToUnitTwo)
 {
-    ASSERT_TRUE(PlayStoredScroll(5, choiceOf(SendMode::SpecifiedAddress, "2"), link, prompter));
+    ASSERT_TRUE(PlayStoredScroll(5, choiceOf(SendMode::SpecifiedAddress, "2"), link, prompter).done());
     EXPECT_EQ(port->written, Bytes({0x5A, 0x5B, 0x02, 0x86, 0x01, 0x04, 0x00}));
     EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(StoredScrollPlay, PowerOnScrollToTheQueue)
 {
-    ASSERT_TRUE(PlayStoredScroll(0, choiceOf(SendMode::AddressQueue, "0", "003012"), link, prompter));
+    ASSERT_TRUE(PlayStoredScroll(0, choiceOf(SendMode::AddressQueue, "0", "003012"), link, prompter).done());
     EXPECT_EQ(port->written, Bytes({0x5A, 0x5B, 0xFF, 0x86, 0x00, 0x00, 0x02, 0x03, 0x0C}));
-    ASSERT_TRUE(PlayStoredScroll(16, choiceOf(SendMode::Broadcast), link, prompter));
+    ASSERT_TRUE(PlayStoredScroll(16, choiceOf(SendMode::Broadcast), link, prompter).done());
     EXPECT_EQ(port->writes.last(), Bytes({0x5A, 0x5B, 0xFF, 0x86, 0x01, 0x0F, 0x00}));
 }
 
 TEST_F(StoredScrollPlay, SendsNothingWhenRefused)
 {
-    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::AddressQueue), link, prompter));
+    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::AddressQueue), link, prompter).done());
     EXPECT_EQ(prompter.texts("error"), QStringList{kQueueMessage});
     EXPECT_EQ(port->opens, 0);
 }
@@ -116,7 +120,7 @@ TEST_F(StoredScrollPlay, SendsNothingWhenRefused)
 TEST_F(StoredScrollPlay, PortFaultIsReportedAndLeavesThePortClosed)
 {
     port->failOpenWith = 8005;
-    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::Broadcast), link, prompter));
+    EXPECT_FALSE(PlayStoredScroll(1, choiceOf(SendMode::Broadcast), link, prompter).done());
     EXPECT_EQ(prompter.texts("error"), QStringList{QStringLiteral("串口COM1已被其它程序占用")});
     EXPECT_FALSE(link.isOpen());
 }

@@ -3,7 +3,7 @@
 
 #include "base/operation_guard.h"
 #include "file_bytes.h"
-#include "link/link.h"
+#include "link/line_session.h"
 #include "main_window.h"
 #include "memory_port.h"
 #include "operation_runner.h"
@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, TheSentDataPaneShowsTheEchoForTwentySeconds)
     ASSERT_TRUE(restored(*window));
     window->show();
     Link& link = window->link();
-    window->runner().run([&link](Prompter&) { link.echoSent(QByteArray::fromHex("5AF90101A3")); });
+    window->runner().run([&link](Prompter&) { LineSession(link).echo(QByteArray::fromHex("5AF90101A3")); });
     ASSERT_TRUE(WaitUntil([&] { return window->sentDataPane()->isVisible(); }));
     EXPECT_EQ(window->sentDataPane()->text(), "你刚刚发送的数据：5A F9 01 01 A3 ");
     auto* timer = window->findChild<QTimer*>("sentDataTimer");
@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, TheSentDataLineKeepsItsRoomWhenItIsShownAndHidden)
     const QRect before = above->geometry();
 
     Link& link = window->link();
-    window->runner().run([&link](Prompter&) { link.echoSent(QByteArray::fromHex("5A5BFF8800200010000096F0010000")); });
+    window->runner().run([&link](Prompter&) { LineSession(link).echo(QByteArray::fromHex("5A5BFF8800200010000096F0010000")); });
     ASSERT_TRUE(WaitUntil([&] { return window->sentDataPane()->isVisible(); }));
     QApplication::processEvents();
     EXPECT_EQ(above->geometry(), before);

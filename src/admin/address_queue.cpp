@@ -1,6 +1,7 @@
 #include "admin/address_queue.h"
 
 #include "base/app_folder.h"
+#include "base/checked.h"
 #include "base/bounded_read.h"
 #include "base/cp936.h"
 #include "base/decimal_text.h"
@@ -97,20 +98,18 @@ void sortByAddress(QList<QueueEntry>& entries)
 }
 
 // Add and modify share their address checks; the address is cut to three characters
-// first. Returns the address to store, or nothing after the message.
-std::optional<QString> checkedAddress(const QString& entered, Prompter& prompter)
+// first. Gives the address to store, or the refusal after its message.
+Checked<QString> checkedAddress(const QString& entered, Prompter& prompter)
 {
     const QString address = entered.left(3);
     const auto value = DecimalValue(address);
-    if (!value) {
-        prompter.failure(QStringLiteral("地址码必须是数字"), QStringLiteral("错误"));
-        return std::nullopt;
-    }
-    if (*value > kHighestAddress) {
-        prompter.failure(QStringLiteral("地址码不能大于254"), QStringLiteral("错误"));
-        return std::nullopt;
-    }
-    return address;
+    const QString problem = !value                     ? QStringLiteral("地址码必须是数字")
+                            : *value > kHighestAddress ? QStringLiteral("地址码不能大于254")
+                                                       : QString();
+    if (problem.isEmpty())
+        return address;
+    prompter.failure(problem, QStringLiteral("错误"));
+    return Outcome::Refused(problem);
 }
 
 // Saves and reads the files back, so the list shows what is stored even when a write
@@ -119,27 +118,25 @@ QueueEditOutcome saveAndReload(const AppFolder& folder, const QList<QueueEntry>&
                                QueueCaptionWording wording, Prompter& prompter)
 {
     QueueEditOutcome outcome;
-    outcome.changed = SaveAddressQueue(folder, entries, prompter);
+    outcome.result = SaveAddressQueue(folder, entries, prompter);
     outcome.entries = LoadAddressQueue(folder).entries;
-    if (outcome.changed)
+    if (outcome.result.done())
         outcome.caption = QueueCaption(wording, int(outcome.entries.size()));
     return outcome;
 }
 
 // A list that could not be read is not replaced by the one shown, nor are its ticks:
-// it may hold units the operator still needs. True, after the message, when it stays.
-bool keepsUnreadableList(const AppFolder& folder, Prompter& prompter)
+// it may hold units the operator still needs. Refused, after the message, when it stays.
+Outcome keepsUnreadableList(const AppFolder& folder, Prompter& prompter)
 {
     const QString problem = unreadableQueueText(folder, readQueueFile(folder));
-    if (problem.isEmpty())
-        return false;
-    prompter.error(problem);
-    return true;
+    return problem.isEmpty() ? Outcome::Done() : Refuse(prompter, problem);
 }
 
-QueueEditOutcome unchanged(const QList<QueueEntry>& entries, std::optional<int> selected = std::nullopt)
+QueueEditOutcome unchanged(Outcome why, const QList<QueueEntry>& entries, std::optional<int> selected = std::nullopt)
 {
     QueueEditOutcome outcome;
+    outcome.result = std::move(why);
     outcome.entries = entries;
     outcome.selected = selected;
     return outcome;
@@ -205,50 +202,40 @@ AddressQueue LoadAddressQueue(const AppFolder& folder)
     return queue;
 }
 
-bool SaveQueueTicks(const AppFolder& folder, const QList<QueueEntry>& entries, Prompter& prompter)
+Outcome SaveQueueTicks(const AppFolder& folder, const QList<QueueEntry>& entries, Prompter& prompter)
 {
-    if (keepsUnreadableList(folder, prompter))
-        return false;
-    if (!folder.ensureSettingsFolder()) {
-        prompter.error(FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
-        return false;
-    }
+    if (const Outcome kept = keepsUnreadableList(folder, prompter); !kept.done())
+        return kept;
+    if (!folder.ensureSettingsFolder())
+        return FailWithError(prompter, FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
     // A queue save still pending would put its own ticks over these.
     FinishPairWrite(queuePair(folder));
-    if (QFileInfo::exists(folder.settingsPath(kQueueJournal))) {
-        prompter.error(FileWriteErrorText(folder.path(kQueueFile), QStringLiteral("上次的保存未能完成")));
-        return false;
-    }
+    if (QFileInfo::exists(folder.settingsPath(kQueueJournal)))
+        return FailWithError(prompter, FileWriteErrorText(folder.path(kQueueFile), QStringLiteral("上次的保存未能完成")));
     QString reason;
-    if (!WriteTextFile(folder.settingsPath(kTicksFile), tickString(entries), &reason)) {
-        prompter.error(FileWriteErrorText(folder.settingsPath(kTicksFile), reason));
-        return false;
-    }
-    return true;
+    if (!WriteTextFile(folder.settingsPath(kTicksFile), tickString(entries), &reason))
+        return FailWithError(prompter, FileWriteErrorText(folder.settingsPath(kTicksFile), reason));
+    return Outcome::Done();
 }
 
-bool SaveAddressQueue(const AppFolder& folder, QList<QueueEntry> entries, Prompter& prompter)
+Outcome SaveAddressQueue(const AppFolder& folder, QList<QueueEntry> entries, Prompter& prompter)
 {
-    if (keepsUnreadableList(folder, prompter))
-        return false;
+    if (const Outcome kept = keepsUnreadableList(folder, prompter); !kept.done())
+        return kept;
     sortByAddress(entries);
     QString text;
     for (const QueueEntry& entry : entries)
         text += entry.address + kCrLf + oneLine(entry.description) + kCrLf;
-    if (!folder.ensureSettingsFolder()) {
-        prompter.error(FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
-        return false;
-    }
+    if (!folder.ensureSettingsFolder())
+        return FailWithError(prompter, FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
     QString reason;
     const auto queueBytes = TextFileBytes(text, &reason);
     // The ticks are stored with the list they belong to, so each stays with its unit
     // when the list is re-sorted.
     const QByteArray ticksBytes = tickString(entries).toLatin1();
-    if (!queueBytes || !WritePair(queuePair(folder), {*queueBytes, ticksBytes}, &reason)) {
-        prompter.error(FileWriteErrorText(folder.path(kQueueFile), reason));
-        return false;
-    }
-    return true;
+    if (!queueBytes || !WritePair(queuePair(folder), {*queueBytes, ticksBytes}, &reason))
+        return FailWithError(prompter, FileWriteErrorText(folder.path(kQueueFile), reason));
+    return Outcome::Done();
 }
 
 QString QueueAddressString(const QList<QueueEntry>& entries)
@@ -293,10 +280,10 @@ QueueEditOutcome AddQueueEntry(const AppFolder& folder, const QList<QueueEntry>&
 {
     const auto address = checkedAddress(input.address, prompter);
     if (!address)
-        return unchanged(entries);
+        return unchanged(address.refusal(), entries);
     std::optional<int> selected;
     if (PD_ADD(entries, *address, false, &selected, prompter))
-        return unchanged(entries, selected);
+        return unchanged(Outcome::Refused(), entries, selected);
     QString description = oneLine(input.description);
     if (description.size() > 33)
         description = description.left(30);
@@ -309,13 +296,13 @@ QueueEditOutcome ModifyQueueEntry(const AppFolder& folder, const QList<QueueEntr
                                   const QueueEntryInput& input, Prompter& prompter)
 {
     if (selected < 0 || selected >= entries.size())
-        return unchanged(entries);
+        return unchanged(Outcome::Refused(), entries);
     const auto address = checkedAddress(input.address, prompter);
     if (!address)
-        return unchanged(entries, selected);
+        return unchanged(address.refusal(), entries, selected);
     std::optional<int> chosen = selected;
     if (PD_ADD(entries, *address, true, &chosen, prompter))
-        return unchanged(entries, chosen);
+        return unchanged(Outcome::Refused(), entries, chosen);
     QString description = oneLine(input.description);
     if (description.size() > 60)
         description = description.left(60);
@@ -329,11 +316,11 @@ QueueEditOutcome DeleteQueueEntry(const AppFolder& folder, const QList<QueueEntr
                                   Prompter& prompter)
 {
     if (selected < 0 || selected >= entries.size())
-        return unchanged(entries);
+        return unchanged(Outcome::Refused(), entries);
     const QString question = QStringLiteral("真的要删除地址为 ") + entries.at(selected).address
                              + QStringLiteral(" 的记录吗？");
     if (!prompter.ask(question, QString()))
-        return unchanged(entries, selected);
+        return unchanged(Outcome::Cancelled(), entries, selected);
     QList<QueueEntry> next = entries;
     next.removeAt(selected);
     return saveAndReload(folder, next, QueueCaptionWording::Loaded, prompter);

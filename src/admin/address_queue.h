@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include <QList>
 #include <QString>
 #include <optional>
@@ -38,11 +39,12 @@ AddressQueue LoadAddressQueue(const AppFolder& folder);
 
 // Sorts the entries and writes data.txt and the tick string as one pair (see
 // paired_write.h), so that both files always match the list, even after a kill.
-// False (after the message) when they could not be written; both then stay as they were.
-bool SaveAddressQueue(const AppFolder& folder, QList<QueueEntry> entries, Prompter& prompter);
+// Refused or failed (after the message) when they could not be written; both then stay
+// as they were.
+Outcome SaveAddressQueue(const AppFolder& folder, QList<QueueEntry> entries, Prompter& prompter);
 
 // Writes the tick string of the entries to Lv1Checked.TXT: "1" ticked, "0" not.
-bool SaveQueueTicks(const AppFolder& folder, const QList<QueueEntry>& entries, Prompter& prompter);
+Outcome SaveQueueTicks(const AppFolder& folder, const QList<QueueEntry>& entries, Prompter& prompter);
 
 // The ticked addresses in list order, each as exactly three digits ("003015120").
 QString QueueAddressString(const QList<QueueEntry>& entries);
@@ -66,7 +68,7 @@ struct QueueEntryInput {
 // The list after an add, modify or delete, with the caption to show (empty: leave it)
 // and the entry to select.
 struct QueueEditOutcome {
-    bool changed = false;
+    Outcome result;
     QList<QueueEntry> entries;
     QString caption;
     std::optional<int> selected;

@@ -29,22 +29,24 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
     TargetChoice queueChoice = choice;
     queueChoice.mode = SendMode::AddressQueue;
     const auto target = ResolveSendTarget(queueChoice, prompter);
-    if (!target)
+    if (!target) {
+        outcome.result = target.refusal();
         return outcome;
+    }
 
-    outcome.ran = true;
     const QByteArray& addresses = target->queue;
-    const bool ranToEnd = RunOnPort(link, prompter, [&](LineSession& session) {
+    bool cancelled = false;
+    outcome.result = RunOnPort(link, prompter, [&](LineSession& session) {
         ProgressScope progress(prompter, QStringLiteral("扫描连接的设备"), QStringLiteral("正在扫描"), int(addresses.size()));
         for (int i = 0; i < addresses.size(); ++i) {
             const quint8 address = quint8(addresses.at(i));
             if (!progress.step(i, QStringLiteral("地址码 %1").arg(address))) {
-                outcome.cancelled = true;
+                cancelled = true;
                 break;
             }
             const Reply reply = session.request({AddressedFrame(address, command::kProbe, QByteArray(2, '\0')), 1, kProbeReplyMs});
             if (reply.cancelled()) {
-                outcome.cancelled = true;
+                cancelled = true;
                 break;
             }
             if (!reply.ok() || quint8(reply.bytes.at(0)) != address)
@@ -52,18 +54,21 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
             outcome.found << address;
             session.pause(kAfterAnswerMs);
         }
-        if (!outcome.cancelled)
+        if (!cancelled)
             progress.step(int(addresses.size()));
     });
-    if (!ranToEnd)
+    if (outcome.result.portFault())
         return outcome;
-
-    if (outcome.cancelled)
+    if (cancelled) {
+        outcome.result = Outcome::Cancelled();
         return outcome;
-    if (!outcome.found.isEmpty())
-        prompter.message(resultText(outcome.found), QString());
-    else
-        prompter.error(QStringLiteral("没有任何设备连接或通讯错误！"), QString());
+    }
+    if (outcome.found.isEmpty()) {
+        outcome.result = FailWithError(prompter, QStringLiteral("没有任何设备连接或通讯错误！"), QString());
+        return outcome;
+    }
+    prompter.message(resultText(outcome.found), QString());
+    outcome.result = Outcome::Done();
     return outcome;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "link/send_target.h"
 
 #include <QList>
@@ -13,10 +14,10 @@ class Prompter;
 // answer with their own address. The scan always works on the queue, whatever send
 // mode is chosen; a window shows the queue mode while it runs and then puts the
 // operator's choice back.
+// Done when a unit answered; failed when none did; cancelled with the units found so far.
 struct BusScanOutcome {
+    Outcome result;
     QList<int> found;      // in queue order
-    bool cancelled = false;
-    bool ran = false;      // the queue resolved and the probes ran (or were cancelled)
 };
 BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prompter& prompter);
 

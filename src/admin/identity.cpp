@@ -35,25 +35,28 @@ IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& promp
 {
     IdentityReadOutcome outcome;
     if (!choice.isPortChosen()) {
-        prompter.error(QStringLiteral("还没选择串口！"));
+        outcome.result = Refuse(prompter, QStringLiteral("还没选择串口！"));
         return outcome;
     }
     if (!link.setsRate()) {
-        prompter.error(CommErrorText(comm::kRateFixed, choice.portText()));
+        outcome.result = Refuse(prompter, CommErrorText(comm::kRateFixed, choice.portText()));
         return outcome;
     }
     const QString question = QStringLiteral("这个操作将读出设备的波特率、地址码及版本号，不能有多台设备连接") + kCrLf
                              + kCrLf + QStringLiteral("                         确认只有单台设备连接吗？");
-    if (!prompter.ask(question, QString()))
+    if (!prompter.ask(question, QString())) {
+        outcome.result = Outcome::Cancelled();
         return outcome;
+    }
 
     const int rememberedBaud = link.lineBaud();
     const QByteArray query = CheckByteFrame(command::kIdentityQuery, kEveryUnit);
     bool cancelled = false;
+    bool found = false;
     // The sweep opens the port at each rate in turn, the first one by the bracket.
     link.setLineBaud(BaudRate(0));
     link.clock().sleepMs(1);
-    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) {
+    const Outcome swept = RunOnPort(link, prompter, [&](LineSession& session) {
         for (int i = 0; i < kBaudChoices; ++i) {
             if (i > 0)
                 session.changeRate(BaudRate(i));
@@ -69,17 +72,21 @@ IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& promp
             const auto address = answeredAddress(answer);
             if (!address)
                 continue;
-            outcome.found = true;
+            found = true;
             outcome.baudIndex = i;
             outcome.address = *address;
             return;
         }
     });
-    if (!outcome.found) {
+    if (!found) {
         // The sweep leaves the line at the rate it had before.
         link.setLineBaud(rememberedBaud);
-        if (ran && !cancelled)
-            prompter.error(QStringLiteral("通信错误，请检查通信端口及连接线等是否正确"));
+        if (swept.portFault())
+            outcome.result = swept;
+        else if (cancelled)
+            outcome.result = Outcome::Cancelled();
+        else
+            outcome.result = FailWithError(prompter, QStringLiteral("通信错误，请检查通信端口及连接线等是否正确"));
         return outcome;
     }
     prompter.message(QStringLiteral("读出成功!") + kCrLf + kCrLf + QStringLiteral("波特率：")
@@ -88,7 +95,7 @@ IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& promp
                      QString());
     // The baud choice follows the unit: status line, the baud broadcast at the rate just
     // found, BTL.TXT and the line settings.
-    choice.selectBaud(outcome.baudIndex, prompter, ChoiceEffect::Apply);
+    outcome.result = choice.selectBaud(outcome.baudIndex, prompter, ChoiceEffect::Apply);
     outcome.deviceAddress = QString::number(outcome.address);
     return outcome;
 }
@@ -96,16 +103,22 @@ IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& promp
 IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& choice, Link& link, Prompter& prompter)
 {
     IdentityChangeOutcome outcome;
-    if (change.baudIndex < 0 || change.baudIndex >= kBaudChoices)
+    if (change.baudIndex < 0 || change.baudIndex >= kBaudChoices) {
+        outcome.result = Outcome::Refused();
         return outcome;
+    }
     if (!link.maySetRate(BaudRate(change.baudIndex))) {
-        prompter.error(CommErrorText(comm::kRateFixed, choice.portText()));
+        outcome.result = Refuse(prompter, CommErrorText(comm::kRateFixed, choice.portText()));
         return outcome;
     }
     const auto address = DeviceAddressByte(change.newAddress, prompter);
-    if (!address)
+    if (!address) {
+        outcome.result = address.refusal();
         return outcome;
-    RunOnPort(link, prompter, [&](LineSession& session) {
+    }
+    bool written = false;
+    Outcome answer = Outcome::Cancelled();
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         const QByteArray frame =
             CheckByteFrame(command::kModifyIdentity, kEveryUnit, QByteArray(1, char(change.baudIndex)) + char(*address));
         const Reply reply = session.request({frame, 1, 1500, {}, [](const Reply& r) {
@@ -114,17 +127,19 @@ IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& c
         if (reply.cancelled())
             return;
         if (!IsAcknowledgement(reply)) {
-            prompter.failure(QStringLiteral("写入失败"), QString());
+            answer = Fail(prompter, QStringLiteral("写入失败"), QString());
             return;
         }
-        outcome.written = true;
+        written = true;
         prompter.message(QStringLiteral("写入成功"), QString());
     });
-    if (!outcome.written)
+    if (!written) {
+        outcome.result = ran.portFault() ? ran : answer;
         return outcome;
+    }
     // The baud broadcast goes out at the rate still in force, so units that have not
     // changed hear it; then the line follows the unit.
-    choice.selectBaud(change.baudIndex, prompter, ChoiceEffect::Apply);
+    outcome.result = choice.selectBaud(change.baudIndex, prompter, ChoiceEffect::Apply);
     link.setLineBaud(BaudRate(change.baudIndex));
     outcome.deviceAddress = QString::number(*address);
     return outcome;
@@ -134,10 +149,13 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
 {
     ProductNumberOutcome outcome;
     const auto address = DeviceAddressByte(deviceAddress, prompter);
-    if (!address)
+    if (!address) {
+        outcome.result = address.refusal();
         return outcome;
+    }
     const QByteArray frame = CheckByteFrame(command::kProductNumber, *address);
-    RunOnPort(link, prompter, [&](LineSession& session) {
+    Outcome answer = Outcome::Cancelled();
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         const auto checked = [](const Reply& r) { return r.ok() && XorOf(r.bytes.left(4)) == quint8(r.bytes.at(4)); };
         const Reply reply = session.request({frame, 5, 1500, {}, [&](const Reply& r) {
             return checked(r) ? QStringLiteral("产品编号") : QStringLiteral("校验不符");
@@ -145,14 +163,15 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
         if (reply.cancelled())
             return;
         if (checked(reply)) {
-            outcome.read = true;
+            answer = Outcome::Done();
             outcome.number = ReplyText(reply);
             prompter.message(QStringLiteral("产品编号：") + outcome.number, QString());
-            Btyes2String(link, frame);
+            session.echo(frame);
         } else {
-            prompter.failure(QStringLiteral("读出失败"), QString());
+            answer = Fail(prompter, QStringLiteral("读出失败"), QString());
         }
     });
+    outcome.result = ran.portFault() ? ran : answer;
     return outcome;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/outcome.h"
+
 #include <QString>
 #include <optional>
 
@@ -13,11 +15,12 @@ class Prompter;
 // line while they run; the read asks the operator to confirm that.
 
 // "读出波特率地址码": sweeps the eight rates, 1200 first, with the identity query.
+// Done once a unit answered and the baud choice followed it.
 struct IdentityReadOutcome {
-    bool found = false;
+    Outcome result;
     int baudIndex = -1;
     int address = 0;                     // the unit's address, in decimal
-    std::optional<QString> deviceAddress; // the device address box's new text
+    std::optional<QString> deviceAddress; // the device address box's new text, once a unit answered
 };
 IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& prompter);
 
@@ -27,7 +30,7 @@ struct IdentityChange {
     QString newAddress = QStringLiteral("1");
 };
 struct IdentityChangeOutcome {
-    bool written = false;
+    Outcome result;
     std::optional<QString> deviceAddress; // the device address box's new text
 };
 IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& choice, Link& link,
@@ -35,7 +38,7 @@ IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& c
 
 // "产品编号": asks the unit of the device address box for its product number.
 struct ProductNumberOutcome {
-    bool read = false;
+    Outcome result;
     QString number; // ten hex digits, check byte included
 };
 ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link, Prompter& prompter);

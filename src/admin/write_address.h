@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/outcome.h"
+
 #include <QString>
 #include <optional>
 
@@ -11,8 +13,8 @@ class Prompter;
 // The write-address dialog's "写入地址": every unit on the line takes the new address,
 // so the operator confirms that only one is connected.
 struct WriteAddressOutcome {
-    bool written = false;
-    std::optional<QString> specifiedAddress; // the specified address box's new text
+    Outcome result;
+    std::optional<QString> specifiedAddress = {}; // the specified address box's new text
 };
 WriteAddressOutcome WriteUnitAddress(const QString& addressText, Link& link, Prompter& prompter);
 

@@ -11,12 +11,12 @@ QByteArray ControlFrame(const SendTarget& target, ControlCommand command, const 
     return AddressedFrame(target.address, quint8(command), fields + char(target.queueCount()));
 }
 
-bool SendControlFrame(ControlCommand command, const QByteArray& fields, const TargetChoice& choice, Link& link,
+Outcome SendControlFrame(ControlCommand command, const QByteArray& fields, const TargetChoice& choice, Link& link,
                       Prompter& prompter)
 {
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
-        return false;
+        return target.refusal();
     QList<QByteArray> writes{ControlFrame(*target, command, fields)};
     if (target->queueCount() > 0)
         writes << target->queue;

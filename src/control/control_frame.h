@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "link/command_codes.h"
 #include "link/send_target.h"
 
@@ -27,9 +28,9 @@ constexpr quint8 kCaptionsOn = 0x01;
 QByteArray ControlFrame(const SendTarget& target, ControlCommand command, const QByteArray& fields);
 
 // Resolves the target and writes the frame, then the queue addresses when there are
-// any, each write drained. No reply is awaited. False when nothing was sent or a port
-// fault ended it (after its message).
-bool SendControlFrame(ControlCommand command, const QByteArray& fields, const TargetChoice& choice, Link& link,
+// any, each write drained. No reply is awaited. Refused when the target does not
+// resolve (after its message).
+Outcome SendControlFrame(ControlCommand command, const QByteArray& fields, const TargetChoice& choice, Link& link,
                       Prompter& prompter);
 
 } // namespace kv

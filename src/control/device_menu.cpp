@@ -62,7 +62,7 @@ QString LastOperationText(const DeviceMenuItem& item)
     return numbered ? item.caption.mid(1) : item.caption;
 }
 
-bool SendMenuFrame(const DeviceMenuItem& item, const TargetChoice& choice, Link& link, Prompter& prompter)
+Outcome SendMenuFrame(const DeviceMenuItem& item, const TargetChoice& choice, Link& link, Prompter& prompter)
 {
     switch (item.action) {
     case MenuAction::CaptionsOff:
@@ -74,14 +74,14 @@ bool SendMenuFrame(const DeviceMenuItem& item, const TargetChoice& choice, Link&
     case MenuAction::DisplayItem:
         return SendDisplayItem({item.displayItem, false}, choice, link, prompter);
     default:
-        return false;
+        return Outcome::Refused();
     }
 }
 
-bool DeletePowerOnDisplays(const TargetChoice& choice, Link& link, Prompter& prompter)
+Outcome DeletePowerOnDisplays(const TargetChoice& choice, Link& link, Prompter& prompter)
 {
     if (!prompter.ask(QStringLiteral("这个操作将删除所有的开机显示信息，确定吗？"), QString()))
-        return false;
+        return Outcome::Cancelled();
     return SendControlFrame(ControlCommand::UnitAction, oneByte(kDeletePowerOnDisplays), choice, link, prompter);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "link/send_target.h"
 
 #include <QList>
@@ -43,11 +44,11 @@ const DeviceMenuItem* DeviceMenuItemNumbered(int number);
 QString LastOperationText(const DeviceMenuItem& item);
 
 // The actions that only send a control frame: captions off and on, restart and the
-// single display items. False when nothing was sent.
-bool SendMenuFrame(const DeviceMenuItem& item, const TargetChoice& choice, Link& link, Prompter& prompter);
+// single display items. Refused for any other action.
+Outcome SendMenuFrame(const DeviceMenuItem& item, const TargetChoice& choice, Link& link, Prompter& prompter);
 
 // "⒌ 删除开机显示": asks first, No being the safe answer; then the unit deletes every
-// power-on display. False when nothing was sent.
-bool DeletePowerOnDisplays(const TargetChoice& choice, Link& link, Prompter& prompter);
+// power-on display. A No is a cancel.
+Outcome DeletePowerOnDisplays(const TargetChoice& choice, Link& link, Prompter& prompter);
 
 } // namespace kv

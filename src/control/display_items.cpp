@@ -44,18 +44,18 @@ std::optional<DisplayItem> DisplayItemOfEntry(int entry)
     return std::nullopt;
 }
 
-bool SendDisplayItem(DisplayItem item, const TargetChoice& choice, Link& link, Prompter& prompter)
+Outcome SendDisplayItem(DisplayItem item, const TargetChoice& choice, Link& link, Prompter& prompter)
 {
     const QByteArray fields(1, char(item.keep ? 1 : 0));
     return SendControlFrame(ControlCommand::DisplayItem, fields + char(item.code), choice, link, prompter);
 }
 
-DisplayItemChoice ChooseDisplayItem(int entry, const TargetChoice& choice, Link& link, Prompter& prompter)
+Outcome ChooseDisplayItem(int entry, const TargetChoice& choice, Link& link, Prompter& prompter)
 {
     const auto item = DisplayItemOfEntry(entry);
     if (!item)
-        return DisplayItemChoice::NothingToSend;
-    return SendDisplayItem(*item, choice, link, prompter) ? DisplayItemChoice::Sent : DisplayItemChoice::Stopped;
+        return Outcome::Done();
+    return SendDisplayItem(*item, choice, link, prompter);
 }
 
 } // namespace kv

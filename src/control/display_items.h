@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "link/send_target.h"
 
 #include <QStringList>
@@ -41,18 +42,11 @@ QStringList DisplayItemEntries();
 // outside the menu.
 std::optional<DisplayItem> DisplayItemOfEntry(int entry);
 
-// Sends one display item to the resolved target. False when nothing was sent.
-bool SendDisplayItem(DisplayItem item, const TargetChoice& choice, Link& link, Prompter& prompter);
+// Sends one display item to the resolved target.
+Outcome SendDisplayItem(DisplayItem item, const TargetChoice& choice, Link& link, Prompter& prompter);
 
-// How a click on an entry of the display-item menu ended.
-enum class DisplayItemChoice {
-    Sent,
-    NothingToSend, // a leave entry
-    Stopped,       // the target or the port refused it (after its message)
-};
-
-// A click on an entry of the display-item menu. The window ignores clicks while the
-// write-address dialog is open or no port is chosen.
-DisplayItemChoice ChooseDisplayItem(int entry, const TargetChoice& choice, Link& link, Prompter& prompter);
+// A click on an entry of the display-item menu; a leave entry sends nothing and is done.
+// The window ignores clicks while the write-address dialog is open or no port is chosen.
+Outcome ChooseDisplayItem(int entry, const TargetChoice& choice, Link& link, Prompter& prompter);
 
 } // namespace kv

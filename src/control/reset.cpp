@@ -7,11 +7,11 @@
 
 namespace kv {
 
-bool ResetUnit(quint8 address, Link& link, Prompter& prompter)
+Outcome ResetUnit(quint8 address, Link& link, Prompter& prompter)
 {
     return RunOnPort(link, prompter, [&](LineSession& session) {
         WriteResetFrame(session, address);
-        Btyes2String(link, ResetFrame(address));
+        session.echo(ResetFrame(address));
     });
 }
 

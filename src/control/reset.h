@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/outcome.h"
+
 #include <QtGlobal>
 
 namespace kv {
@@ -8,7 +10,7 @@ class Link;
 class Prompter;
 
 // "复位": sends the reset frame and shows it in the sent-data pane. A port fault is
-// reported and gives false.
-bool ResetUnit(quint8 address, Link& link, Prompter& prompter);
+// reported and gives its outcome.
+Outcome ResetUnit(quint8 address, Link& link, Prompter& prompter);
 
 } // namespace kv

@@ -23,16 +23,16 @@ constexpr int kColumnStoredAbove = 3;
 // The unit takes a moment over its non-volatile store before the line is closed.
 constexpr int kSettingsSettleMs = 10;
 
-void communicationError(Prompter& prompter)
+Outcome communicationError(Prompter& prompter)
 {
-    prompter.error(QStringLiteral("通信错误"));
+    return FailWithError(prompter, QStringLiteral("通信错误"));
 }
 
 // Writes a storing frame and tells the operator whether the unit answered 88.
-bool storeSetting(quint8 code, const QByteArray& payload, int settleMs, Link& link, Prompter& prompter)
+Outcome storeSetting(quint8 code, const QByteArray& payload, int settleMs, Link& link, Prompter& prompter)
 {
-    bool stored = false;
-    RunOnPort(link, prompter, [&](LineSession& session) {
+    Outcome stored = Outcome::Cancelled();
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         const Reply reply = session.request({CheckByteFrame(code, kStoringAddress, payload), 1, kStoreReplyMs, {},
                                              [](const Reply& r) {
                                                  return IsAcknowledgement(r) ? QStringLiteral("设置成功")
@@ -40,15 +40,16 @@ bool storeSetting(quint8 code, const QByteArray& payload, int settleMs, Link& li
                                              }});
         if (reply.cancelled())
             return;
-        stored = IsAcknowledgement(reply);
-        if (stored)
+        if (IsAcknowledgement(reply)) {
             prompter.message(QStringLiteral("设置成功"));
-        else
-            prompter.failure(QStringLiteral("设置失败，请检查串口号是否或波特率正确或连接是否良好"));
+            stored = Outcome::Done();
+        } else {
+            stored = Fail(prompter, QStringLiteral("设置失败，请检查串口号是否或波特率正确或连接是否良好"));
+        }
         if (settleMs > 0)
             session.pause(settleMs);
     });
-    return stored;
+    return ran.portFault() ? ran : stored;
 }
 
 // One shape byte from the unit after a shape frame; nothing on silence or cancel.
@@ -61,23 +62,23 @@ std::optional<int> shapeReply(quint8 code, const QByteArray& payload, LineSessio
 }
 } // namespace
 
-bool SetScreenOffset(const QString& deviceAddress, Offset offset, int value, Link& link, Prompter& prompter)
+Outcome SetScreenOffset(const QString& deviceAddress, Offset offset, int value, Link& link, Prompter& prompter)
 {
     const quint8 code = offset == Offset::Horizontal ? command::kHorizontalOffset : command::kVerticalOffset;
     return SendTestFrame(deviceAddress, code, FieldBytes({value}), true, link, prompter);
 }
 
-bool TryVideoMode(const QString& deviceAddress, int mode, Link& link, Prompter& prompter)
+Outcome TryVideoMode(const QString& deviceAddress, int mode, Link& link, Prompter& prompter)
 {
     return SendTestFrame(deviceAddress, command::kVideoMode, FieldBytes({mode}), true, link, prompter);
 }
 
-bool StoreVideoMode(int mode, Link& link, Prompter& prompter)
+Outcome StoreVideoMode(int mode, Link& link, Prompter& prompter)
 {
     return storeSetting(command::kStoreVideoMode, FieldBytes({mode}), 0, link, prompter);
 }
 
-bool StoreScreenSettings(const ScreenSettingsInput& input, Link& link, Prompter& prompter)
+Outcome StoreScreenSettings(const ScreenSettingsInput& input, Link& link, Prompter& prompter)
 {
     return storeSetting(command::kStoreScreenSettings,
                         FieldBytes({input.horizontalOffset, input.verticalOffset, input.shape,
@@ -88,11 +89,12 @@ bool StoreScreenSettings(const ScreenSettingsInput& input, Link& link, Prompter&
 CrosshairOutcome StepCrosshair(CrosshairStep step, Link& link, Prompter& prompter)
 {
     CrosshairOutcome outcome;
-    RunOnPort(link, prompter, [&](LineSession& session) {
+    Outcome answer = Outcome::Cancelled();
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         const auto reported = shapeReply(command::kReadShape, {}, session);
         if (!reported) {
             if (!prompter.cancelFlag().requested())
-                communicationError(prompter);
+                answer = communicationError(prompter);
             return;
         }
         // A unit may report a shape past the last one; the step never leaves 0-21.
@@ -100,10 +102,12 @@ CrosshairOutcome StepCrosshair(CrosshairStep step, Link& link, Prompter& prompte
         const int shape = std::clamp(stepped, 0, kLastShape);
         outcome.shape = shape;
         const auto echoed = shapeReply(command::kWriteShape, FieldBytes({shape}), session);
-        outcome.confirmed = echoed == shape;
-        if (!outcome.confirmed && !prompter.cancelFlag().requested())
-            communicationError(prompter);
+        if (echoed == shape)
+            answer = Outcome::Done();
+        else if (!prompter.cancelFlag().requested())
+            answer = communicationError(prompter);
     });
+    outcome.result = ran.portFault() ? ran : answer;
     return outcome;
 }
 

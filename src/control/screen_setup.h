@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/outcome.h"
+
 #include <QString>
 #include <optional>
 
@@ -13,13 +15,13 @@ class Prompter;
 
 enum class Offset { Horizontal, Vertical };
 // "确定" beside an offset: F2 or F3.
-bool SetScreenOffset(const QString& deviceAddress, Offset offset, int value, Link& link, Prompter& prompter);
+Outcome SetScreenOffset(const QString& deviceAddress, Offset offset, int value, Link& link, Prompter& prompter);
 
 // Choosing a video mode tries it at once: F0.
-bool TryVideoMode(const QString& deviceAddress, int mode, Link& link, Prompter& prompter);
+Outcome TryVideoMode(const QString& deviceAddress, int mode, Link& link, Prompter& prompter);
 
 // "保存视频显示模式 ↑": E3 to every unit; the unit answers 88 once it has stored it.
-bool StoreVideoMode(int mode, Link& link, Prompter& prompter);
+Outcome StoreVideoMode(int mode, Link& link, Prompter& prompter);
 
 struct ScreenSettingsInput {
     int horizontalOffset = 30;
@@ -30,12 +32,13 @@ struct ScreenSettingsInput {
 };
 // "保存设置": E0 to every unit, the row and column as the unit counts them (the shown
 // number minus one); the unit answers 88.
-bool StoreScreenSettings(const ScreenSettingsInput& input, Link& link, Prompter& prompter);
+Outcome StoreScreenSettings(const ScreenSettingsInput& input, Link& link, Prompter& prompter);
 
 enum class CrosshairStep { Next, Previous };
+// Done when the unit echoed the shape written.
 struct CrosshairOutcome {
+    Outcome result;
     std::optional<int> shape; // what the shape selector shows now; nothing when unchanged
-    bool confirmed = false;   // the unit echoed the shape written
 };
 // "↑" / "↓": reads the unit's shape, steps it within 0-21 and writes it back.
 CrosshairOutcome StepCrosshair(CrosshairStep step, Link& link, Prompter& prompter);

@@ -7,17 +7,18 @@
 
 namespace kv {
 
-bool SendTestFrame(const QString& deviceAddress, quint8 code, const QByteArray& payload, bool echo, Link& link,
+Outcome SendTestFrame(const QString& deviceAddress, quint8 code, const QByteArray& payload, bool echo, Link& link,
                    Prompter& prompter)
 {
     const auto address = DeviceAddressByte(deviceAddress, prompter);
     if (!address)
-        return false;
+        return address.refusal();
     const QByteArray frame = CheckByteFrame(code, *address, payload);
-    const bool sent = RunOnPort(link, prompter, [&](LineSession& session) { session.write(frame); });
-    if (sent && echo)
-        Btyes2String(link, frame);
-    return sent;
+    return RunOnPort(link, prompter, [&](LineSession& session) {
+        session.write(frame);
+        if (echo)
+            session.echo(frame);
+    });
 }
 
 } // namespace kv

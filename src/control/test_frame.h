@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,8 +12,8 @@ class Prompter;
 
 // The test panel's commands without a reply: a check-byte frame to the unit of the
 // device address box, written and drained; with echo the sent-data pane shows it.
-// False when the address box or a port fault stopped it (after its message).
-bool SendTestFrame(const QString& deviceAddress, quint8 code, const QByteArray& payload, bool echo, Link& link,
+// Refused by the address box, or a port fault (after its message).
+Outcome SendTestFrame(const QString& deviceAddress, quint8 code, const QByteArray& payload, bool echo, Link& link,
                    Prompter& prompter);
 
 // Every unit stores its settings from these frames: they go to address 0.

@@ -24,15 +24,13 @@ QString CExportText(const FontTable& table)
     return text;
 }
 
-bool ExportCFile(const FontTable& table, const AppFolder& folder, Prompter& prompter)
+Outcome ExportCFile(const FontTable& table, const AppFolder& folder, Prompter& prompter)
 {
     const QString path = folder.path(kCExportFile);
     QString reason;
-    if (!WriteTextFile(path, CExportText(table), &reason)) {
-        prompter.error(FileWriteErrorText(path, reason));
-        return false;
-    }
-    return true;
+    if (!WriteTextFile(path, CExportText(table), &reason))
+        return FailWithError(prompter, FileWriteErrorText(path, reason));
+    return Outcome::Done();
 }
 
 } // namespace kv

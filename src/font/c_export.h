@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "font/font_table.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ inline const QString kCExportFile = QStringLiteral("max7456zk.H");
 QString CExportText(const FontTable& table);
 
 // Writes the export to max7456zk.H in the application folder; a failed write is
-// reported and gives false.
-bool ExportCFile(const FontTable& table, const AppFolder& folder, Prompter& prompter);
+// reported and fails.
+Outcome ExportCFile(const FontTable& table, const AppFolder& folder, Prompter& prompter);
 
 } // namespace kv

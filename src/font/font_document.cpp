@@ -49,31 +49,27 @@ void FontDocument::takeUnitFont(const FontTable& table)
     caption_ = kUnsavedOverlayCaption;
 }
 
-bool FontDocument::importFile(const QString& path)
+Outcome FontDocument::importFile(const QString& path)
 {
     auto imported = ImportFontFile(path);
-    if (auto* error = std::get_if<FontImportError>(&imported)) {
-        prompter_.error(error->text);
-        return false;
-    }
+    if (auto* error = std::get_if<FontImportError>(&imported))
+        return FailWithError(prompter_, error->text);
     auto& font = std::get<ImportedFont>(imported);
     table_ = font.table;
     mcmPadding_ = font.mcmPadding;
     loaded_ = true;
-    return true;
+    return Outcome::Done();
 }
 
-bool FontDocument::exportFile(const QString& path, PngLayout pngLayout) const
+Outcome FontDocument::exportFile(const QString& path, PngLayout pngLayout) const
 {
     QString reason;
-    if (!ExportFontFile(path, table_, FontExportOptions{mcmPadding_, pngLayout}, &reason)) {
-        prompter_.error(FileWriteErrorText(path, reason));
-        return false;
-    }
-    return true;
+    if (!ExportFontFile(path, table_, FontExportOptions{mcmPadding_, pngLayout}, &reason))
+        return FailWithError(prompter_, FileWriteErrorText(path, reason));
+    return Outcome::Done();
 }
 
-bool FontDocument::exportC() const
+Outcome FontDocument::exportC() const
 {
     return ExportCFile(table_, folder_, prompter_);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/app_folder.h"
+#include "base/outcome.h"
 #include "font/font_table.h"
 #include "font/png_sheet.h"
 
@@ -37,10 +38,10 @@ public:
     // A font read from the unit: not yet in any file.
     void takeUnitFont(const FontTable& table);
     // A .bin, .mcm or .png file from anywhere; the caption stays.
-    bool importFile(const QString& path);
-    bool exportFile(const QString& path, PngLayout pngLayout) const;
+    Outcome importFile(const QString& path);
+    Outcome exportFile(const QString& path, PngLayout pngLayout) const;
     // The table as the firmware's C array in the folder.
-    bool exportC() const;
+    Outcome exportC() const;
 
 private:
     AppFolder folder_;

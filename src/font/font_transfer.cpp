@@ -29,29 +29,27 @@ QByteArray FontFileStartFrame()
     return AddressedFrame(0xFF, command::kFontFileStart, QByteArray(1, '\0'));
 }
 
-bool WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& link, Prompter& prompter)
+Outcome WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& link, Prompter& prompter)
 {
     Reply reply;
-    if (!RunOnPort(link, prompter, [&](LineSession& session) {
-            reply = session.requestAtOnce({WriteCharacterFrame(address, code, table.record(code)), 1,
-                                           kWriteCharacterReplyMs});
-        }))
-        return false;
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
+        reply = session.requestAtOnce({WriteCharacterFrame(address, code, table.record(code)), 1, kWriteCharacterReplyMs});
+    });
+    if (ran.portFault())
+        return ran;
     if (reply.cancelled())
-        return false;
-    const bool written = IsAcknowledgement(reply);
-    if (written)
-        prompter.message(kDownloadSucceeded);
-    else
-        prompter.failure(kDownloadFailed);
-    return written;
+        return Outcome::Cancelled();
+    if (!IsAcknowledgement(reply))
+        return Fail(prompter, kDownloadFailed);
+    prompter.message(kDownloadSucceeded);
+    return Outcome::Done();
 }
 
 FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter)
 {
     FontWriteOutcome outcome;
     enum class Stop { None, NotAcknowledged, Cancelled } stop = Stop::None;
-    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) {
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         {
             ProgressScope progress(prompter, QStringLiteral("把当前字库写入叠加器"), QStringLiteral("正在写入字库"), kGlyphCount);
             for (int code = 0; code < kGlyphCount && stop == Stop::None; ++code) {
@@ -76,19 +74,23 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
         if (stop != Stop::None)
             return;
         outcome.stoppedAt = -1;
-        outcome.completed = true;
         session.pause(kPauseBetweenCharactersMs);
         // The unit takes a new font only after a restart.
         WriteResetFrame(session, address);
     });
-    if (!ran)
+    if (ran.portFault()) {
+        outcome.result = ran;
         return outcome;
-    if (stop == Stop::NotAcknowledged)
-        prompter.failure(kDownloadFailed);
-    else if (stop == Stop::Cancelled)
+    }
+    if (stop == Stop::NotAcknowledged) {
+        outcome.result = Fail(prompter, kDownloadFailed);
+    } else if (stop == Stop::Cancelled) {
         prompter.failure(QStringLiteral("字库写入已取消，停在代码%1，之前的字符已写入").arg(outcome.stoppedAt));
-    else
+        outcome.result = Outcome::Cancelled();
+    } else {
         prompter.message(kDownloadSucceeded);
+        outcome.result = Outcome::Done();
+    }
     return outcome;
 }
 
@@ -98,7 +100,7 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
     std::optional<QString> failure;
     bool cancelled = false;
     bool readWhole = false;
-    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) {
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         ProgressScope progress(prompter, QStringLiteral("读取叠加器字库数据"), QStringLiteral("正在读取字库"), kGlyphCount);
         for (int code = 0; code < kGlyphCount; ++code) {
             if (!progress.step(code)) {
@@ -126,7 +128,7 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
         WriteResetFrame(session, address);
     });
     // The font is read whole even if the restart that follows it could not be sent.
-    if (!ran && !readWhole)
+    if (ran.portFault() && !readWhole)
         return std::nullopt;
     if (failure) {
         prompter.failure(*failure);
@@ -145,31 +147,32 @@ QString ChooseFontDownloadFile(Prompter& prompter)
     return prompter.chooseOpenFile(QStringLiteral("下载字库"), QStringLiteral("All files (*.bin)"));
 }
 
-bool StartFontDownload(Link& link, Prompter& prompter)
+Outcome StartFontDownload(Link& link, Prompter& prompter)
 {
     bool cancelled = false;
     bool accepted = false;
     // Nothing follows the acceptance on this line, so the port closes like after every
     // other operation.
-    if (!RunOnPort(link, prompter, [&](LineSession& session) {
-            session.put(FontFileStartFrame());
-            // The unit takes almost a minute to answer; the operator sees the seconds
-            // pass and may stop waiting.
-            ProgressScope progress(prompter, QStringLiteral("等待叠加器应答"), QStringLiteral("正在等待叠加器应答（秒）"),
-                                   kFontFileStartReplyMs / 1000);
-            // The operator's answer to the progress goes to the cancel that the wait
-            // itself looks at.
-            const Reply reply = session.awaitReply(1, kFontFileStartReplyMs, [&](qint64 waitedMs) {
-                if (!progress.step(int(waitedMs / 1000)))
-                    prompter.cancelFlag().request();
-            });
-            cancelled = reply.cancelled();
-            accepted = ReplyText(reply) == kReplyAccepted;
-        }))
-        return false;
-    if (!accepted && !cancelled)
-        prompter.error(QStringLiteral("返回错误1"));
-    return accepted;
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
+        session.put(FontFileStartFrame());
+        // The unit takes almost a minute to answer; the operator sees the seconds
+        // pass and may stop waiting.
+        ProgressScope progress(prompter, QStringLiteral("等待叠加器应答"), QStringLiteral("正在等待叠加器应答（秒）"),
+                               kFontFileStartReplyMs / 1000);
+        // The operator's answer to the progress goes to the cancel that the wait
+        // itself looks at.
+        const Reply reply = session.awaitReply(1, kFontFileStartReplyMs, [&](qint64 waitedMs) {
+            if (!progress.step(int(waitedMs / 1000)))
+                prompter.cancelFlag().request();
+        });
+        cancelled = reply.cancelled();
+        accepted = ReplyText(reply) == kReplyAccepted;
+    });
+    if (ran.portFault())
+        return ran;
+    if (accepted)
+        return Outcome::Done();
+    return cancelled ? Outcome::Cancelled() : FailWithError(prompter, QStringLiteral("返回错误1"));
 }
 
 } // namespace kv

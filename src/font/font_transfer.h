@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "font/font_table.h"
 
 #include <QByteArray>
@@ -27,11 +28,11 @@ inline const QString kDownloadSucceeded = QStringLiteral("下载成功");
 inline const QString kDownloadFailed = QStringLiteral("下载失败");
 
 // Writes one record and waits for its 88. Shows "下载成功" or "下载失败" and closes the
-// port. True when the unit acknowledged.
-bool WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& link, Prompter& prompter);
+// port. Done when the unit acknowledged.
+Outcome WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& link, Prompter& prompter);
 
 struct FontWriteOutcome {
-    bool completed = false;
+    Outcome result;
     // The first code not written (not acknowledged, cancelled or a port fault).
     int stoppedAt = -1;
 };
@@ -48,7 +49,7 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
 // "下载字库": the file for the download, chosen by the operator; empty when cancelled.
 QString ChooseFontDownloadFile(Prompter& prompter);
 // Sends the font-file start frame and waits up to 58 550 ms for 55. Anything else
-// shows "返回错误1". True when the unit accepted.
-bool StartFontDownload(Link& link, Prompter& prompter);
+// shows "返回错误1". Done when the unit accepted.
+Outcome StartFontDownload(Link& link, Prompter& prompter);
 
 } // namespace kv

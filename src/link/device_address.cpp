@@ -1,7 +1,6 @@
 #include "link/device_address.h"
 
 #include "base/decimal_text.h"
-#include "base/prompter.h"
 
 namespace kv {
 
@@ -22,17 +21,13 @@ DeviceAddressCheck CheckDeviceAddressText(const QString& text)
     return check;
 }
 
-std::optional<quint8> DeviceAddressByte(const QString& text, Prompter& prompter)
+Checked<quint8> DeviceAddressByte(const QString& text, Prompter& prompter)
 {
     const DeviceAddressCheck check = CheckDeviceAddressText(text);
-    if (!check.message.isEmpty()) {
-        prompter.error(check.message);
-        return std::nullopt;
-    }
-    if (check.text.isEmpty()) {
-        prompter.error(QStringLiteral("地址码为空，请先输入1-254的设备地址码"));
-        return std::nullopt;
-    }
+    if (!check.message.isEmpty())
+        return Refuse(prompter, check.message);
+    if (check.text.isEmpty())
+        return Refuse(prompter, QStringLiteral("地址码为空，请先输入1-254的设备地址码"));
     return static_cast<quint8>(*DecimalValue(check.text));
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "base/checked.h"
+
 #include <QString>
-#include <optional>
 
 namespace kv {
 
@@ -15,8 +16,8 @@ struct DeviceAddressCheck {
 };
 DeviceAddressCheck CheckDeviceAddressText(const QString& text);
 
-// The address byte of a box holding 1-254; nothing (after its message) when the box
-// is empty or holds anything else, so no frame is built from it.
-std::optional<quint8> DeviceAddressByte(const QString& text, Prompter& prompter);
+// The address byte of a box holding 1-254; refused (after its message) when the box is
+// empty or holds anything else, so no frame is built from it.
+Checked<quint8> DeviceAddressByte(const QString& text, Prompter& prompter);
 
 } // namespace kv

@@ -1,5 +1,7 @@
 #include "link/line_session.h"
 
+#include "decode/hex_text.h"
+
 namespace kv {
 
 namespace {
@@ -82,6 +84,17 @@ void LineSession::reopenLine()
 void LineSession::pause(int ms)
 {
     link_.clock().sleepMs(ms);
+}
+
+void LineSession::echo(const QByteArray& frame)
+{
+    if (LinkObserver* observer = link_.observer())
+        observer->sentDataShown(QStringLiteral("你刚刚发送的数据：") + Btyes2String(frame));
+}
+
+QString Btyes2String(const QByteArray& frame)
+{
+    return SpacedHexText(frame);
 }
 
 } // namespace kv

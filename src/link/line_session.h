@@ -69,8 +69,15 @@ public:
     // A pause on the line's clock.
     void pause(int ms);
 
+    // Shows a frame just sent in the sent-data pane: "你刚刚发送的数据：" and its bytes.
+    void echo(const QByteArray& frame);
+
 private:
     Link& link_;
 };
+
+// A frame just sent as the sent-data pane shows it: its bytes in hex, each followed by a
+// space.
+QString Btyes2String(const QByteArray& frame);
 
 } // namespace kv

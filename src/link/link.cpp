@@ -1,7 +1,6 @@
 #include "link/link.h"
 
 #include "base/prompter.h"
-#include "link/frames.h"
 #include "link/network_address.h"
 #include "link/port_map.h"
 
@@ -261,34 +260,12 @@ Reply Link::collectReply(int headBytes, int headTimeoutMs, const std::function<i
     }
 }
 
-void Link::showCommError(Prompter& prompter, const CommError& error)
-{
-    const QString text = CommErrorText(error.number, device().name);
-    if (!text.isEmpty())
-        prompter.error(text);
-    if (error.number == comm::kPortMissing && portMissing_)
-        portMissing_(prompter);
-}
-
-QString Link::echoSent(const QByteArray& frame)
-{
-    const QString text = SpacedHexText(frame);
-    if (observer_)
-        observer_->sentDataShown(QStringLiteral("你刚刚发送的数据：") + text);
-    return text;
-}
-
 void Link::logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status, int awaited, const QString& reading,
                       const QString& notice)
 {
     if (observer_)
         observer_->trafficLogged(
             {QDateTime::currentMSecsSinceEpoch(), sent, bytes, lineBaud_, status, awaited, reading, notice});
-}
-
-QString Btyes2String(Link& link, const QByteArray& frame)
-{
-    return link.echoSent(frame);
 }
 
 } // namespace kv

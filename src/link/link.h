@@ -27,10 +27,12 @@ public:
 };
 
 // Where the port is, asked at every open: the device path (empty while no port is
-// chosen) and the name messages give the port.
+// chosen), the name messages give the port, and what the port's chooser does when a
+// fault says the port is gone (run after the fault's message).
 struct PortDevice {
     QString path;
     QString name;
+    std::function<void(Prompter&)> whenMissing = {};
 };
 
 // The transport: the port itself (closed between operations), the line rate in force,
@@ -42,11 +44,10 @@ public:
     ~Link();
 
     void setObserver(LinkObserver* observer) { observer_ = observer; }
+    LinkObserver* observer() const { return observer_; }
     Clock& clock() { return clock_; }
 
     void setDeviceSource(std::function<PortDevice()> source) { deviceSource_ = std::move(source); }
-    // Runs when a fault says the chosen port is gone, after its message.
-    void setPortMissingHandler(std::function<void(Prompter&)> handler) { portMissing_ = std::move(handler); }
     PortDevice device() const;
 
     int lineBaud() const { return lineBaud_; }
@@ -95,13 +96,6 @@ public:
     // when nothing may cancel.
     void setCancelFlag(const CancelFlag* flag);
     const CancelFlag* cancelFlag() const { return cancel_; }
-    // Shows the message for a serial-port fault; a missing port also runs the
-    // port-missing handler.
-    void showCommError(Prompter& prompter, const CommError& error);
-
-    // Shows "你刚刚发送的数据：" and the frame in the sent-data pane; returns the text.
-    QString echoSent(const QByteArray& frame);
-
 private:
     void logTraffic(bool sent, const QByteArray& bytes, ReplyStatus status = ReplyStatus::Complete, int awaited = -1,
                     const QString& reading = {}, const QString& notice = {});
@@ -119,7 +113,6 @@ private:
     Clock& clock_;
     LinkObserver* observer_ = nullptr;
     std::function<PortDevice()> deviceSource_;
-    std::function<void(Prompter&)> portMissing_;
     int lineBaud_ = 115200;
     const CancelFlag* cancel_ = nullptr;
     // When the last byte written will have left the line, on the link's clock.
@@ -127,8 +120,5 @@ private:
     // Until when the answer to a wait that gave up may still arrive.
     qint64 lateAnswerUntilMs_ = 0;
 };
-
-// Formats a frame just sent and shows it in the sent-data pane through the link.
-QString Btyes2String(Link& link, const QByteArray& frame);
 
 } // namespace kv

@@ -24,19 +24,19 @@ QString StatusLine(const QString& port, int baud)
 
 PortChoice::PortChoice(const AppFolder& folder, Link& link) : folder_(folder), link_(link)
 {
-    link_.setDeviceSource([this] { return PortDevice{devicePath(), portText()}; });
     // A chosen port that has gone falls back to "关闭"; a path given for one run is not
     // the saved choice and is left alone.
-    link_.setPortMissingHandler([this](Prompter& prompter) {
-        if (runPath_.isEmpty())
-            selectPort(0, prompter, ChoiceEffect::Apply);
+    link_.setDeviceSource([this] {
+        return PortDevice{devicePath(), portText(), [this](Prompter& prompter) {
+                              if (runPath_.isEmpty())
+                                  selectPort(0, prompter, ChoiceEffect::Apply);
+                          }};
     });
 }
 
 PortChoice::~PortChoice()
 {
     link_.setDeviceSource({});
-    link_.setPortMissingHandler({});
 }
 
 QString PortChoice::portText() const
@@ -97,70 +97,69 @@ void PortChoice::setStatusText(const QString& text)
         observer_->statusTextChanged(text);
 }
 
-bool PortChoice::writeSetting(const QString& name, const QString& value, Prompter& prompter)
+Outcome PortChoice::writeSetting(const QString& name, const QString& value, Prompter& prompter)
 {
     QString reason;
-    if (!folder_.ensureSettingsFolder()) {
-        prompter.error(FileWriteErrorText(folder_.settingsFolder(), QStringLiteral("无法创建文件夹")));
-        return false;
-    }
-    if (!WriteTextFile(folder_.settingsPath(name), value, &reason)) {
-        prompter.error(FileWriteErrorText(folder_.settingsPath(name), reason));
-        return false;
-    }
-    return true;
+    if (!folder_.ensureSettingsFolder())
+        return FailWithError(prompter, FileWriteErrorText(folder_.settingsFolder(), QStringLiteral("无法创建文件夹")));
+    if (!WriteTextFile(folder_.settingsPath(name), value, &reason))
+        return FailWithError(prompter, FileWriteErrorText(folder_.settingsPath(name), reason));
+    return Outcome::Done();
 }
 
-void PortChoice::selectPort(int index, Prompter& prompter, ChoiceEffect effect)
+Outcome PortChoice::selectPort(int index, Prompter& prompter, ChoiceEffect effect)
 {
     setPortChoiceQuietly(index);
     if (index > 0) {
         runPath_.clear();
         // An operation that says nothing probes the port: a missing or busy port is
         // reported now rather than at the first operation.
-        if (effect == ChoiceEffect::Apply && !RunOnPort(link_, prompter, [](LineSession&) {}))
-            return;
-        writeSetting(kComFile, QString::number(index), prompter);
+        const Outcome probe =
+            effect == ChoiceEffect::Apply ? RunOnPort(link_, prompter, [](LineSession&) {}) : Outcome::Done();
+        if (probe.portFault())
+            return probe;
+        const Outcome saved = writeSetting(kComFile, QString::number(index), prompter);
         setStatusText(StatusLine(portText(), link_.lineBaud()));
-    } else {
-        setStatusText(StatusLine(PortChoiceText(0), link_.lineBaud()));
-        writeSetting(kComFile, QStringLiteral("0"), prompter);
+        return probe.done() ? saved : probe;
     }
+    setStatusText(StatusLine(PortChoiceText(0), link_.lineBaud()));
+    return writeSetting(kComFile, QStringLiteral("0"), prompter);
 }
 
-void PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
+Outcome PortChoice::selectBaud(int index, Prompter& prompter, ChoiceEffect effect)
 {
     const bool applies = effect == ChoiceEffect::Apply && index >= 0 && index < kBaudChoices;
     // A line whose rate is set on its device server keeps it, and the choice shows it
     // again; nothing is sent.
     if (applies && isPortChosen() && !link_.maySetRate(BaudRate(index))) {
-        prompter.error(CommErrorText(comm::kRateFixed, portText()));
+        const Outcome refused = Refuse(prompter, CommErrorText(comm::kRateFixed, portText()));
         setBaudChoiceQuietly(baudChoice_);
-        return;
+        return refused;
     }
     setBaudChoiceQuietly(index);
     setStatusText(StatusLine(portText(), BaudRate(index)));
     if (!applies)
-        return;
+        return Outcome::Done();
     if (!isPortChosen()) {
         // No port is chosen, so there is no line to tell; the rate is still the one the
         // next chosen port will use.
         link_.setLineBaud(BaudRate(index));
-        writeSetting(kBaudFile, QString::number(index), prompter);
-        return;
+        return writeSetting(kBaudFile, QString::number(index), prompter);
     }
     // Sent at the line settings still in force, so units listening at the old rate hear
     // it.
     const QByteArray broadcast = AddressedFrame(0xFF, command::kChangeRate, QByteArray::fromRawData("\x77", 1) + char(index));
-    if (!RunOnPort(link_, prompter, [&](LineSession& session) {
-            // A server that refused the rate options is only known once connected.
-            if (!link_.maySetRate(BaudRate(index)))
-                throw CommError{comm::kRateFixed};
-            session.write(broadcast);
-        }))
-        return;
-    writeSetting(kBaudFile, QString::number(index), prompter);
+    const Outcome sent = RunOnPort(link_, prompter, [&](LineSession& session) {
+        // A server that refused the rate options is only known once connected.
+        if (!link_.maySetRate(BaudRate(index)))
+            throw CommError{comm::kRateFixed};
+        session.write(broadcast);
+    });
+    if (sent.portFault())
+        return sent;
+    const Outcome saved = writeSetting(kBaudFile, QString::number(index), prompter);
     link_.setLineBaud(BaudRate(index));
+    return sent.done() ? saved : sent;
 }
 
 void PortChoice::startupRestore(Prompter& prompter)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/app_folder.h"
+#include "base/outcome.h"
 
 #include <QString>
 #include <atomic>
@@ -57,15 +58,16 @@ public:
     void setPortChoiceQuietly(int index);
     void setBaudChoiceQuietly(int index);
 
-    // The two selection handlers of the serial strip and the start-up restore.
-    void selectPort(int index, Prompter& prompter, ChoiceEffect effect);
-    void selectBaud(int index, Prompter& prompter, ChoiceEffect effect);
+    // The two selection handlers of the serial strip and the start-up restore. A port
+    // chosen is probed, a rate chosen is broadcast; either ends with its setting saved.
+    Outcome selectPort(int index, Prompter& prompter, ChoiceEffect effect);
+    Outcome selectBaud(int index, Prompter& prompter, ChoiceEffect effect);
     void startupRestore(Prompter& prompter);
 
 private:
     QString devicePath() const;
     void setStatusText(const QString& text);
-    bool writeSetting(const QString& name, const QString& value, Prompter& prompter);
+    Outcome writeSetting(const QString& name, const QString& value, Prompter& prompter);
 
     AppFolder folder_;
     Link& link_;

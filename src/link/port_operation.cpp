@@ -19,9 +19,21 @@ public:
 private:
     Link& link_;
 };
+
+// Shows the message of a serial-port fault and returns it; a port that is gone also has
+// its chooser fall back.
+QString showPortFault(const PortDevice& device, Prompter& prompter, const CommError& error)
+{
+    const QString text = CommErrorText(error.number, device.name);
+    if (!text.isEmpty())
+        prompter.error(text);
+    if (error.number == comm::kPortMissing && device.whenMissing)
+        device.whenMissing(prompter);
+    return text;
+}
 } // namespace
 
-bool RunOnPort(Link& link, Prompter& prompter, const std::function<void(LineSession&)>& body)
+Outcome RunOnPort(Link& link, Prompter& prompter, const std::function<void(LineSession&)>& body)
 {
     link.setCancelFlag(&prompter.cancelFlag());
     try {
@@ -30,10 +42,9 @@ bool RunOnPort(Link& link, Prompter& prompter, const std::function<void(LineSess
         LineSession session(link);
         body(session);
     } catch (const CommError& error) {
-        link.showCommError(prompter, error);
-        return false;
+        return Outcome::PortFault(showPortFault(link.device(), prompter, error));
     }
-    return true;
+    return prompter.cancelFlag().requested() ? Outcome::Cancelled() : Outcome::Done();
 }
 
 } // namespace kv

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "base/checked.h"
+
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace kv {
 
@@ -32,12 +33,12 @@ struct SendTarget {
 // to show (and the box then returns to "0"), or an empty text when the text is fine.
 QString SpecifiedAddressMessage(const QString& text);
 
-// Fills the target from the choice; shows its message and returns nothing when the
+// Fills the target from the choice; shows its message and gives the refusal when the
 // operation must not go on.
-std::optional<SendTarget> ResolveSendTarget(const TargetChoice& choice, Prompter& prompter);
+Checked<SendTarget> ResolveSendTarget(const TargetChoice& choice, Prompter& prompter);
 
 // Operations that read a reply only one unit may give refuse the broadcast address.
-// Returns false (after the message) when the specified address is 255.
-bool RefuseBroadcastAddress(const QString& specifiedAddress, Prompter& prompter);
+// Refused (after the message) when the specified address is 255.
+Outcome RefuseBroadcastAddress(const QString& specifiedAddress, Prompter& prompter);
 
 } // namespace kv

@@ -22,17 +22,17 @@ quint16 seconds16(int seconds)
 FrameSendOutcome sendFrames(const TargetChoice& choice, Link& link, Prompter& prompter,
                             const std::function<QList<QByteArray>(const SendTarget&)>& frames)
 {
-    FrameSendOutcome outcome;
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
-        return outcome;
+        return {target.refusal()};
     const QList<QByteArray> writes = frames(*target);
     bool finished = false;
-    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) { finished = session.write(writes); });
-    outcome.completed = ran && finished;
-    if (outcome.completed)
-        outcome.writes = writes;
-    return outcome;
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) { finished = session.write(writes); });
+    if (ran.portFault())
+        return {ran};
+    if (!finished)
+        return {Outcome::Cancelled()};
+    return {Outcome::Done(), writes};
 }
 } // namespace
 
@@ -43,10 +43,8 @@ QString StaticTextTooLongText(qsizetype bytes)
 
 FrameSendOutcome SendStaticText(const StaticTextRequest& request, Link& link, Prompter& prompter)
 {
-    if (request.text.size() > kMaxStaticTextBytes) {
-        prompter.error(StaticTextTooLongText(request.text.size()));
-        return {};
-    }
+    if (request.text.size() > kMaxStaticTextBytes)
+        return {Refuse(prompter, StaticTextTooLongText(request.text.size()))};
     return sendFrames(request.target, link, prompter, [&](const SendTarget& target) {
         return QList<QByteArray>{StaticTextHeader(target, request.smallFont, request.lineSpacing, request.placement,
                                                   quint8(request.text.size())),
@@ -56,10 +54,8 @@ FrameSendOutcome SendStaticText(const StaticTextRequest& request, Link& link, Pr
 
 FrameSendOutcome ChangeSlotParameters(const SlotParametersRequest& request, Link& link, Prompter& prompter)
 {
-    if (request.slotIndex == 0) {
-        prompter.error(QStringLiteral("台标、角标不能单独修改显示参数。"));
-        return {};
-    }
+    if (request.slotIndex == 0)
+        return {Refuse(prompter, QStringLiteral("台标、角标不能单独修改显示参数。"))};
     const quint8 kind = SlotKind(request.logoPage, request.powerOn);
     return sendFrames(request.target, link, prompter, [&](const SendTarget& target) {
         return QList<QByteArray>{SlotParametersFrame(target, request.placement, kind)};
@@ -88,8 +84,8 @@ FrameSendOutcome SendTimedDisplay(const TimedDisplayRequest& request, Link& link
     FrameSendOutcome outcome;
     const auto target = ResolveSendTarget(request.target, prompter);
     if (!target)
-        return outcome;
-    outcome.completed = RunOnPort(link, prompter, [&](LineSession& session) {
+        return {target.refusal()};
+    outcome.result = RunOnPort(link, prompter, [&](LineSession& session) {
         outcome.writes << WriteTimedDisplay(session, *target, request.seconds, request.scrollMode);
     });
     return outcome;

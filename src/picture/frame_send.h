@@ -2,9 +2,10 @@
 
 // The short sends of static text and of stored pictures: one header or frame, drained,
 // and (for static text) the text bytes. Each resolves the target, runs inside
-// RunOnPort, and is completed only when every write went out, so the caller writes its
+// RunOnPort, and is done only when every write went out, so the caller writes its
 // records only then.
 
+#include "base/outcome.h"
 #include "link/send_target.h"
 #include "picture/picture_frames.h"
 
@@ -18,8 +19,8 @@ class Link;
 class Prompter;
 
 struct FrameSendOutcome {
-    bool completed = false;
-    QList<QByteArray> writes; // once completed: what was written, in order
+    Outcome result;
+    QList<QByteArray> writes = {}; // once done: what was written, in order
 };
 
 // "静止—内置大号字库" / "静止—内置小号字库": header 0x23, then the encoded text. A text

@@ -19,22 +19,23 @@ namespace {
 const QString kNotANumber = QStringLiteral("输入应为数字");
 
 // The page's record is written after every send; a page it could not hold is not sent.
-bool unkeepable(const EditPage& page, Prompter& prompter)
+Outcome keepable(const EditPage& page, Prompter& prompter)
 {
     const QString problem = UnkeepableTextMessage(JoinLines(PageRecordLines(page)));
-    if (problem.isEmpty())
-        return false;
-    prompter.error(problem);
-    return true;
+    return problem.isEmpty() ? Outcome::Done() : Refuse(prompter, problem);
 }
 
-bool refused(const EditPage& page, Prompter& prompter)
+// The page's fields, its record and the target, checked before anything is drawn or
+// the operator is asked for a file.
+Outcome checkedPage(const EditPage& page, const TargetChoice& target, Prompter& prompter)
 {
     const QString problem = EditPageProblem(page);
-    if (problem.isEmpty())
-        return unkeepable(page, prompter);
-    prompter.error(problem);
-    return true;
+    if (!problem.isEmpty())
+        return Refuse(prompter, problem);
+    if (const Outcome kept = keepable(page, prompter); !kept.done())
+        return kept;
+    const auto resolved = ResolveSendTarget(target, prompter);
+    return resolved ? Outcome::Done() : resolved.refusal();
 }
 
 QString displayProblem(const EditPage& page)
@@ -58,8 +59,10 @@ PageSendOutcome download(const EditPage& page, const PreparedPicture& prepared, 
 {
     PageSendOutcome outcome;
     outcome.preview = prepared.surface;
-    if (!prepared.packed)
+    if (!prepared.packed) {
+        outcome.result = prepared.refusal;
         return outcome;
+    }
     const PackedPicture& picture = *prepared.packed;
     outcome.preview = UnpackRows(picture);
     SlotPictureRequest request;
@@ -71,12 +74,12 @@ PageSendOutcome download(const EditPage& page, const PreparedPicture& prepared, 
     const PictureSendOutcome sent = SendPictureToSlot(request, link, prompter);
     if (!sent.header.isEmpty())
         outcome.preview = UnpackRows(sent.picture);
-    if (!sent.completed)
+    outcome.result = sent.result;
+    if (!sent.result.done())
         return outcome;
-    outcome.sent = true;
     QString error;
     if (!SavePageRecord(store, page, &error))
-        prompter.error(error);
+        outcome.result = FailWithError(prompter, error);
     return outcome;
 }
 } // namespace
@@ -105,8 +108,8 @@ QString EditPageProblem(const EditPage& page)
 PageSendOutcome DownloadPageText(const EditPage& page, const TargetChoice& target, Link& link, Prompter& prompter,
                                  const RecordStore& store)
 {
-    if (refused(page, prompter) || !ResolveSendTarget(target, prompter))
-        return {};
+    if (const Outcome checked = checkedPage(page, target, prompter); !checked.done())
+        return {checked};
     const TextBlockInput input = TextBlockFromFields(page.text, page.fontName, page.size, page.extraHeight,
                                                      page.verticalShift, page.lineSpacing, page.bold);
     return download(page, PrepareCharacterDownloadPicture(input, prompter), target, link, prompter, store);
@@ -116,8 +119,8 @@ PageSendOutcome DownloadPagePicture(const EditPage& page, const TargetChoice& ta
                                     Prompter& prompter, const RecordStore& store, const QString& picturePath)
 {
     // An empty queue stops the download before the operator is asked for a file.
-    if (refused(page, prompter) || !ResolveSendTarget(target, prompter))
-        return {};
+    if (const Outcome checked = checkedPage(page, target, prompter); !checked.done())
+        return {checked};
     const QString path = picturePath.isEmpty() ? ChoosePictureFile(prompter) : picturePath;
     return download(page,
                     PrepareSlotPicture(path, SizeFieldValue(page.size).value_or(0), ThresholdAdjustment(page.threshold),
@@ -125,28 +128,27 @@ PageSendOutcome DownloadPagePicture(const EditPage& page, const TargetChoice& ta
                     target, link, prompter, store);
 }
 
-bool ChangePageParameters(const EditPage& page, const TargetChoice& target, Link& link, Prompter& prompter,
-                          const RecordStore& store)
+Outcome ChangePageParameters(const EditPage& page, const TargetChoice& target, Link& link, Prompter& prompter,
+                             const RecordStore& store)
 {
     const QString problem = displayProblem(page);
-    if (!problem.isEmpty()) {
-        prompter.error(problem);
-        return false;
-    }
-    if (unkeepable(page, prompter))
-        return false;
+    if (!problem.isEmpty())
+        return Refuse(prompter, problem);
+    if (const Outcome kept = keepable(page, prompter); !kept.done())
+        return kept;
     SlotParametersRequest request;
     request.slotIndex = page.slot;
     request.placement = PlacementOf(page);
     request.logoPage = IsLogoKind(page.kind);
     request.powerOn = page.powerOn;
     request.target = target;
-    if (!ChangeSlotParameters(request, link, prompter).completed)
-        return false;
+    const Outcome changed = ChangeSlotParameters(request, link, prompter).result;
+    if (!changed.done())
+        return changed;
     QString error;
     if (!SavePageRecord(store, page, &error))
-        prompter.error(error);
-    return true;
+        return FailWithError(prompter, error);
+    return Outcome::Done();
 }
 
 } // namespace kv

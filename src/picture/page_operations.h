@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "base/record_store.h"
 #include "link/send_target.h"
 #include "picture/edit_page.h"
@@ -16,8 +17,8 @@ class Prompter;
 // nothing sent) and writes the page record only after a send that ran to its end.
 
 struct PageSendOutcome {
-    bool sent = false;
-    QImage preview; // the picture drawn from the bytes sent, or the one a limit refused; null when none
+    Outcome result;
+    QImage preview = {}; // the picture drawn from the bytes sent, or the one a limit refused; null when none
 };
 
 // "字符下载": renders the page's text and downloads it into the page's slot.
@@ -28,8 +29,8 @@ PageSendOutcome DownloadPageText(const EditPage& page, const TargetChoice& targe
 PageSendOutcome DownloadPagePicture(const EditPage& page, const TargetChoice& target, Link& link,
                                     Prompter& prompter, const RecordStore& store, const QString& picturePath = {});
 // "修改参数": new display parameters for the stored picture of the page's slot.
-bool ChangePageParameters(const EditPage& page, const TargetChoice& target, Link& link, Prompter& prompter,
-                          const RecordStore& store);
+Outcome ChangePageParameters(const EditPage& page, const TargetChoice& target, Link& link, Prompter& prompter,
+                             const RecordStore& store);
 
 // The first field a page send cannot use, as the field's message; empty when all are
 // usable.

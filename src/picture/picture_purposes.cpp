@@ -33,6 +33,7 @@ PackedPicture packedToSixteen(const QImage& surface, quint32 threshold)
 struct LoadedPicture {
     std::optional<QImage> surface;
     bool withinLimit = false;
+    Outcome refusal = Outcome::Done();
 };
 
 // Loads the file and checks its size against the purpose's limit; a file that does not
@@ -44,11 +45,11 @@ LoadedPicture loadWithinLimit(const std::function<std::optional<QImage>(QString*
     QString error;
     LoadedPicture picture{load(&error)};
     if (!picture.surface) {
-        prompter.error(error);
+        picture.refusal = Refuse(prompter, error);
         return picture;
     }
     if (const auto message = limit(picture.surface->width(), picture.surface->height())) {
-        prompter.error(*message);
+        picture.refusal = Refuse(prompter, *message);
         return picture;
     }
     picture.withinLimit = true;
@@ -59,6 +60,7 @@ PreparedPicture preparedRows(const LoadedPicture& picture, quint32 threshold)
 {
     PreparedPicture prepared;
     prepared.surface = picture.surface.value_or(QImage());
+    prepared.refusal = picture.refusal;
     if (picture.withinLimit)
         prepared.packed = packedToSixteen(*picture.surface, threshold);
     return prepared;
@@ -164,22 +166,20 @@ PreparedPicture PrepareTemporaryPicture(const QString& path, Prompter& prompter)
     return preparedRows(picture, kGreyInkThreshold);
 }
 
-std::optional<PictureMessagePicture> PreparePictureMessage(const QString& path, bool smallCells, Prompter& prompter)
+Checked<PictureMessagePicture> PreparePictureMessage(const QString& path, bool smallCells, Prompter& prompter)
 {
     if (path.isEmpty())
-        return std::nullopt;
+        return Outcome::Cancelled();
     const LoadedPicture picture = loadWithinLimit(
         [&](QString* error) { return LoadPlainPicture(path, error); },
         [&](int width, int height) { return PictureMessageLimitMessage(width, height, smallCells); }, prompter);
     if (!picture.withinLimit)
-        return std::nullopt;
+        return picture.refusal;
     const int cellSize = smallCells ? kSmallCellSize : kLargeCellSize;
     const QImage padded = PadToCells(*picture.surface, cellSize);
     const int cells = padded.width() / cellSize;
-    if (const auto message = PictureMessageCellsMessage(cells, smallCells)) {
-        prompter.error(*message);
-        return std::nullopt;
-    }
+    if (const auto message = PictureMessageCellsMessage(cells, smallCells))
+        return Refuse(prompter, *message);
     PictureMessagePicture out;
     out.cells = {padded.width(), cellSize, PackCells(padded, padded.width(), cellSize, kGreyInkThreshold)};
     out.description = QStringLiteral("%1(图片%2 x %3) ")

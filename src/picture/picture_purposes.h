@@ -11,9 +11,11 @@
 //     96 256 pixels, padded with background to whole cells, at most 41 large or 94 small
 //     cells.
 // Each Prepare function shows its refusal (the file's fault or the limit's message)
-// through the Prompter; an empty path (the operator cancelled the choice) is refused
-// silently. A picture a limit refuses keeps its surface, to be shown, and has no matrix.
+// through the Prompter and gives it as the refusal; an empty path (the operator cancelled
+// the choice) is a cancel, shown nothing. A picture a limit refuses keeps its surface, to
+// be shown, and has no matrix.
 
+#include "base/checked.h"
 #include "base/position_time_checks.h"
 #include "picture/dot_matrix.h"
 #include "picture/prepared_picture.h"
@@ -50,7 +52,7 @@ struct PictureMessagePicture {
     PackedPicture cells;  // cell order; height = cell size
     QString description;  // for the picture-message list: "logo.bmp(图片96 x 48) "
 };
-std::optional<PictureMessagePicture> PreparePictureMessage(const QString& path, bool smallCells, Prompter& prompter);
+Checked<PictureMessagePicture> PreparePictureMessage(const QString& path, bool smallCells, Prompter& prompter);
 
 // The picture widened with background columns to a multiple of the cell size, and with
 // background rows below to at least one cell.

@@ -41,17 +41,24 @@ PictureSendOutcome sendPicture(const TargetChoice& choice, const PackedPicture& 
 {
     PictureSendOutcome outcome;
     const auto target = ResolveSendTarget(choice, prompter);
-    if (!target)
+    if (!target) {
+        outcome.result = target.refusal();
         return outcome;
+    }
     outcome.header = header(*target);
     outcome.picture = picture;
     bool finished = false;
-    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) {
+    outcome.result = RunOnPort(link, prompter, [&](LineSession& session) {
         finished = writePicture(session, prompter, outcome.header, body, closing);
     });
-    if (ran && !finished)
+    if (outcome.result.portFault())
+        return outcome;
+    if (!finished) {
         prompter.failure(PictureSendCancelledText());
-    outcome.completed = ran && finished;
+        outcome.result = Outcome::Cancelled();
+        return outcome;
+    }
+    outcome.result = Outcome::Done();
     return outcome;
 }
 } // namespace
@@ -82,7 +89,7 @@ PictureSendOutcome SendStaticPicture(const StaticPictureRequest& request, Link& 
             return StaticPictureHeader(target, picture.width, picture.height, request.placement);
         },
         picture.bits, {});
-    if (!outcome.completed)
+    if (!outcome.result.done())
         return outcome;
     if (request.source == StaticPictureSource::RenderedText)
         prompter.notice(QStringLiteral("静止-自定义字体，发送完毕！"), QString(), 2);
@@ -102,7 +109,7 @@ PictureSendOutcome SendPictureMessage(const PictureMessageRequest& request, Link
             return PictureMessageHeader(target, cells, cellSize != kLargeCell, request.number, request.powerOn);
         },
         picture.bits + PictureMessageTrailer(cells), {});
-    if (outcome.completed)
+    if (outcome.result.done())
         prompter.message(QStringLiteral("操作完成！"));
     return outcome;
 }

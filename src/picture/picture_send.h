@@ -5,12 +5,13 @@
 // the target (an empty queue stops it with the queue message before anything is sent)
 // and runs inside RunOnPort.
 //
-// An outcome is completed only when every byte went out; a cancel ("the unit may show a
-// partial picture") or a port fault half-way (its message shown) leaves it incomplete,
-// and the caller then writes no record. The outcome carries the header and the matrix
+// An outcome is done only when every byte went out; a cancel ("the unit may show a
+// partial picture") or a port fault half-way (its message shown) is its outcome, and the
+// caller then writes no record. The outcome carries the header and the matrix
 // as they went on the line, so a preview can be drawn from exactly those bytes
 // (UnpackRows / UnpackCells).
 
+#include "base/outcome.h"
 #include "link/send_target.h"
 #include "picture/dot_matrix.h"
 #include "picture/picture_frames.h"
@@ -23,7 +24,7 @@ class Link;
 class Prompter;
 
 struct PictureSendOutcome {
-    bool completed = false;
+    Outcome result;
     QByteArray header;     // empty when nothing was sent
     PackedPicture picture; // the matrix as sent
 };

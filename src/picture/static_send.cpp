@@ -34,20 +34,28 @@ bool keepsText(const StaticSendRequest& request)
     return HasLastSentText(request.mode) && (request.mode != kModeStaticRendered || request.fields.horizontal);
 }
 
-// What follows a send that ran to its end: the display timer, then the records.
-void afterSend(const StaticSendRequest& request, int timer, Link& link, Prompter& prompter, const AppFolder& folder,
-               StaticSendOutcome& outcome)
+// What follows a send that ran to its end: the display timer, then the records. The
+// outcome is the first of them that did not go through.
+Outcome afterSend(const StaticSendRequest& request, int timer, Link& link, Prompter& prompter, const AppFolder& folder,
+                  StaticSendOutcome& outcome)
 {
-    outcome.sent = true;
-    if (timer > 0)
-        outcome.timerSent = SendTimedDisplay({timer, false, request.target}, link, prompter).completed;
+    Outcome result = Outcome::Done();
+    if (timer > 0) {
+        result = SendTimedDisplay({timer, false, request.target}, link, prompter).result;
+        outcome.timerSent = result.done();
+    }
     if (request.mode == kModeStoredPicture)
-        return;
+        return result;
+    const auto keep = [&](const Outcome& step) {
+        if (result.done())
+            result = step;
+    };
     QString error;
     if (keepsText(request) && !SaveLastSentText(RecordStore(folder), request.mode, request.fields.text, &error))
-        prompter.error(error);
+        keep(FailWithError(prompter, error));
     if (!SaveModeParameters(folder, request.mode, request.fields, BuildFontList(), &error))
-        prompter.error(error);
+        keep(FailWithError(prompter, error));
+    return result;
 }
 
 PreparedPicture renderedPicture(const StaticSendFields& fields, Prompter& prompter)
@@ -57,7 +65,7 @@ PreparedPicture renderedPicture(const StaticSendFields& fields, Prompter& prompt
                                     prompter);
 }
 
-bool sendPicture(const StaticSendRequest& request, Link& link, Prompter& prompter, StaticSendOutcome& outcome)
+Outcome sendPicture(const StaticSendRequest& request, Link& link, Prompter& prompter, StaticSendOutcome& outcome)
 {
     PreparedPicture prepared;
     if (request.mode == kModeStaticRendered) {
@@ -70,7 +78,7 @@ bool sendPicture(const StaticSendRequest& request, Link& link, Prompter& prompte
     // to change.
     outcome.preview = prepared.surface;
     if (!prepared.packed)
-        return false;
+        return prepared.refusal;
     const PackedPicture& picture = *prepared.packed;
     outcome.preview = UnpackRows(picture);
     const auto source = request.mode == kModeStaticRendered ? StaticPictureSource::RenderedText
@@ -79,31 +87,27 @@ bool sendPicture(const StaticSendRequest& request, Link& link, Prompter& prompte
         SendStaticPicture({picture, PlacementOf(request.fields), source, request.target}, link, prompter);
     if (!sent.header.isEmpty())
         outcome.preview = UnpackRows(sent.picture);
-    return sent.completed;
+    return sent.result;
 }
 
-bool sendText(const StaticSendRequest& request, Link& link, Prompter& prompter)
+Outcome sendText(const StaticSendRequest& request, Link& link, Prompter& prompter)
 {
-    if (IsBlankText(request.fields.text)) {
-        prompter.error(NoTextToSendText());
-        return false;
-    }
+    if (IsBlankText(request.fields.text))
+        return Refuse(prompter, NoTextToSendText());
     const QString laidOut = CheckStaticText(request.fields.text, request.mode, request.fields.lineSpacing, prompter);
     if (laidOut.isEmpty())
-        return false;
+        return Outcome::Refused();
     QString unencodable;
     const auto codes = EncodeStaticText(laidOut, &unencodable);
-    if (!codes) {
-        prompter.error(UnencodableCharacterText(unencodable));
-        return false;
-    }
+    if (!codes)
+        return Refuse(prompter, UnencodableCharacterText(unencodable));
     StaticTextRequest text;
     text.text = *codes;
     text.smallFont = request.mode == kModeStaticSmallFont;
     text.lineSpacing = request.fields.lineSpacing;
     text.placement = PlacementOf(request.fields);
     text.target = request.target;
-    return SendStaticText(text, link, prompter).completed;
+    return SendStaticText(text, link, prompter).result;
 }
 } // namespace
 
@@ -154,50 +158,39 @@ StaticSendOutcome SendStatic(const StaticSendRequest& request, Link& link, Promp
 {
     StaticSendOutcome outcome;
     if (!IsStaticMode(request.mode))
-        return outcome;
+        return {Outcome::Refused()};
     const BoxVerdict timerVerdict = CheckTimerBox(request.timer);
-    if (!timerVerdict.ok()) {
-        prompter.error(timerVerdict.message);
-        return outcome;
-    }
+    if (!timerVerdict.ok())
+        return {Refuse(prompter, timerVerdict.message)};
     const int timer = BoxValue(request.timer).value_or(0);
     const QString problem = StaticFieldsProblem(request.fields, request.mode);
-    if (!problem.isEmpty()) {
-        prompter.error(problem);
-        return outcome;
-    }
+    if (!problem.isEmpty())
+        return {Refuse(prompter, problem)};
     // A PC font draws characters that code page 936 has no code for, and the last text
     // could then not be kept. (The built-in fonts refuse such a character themselves,
     // with the message naming its missing unit code.)
     if (request.mode == kModeStaticRendered && keepsText(request)) {
         const QString unkeepable = UnkeepableTextMessage(request.fields.text);
-        if (!unkeepable.isEmpty()) {
-            prompter.error(unkeepable);
-            return outcome;
-        }
+        if (!unkeepable.isEmpty())
+            return {Refuse(prompter, unkeepable)};
     }
 
     const auto number = BoxValue(request.entryNumber);
-    if (request.mode == kModeStoredPicture && (!number || *number < 1 || *number > kStoredPictures)) {
-        prompter.error(kNoEntryChosen);
-        return outcome;
-    }
+    if (request.mode == kModeStoredPicture && (!number || *number < 1 || *number > kStoredPictures))
+        return {Refuse(prompter, kNoEntryChosen)};
     // The target comes before the picture: an empty queue stops the send before the
     // operator is asked for a file.
-    if (!ResolveSendTarget(request.target, prompter))
-        return outcome;
+    if (const auto target = ResolveSendTarget(request.target, prompter); !target)
+        return {target.refusal()};
 
-    bool completed = false;
-    if (request.mode == kModeStoredPicture) {
-        completed = RecallStoredPicture({request.secondButton, *number, timer, request.target}, link, prompter)
-                        .completed;
-    } else if (uses(request.mode, {kModeStaticRendered, kModeStaticPicture})) {
-        completed = sendPicture(request, link, prompter, outcome);
-    } else {
-        completed = sendText(request, link, prompter);
-    }
-    if (completed)
-        afterSend(request, timer, link, prompter, folder, outcome);
+    if (request.mode == kModeStoredPicture)
+        outcome.result = RecallStoredPicture({request.secondButton, *number, timer, request.target}, link, prompter).result;
+    else if (uses(request.mode, {kModeStaticRendered, kModeStaticPicture}))
+        outcome.result = sendPicture(request, link, prompter, outcome);
+    else
+        outcome.result = sendText(request, link, prompter);
+    if (outcome.result.done())
+        outcome.result = afterSend(request, timer, link, prompter, folder, outcome);
     return outcome;
 }
 

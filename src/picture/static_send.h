@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "base/app_folder.h"
 #include "link/send_target.h"
 #include "picture/static_send_fields.h"
@@ -37,10 +38,11 @@ struct StaticSendRequest {
     TargetChoice target;
 };
 
+// Done when the send, the timer and the records all went through.
 struct StaticSendOutcome {
-    bool sent = false;      // the send ran to its end
+    Outcome result;
     bool timerSent = false; // the timer box is then marked
-    QImage preview;         // modes 6 and 7: the picture drawn from the bytes sent, or the one a limit refused
+    QImage preview = {};    // modes 6 and 7: the picture drawn from the bytes sent, or the one a limit refused
 };
 
 // Checks the inputs, sends the mode's frames, then the display timer when the timer

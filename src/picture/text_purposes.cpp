@@ -38,13 +38,13 @@ PreparedPicture prepare(const TextBlockInput& input, Prompter& prompter, quint32
 {
     PreparedPicture prepared;
     if (IsBlankText(input.text)) {
-        prompter.error(NoTextToSendText());
+        prepared.refusal = Refuse(prompter, NoTextToSendText());
         return prepared;
     }
     const RenderedText rendered = RenderTextBlock(input);
     prepared.surface = rendered.image;
     if (const auto message = limits(rendered.width, rendered.height)) {
-        prompter.error(*message);
+        prepared.refusal = Refuse(prompter, *message);
         return prepared;
     }
     prepared.packed = PackedPicture{rendered.width, rendered.height,

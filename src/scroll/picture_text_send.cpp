@@ -77,10 +77,8 @@ PictureTextOutcome SendPictureText(const PictureTextRequest& request, Link& link
     PictureTextSettings settings = request.settings;
     settings.text = oneLine(settings.text);
     // A text of nothing but spaces would go out as one blank block.
-    if (settings.text.trimmed().isEmpty()) {
-        prompter.error(QStringLiteral("没有要发送的滚动信息，请输入"));
-        return outcome;
-    }
+    if (settings.text.trimmed().isEmpty())
+        return {Refuse(prompter, QStringLiteral("没有要发送的滚动信息，请输入"))};
     settings.fontName = PickFontName(settings.fontName, request.fonts);
 
     const PictureTextCell cell = PictureTextCellFor(settings.size);
@@ -95,16 +93,12 @@ PictureTextOutcome SendPictureText(const PictureTextRequest& request, Link& link
     line.widestUseful = kMaxPictureTextBytes * 8 / cell.height + cell.height;
     int rightmost = 0;
     const auto rendered = renderedLine(line, &rightmost);
-    if (!rendered) {
-        prompter.error(QStringLiteral("滚动信息无法转换成图片，请减少字符或换一种字体"));
-        return outcome;
-    }
+    if (!rendered)
+        return {Refuse(prompter, QStringLiteral("滚动信息无法转换成图片，请减少字符或换一种字体"))};
 
     const int width = PictureTextWidth(rightmost, cell.height);
-    if (qint64(width) * cell.height / 8 > kMaxPictureTextBytes) {
-        prompter.error(QStringLiteral("Data is too large"), QString());
-        return outcome;
-    }
+    if (qint64(width) * cell.height / 8 > kMaxPictureTextBytes)
+        return {Refuse(prompter, QStringLiteral("Data is too large"), QString())};
     QImage picture = toWidth(*rendered, width, cell.height);
     if (settings.filterNoise)
         picture = WithoutNoise(picture);
@@ -112,24 +106,24 @@ PictureTextOutcome SendPictureText(const PictureTextRequest& request, Link& link
 
     const auto target = ResolveSendTarget(request.target, prompter);
     if (!target)
-        return outcome;
+        return {target.refusal()};
     const QByteArray header = PictureTextScrollHeader(*target, cell.small(), request.powerOn, width / cell.height);
     bool finished = false;
-    const bool ran = RunOnPort(link, prompter, [&](LineSession& session) {
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         finished = writeScroll(session, prompter, header, bitmap);
     });
-    if (ran && !finished)
+    if (ran.portFault())
+        return {ran};
+    if (!finished) {
         prompter.failure(PictureSendCancelledText());
-    if (!ran || !finished)
-        return outcome;
+        return {Outcome::Cancelled()};
+    }
 
-    outcome.sent = true;
     outcome.elapsedMs = link.clock().nowMs() - start;
     outcome.picture = UnpackCells(bitmap, width, cell.height);
     outcome.settings = settings;
     QString error;
-    if (!SavePictureTextSettings(store, settings, &error))
-        prompter.error(error);
+    outcome.result = SavePictureTextSettings(store, settings, &error) ? Outcome::Done() : FailWithError(prompter, error);
     return outcome;
 }
 

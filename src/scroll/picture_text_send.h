@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "base/record_store.h"
 #include "link/send_target.h"
 #include "scroll/picture_text_settings.h"
@@ -22,13 +23,15 @@ struct PictureTextRequest {
     QStringList fonts;
 };
 
+// Done when the picture went out and gdzfcs.TXT took the settings.
 struct PictureTextOutcome {
-    bool sent = false;
+    Outcome result;
     qint64 elapsedMs = 0;
-    // The picture as it went on the line, for the window to show.
-    QImage picture;
+    // The picture as it went on the line, for the window to show; null when it did not
+    // go out whole.
+    QImage picture = {};
     // The settings as sent (the font as picked), as gdzfcs.TXT now holds them.
-    PictureTextSettings settings;
+    PictureTextSettings settings = {};
 };
 
 // Renders the text one picture high, packs it in square blocks and sends it as a

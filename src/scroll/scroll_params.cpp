@@ -107,27 +107,28 @@ ScrollParamsOutcome SetScrollParameters(const ScrollParams& params, const Target
 {
     ScrollParamsOutcome outcome;
     const QString problem = ScrollParamsProblem(params);
-    if (!problem.isEmpty()) {
-        prompter.error(problem);
-        return outcome;
-    }
+    if (!problem.isEmpty())
+        return {Refuse(prompter, problem)};
     folder.ensureSettingsFolder();
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
-        return outcome;
-    outcome.sent = RunOnPort(link, prompter, [&](LineSession& session) {
+        return {target.refusal()};
+    Outcome saving = Outcome::Done();
+    outcome.result = RunOnPort(link, prompter, [&](LineSession& session) {
         if (params.save) {
             const QString path = folder.settingsPath(QStringLiteral("GDCS.txt"));
             QString reason;
             outcome.saved = WriteTextFile(path, GdcsText(params), &reason);
             if (!outcome.saved)
-                prompter.error(FileWriteErrorText(path, reason));
+                saving = FailWithError(prompter, FileWriteErrorText(path, reason));
         }
         session.put(AddressedFrame(target->address, command::kScrollParameters, target->queueFields()));
         session.put(ScrollParamsBlock(params));
         // The unit must hear both writes; closing with them still queued could cut them off.
         session.drain();
     });
+    if (outcome.result.done())
+        outcome.result = saving;
     return outcome;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "base/app_folder.h"
 #include "link/send_target.h"
 
@@ -42,8 +43,9 @@ QByteArray ScrollParamsBlock(const ScrollParams& params);
 // GDCS.txt: 20 upper-case hex digits, two per value.
 QString GdcsText(const ScrollParams& params);
 
+// Failed when GDCS.txt could not be written; the frames still went out.
 struct ScrollParamsOutcome {
-    bool sent = false;
+    Outcome result;
     bool saved = false;           // GDCS.txt written
 };
 

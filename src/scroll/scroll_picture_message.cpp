@@ -16,26 +16,26 @@ ScrollPictureMessageOutcome StoreScrollPictureMessage(const ScrollPictureMessage
 {
     ScrollPictureMessageOutcome outcome;
     if (request.number < 1 || request.number > kPictureMessages)
-        return outcome;
+        return {Outcome::Refused()};
     const auto prepared = PreparePictureMessage(ChoosePictureFile(prompter), request.smallCells, prompter);
     if (!prepared)
-        return outcome;
+        return {prepared.refusal()};
 
     PictureMessageRequest send;
     send.picture = prepared->cells;
     send.number = request.number;
     send.powerOn = request.powerOn;
     send.target = request.target;
-    if (!SendPictureMessage(send, link, prompter).completed)
+    outcome.result = SendPictureMessage(send, link, prompter).result;
+    if (!outcome.result.done())
         return outcome;
 
-    outcome.stored = true;
     outcome.picture = UnpackCells(prepared->cells.bits, prepared->cells.width, prepared->cells.height);
     outcome.description = prepared->description;
     const QString list = EntryListRecord(request.smallCells ? kModeSmallPictureMessage : kModeLargePictureMessage);
     QString error;
     if (!RecordPictureMessage(store, list, request.number, prepared->description, &error))
-        prompter.error(error);
+        outcome.result = FailWithError(prompter, error);
     return outcome;
 }
 

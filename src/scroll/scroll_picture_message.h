@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "base/record_store.h"
 #include "link/send_target.h"
 
@@ -21,9 +22,9 @@ struct ScrollPictureMessageRequest {
 };
 
 struct ScrollPictureMessageOutcome {
-    bool stored = false;
-    QImage picture;         // the cells as they went on the line
-    QString description;    // as "DXD" or "DXX" now holds it
+    Outcome result;
+    QImage picture = {};      // the cells as they went on the line; null when they did not go out
+    QString description = {}; // as "DXD" or "DXX" now holds it
 };
 
 // Asks for the picture file, checks it against the picture message limits, sends it

@@ -1,5 +1,6 @@
 #include "scroll/scroll_send.h"
 
+#include "base/checked.h"
 #include "base/numbered_list.h"
 #include "base/position_time_checks.h"
 #include "base/prompter.h"
@@ -31,22 +32,18 @@ struct CheckedInputs {
 
 // The checks that come before any byte is sent. The window's boxes cannot hold a bad
 // timer; a command line can, and then nothing is sent either.
-std::optional<CheckedInputs> checkInputs(const ScrollSendRequest& request, Prompter& prompter)
+Checked<CheckedInputs> checkInputs(const ScrollSendRequest& request, Prompter& prompter)
 {
     CheckedInputs inputs;
     const BoxVerdict timer = CheckTimerBox(request.timer);
-    if (!timer.ok()) {
-        prompter.error(timer.message);
-        return std::nullopt;
-    }
+    if (!timer.ok())
+        return Refuse(prompter, timer.message);
     inputs.timer = BoxValue(request.timer).value_or(0);
     if (IsEntryListMode(request.mode)) {
         // An entry beyond the list would call something the units were never given.
         const auto number = BoxValue(request.entryNumber);
-        if (!number || *number < 1 || *number > EntryListSize(request.mode)) {
-            prompter.error(kNoEntryChosen);
-            return std::nullopt;
-        }
+        if (!number || *number < 1 || *number > EntryListSize(request.mode))
+            return Refuse(prompter, kNoEntryChosen);
         inputs.entryIndex = *number - 1;
     }
     return inputs;
@@ -89,30 +86,27 @@ ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Promp
 {
     ScrollSendOutcome outcome;
     if (request.mode < 0 || request.mode > kModeShortcut)
-        return outcome;
+        return {Outcome::Refused()};
     const bool builtInFont = IsBuiltInFontMode(request.mode);
     const QString text = WithCrLfLineBreaks(request.editorText);
     std::optional<UnitText> message;
     if (builtInFont) {
-        if (!ScrollTextFits(text)) {
-            prompter.error(ScrollTextTooLongText());
-            return outcome;
-        }
+        if (!ScrollTextFits(text))
+            return {Refuse(prompter, ScrollTextTooLongText())};
         QString unencodable;
         message = EncodeUnitText(text, &unencodable);
-        if (!message) {
-            prompter.error(UnencodableCharacterText(unencodable));
-            return outcome;
-        }
+        if (!message)
+            return {Refuse(prompter, UnencodableCharacterText(unencodable))};
     }
     const auto inputs = checkInputs(request, prompter);
     if (!inputs)
-        return outcome;
+        return {inputs.refusal()};
     const auto target = ResolveSendTarget(request.target, prompter);
     if (!target)
-        return outcome;
+        return {target.refusal()};
 
-    RunOnPort(link, prompter, [&](LineSession& session) {
+    Outcome sent = Outcome::Cancelled();
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         QList<QByteArray> writes;
         if (builtInFont) {
             const quint8 flag = quint8((request.mode == kModeSmallFont ? 1 : 0) | (request.powerOn ? 0x20 : 0));
@@ -123,17 +117,18 @@ ScrollSendOutcome SendScroll(const ScrollSendRequest& request, Link& link, Promp
         if (!session.write(withoutEmpty(writes)))
             return;
         session.closeLine();
-        outcome.sent = true;
+        sent = Outcome::Done();
         if (builtInFont) {
             QString error;
             if (!cache.remember(request.mode, text, store, &error))
-                prompter.error(error);
+                sent = FailWithError(prompter, error);
         }
         if (inputs->timer > 0) {
             WriteTimedDisplay(session, *target, inputs->timer, true);
             outcome.timerSent = true;
         }
     });
+    outcome.result = ran.portFault() ? ran : sent;
     return outcome;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "base/record_store.h"
 #include "link/send_target.h"
 #include "scroll/scroll_text_cache.h"
@@ -40,7 +41,7 @@ struct ScrollSendRequest {
 };
 
 struct ScrollSendOutcome {
-    bool sent = false;
+    Outcome result;
     bool timerSent = false;      // the timer box is then marked
 };
 

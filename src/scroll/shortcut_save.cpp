@@ -16,43 +16,36 @@ namespace {
 constexpr int kNoticeSeconds = 2;
 } // namespace
 
-ShortcutSaveOutcome SaveShortcut(const ShortcutSaveRequest& request, Link& link, Prompter& prompter,
-                                 const RecordStore& store)
+Outcome SaveShortcut(const ShortcutSaveRequest& request, Link& link, Prompter& prompter, const RecordStore& store)
 {
-    ShortcutSaveOutcome outcome;
     if (request.number < 1 || request.number > kShortcutCount)
-        return outcome;
-    if (request.composition.isEmpty()) {
-        prompter.error(NothingComposedText());
-        return outcome;
-    }
+        return Outcome::Refused();
+    if (request.composition.isEmpty())
+        return Refuse(prompter, NothingComposedText());
     QString problem;
     const auto content = BuildShortcutContent(request.composition, request.small, &problem);
-    if (!content) {
-        prompter.error(problem);
-        return outcome;
-    }
+    if (!content)
+        return Refuse(prompter, problem);
     const auto target = ResolveSendTarget(request.target, prompter);
     if (!target)
-        return outcome;
+        return target.refusal();
 
     bool delivered = false;
-    RunOnPort(link, prompter, [&](LineSession& session) {
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         delivered = session.write(
             ShortcutSaveWrites(*target, quint8(request.number - 1), request.small, request.powerOn, content->bytes));
     });
+    if (ran.portFault())
+        return ran;
     if (!delivered)
-        return outcome;
+        return Outcome::Cancelled();
 
-    outcome.saved = true;
     QString error;
     if (!RecordNumberedItem(store, EntryListRecord(kModeShortcut), kShortcutCount, EntryListBytes(kModeShortcut),
-                            request.number, content->description, &error)) {
-        prompter.error(error);
-        return outcome;
-    }
+                            request.number, content->description, &error))
+        return FailWithError(prompter, error);
     prompter.notice(QStringLiteral("OK！"), QString(), kNoticeSeconds);
-    return outcome;
+    return Outcome::Done();
 }
 
 } // namespace kv

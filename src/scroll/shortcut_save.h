@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "base/record_store.h"
 #include "link/send_target.h"
 
@@ -19,14 +20,11 @@ struct ShortcutSaveRequest {
     TargetChoice target;
 };
 
-struct ShortcutSaveOutcome {
-    bool saved = false;
-};
-
 // Builds the content, sends frame 0x80 with it to the target and, once the unit has
 // it all, records the description and shows "OK！" for two seconds. A refusal, a port
-// fault or a cancel leaves the record as it was.
-ShortcutSaveOutcome SaveShortcut(const ShortcutSaveRequest& request, Link& link, Prompter& prompter,
+// fault or a cancel leaves the record as it was; a record that could not be written
+// fails the save with the unit holding the shortcut.
+Outcome SaveShortcut(const ShortcutSaveRequest& request, Link& link, Prompter& prompter,
                                  const RecordStore& store);
 
 } // namespace kv

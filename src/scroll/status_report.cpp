@@ -235,15 +235,14 @@ StatusReportOutcome RequestStatusReport(const TargetChoice& choice, Link& link, 
 {
     StatusReportOutcome outcome;
     const QString& addressText = choice.specifiedAddress;
-    if (!RefuseBroadcastAddress(addressText, prompter))
-        return outcome;
+    if (const Outcome broadcast = RefuseBroadcastAddress(addressText, prompter); !broadcast.done())
+        return {broadcast};
     const auto address = BoxValue(addressText);
-    if (!address || *address > 255) {
-        prompter.error(addressText.isEmpty() ? QStringLiteral("指定地址码为空，请先输入0-255的设备地址码")
-                                             : SpecifiedAddressMessage(addressText));
-        return outcome;
-    }
-    RunOnPort(link, prompter, [&](LineSession& session) {
+    if (!address || *address > 255)
+        return {Refuse(prompter, addressText.isEmpty() ? QStringLiteral("指定地址码为空，请先输入0-255的设备地址码")
+                                                       : SpecifiedAddressMessage(addressText))};
+    Outcome answer = Outcome::Cancelled();
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         // A head that declares more than a body can hold is noise, not a length: the
         // wait ends on it at once instead of waiting out the line time it names.
         const auto bodyLength = [](const QByteArray& head) {
@@ -256,14 +255,15 @@ StatusReportOutcome RequestStatusReport(const TargetChoice& choice, Link& link, 
         if (reply.cancelled())
             return;
         if (!reply.ok()) {
-            prompter.error(failureText());
+            answer = FailWithError(prompter, failureText());
             return;
         }
         const QByteArray& bytes = reply.bytes;
         outcome.text = StatusReportText(addressText, bytes.left(kHeadBytes), bytes.mid(kHeadBytes));
-        outcome.shown = true;
+        answer = Outcome::Done();
         prompter.report(StatusReportTitle(), outcome.text);
     });
+    outcome.result = ran.portFault() ? ran : answer;
     return outcome;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "link/send_target.h"
 
 #include <QByteArray>
@@ -26,8 +27,8 @@ QByteArray StatusRequestFrame(quint8 address);
 QString StatusReportText(const QString& addressText, const QByteArray& head, const QByteArray& body);
 
 struct StatusReportOutcome {
-    bool shown = false;
-    QString text;
+    Outcome result;
+    QString text = {};
 };
 
 // Asks the unit at the specified address and shows the report in the window

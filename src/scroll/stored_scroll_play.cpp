@@ -19,13 +19,13 @@ QStringList StoredScrollItems()
     return items;
 }
 
-bool PlayStoredScroll(int item, const TargetChoice& choice, Link& link, Prompter& prompter)
+Outcome PlayStoredScroll(int item, const TargetChoice& choice, Link& link, Prompter& prompter)
 {
     if (item < 0 || item > kShortcuts)
-        return false;
+        return Outcome::Refused();
     const auto target = ResolveSendTarget(choice, prompter);
     if (!target)
-        return false;
+        return target.refusal();
     const bool shortcut = item > 0;
     QByteArray fields;
     fields.append(char(shortcut ? 1 : 0));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "link/send_target.h"
 
 #include <QStringList>
@@ -14,7 +15,7 @@ class Prompter;
 QStringList StoredScrollItems();
 
 // Plays a stored scroll on the resolved target (command 0x86). Does nothing while the
-// write-address dialog is open. True when the frame was sent.
-bool PlayStoredScroll(int item, const TargetChoice& choice, Link& link, Prompter& prompter);
+// write-address dialog is open. Done when the frame was sent.
+Outcome PlayStoredScroll(int item, const TargetChoice& choice, Link& link, Prompter& prompter);
 
 } // namespace kv

@@ -337,7 +337,7 @@ bool FontPanel::saveFont()
 
 std::optional<quint8> FontPanel::deviceAddress()
 {
-    return DeviceAddressByte(context_.deviceAddress(), context_.prompter);
+    return DeviceAddressByte(context_.deviceAddress(), context_.prompter).value();
 }
 
 void FontPanel::saveAndWriteCharacter()
@@ -402,7 +402,7 @@ void FontPanel::importFont()
         context_.prompter.chooseOpenFile(QStringLiteral("导入字库文件"), QStringLiteral("字库文件 (*.bin *.mcm *.png)"));
     if (path.isEmpty())
         return;
-    if (!document_.importFile(path))
+    if (!document_.importFile(path).done())
         return;
     cancelEditing();
     redrawAll();

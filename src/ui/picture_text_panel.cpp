@@ -166,7 +166,7 @@ void PictureTextPanel::sendScroll()
         [request, store = store_](const Operands& o) { return SendPictureText(request, o.link, o.prompter, store); },
         [this](PictureTextOutcome outcome) {
             send_->setEnabled(true);
-            if (!outcome.sent)
+            if (outcome.picture.isNull())
                 return;
             elapsed_->setText(ElapsedText(outcome.elapsedMs));
             font_->setCurrentText(outcome.settings.fontName);
@@ -189,7 +189,7 @@ void PictureTextPanel::downloadPicture()
             return StoreScrollPictureMessage(request, o.link, o.prompter, store);
         },
         [this, mode](ScrollPictureMessageOutcome outcome) {
-            if (!outcome.stored)
+            if (outcome.picture.isNull())
                 return;
             showPicture(outcome.picture);
             emit pictureMessageStored(mode);

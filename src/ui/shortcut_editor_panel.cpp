@@ -181,10 +181,12 @@ void ShortcutEditorPanel::saveShortcut()
     request.powerOn = powerOn_->isChecked();
     request.composition = editor_.compositionText();
     request.target = context_.target();
-    context_.startOperation<ShortcutSaveOutcome>(
+    context_.startOperation<Outcome>(
         [request, store = store_](const Operands& o) { return SaveShortcut(request, o.link, o.prompter, store); },
-        [this](ShortcutSaveOutcome outcome) {
-            if (outcome.saved)
+        [this](Outcome outcome) {
+            // A record that could not be written fails the save, but the unit holds the
+            // shortcut all the same.
+            if (outcome.done() || outcome.kind == OutcomeKind::Failed)
                 emit shortcutSaved();
         });
 }
