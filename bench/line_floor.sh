@@ -9,6 +9,9 @@
 #     200 ms reply wait of an address that does not answer; 2 ms after a picture header,
 #     1 ms after each whole 1024-byte chunk of its matrix and the 500 ms a temporary
 #     picture leaves the unit at its end)
+#   + the time the port is kept after a reply wait that gave up, as long again as its
+#     time-out, so that a late answer is not taken for the next request's (the scan's
+#     absent address: another 200 ms)
 #   + the unit's turnaround before each reply.
 # An operation ends when kvctl has exited and the unit has taken the last frame, so
 # a kvctl that leaves before the line has carried its bytes gains nothing.
@@ -128,8 +131,8 @@ for baud in 9600 115200; do
     run_case font-write "$baud" $((256 * 60 + 5)) 256 $((257 * 5)) 256 -- font write --in "$font"
     # 256 read-character frames of 6 bytes, each answered with 55, then the reset frame.
     run_case font-read "$baud" $((256 * 6 + 5)) $((256 * 55)) 0 256 -- font read --out "$work/read.bin"
-    # Three probes answered, one left to its 200 ms wait.
-    run_case scan "$baud" $((4 * 6)) 3 $((3 * 20 + 200)) 3 -- scan
+    # Three probes answered, one left to its 200 ms wait and as long again for a late answer.
+    run_case scan "$baud" $((4 * 6)) 3 $((3 * 20 + 200 + 200)) 3 -- scan
     # Three writes: the frame head, font flag and length, 4000 bytes of text.
     run_case scroll-2000 "$baud" $((6 + 3 + 4000)) 0 0 0 -- --target broadcast send 0 --text "$text"
     # The 0x81 header, the bitmap in 1024-byte chunks (2 ms before, 1 ms after each), the sum.

@@ -5,6 +5,7 @@
 #include "command_options.h"
 #include "commands.h"
 #include "font/font_document.h"
+#include "font/font_fingerprint.h"
 #include "font/font_interchange.h"
 #include "font/font_source.h"
 #include "font/font_transfer.h"
@@ -23,6 +24,7 @@ const QString kFontUsage = QStringLiteral(
     "       font write [--in FILE]\n"
     "       font write-char CODE [--in FILE]\n"
     "       font download FILE\n"
+    "       font fingerprint [--in FILE]\n"
     "  FILE: .bin, .mcm or .png; --separated writes PNG sheets with one-pixel separators");
 
 // Arguments of one font command: the positional ones and the few options.
@@ -123,6 +125,17 @@ int writeChar(CliContext& ctx, const FontArgs& a, quint8 address)
     return ctx.finish(WriteOneCharacter(font->table(), *code, address, *ctx.link, ctx.prompter));
 }
 
+int fingerprint(CliContext& ctx, const FontArgs& a)
+{
+    if (!a.positional.isEmpty() || !a.out.isEmpty() || a.separated)
+        return ctx.usage(kFontUsage);
+    const auto font = fontFrom(ctx, a.in);
+    if (!font)
+        return 1;
+    ctx.prompter.message(FontFingerprintText(font->table()));
+    return 0;
+}
+
 int download(CliContext& ctx, const FontArgs& a)
 {
     if (a.positional.size() != 1 || !a.in.isEmpty() || !a.out.isEmpty())
@@ -150,6 +163,8 @@ int RunFont(CliContext& ctx, const QStringList& args)
         return convert(ctx, *parsed);
     if (sub == QLatin1String("download"))
         return download(ctx, *parsed);
+    if (sub == QLatin1String("fingerprint"))
+        return fingerprint(ctx, *parsed);
     if (sub != QLatin1String("read") && sub != QLatin1String("write") && sub != QLatin1String("write-char"))
         return ctx.usage(kFontUsage);
     const auto address = DeviceAddressByte(ctx.deviceAddress(), ctx.prompter);

@@ -111,7 +111,7 @@ QString UsageText()
     return QStringLiteral(
         "usage: kvsim --link PATH [--unit ADDR[:BAUD[:PRODUCTHEX]]]... [--store FILE]\n"
         "             [--state FILE] [--log FILE] [--pictures DIR] [--pace] [--turnaround MS]\n"
-        "             [--font FILE] [--fault KIND[=MS][@ADDR]]...\n"
+        "             [--font FILE] [--fault KIND[=ARG][@ADDR]]...\n"
         "  --link PATH   symbolic link to the simulated line's terminal side\n"
         "  --unit        a unit on the line (default: address 1 at 9600 baud)\n"
         "  --store FILE  the units' non-volatile settings (address, rate, product number,\n"
@@ -127,8 +127,11 @@ QString UsageText()
         "  --turnaround MS  how long a unit takes before it answers (default 10)\n"
         "  --font FILE   the units' font, a 13824-byte font file (default hebingf.bin\n"
         "                beside kvsim when present)\n"
-        "  --fault       silent, late=MS, short, long, badcheck, otheraddr, split=MS;\n"
-        "                for every unit, or for the unit at @ADDR (its address at start)\n");
+        "  --fault       silent, late=MS, short, long, badcheck, otheraddr, split=MS,\n"
+        "                drop-ack=CODE[xN] (the first N acknowledgements of writing\n"
+        "                character CODE are not sent), corrupt-char=CODE (the character\n"
+        "                is stored with one bit changed); for every unit, or for the\n"
+        "                unit at @ADDR (its address at start)\n");
 }
 
 } // namespace kv::sim

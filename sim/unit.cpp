@@ -226,9 +226,12 @@ Reply Unit::actCheckByte(const Frame& f)
         reply.append(static_cast<char>(xorOf(reply)));
         return single(reply);
     }
-    case 0xFC:
-        state_.font.replace(p(0) * kFontRecordSize, kFontRecordSize, payload.mid(1));
-        return oneByte(kAck);
+    case 0xFC: {
+        bool acknowledged = true;
+        state_.font.replace(p(0) * kFontRecordSize, kFontRecordSize,
+                            StoredCharacter(faults_, p(0), payload.mid(1), acknowledged));
+        return acknowledged ? oneByte(kAck) : Reply{};
+    }
     case 0xFF: {
         QByteArray reply = state_.font.mid(p(0) * kFontRecordSize, kFontRecordSize);
         reply.append(static_cast<char>(xorOf(reply)));

@@ -7,6 +7,7 @@
 #include "kvctl_process.h"
 #include "sim_process.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,11 +18,15 @@ using namespace kv::test;
 
 namespace {
 
+// No pixel takes the code 01, which a PNG sheet shows as transparent like 11: the
+// table comes through every kind of font file unchanged.
 FontTable patternTable()
 {
     QByteArray bytes(kFontTableSize, '\0');
-    for (int i = 0; i < kFontTableSize; ++i)
-        bytes[i] = static_cast<char>((i * 7 + i / 54 * 3) & 0xFF);
+    for (int i = 0; i < kFontTableSize; ++i) {
+        const int b = (i * 7 + i / 54 * 3) & 0xFF;
+        bytes[i] = static_cast<char>(b | ((b & 0x55) << 1));
+    }
     return FontTable::fromDeviceBytes(bytes);
 }
 
@@ -55,6 +60,18 @@ TEST_F(FontOnSim, KvctlWritesAWholeFontAndReadsItBackIdentical)
     EXPECT_EQ(read.out, "读出成功\n");
     EXPECT_EQ(FileBytes(path("b.bin")), FileBytes(path("a.bin")));
     ASSERT_TRUE(sim.waitFor([&] { return sim.unitState(1).value("resets").toInt() == 2; }));
+
+    // One font, one fingerprint: as each file kind, as read back, and as the unit holds it.
+    const QByteArray unitFont = QByteArray::fromHex(sim.unitState(1).value("font").toString().remove(' ').toLatin1());
+    const QString unitPrint = QString::fromLatin1(
+        QCryptographicHash::hash(unitFont, QCryptographicHash::Sha256).toHex().left(16).toUpper());
+    ASSERT_EQ(kvctl({"font", "convert", path("a.bin"), path("a.mcm")}).exitCode, 0);
+    ASSERT_EQ(kvctl({"font", "convert", path("a.bin"), path("a.png")}).exitCode, 0);
+    for (const char* file : {"a.bin", "a.mcm", "a.png", "b.bin"}) {
+        const KvctlRun print = kvctl({"font", "fingerprint", "--in", path(file)});
+        EXPECT_EQ(print.exitCode, 0) << file << print.err.toStdString();
+        EXPECT_EQ(print.out, "字库指纹：" + unitPrint + "\n") << file;
+    }
 }
 
 TEST_F(FontOnSim, KvctlWriteCharacterResetAndDownloadStart)

@@ -220,6 +220,9 @@ TEST(SimLine, UsageErrorsExitWithTwo)
     for (const QStringList& args : {QStringList{}, QStringList{"--link", "/tmp/x", "--unit", "300"},
                                     QStringList{"--link", "/tmp/x", "--unit", "1:1234"},
                                     QStringList{"--link", "/tmp/x", "--fault", "late"},
+                                    QStringList{"--link", "/tmp/x", "--fault", "drop-ack=256"},
+                                    QStringList{"--link", "/tmp/x", "--fault", "drop-ack=5x0"},
+                                    QStringList{"--link", "/tmp/x", "--fault", "corrupt-char=5x2"},
                                     QStringList{"--link", "/tmp/x", "--bogus"}}) {
         process.start(KVSIM_PATH, args);
         ASSERT_TRUE(process.waitForFinished(10000));
@@ -255,6 +258,29 @@ TEST(SimFaults, ShortLongAndBadCheckRepliesReachTheLine)
         // Nothing more follows the faulty answer: the next bytes are unit 2's answer.
         EXPECT_EQ(line.ask(probe(2), 1).toHex(), "02") << c.fault;
     }
+}
+
+TEST(SimFaults, DroppedAcknowledgementsAndACorruptedCharacter)
+{
+    SimProcess sim({"--fault", "drop-ack=5x2", "--fault", "corrupt-char=7"});
+    ASSERT_TRUE(sim.isRunning());
+    LineClient line(sim.linkPath());
+    QByteArray record(54, '\0');
+    for (int i = 0; i < record.size(); ++i)
+        record[i] = char(0x11 * (i % 15));
+    // The first two writes of character 5 go unacknowledged, the third is taken as usual;
+    // the probe's answer coming first shows that no acknowledgement was sent.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        line.send(checkByteFrame(0xFC, 1, char(5) + record));
+        EXPECT_EQ(line.ask(probe(1), 1).toHex(), "01") << attempt;
+    }
+    EXPECT_EQ(line.ask(checkByteFrame(0xFC, 1, char(5) + record), 1).toHex(), "88");
+    EXPECT_EQ(line.ask(checkByteFrame(0xFF, 1, QByteArray(1, char(5))), 55).left(54), record);
+
+    EXPECT_EQ(line.ask(checkByteFrame(0xFC, 1, char(7) + record), 1).toHex(), "88");
+    QByteArray corrupted = record;
+    corrupted[0] = char(corrupted.at(0) ^ 0x80);
+    EXPECT_EQ(line.ask(checkByteFrame(0xFF, 1, QByteArray(1, char(7))), 55).left(54), corrupted);
 }
 
 TEST(SimFaults, OtherAddressAnswersAsTheNextUnit)

@@ -2,6 +2,7 @@
 
 #include <QThread>
 #include <chrono>
+#include <thread>
 
 namespace kv {
 
@@ -25,6 +26,12 @@ void SteadyClock::sleepMs(int ms)
 {
     if (ms > 0)
         QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void SteadyClock::sleepUs(qint64 us)
+{
+    if (us > 0)
+        std::this_thread::sleep_for(std::chrono::microseconds(us));
 }
 
 } // namespace kv

@@ -11,6 +11,9 @@ public:
     virtual ~Clock() = default;
     virtual qint64 nowMs() = 0;
     virtual void sleepMs(int ms) = 0;
+    // A sleep the link repeats per frame, where whole milliseconds would add up. A clock
+    // that counts milliseconds rounds it up.
+    virtual void sleepUs(qint64 us) { sleepMs(static_cast<int>((us + 999) / 1000)); }
 };
 
 class SteadyClock : public Clock {
@@ -18,6 +21,7 @@ public:
     SteadyClock();
     qint64 nowMs() override;
     void sleepMs(int ms) override;
+    void sleepUs(qint64 us) override;
 
 private:
     qint64 originNs_;

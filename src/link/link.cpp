@@ -15,10 +15,18 @@ constexpr qint64 kCancelCheckMs = 250;
 // The longest a unit's answer is awaited after its wait gave up, before the port closes.
 constexpr qint64 kLateAnswerCapMs = 2000;
 
+// The shortest sleep between two looks at a reply that is on its way.
+constexpr qint64 kShortestLookUs = 100;
+
 // The time bytes take on the line: ten bit times each.
 qint64 lineMs(qint64 bytes, int baud)
 {
     return baud > 0 ? (bytes * 10 * 1000 + baud - 1) / baud : 0;
+}
+
+qint64 lineUs(qint64 bytes, int baud)
+{
+    return baud > 0 ? (bytes * 10 * 1000000 + baud - 1) / baud : 0;
 }
 
 // A drain may take the line time of what is pending, three times over, plus two
@@ -209,9 +217,10 @@ Reply Link::collectReply(int headBytes, int headTimeoutMs, const std::function<i
         const qint64 slice = qMin(qMin(timeoutMs - silent, boundMs - (now - start)) + 1, kCancelCheckMs);
         if (arrived) {
             // The rest of a reply cannot come faster than the line carries it: sleep
-            // its line time in one go instead of waking for each byte.
+            // its line time in one go instead of waking for each byte, to the
+            // microsecond, since a reply per frame makes a rounded sleep add up.
             const qint64 owed = (expected >= 0 ? expected : headBytes) - reply.bytes.size();
-            clock_.sleepMs(static_cast<int>(qMin(slice, qMax<qint64>(1, lineMs(owed, lineBaud_)))));
+            clock_.sleepUs(qMin(slice * 1000, qMax<qint64>(kShortestLookUs, lineUs(owed, lineBaud_))));
         } else {
             port_->waitForInput(static_cast<int>(slice));
         }
