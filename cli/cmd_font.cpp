@@ -20,12 +20,14 @@ namespace {
 const QString kFontUsage = QStringLiteral(
     "font export-c [--in FILE]\n"
     "       font convert IN OUT [--separated]\n"
-    "       font read --out FILE [--separated]\n"
-    "       font write [--in FILE]\n"
+    "       font read --out FILE [--separated] [--retries N]\n"
+    "       font write [--in FILE] [--from CODE] [--retries N] [--verify]\n"
     "       font write-char CODE [--in FILE]\n"
+    "       font verify [--in FILE] [--retries N]\n"
     "       font download FILE\n"
     "       font fingerprint [--in FILE]\n"
-    "  FILE: .bin, .mcm or .png; --separated writes PNG sheets with one-pixel separators");
+    "  FILE: .bin, .mcm or .png; --separated writes PNG sheets with one-pixel separators\n"
+    "  --from CODE: 0 to 255; --retries N: 0 to 5, how often a character is sent again");
 
 // Arguments of one font command: the positional ones and the few options.
 struct FontArgs {
@@ -33,15 +35,42 @@ struct FontArgs {
     QString in;
     QString out;
     bool separated = false;
+    // Given only where the subcommand takes them.
+    bool fromGiven = false;
+    bool retriesGiven = false;
+    FontWriteOptions write;
 };
 
+// The arguments, or nothing (after the reason, for a number out of its range) on a
+// usage error.
 std::optional<FontArgs> parseFontArgs(const QStringList& args)
 {
-    CommandOptions options({QStringLiteral("separated")}, {QStringLiteral("in"), QStringLiteral("out")});
+    CommandOptions options({QStringLiteral("separated"), QStringLiteral("verify")},
+                           {QStringLiteral("in"), QStringLiteral("out"), QStringLiteral("from"), QStringLiteral("retries")});
     if (!options.parse(args))
         return std::nullopt;
-    return FontArgs{options.positional(), options.value(QStringLiteral("in")), options.value(QStringLiteral("out")),
-                    options.isSet(QStringLiteral("separated"))};
+    FontArgs a{options.positional(), options.value(QStringLiteral("in")), options.value(QStringLiteral("out")),
+               options.isSet(QStringLiteral("separated"))};
+    a.fromGiven = options.isSet(QStringLiteral("from"));
+    a.retriesGiven = options.isSet(QStringLiteral("retries"));
+    a.write.verify = options.isSet(QStringLiteral("verify"));
+    if (!options.readNumber(QStringLiteral("from"), 0, kGlyphCount - 1, a.write.from)
+        || !options.readNumber(QStringLiteral("retries"), 0, kMostCharacterRetries, a.write.retries)) {
+        PrintErr(options.problem());
+        return std::nullopt;
+    }
+    return a;
+}
+
+// The options only a whole-font write takes, and those of every transfer.
+bool writeOptionsGiven(const FontArgs& a)
+{
+    return a.fromGiven || a.write.verify;
+}
+
+bool transferOptionsGiven(const FontArgs& a)
+{
+    return writeOptionsGiven(a) || a.retriesGiven;
 }
 
 // The font of FILE, or the font kvtool would load at its start in this folder.
@@ -70,7 +99,7 @@ bool knownFormat(CliContext& ctx, const QString& path)
 
 int exportC(CliContext& ctx, const FontArgs& a)
 {
-    if (!a.positional.isEmpty() || !a.out.isEmpty())
+    if (!a.positional.isEmpty() || !a.out.isEmpty() || transferOptionsGiven(a))
         return ctx.usage(kFontUsage);
     const auto font = fontFrom(ctx, a.in);
     if (!font)
@@ -80,7 +109,7 @@ int exportC(CliContext& ctx, const FontArgs& a)
 
 int convert(CliContext& ctx, const FontArgs& a)
 {
-    if (a.positional.size() != 2 || !a.in.isEmpty() || !a.out.isEmpty())
+    if (a.positional.size() != 2 || !a.in.isEmpty() || !a.out.isEmpty() || transferOptionsGiven(a))
         return ctx.usage(kFontUsage);
     if (!knownFormat(ctx, a.positional.at(1)))
         return 1;
@@ -92,13 +121,14 @@ int convert(CliContext& ctx, const FontArgs& a)
 
 int readFont(CliContext& ctx, const FontArgs& a, quint8 address)
 {
-    if (!a.positional.isEmpty() || a.out.isEmpty() || !a.in.isEmpty())
+    if (!a.positional.isEmpty() || a.out.isEmpty() || !a.in.isEmpty() || writeOptionsGiven(a))
         return ctx.usage(kFontUsage);
     if (!knownFormat(ctx, a.out))
         return 1;
-    const auto table = ReadWholeFont(address, *ctx.link, ctx.prompter);
+    const auto table = ReadWholeFont(address, *ctx.link, ctx.prompter, a.write.retries);
     if (!table)
         return 1;
+    ctx.prompter.message(FontFingerprintText(*table));
     FontDocument font(ctx.folder, ctx.prompter);
     font.takeUnitFont(*table);
     return ctx.finish(font.exportFile(a.out, layoutOf(a)));
@@ -106,18 +136,33 @@ int readFont(CliContext& ctx, const FontArgs& a, quint8 address)
 
 int writeFont(CliContext& ctx, const FontArgs& a, quint8 address)
 {
-    if (!a.positional.isEmpty() || !a.out.isEmpty())
+    if (!a.positional.isEmpty() || !a.out.isEmpty() || a.separated)
         return ctx.usage(kFontUsage);
     const auto font = fontFrom(ctx, a.in);
     if (!font)
         return 1;
-    return ctx.finish(WriteWholeFont(font->table(), address, *ctx.link, ctx.prompter).result);
+    const FontWriteOutcome outcome = WriteWholeFont(font->table(), address, *ctx.link, ctx.prompter, a.write);
+    if (outcome.stoppedAt >= 0)
+        PrintErr(QStringLiteral("可用 --from %1 继续写入").arg(outcome.stoppedAt));
+    if (outcome.result.done())
+        ctx.prompter.message(FontFingerprintText(font->table()));
+    return ctx.finish(outcome.result);
+}
+
+int verifyFont(CliContext& ctx, const FontArgs& a, quint8 address)
+{
+    if (!a.positional.isEmpty() || !a.out.isEmpty() || a.separated || writeOptionsGiven(a))
+        return ctx.usage(kFontUsage);
+    const auto font = fontFrom(ctx, a.in);
+    if (!font)
+        return 1;
+    return ctx.finish(VerifyFont(font->table(), address, *ctx.link, ctx.prompter, a.write.retries));
 }
 
 int writeChar(CliContext& ctx, const FontArgs& a, quint8 address)
 {
     const auto code = a.positional.size() == 1 ? NumberIn(a.positional.first(), 0, kGlyphCount - 1) : std::nullopt;
-    if (!code || !a.out.isEmpty())
+    if (!code || !a.out.isEmpty() || transferOptionsGiven(a))
         return ctx.usage(QStringLiteral("font write-char CODE [--in FILE]   (CODE from 0 to 255)"));
     const auto font = fontFrom(ctx, a.in);
     if (!font)
@@ -127,7 +172,7 @@ int writeChar(CliContext& ctx, const FontArgs& a, quint8 address)
 
 int fingerprint(CliContext& ctx, const FontArgs& a)
 {
-    if (!a.positional.isEmpty() || !a.out.isEmpty() || a.separated)
+    if (!a.positional.isEmpty() || !a.out.isEmpty() || a.separated || transferOptionsGiven(a))
         return ctx.usage(kFontUsage);
     const auto font = fontFrom(ctx, a.in);
     if (!font)
@@ -138,7 +183,7 @@ int fingerprint(CliContext& ctx, const FontArgs& a)
 
 int download(CliContext& ctx, const FontArgs& a)
 {
-    if (a.positional.size() != 1 || !a.in.isEmpty() || !a.out.isEmpty())
+    if (a.positional.size() != 1 || !a.in.isEmpty() || !a.out.isEmpty() || transferOptionsGiven(a))
         return ctx.usage(kFontUsage);
     if (!QFile::exists(a.positional.first())) {
         ctx.prompter.error(QStringLiteral("文件不存在：") + a.positional.first());
@@ -165,7 +210,8 @@ int RunFont(CliContext& ctx, const QStringList& args)
         return download(ctx, *parsed);
     if (sub == QLatin1String("fingerprint"))
         return fingerprint(ctx, *parsed);
-    if (sub != QLatin1String("read") && sub != QLatin1String("write") && sub != QLatin1String("write-char"))
+    if (sub != QLatin1String("read") && sub != QLatin1String("write") && sub != QLatin1String("write-char")
+        && sub != QLatin1String("verify"))
         return ctx.usage(kFontUsage);
     const auto address = DeviceAddressByte(ctx.deviceAddress(), ctx.prompter);
     if (!address)
@@ -174,6 +220,8 @@ int RunFont(CliContext& ctx, const QStringList& args)
         return readFont(ctx, *parsed, *address);
     if (sub == QLatin1String("write"))
         return writeFont(ctx, *parsed, *address);
+    if (sub == QLatin1String("verify"))
+        return verifyFont(ctx, *parsed, *address);
     return writeChar(ctx, *parsed, *address);
 }
 

@@ -23,7 +23,7 @@ const QList<Command>& Commands()
          "scroll-params [--count I] [--vpos N] [--brightness I] [--background I] [--bar-above I] [--bar-below I] "
          "[--speed I] [--hoffset I] [--video I] [--interval S] [--save]"},
         {"status", RunStatus, "status   (with --target ADDR)"},
-        {"font", RunFont, "font export-c|convert|read|write|write-char|download|fingerprint ..."},
+        {"font", RunFont, "font export-c|convert|read|write|write-char|verify|download|fingerprint ..."},
         {"reset", RunReset, "reset"},
         {"menu", RunMenu, "menu N [ADDR|ENTRY]"},
         {"display-item", RunDisplayItem, "display-item ENTRY"},

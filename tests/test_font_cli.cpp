@@ -82,6 +82,13 @@ TEST_F(FontCli, UsageErrors)
     EXPECT_EQ(kvctl({"font", "write-char", "256"}).exitCode, 2);
     EXPECT_EQ(kvctl({"font", "read"}).exitCode, 2);
     EXPECT_EQ(kvctl({"font", "convert", "only-one.bin"}).exitCode, 2);
+    for (const QStringList& args : {QStringList{"font", "write", "--from", "256"}, QStringList{"font", "write", "--from", "-1"},
+                                    QStringList{"font", "write", "--retries", "6"}, QStringList{"font", "verify", "--from", "3"},
+                                    QStringList{"font", "read", "--out", "x.bin", "--verify"}}) {
+        const test::KvctlRun run = kvctl(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+    }
     EXPECT_EQ(kvctl({"--address", "x", "reset"}).exitCode, 1);
     const test::KvctlRun wrongType = kvctl({"font", "convert", path("a.bin"), path("a.txt")});
     EXPECT_EQ(wrongType.exitCode, 1);

@@ -4,10 +4,12 @@
 #include "window_fixture.h"
 #include "character_list.h"
 #include "font/font_file.h"
+#include "font/font_fingerprint.h"
 #include "font/mcm_file.h"
 #include "font/font_source.h"
 #include "font/font_transfer.h"
 #include "font_panel.h"
+#include "font_trust_box.h"
 #include "glyph_grid.h"
 #include "link/frames.h"
 #include "link/qt_serial_port.h"
@@ -21,6 +23,8 @@
 #include "wait_until.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QTabWidget>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -297,4 +301,60 @@ TEST(FontPanelOnSim, TheWindowWritesAndReadsBackTheFontWithProgress)
     EXPECT_EQ(panel->table(), patternTable());
     EXPECT_EQ(panel->caption(), kUnsavedOverlayCaption);
     EXPECT_EQ(prompter.progressSteps.size(), 512);
+}
+
+TEST(FontPanelOnSim, AStoppedWriteOffersToGoOnAndTheReadBackNamesTheCharacterThatDiffers)
+{
+    SimProcess sim({"--unit", "1:115200", "--fault", "drop-ack=100", "--fault", "corrupt-char=7"});
+    ASSERT_TRUE(sim.isRunning());
+    UiApp();
+    QTemporaryDir dir;
+    const AppFolder folder(dir.path());
+    ASSERT_TRUE(folder.ensureSettingsFolder());
+    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COMMAP.TXT"), "COM1=" + sim.linkPath()));
+    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COM.TXT"), "1"));
+    ASSERT_TRUE(WriteTextFile(folder.settingsPath("BTL.TXT"), "7"));
+    ASSERT_TRUE(SaveFontFile(folder.path(kLocalFontFile), patternTable()));
+
+    SteadyClock clock;
+    RecordingPrompter prompter;
+    ui::MainWindow window(folder, [] { return std::make_unique<QtSerialPort>(); }, clock, &prompter);
+    ASSERT_TRUE(WaitUntil([&] { return !window.startTimer()->isActive() && !window.runner().busy(); }));
+    ui::FontPanel* panel = window.fontPanel();
+    ui::FontTrustBox* trust = panel->trustBox();
+    EXPECT_EQ(trust->tableFingerprint()->text(), FontFingerprintText(patternTable()));
+    EXPECT_TRUE(trust->resumeButton()->isHidden());
+
+    trust->verifyBox()->setChecked(true);
+    for (QPushButton* b : panel->findChildren<QPushButton*>())
+        if (b->text() == "把当前字库写入叠加器")
+            b->click();
+    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 30000));
+    EXPECT_EQ(prompter.texts(), QStringList{"下载失败"});
+    EXPECT_FALSE(trust->resumeButton()->isHidden());
+    EXPECT_EQ(trust->resumeButton()->text(), "从字符 100 继续写入");
+
+    trust->resumeButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 30000));
+    EXPECT_EQ(prompter.texts().mid(1), (QStringList{"下载成功", "校验失败：1 个字符不一致：7"}));
+    EXPECT_TRUE(trust->resumeButton()->isHidden());
+    // Only the resumed codes went out the second time.
+    EXPECT_EQ(sim.logText().count("write character 0xFC"), 101 + 156);
+
+    for (QPushButton* b : panel->findChildren<QPushButton*>())
+        if (b->text() == "读取叠加器字库数据")
+            b->click();
+    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 30000));
+    FontTable held = patternTable();
+    QByteArray seven = held.record(7);
+    seven[0] = char(seven.at(0) ^ 0x80);
+    held.setRecord(7, seven);
+    EXPECT_EQ(trust->unitFingerprint()->text(), FontFingerprintText(held));
+    window.resize(1280, 720);
+    window.show();
+    for (int i = 0; i < window.pages()->count(); ++i)
+        if (window.pages()->widget(i)->isAncestorOf(panel))
+            window.pages()->setCurrentIndex(i);
+    QApplication::processEvents();
+    SaveScreenshot(window, "font_panel_trust");
 }

@@ -45,21 +45,132 @@ Outcome WriteOneCharacter(const FontTable& table, int code, quint8 address, Link
     return Outcome::Done();
 }
 
-FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter)
+namespace {
+
+// Writes one record, again up to retries times while it is not acknowledged (a time-out
+// included). Writing a character twice is harmless: the unit keeps the last one.
+Reply writeCharacter(LineSession& session, const FontTable& table, int code, quint8 address, int retries)
+{
+    for (int attempt = 0;; ++attempt) {
+        const Reply reply =
+            session.requestAtOnce({WriteCharacterFrame(address, code, table.record(code)), 1, kWriteCharacterReplyMs});
+        if (reply.cancelled() || IsAcknowledgement(reply) || attempt >= retries)
+            return reply;
+        session.pause(kPauseBetweenCharactersMs);
+    }
+}
+
+// What reading the 256 records gave: the font, or why it stopped.
+struct CharacterRead {
+    QByteArray received = QByteArray(kFontTableSize, '\0');
+    std::optional<QString> failure;
+    bool cancelled = false;
+};
+
+// Reads one record, again up to retries times when its answer is missing, incomplete or
+// fails its check byte; the failure is the message of the last attempt.
+std::optional<QString> readCharacter(LineSession& session, int code, quint8 address, int retries,
+                                     QByteArray& record, bool& cancelled)
+{
+    std::optional<QString> failure;
+    for (int attempt = 0; attempt <= retries; ++attempt) {
+        const Reply reply =
+            session.request({ReadCharacterFrame(address, code), kReadCharacterReplySize, kReadCharacterReplyMs});
+        if (reply.cancelled()) {
+            cancelled = true;
+            return std::nullopt;
+        }
+        if (!reply.ok()) {
+            failure = QStringLiteral("读出错误") + QString::number(code);
+            continue;
+        }
+        record = reply.bytes.left(kRecordSize);
+        if (XorOf(record) != static_cast<quint8>(reply.bytes.at(kRecordSize))) {
+            failure = QStringLiteral("读出错误");
+            continue;
+        }
+        return std::nullopt;
+    }
+    return failure;
+}
+
+CharacterRead readCharacters(LineSession& session, Prompter& prompter, quint8 address, int retries,
+                             const QString& title, const QString& doing)
+{
+    CharacterRead read;
+    ProgressScope progress(prompter, title, doing, kGlyphCount);
+    for (int code = 0; code < kGlyphCount; ++code) {
+        if (!progress.step(code)) {
+            read.cancelled = true;
+            return read;
+        }
+        QByteArray record;
+        read.failure = readCharacter(session, code, address, retries, record, read.cancelled);
+        if (read.failure || read.cancelled)
+            return read;
+        read.received.replace(code * kRecordSize, kRecordSize, record);
+    }
+    return read;
+}
+
+// The codes whose records differ between the table and what the unit gave back.
+QList<int> differingCodes(const FontTable& table, const QByteArray& received)
+{
+    QList<int> codes;
+    for (int code = 0; code < kGlyphCount; ++code)
+        if (table.record(code) != received.mid(code * kRecordSize, kRecordSize))
+            codes << code;
+    return codes;
+}
+
+// "校验成功：…" when nothing differs, else the failure and the first 20 codes that do.
+Outcome reportComparison(const FontTable& table, const CharacterRead& read, Prompter& prompter)
+{
+    if (read.failure)
+        return Fail(prompter, *read.failure);
+    if (read.cancelled) {
+        prompter.failure(QStringLiteral("字库校验已取消"));
+        return Outcome::Cancelled();
+    }
+    const QList<int> codes = differingCodes(table, read.received);
+    if (codes.isEmpty()) {
+        prompter.message(QStringLiteral("校验成功：%1 个字符与字库一致").arg(kGlyphCount));
+        return Outcome::Done();
+    }
+    constexpr int kCodesNamed = 20;
+    QStringList named;
+    for (int i = 0; i < qMin(int(codes.size()), kCodesNamed); ++i)
+        named << QString::number(codes.at(i));
+    QString text = QStringLiteral("校验失败：%1 个字符不一致：").arg(codes.size()) + named.join(QStringLiteral(", "));
+    if (codes.size() > kCodesNamed)
+        text += QStringLiteral("…");
+    return Fail(prompter, text);
+}
+
+const QString kVerifyTitle = QStringLiteral("校验叠加器字库");
+const QString kVerifyDoing = QStringLiteral("正在校验字库");
+
+} // namespace
+
+FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter,
+                                const FontWriteOptions& options)
 {
     FontWriteOutcome outcome;
     enum class Stop { None, NotAcknowledged, Cancelled } stop = Stop::None;
+    const int from = qBound(0, options.from, kGlyphCount - 1);
+    outcome.stoppedAt = from;
+    const int retries = qBound(0, options.retries, kMostCharacterRetries);
+    std::optional<CharacterRead> readBack;
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         {
             ProgressScope progress(prompter, QStringLiteral("把当前字库写入叠加器"), QStringLiteral("正在写入字库"), kGlyphCount);
-            for (int code = 0; code < kGlyphCount && stop == Stop::None; ++code) {
+            for (int code = from; code < kGlyphCount && stop == Stop::None; ++code) {
                 outcome.stoppedAt = code;
                 if (!progress.step(code)) {
                     stop = Stop::Cancelled;
                     break;
                 }
-                const Reply reply = session.requestAtOnce(
-                    {WriteCharacterFrame(address, code, table.record(code)), 1, kWriteCharacterReplyMs});
+                const Reply reply = writeCharacter(session, table, code, address, retries);
                 if (reply.cancelled()) {
                     stop = Stop::Cancelled;
                     break;
@@ -74,11 +185,15 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
         if (stop != Stop::None)
             return;
         outcome.stoppedAt = -1;
+        // The unit still holds the font as written until it restarts, so it is read
+        // back before the reset.
+        if (options.verify)
+            readBack = readCharacters(session, prompter, address, retries, kVerifyTitle, kVerifyDoing);
         session.pause(kPauseBetweenCharactersMs);
         // The unit takes a new font only after a restart.
         WriteResetFrame(session, address);
     });
-    if (ran.portFault()) {
+    if (ran.portFault() && !readBack) {
         outcome.result = ran;
         return outcome;
     }
@@ -89,57 +204,48 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
         outcome.result = Outcome::Cancelled();
     } else {
         prompter.message(kDownloadSucceeded);
-        outcome.result = Outcome::Done();
+        outcome.result = readBack ? reportComparison(table, *readBack, prompter) : Outcome::Done();
     }
     return outcome;
 }
 
-std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& prompter)
+std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& prompter, int retries)
 {
-    QByteArray received(kFontTableSize, '\0');
-    std::optional<QString> failure;
-    bool cancelled = false;
-    bool readWhole = false;
+    std::optional<CharacterRead> read;
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
-        ProgressScope progress(prompter, QStringLiteral("读取叠加器字库数据"), QStringLiteral("正在读取字库"), kGlyphCount);
-        for (int code = 0; code < kGlyphCount; ++code) {
-            if (!progress.step(code)) {
-                cancelled = true;
-                return;
-            }
-            const Reply reply =
-                session.request({ReadCharacterFrame(address, code), kReadCharacterReplySize, kReadCharacterReplyMs});
-            if (reply.cancelled()) {
-                cancelled = true;
-                return;
-            }
-            if (!reply.ok()) {
-                failure = QStringLiteral("读出错误") + QString::number(code);
-                return;
-            }
-            const QByteArray record = reply.bytes.left(kRecordSize);
-            if (XorOf(record) != static_cast<quint8>(reply.bytes.at(kRecordSize))) {
-                failure = QStringLiteral("读出错误");
-                return;
-            }
-            received.replace(code * kRecordSize, kRecordSize, record);
-        }
-        readWhole = true;
-        WriteResetFrame(session, address);
+        read = readCharacters(session, prompter, address, qBound(0, retries, kMostCharacterRetries),
+                              QStringLiteral("读取叠加器字库数据"), QStringLiteral("正在读取字库"));
+        if (!read->failure && !read->cancelled)
+            WriteResetFrame(session, address);
     });
     // The font is read whole even if the restart that follows it could not be sent.
+    const bool readWhole = read && !read->failure && !read->cancelled;
     if (ran.portFault() && !readWhole)
         return std::nullopt;
-    if (failure) {
-        prompter.failure(*failure);
+    if (read->failure) {
+        prompter.failure(*read->failure);
         return std::nullopt;
     }
-    if (cancelled) {
+    if (read->cancelled) {
         prompter.failure(QStringLiteral("字库读取已取消，字库未改变"));
         return std::nullopt;
     }
     prompter.message(QStringLiteral("读出成功"));
-    return FontTable::fromDeviceBytes(received);
+    return FontTable::fromDeviceBytes(read->received);
+}
+
+Outcome VerifyFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter, int retries)
+{
+    std::optional<CharacterRead> read;
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
+        read = readCharacters(session, prompter, address, qBound(0, retries, kMostCharacterRetries), kVerifyTitle,
+                              kVerifyDoing);
+        if (!read->failure && !read->cancelled)
+            WriteResetFrame(session, address);
+    });
+    if (ran.portFault() && (!read || read->failure || read->cancelled))
+        return ran;
+    return reportComparison(table, *read, prompter);
 }
 
 QString ChooseFontDownloadFile(Prompter& prompter)

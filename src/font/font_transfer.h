@@ -31,20 +31,40 @@ inline const QString kDownloadFailed = QStringLiteral("下载失败");
 // port. Done when the unit acknowledged.
 Outcome WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& link, Prompter& prompter);
 
+// How often a character frame that got no good answer is sent again.
+constexpr int kMostCharacterRetries = 5;
+
+// How a whole-font write goes: from which code (the codes before it are taken as
+// written), how often a character that is not acknowledged is written again, and
+// whether the font is read back and compared before the unit restarts.
+struct FontWriteOptions {
+    int from = 0;
+    int retries = 0;
+    bool verify = false;
+};
+
 struct FontWriteOutcome {
     Outcome result;
-    // The first code not written (not acknowledged, cancelled or a port fault).
+    // The first code not written (not acknowledged, cancelled or a port fault); -1
+    // once the last one was acknowledged.
     int stoppedAt = -1;
 };
 
-// Writes all 256 records with progress and Cancel, stopping at the first one that is
-// not acknowledged, then restarts the unit so it takes the new font.
-FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter);
+// Writes the records from options.from to 255 with progress and Cancel, stopping at the
+// first one not acknowledged after its retries; with options.verify reads all 256 back
+// and compares them with the table; then restarts the unit so it takes the new font.
+FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter,
+                                const FontWriteOptions& options = {});
 
-// Reads all 256 records with progress and Cancel. On success restarts the unit and
-// returns the font; on a time-out, a check-byte mismatch, a cancel or a port fault
-// nothing is returned and nothing of the partial read is kept.
-std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& prompter);
+// Reads all 256 records with progress and Cancel, reading a character again up to
+// retries times when its answer times out or fails its check byte. On success restarts
+// the unit and returns the font; on a time-out, a check-byte mismatch, a cancel or a
+// port fault nothing is returned and nothing of the partial read is kept.
+std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& prompter, int retries = 0);
+
+// Reads all 256 records as ReadWholeFont does and compares them with the table: done
+// when every character is the same ("校验成功：…"), failed naming the codes that differ.
+Outcome VerifyFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter, int retries = 0);
 
 // "下载字库": the file for the download, chosen by the operator; empty when cancelled.
 QString ChooseFontDownloadFile(Prompter& prompter);

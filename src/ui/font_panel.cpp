@@ -5,6 +5,7 @@
 #include "font/font_source.h"
 #include "font/font_transfer.h"
 #include "font/glyph_extract.h"
+#include "font_trust_box.h"
 #include "glyph_grid.h"
 #include "link/device_address.h"
 #include "link/link.h"
@@ -51,6 +52,8 @@ FontPanel::FontPanel(PanelContext& context, QWidget* parent)
     right->addWidget(captionLabel_);
     right->addWidget(buildExtractionBox());
     right->addWidget(buildFileBox());
+    trust_ = new FontTrustBox(this);
+    right->addWidget(trust_);
     right->addStretch(1);
     layout->addLayout(right);
     layout->addStretch(1);
@@ -73,6 +76,8 @@ FontPanel::FontPanel(PanelContext& context, QWidget* parent)
         showEdit();
     });
     connect(grid_, &GlyphGrid::released, this, [this] { editor_.release(); });
+    connect(trust_->compareButton(), &QPushButton::clicked, this, &FontPanel::verifyUnitFont);
+    connect(trust_->resumeButton(), &QPushButton::clicked, this, [this] { writeFontFrom(trust_->resumeFrom()); });
 
 }
 
@@ -252,6 +257,7 @@ QString FontPanel::caption() const
 void FontPanel::showCaption()
 {
     captionLabel_->setText(document_.caption());
+    trust_->showTableFingerprint(document_.table());
 }
 
 void FontPanel::showEdit()
@@ -271,6 +277,7 @@ void FontPanel::redrawAll()
 {
     for (int code = 0; code < kGlyphCount; ++code)
         list_->drawThumbnail(code, document_.table().record(code));
+    trust_->showTableFingerprint(document_.table());
 }
 
 void FontPanel::armRedraw()
@@ -355,14 +362,32 @@ void FontPanel::saveAndWriteCharacter()
 
 void FontPanel::writeWholeFont()
 {
+    writeFontFrom(0);
+}
+
+void FontPanel::writeFontFrom(int from)
+{
     const auto address = deviceAddress();
     if (!address)
         return;
-    context_.startOperation(
-        [table = document_.table(), address = *address](const Operands& op) {
-            WriteWholeFont(table, address, op.link, op.prompter);
+    const FontWriteOptions options{from, trust_->retries(), trust_->verifiesAfterWrite()};
+    context_.startOperation<FontWriteOutcome>(
+        [table = document_.table(), address = *address, options](const Operands& op) {
+            return WriteWholeFont(table, address, op.link, op.prompter, options);
         },
-        [this] { redrawAll(); });
+        [this](FontWriteOutcome outcome) {
+            trust_->offerResume(outcome.stoppedAt);
+            redrawAll();
+        });
+}
+
+void FontPanel::verifyUnitFont()
+{
+    const auto address = deviceAddress();
+    if (!address)
+        return;
+    context_.startOperation([table = document_.table(), address = *address, retries = trust_->retries()](
+                                const Operands& op) { VerifyFont(table, address, op.link, op.prompter, retries); });
 }
 
 void FontPanel::readWholeFont()
@@ -373,10 +398,13 @@ void FontPanel::readWholeFont()
         return;
     using FontRead = std::optional<FontTable>;
     context_.startOperation<FontRead>(
-        [address = *address](const Operands& op) { return ReadWholeFont(address, op.link, op.prompter); },
+        [address = *address, retries = trust_->retries()](const Operands& op) {
+            return ReadWholeFont(address, op.link, op.prompter, retries);
+        },
         [this](FontRead read) {
             if (!read)
                 return;
+            trust_->showUnitFingerprint(*read);
             document_.takeUnitFont(*read);
             editor_.cancel();
             redrawAll();

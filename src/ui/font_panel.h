@@ -19,6 +19,7 @@ class QTimer;
 namespace kv::ui {
 
 class CharacterList;
+class FontTrustBox;
 class GlyphGrid;
 struct PanelContext;
 
@@ -43,6 +44,7 @@ public:
     CharacterList* characterList() const { return list_; }
     GlyphGrid* glyphGrid() const { return grid_; }
     QLineEdit* codeBox() const { return codeBox_; }
+    FontTrustBox* trustBox() const { return trust_; }
     QTimer* redrawTimer() const { return redrawTimer_; }
 
     // Redraws every thumbnail of the character list a moment later, once.
@@ -55,6 +57,10 @@ public:
     bool saveFont();
     void saveAndWriteCharacter();
     void writeWholeFont();
+    // A whole-font write from this code on, with the trust box's retries and read-back.
+    void writeFontFrom(int from);
+    // "校验叠加器字库": the unit's font read and compared with the open table.
+    void verifyUnitFont();
     void readWholeFont();
     void startFontDownload();
     void exportC();
@@ -99,6 +105,7 @@ private:
     QLineEdit* yOffsetBox_ = nullptr;
     QCheckBox* separatedBox_ = nullptr;
     QTimer* redrawTimer_ = nullptr;
+    FontTrustBox* trust_ = nullptr;
 };
 
 } // namespace kv::ui
