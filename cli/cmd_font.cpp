@@ -49,8 +49,11 @@ std::optional<FontArgs> parseFontArgs(const QStringList& args)
                            {QStringLiteral("in"), QStringLiteral("out"), QStringLiteral("from"), QStringLiteral("retries")});
     if (!options.parse(args))
         return std::nullopt;
-    FontArgs a{options.positional(), options.value(QStringLiteral("in")), options.value(QStringLiteral("out")),
-               options.isSet(QStringLiteral("separated"))};
+    FontArgs a;
+    a.positional = options.positional();
+    a.in = options.value(QStringLiteral("in"));
+    a.out = options.value(QStringLiteral("out"));
+    a.separated = options.isSet(QStringLiteral("separated"));
     a.fromGiven = options.isSet(QStringLiteral("from"));
     a.retriesGiven = options.isSet(QStringLiteral("retries"));
     a.write.verify = options.isSet(QStringLiteral("verify"));

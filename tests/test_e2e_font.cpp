@@ -145,8 +145,9 @@ TEST_F(FontTrust, RetriesMakeUpForLostAcknowledgementsUpToTheirCount)
         ASSERT_TRUE(unit.isRunning());
         const KvctlRun run = kvctl(unit, {"font", "write", "--in", path("a.bin"), "--from", "199", "--retries", c.retries});
         EXPECT_EQ(run.exitCode, c.exitCode) << c.retries << run.err.toStdString();
-        if (c.exitCode != 0)
+        if (c.exitCode != 0) {
             EXPECT_TRUE(run.err.endsWith("\n下载失败\n可用 --from 200 继续写入\n")) << run.err.toStdString();
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "base/app_folder.h"
 #include "file_bytes.h"
 #include "font/font_file.h"
+#include "font/font_fingerprint.h"
 #include "kvctl_process.h"
 #include "ser2net_process.h"
 #include "sim_process.h"
@@ -75,7 +76,7 @@ TEST_F(ThroughSer2net, AWholeFontFullOf0xFFIsWrittenAndReadBackAt115200)
     const QString port = server->rfc2217Address();
     const KvctlRun write = kvctl(port, {"--baud", "115200", "font", "write", "--in", path("a.bin")});
     ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
-    EXPECT_EQ(write.out, "下载成功\n");
+    EXPECT_EQ(write.out, "下载成功\n" + FontFingerprintText(FontTable::fromDeviceBytes(bytes)) + "\n");
     EXPECT_EQ(sim->unitState(1).value("font").toString().remove(' ').toLower(), QString::fromLatin1(bytes.toHex()));
     const KvctlRun read = kvctl(port, {"--baud", "115200", "font", "read", "--out", path("b.bin")});
     ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();

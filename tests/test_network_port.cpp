@@ -393,7 +393,7 @@ TEST(NetworkPortOnScriptedServer, ARefusedComPortOptionGoesOnAtTheServersRate)
         } catch (const CommError& error) {
             refusedRate = error.number == comm::kRateFixed;
         }
-    }));
+    }).done());
     EXPECT_EQ(reply.bytes.toHex(' '), Bytes({IAC, 0x07}).toHex(' '));
     EXPECT_TRUE(refusedRate);
     EXPECT_EQ(link.lineBaud(), 9600);
