@@ -44,7 +44,14 @@ FontPanel::FontPanel(PanelContext& context, QWidget* parent)
     listLayout->addWidget(list_);
     listLayout->addStretch(1);
     layout->addWidget(listBox);
-    layout->addWidget(buildEditorColumn());
+    // The trust box sits under the editor, where it shows without scrolling at the
+    // smallest screen the window is made for.
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(buildEditorColumn());
+    trust_ = new FontTrustBox(this);
+    middle->addWidget(trust_);
+    middle->addStretch(1);
+    layout->addLayout(middle);
 
     auto* right = new QVBoxLayout;
     captionLabel_ = new QLabel(this);
@@ -52,8 +59,6 @@ FontPanel::FontPanel(PanelContext& context, QWidget* parent)
     right->addWidget(captionLabel_);
     right->addWidget(buildExtractionBox());
     right->addWidget(buildFileBox());
-    trust_ = new FontTrustBox(this);
-    right->addWidget(trust_);
     right->addStretch(1);
     layout->addLayout(right);
     layout->addStretch(1);
@@ -171,7 +176,6 @@ QWidget* FontPanel::buildEditorColumn()
     }
     history->addStretch(1);
     layout->addLayout(history, 4, 0, 1, 4);
-    layout->setRowStretch(5, 1);
     return box;
 }
 
