@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # How close kvctl comes to the time the line itself needs. Runs a whole-font write, a
-# whole-font read, a bus scan, a 2000-character scroll (send mode 0) and the largest
+# whole-font read, a whole-font write with its read-back (--verify), a bus scan, a 2000-character scroll (send mode 0) and the largest
 # picture-text scroll (37888 bytes) through kvctl against kvsim --pace at 9600 and
 # 115200 baud, and prints each as a ratio of its floor:
 #   the line time of the bytes both ways (10 bit times a byte)
@@ -140,6 +140,9 @@ for baud in 9600 115200; do
     run_case font-write "$baud" $((256 * 60 + 5)) 256 $((257 * 5)) 256 -- font write --in "$font"
     # 256 read-character frames of 6 bytes, each answered with 55, then the reset frame.
     run_case font-read "$baud" $((256 * 6 + 5)) $((256 * 55)) 0 256 -- font read --out "$work/read.bin"
+    # The write, then all 256 characters read back before the reset: both floors together.
+    run_case font-verify "$baud" $((256 * 60 + 256 * 6 + 5)) $((256 + 256 * 55)) $((257 * 5)) 512 -- \
+        font write --in "$font" --verify
     # Three probes answered, one left to its 200 ms wait and as long again for a late answer.
     run_case scan "$baud" $((4 * 6)) 3 $((3 * 20 + 200 + 200)) 3 -- scan
     # Three writes: the frame head, font flag and length, 4000 bytes of text.
