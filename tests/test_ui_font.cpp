@@ -13,6 +13,7 @@
 #include "glyph_grid.h"
 #include "link/frames.h"
 #include "link/qt_serial_port.h"
+#include "line_folder.h"
 #include "main_window.h"
 #include "memory_port.h"
 #include "operation_runner.h"
@@ -267,10 +268,7 @@ TEST(FontPanelOnSim, TheWindowWritesAndReadsBackTheFontWithProgress)
     UiApp();
     QTemporaryDir dir;
     const AppFolder folder(dir.path());
-    ASSERT_TRUE(folder.ensureSettingsFolder());
-    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COMMAP.TXT"), "COM1=" + sim.linkPath()));
-    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COM.TXT"), "1"));
-    ASSERT_TRUE(WriteTextFile(folder.settingsPath("BTL.TXT"), "3"));
+    ASSERT_TRUE(StartsOnLine(folder, sim.linkPath(), 3));
     ASSERT_TRUE(SaveFontFile(folder.path(kLocalFontFile), patternTable()));
 
     SteadyClock clock;
@@ -310,10 +308,7 @@ TEST(FontPanelOnSim, AStoppedWriteOffersToGoOnAndTheReadBackNamesTheCharacterTha
     UiApp();
     QTemporaryDir dir;
     const AppFolder folder(dir.path());
-    ASSERT_TRUE(folder.ensureSettingsFolder());
-    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COMMAP.TXT"), "COM1=" + sim.linkPath()));
-    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COM.TXT"), "1"));
-    ASSERT_TRUE(WriteTextFile(folder.settingsPath("BTL.TXT"), "7"));
+    ASSERT_TRUE(StartsOnLine(folder, sim.linkPath(), 7));
     ASSERT_TRUE(SaveFontFile(folder.path(kLocalFontFile), patternTable()));
 
     SteadyClock clock;

@@ -6,6 +6,7 @@
 #include "link/network_address.h"
 #include "link/path_port.h"
 #include "link/port_map.h"
+#include "line_folder.h"
 #include "main_window.h"
 #include "operation_runner.h"
 #include "port_map_dialog.h"
@@ -43,10 +44,7 @@ TEST(WindowThroughSer2net, AComkMappedToAnAddressCarriesAScrollSendToTheUnit)
     UiApp();
     QTemporaryDir dir;
     const AppFolder folder(dir.path());
-    ASSERT_TRUE(folder.ensureSettingsFolder());
-    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COMMAP.TXT"), "COM1=" + server.rfc2217Address()));
-    ASSERT_TRUE(WriteTextFile(folder.settingsPath("COM.TXT"), "1"));
-    ASSERT_TRUE(WriteTextFile(folder.settingsPath("BTL.TXT"), "3"));
+    ASSERT_TRUE(StartsOnLine(folder, server.rfc2217Address(), 3));
 
     SteadyClock clock;
     RecordingPrompter prompter;
