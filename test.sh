@@ -8,6 +8,9 @@ kv_install_missing_packages
 
 export QT_QPA_PLATFORM=offscreen
 jobs=2
+# The tests mostly wait on the simulated line and on timers: four at a time keep both
+# cores busy.
+test_jobs=4
 # The end-to-end tests run real processes on pseudo-terminals; a test that fails is run
 # once more, so that a scheduling hiccup of a loaded machine does not count as a fault.
 # A fault that is really there fails both times.
@@ -27,7 +30,7 @@ echo "== normal build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
     "${launcher[@]}" >/dev/null
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs" $retry
+ctest --test-dir build --output-on-failure -j"$test_jobs" $retry
 
 echo "== sanitizer build"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g1" -DKV_SANITIZE=ON -DKV_BENCHMARKS=OFF \
@@ -40,7 +43,7 @@ rm -rf "$reports" && mkdir -p "$reports"
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:log_path=$reports/asan"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$reports/ubsan"
-ctest --test-dir build-asan --output-on-failure -j"$jobs" $retry
+ctest --test-dir build-asan --output-on-failure -j"$test_jobs" $retry
 if [ -n "$(ls -A "$reports")" ]; then
     echo "sanitizer reports:"
     cat "$reports"/*

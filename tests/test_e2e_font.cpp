@@ -100,7 +100,7 @@ TEST_F(FontOnSim, KvctlWriteCharacterResetAndDownloadStart)
 
 namespace {
 
-// kvctl against a unit at 115 200 baud whose faults the test names.
+// kvctl against a quick unit at 115 200 baud whose faults the test names.
 class FontTrust : public ::testing::Test {
 protected:
     FontTrust() { SaveFontFile(path("a.bin"), patternTable()); }
@@ -118,7 +118,7 @@ protected:
 
 TEST_F(FontTrust, ALostAcknowledgementStopsTheWriteThereAndAResumeCompletesIt)
 {
-    SimProcess unit({"--unit", "1:115200", "--fault", "drop-ack=100"});
+    SimProcess unit({"--unit", "1:115200", "--turnaround", "1", "--fault", "drop-ack=100"});
     ASSERT_TRUE(unit.isRunning());
     const KvctlRun stopped = kvctl(unit, {"font", "write", "--in", path("a.bin")});
     EXPECT_EQ(stopped.exitCode, 1);
@@ -141,7 +141,7 @@ TEST_F(FontTrust, RetriesMakeUpForLostAcknowledgementsUpToTheirCount)
         int exitCode;
     };
     for (const Case& c : {Case{"2", 0}, Case{"1", 1}}) {
-        SimProcess unit({"--unit", "1:115200", "--fault", "drop-ack=200x2"});
+        SimProcess unit({"--unit", "1:115200", "--turnaround", "1", "--fault", "drop-ack=200x2"});
         ASSERT_TRUE(unit.isRunning());
         const KvctlRun run = kvctl(unit, {"font", "write", "--in", path("a.bin"), "--from", "199", "--retries", c.retries});
         EXPECT_EQ(run.exitCode, c.exitCode) << c.retries << run.err.toStdString();
@@ -153,8 +153,9 @@ TEST_F(FontTrust, RetriesMakeUpForLostAcknowledgementsUpToTheirCount)
 
 TEST_F(FontTrust, VerificationComparesWhatTheUnitGivesBackWithTheFont)
 {
-    SimProcess faithful({"--unit", "1:115200"});
-    SimProcess corrupting({"--unit", "1:115200", "--fault", "corrupt-char=5", "--fault", "corrupt-char=9"});
+    SimProcess faithful({"--unit", "1:115200", "--turnaround", "1"});
+    SimProcess corrupting({"--unit", "1:115200", "--turnaround", "1", "--fault", "corrupt-char=5", "--fault",
+                           "corrupt-char=9"});
     ASSERT_TRUE(faithful.isRunning() && corrupting.isRunning());
     const KvctlRun good = kvctl(faithful, {"font", "write", "--in", path("a.bin"), "--verify"});
     EXPECT_EQ(good.exitCode, 0) << good.err.toStdString();

@@ -303,7 +303,7 @@ TEST(FontPanelOnSim, TheWindowWritesAndReadsBackTheFontWithProgress)
 
 TEST(FontPanelOnSim, AStoppedWriteOffersToGoOnAndTheReadBackNamesTheCharacterThatDiffers)
 {
-    SimProcess sim({"--unit", "1:115200", "--fault", "drop-ack=100", "--fault", "corrupt-char=7"});
+    SimProcess sim({"--unit", "1:115200", "--turnaround", "1", "--fault", "drop-ack=100", "--fault", "corrupt-char=7"});
     ASSERT_TRUE(sim.isRunning());
     UiApp();
     QTemporaryDir dir;

@@ -1,6 +1,7 @@
 #include "link/link.h"
 
 #include "base/prompter.h"
+#include "link/line_time.h"
 #include "link/network_address.h"
 #include "link/port_map.h"
 
@@ -19,22 +20,12 @@ constexpr qint64 kLateAnswerCapMs = 2000;
 // The shortest sleep between two looks at a reply that is on its way.
 constexpr qint64 kShortestLookUs = 100;
 
-// The time bytes take on the line: ten bit times each.
-qint64 lineMs(qint64 bytes, int baud)
-{
-    return baud > 0 ? (bytes * 10 * 1000 + baud - 1) / baud : 0;
-}
-
-qint64 lineUs(qint64 bytes, int baud)
-{
-    return baud > 0 ? (bytes * 10 * 1000000 + baud - 1) / baud : 0;
-}
 
 // A drain may take the line time of what is pending, three times over, plus two
 // seconds; past that the port is stalled or gone.
 qint64 drainLimitMs(qint64 pending, int baud)
 {
-    return 2000 + 3 * lineMs(pending, baud);
+    return 2000 + 3 * LineMs(pending, baud);
 }
 
 // The longest a reply may take: its silence time-out twice over (the unit's turnaround
@@ -44,7 +35,7 @@ qint64 drainLimitMs(qint64 pending, int baud)
 // reply that trickles is given up within its own line time and a little.
 qint64 replyBoundMs(qint64 bytes, qint64 silenceMs, int baud)
 {
-    const qint64 line = lineMs(bytes, baud);
+    const qint64 line = LineMs(bytes, baud);
     return 2 * silenceMs + 1000 + line + line / 4;
 }
 
@@ -135,7 +126,7 @@ void Link::write(const QByteArray& bytes)
     // already be arriving by then.
     port_->discardInput();
     port_->write(bytes);
-    lineBusyUntilMs_ = qMax(lineBusyUntilMs_, clock_.nowMs()) + lineMs(bytes.size(), lineBaud_);
+    lineBusyUntilMs_ = qMax(lineBusyUntilMs_, clock_.nowMs()) + LineMs(bytes.size(), lineBaud_);
     logTraffic(true, bytes);
 }
 
@@ -253,7 +244,7 @@ Reply Link::collectReply(int headBytes, int headTimeoutMs, const std::function<i
             // its line time in one go instead of waking for each byte, to the
             // microsecond, since a reply per frame makes a rounded sleep add up.
             const qint64 owed = (expected >= 0 ? expected : headBytes) - reply.bytes.size();
-            clock_.sleepUs(qMin(slice * 1000, qMax<qint64>(kShortestLookUs, lineUs(owed, lineBaud_))));
+            clock_.sleepUs(qMin(slice * 1000, qMax<qint64>(kShortestLookUs, LineUs(owed, lineBaud_))));
         } else {
             port_->waitForInput(static_cast<int>(slice));
         }

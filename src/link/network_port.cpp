@@ -2,6 +2,7 @@
 
 #include "base/prompter.h"
 #include "link/comm_error.h"
+#include "link/line_time.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -21,11 +22,6 @@ constexpr int kSettingsLimitMs = 2000;
 constexpr int kCancelCheckMs = 100;
 // How long the last bytes are given to leave the socket as the port closes.
 constexpr int kCloseFlushMs = 1000;
-
-qint64 lineMs(qint64 bytes, int baud)
-{
-    return baud > 0 ? (bytes * 10 * 1000 + baud - 1) / baud : 0;
-}
 } // namespace
 
 NetworkPort::NetworkPort() = default;
@@ -194,7 +190,7 @@ void NetworkPort::write(const QByteArray& bytes)
     if (!isOpen())
         throw CommError{comm::kPortNotOpen};
     send(telnet_ ? TelnetComPort::escaped(bytes) : bytes);
-    lineBusyUntilMs_ = qMax(lineBusyUntilMs_, clock_.elapsed()) + lineMs(bytes.size(), baud_);
+    lineBusyUntilMs_ = qMax(lineBusyUntilMs_, clock_.elapsed()) + LineMs(bytes.size(), baud_);
 }
 
 qint64 NetworkPort::lineBusyMs() const
