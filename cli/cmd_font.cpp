@@ -128,12 +128,12 @@ int readFont(CliContext& ctx, const FontArgs& a, quint8 address)
         return ctx.usage(kFontUsage);
     if (!knownFormat(ctx, a.out))
         return 1;
-    const auto table = ReadWholeFont(address, *ctx.link, ctx.prompter, a.write.retries);
-    if (!table)
-        return 1;
-    ctx.prompter.message(FontFingerprintText(*table));
+    const FontReadOutcome read = ReadWholeFont(address, *ctx.link, ctx.prompter, a.write.retries);
+    if (!read.font)
+        return ctx.finish(read.result);
+    ctx.prompter.message(FontFingerprintText(*read.font));
     FontDocument font(ctx.folder, ctx.prompter);
-    font.takeUnitFont(*table);
+    font.takeUnitFont(*read.font);
     return ctx.finish(font.exportFile(a.out, layoutOf(a)));
 }
 

@@ -147,8 +147,9 @@ TEST_F(FontTransfer, WholeFontReadReturnsTheUnitsFontThenResets)
 {
     unit.font = patternTable();
     const auto read = ReadWholeFont(2, link, prompter);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(*read, unit.font);
+    ASSERT_TRUE(read.font);
+    EXPECT_TRUE(read.result.done());
+    EXPECT_EQ(*read.font, unit.font);
     EXPECT_EQ(port->writes.first(), ReadCharacterFrame(2, 0));
     EXPECT_EQ(port->writes.last(), ResetFrame(2));
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("读出成功")});
@@ -165,8 +166,9 @@ TEST_F(FontTransfer, WholeFontReadKeepsTheFontWhenItsRestartCannotBeSent)
         answer(p, bytes);
     };
     const auto read = ReadWholeFont(2, link, prompter);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(*read, unit.font);
+    ASSERT_TRUE(read.font);
+    EXPECT_TRUE(read.result.done());
+    EXPECT_EQ(*read.font, unit.font);
     // The read and its restart share one open of the port.
     EXPECT_EQ(port->opens, 1);
     EXPECT_EQ(prompter.texts().size(), 2);
@@ -178,7 +180,10 @@ TEST_F(FontTransfer, ReadTimeOutAtTheLastCodeNamesItAndKeepsNothing)
 {
     unit.font = patternTable();
     unit.silentAtCode = 255;
-    EXPECT_FALSE(ReadWholeFont(1, link, prompter));
+    const FontReadOutcome read = ReadWholeFont(1, link, prompter);
+    EXPECT_FALSE(read.font);
+    EXPECT_EQ(read.result.kind, OutcomeKind::Failed);
+    EXPECT_EQ(read.result.reason, QStringLiteral("读出错误255"));
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("读出错误255")});
     EXPECT_FALSE(link.isOpen());
     EXPECT_NE(port->writes.last(), ResetFrame(1));
@@ -187,7 +192,7 @@ TEST_F(FontTransfer, ReadTimeOutAtTheLastCodeNamesItAndKeepsNothing)
 TEST_F(FontTransfer, ReadWithAWrongCheckByteStops)
 {
     unit.corruptAtCode = 3;
-    EXPECT_FALSE(ReadWholeFont(1, link, prompter));
+    EXPECT_FALSE(ReadWholeFont(1, link, prompter).font);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("读出错误")});
     EXPECT_EQ(unit.codesHeard.size(), 4);
 }
@@ -195,14 +200,16 @@ TEST_F(FontTransfer, ReadWithAWrongCheckByteStops)
 TEST_F(FontTransfer, ReadRefusesALongReply)
 {
     port->onWrite = [](test::MemoryPort& p, const QByteArray&) { p.arrive(10, QByteArray(56, '\0')); };
-    EXPECT_FALSE(ReadWholeFont(1, link, prompter));
+    EXPECT_FALSE(ReadWholeFont(1, link, prompter).font);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("读出错误0")});
 }
 
 TEST_F(FontTransfer, CancelledReadKeepsNothing)
 {
     prompter.cancelAtStep = 100;
-    EXPECT_FALSE(ReadWholeFont(1, link, prompter));
+    const FontReadOutcome read = ReadWholeFont(1, link, prompter);
+    EXPECT_FALSE(read.font);
+    EXPECT_EQ(read.result.kind, OutcomeKind::Cancelled);
     EXPECT_EQ(unit.codesHeard.size(), 99);
     EXPECT_EQ(prompter.progressOpen, 0);
     EXPECT_FALSE(link.isOpen());
@@ -211,7 +218,7 @@ TEST_F(FontTransfer, CancelledReadKeepsNothing)
 TEST_F(FontTransfer, PortFaultIsReportedWithTheSerialPortMessage)
 {
     port->failOpenWith = comm::kPortOccupied;
-    EXPECT_FALSE(ReadWholeFont(1, link, prompter));
+    EXPECT_TRUE(ReadWholeFont(1, link, prompter).result.portFault());
     EXPECT_FALSE(WriteWholeFont(patternTable(), 1, link, prompter).result.done());
     EXPECT_FALSE(WriteOneCharacter(patternTable(), 0, 1, link, prompter).done());
     EXPECT_FALSE(StartFontDownload(link, prompter).done());

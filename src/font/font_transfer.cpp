@@ -209,7 +209,7 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
     return outcome;
 }
 
-std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& prompter, int retries)
+FontReadOutcome ReadWholeFont(quint8 address, Link& link, Prompter& prompter, int retries)
 {
     std::optional<CharacterRead> read;
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
@@ -221,17 +221,15 @@ std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& pro
     // The font is read whole even if the restart that follows it could not be sent.
     const bool readWhole = read && !read->failure && !read->cancelled;
     if (ran.portFault() && !readWhole)
-        return std::nullopt;
-    if (read->failure) {
-        prompter.failure(*read->failure);
-        return std::nullopt;
-    }
+        return {ran, std::nullopt};
+    if (read->failure)
+        return {Fail(prompter, *read->failure), std::nullopt};
     if (read->cancelled) {
         prompter.failure(QStringLiteral("字库读取已取消，字库未改变"));
-        return std::nullopt;
+        return {Outcome::Cancelled(), std::nullopt};
     }
     prompter.message(QStringLiteral("读出成功"));
-    return FontTable::fromDeviceBytes(read->received);
+    return {Outcome::Done(), FontTable::fromDeviceBytes(read->received)};
 }
 
 Outcome VerifyFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter, int retries)

@@ -56,11 +56,17 @@ struct FontWriteOutcome {
 FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& link, Prompter& prompter,
                                 const FontWriteOptions& options = {});
 
+struct FontReadOutcome {
+    Outcome result;
+    // The unit's font, once it was read whole.
+    std::optional<FontTable> font;
+};
+
 // Reads all 256 records with progress and Cancel, reading a character again up to
 // retries times when its answer times out or fails its check byte. On success restarts
-// the unit and returns the font; on a time-out, a check-byte mismatch, a cancel or a
-// port fault nothing is returned and nothing of the partial read is kept.
-std::optional<FontTable> ReadWholeFont(quint8 address, Link& link, Prompter& prompter, int retries = 0);
+// the unit and gives the font; on a time-out, a check-byte mismatch, a cancel or a port
+// fault nothing of the partial read is kept.
+FontReadOutcome ReadWholeFont(quint8 address, Link& link, Prompter& prompter, int retries = 0);
 
 // Reads all 256 records as ReadWholeFont does and compares them with the table: done
 // when every character is the same ("校验成功：…"), failed naming the codes that differ.

@@ -400,16 +400,15 @@ void FontPanel::readWholeFont()
     const auto address = deviceAddress();
     if (!address)
         return;
-    using FontRead = std::optional<FontTable>;
-    context_.startOperation<FontRead>(
+    context_.startOperation<FontReadOutcome>(
         [address = *address, retries = trust_->retries()](const Operands& op) {
             return ReadWholeFont(address, op.link, op.prompter, retries);
         },
-        [this](FontRead read) {
-            if (!read)
+        [this](FontReadOutcome read) {
+            if (!read.font)
                 return;
-            trust_->showUnitFingerprint(*read);
-            document_.takeUnitFont(*read);
+            trust_->showUnitFingerprint(*read.font);
+            document_.takeUnitFont(*read.font);
             editor_.cancel();
             redrawAll();
             showCaption();
