@@ -57,10 +57,10 @@ int RunCrosshair(CliContext& ctx, const QStringList& args)
         return ctx.usage();
     const QString& what = args.first();
     if (what == QLatin1String("get")) {
-        const auto shape = ReadCrosshairShape(*ctx.link, ctx.prompter);
-        if (!shape)
-            return 1;
-        PrintOut(QString::number(*shape));
+        const CrosshairOutcome read = ReadCrosshairShape(*ctx.link, ctx.prompter);
+        if (!read.shape)
+            return ctx.finish(read.result);
+        PrintOut(QString::number(*read.shape));
         return 0;
     }
     if (what != QLatin1String("up") && what != QLatin1String("down"))

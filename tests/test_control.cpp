@@ -276,15 +276,16 @@ TEST_F(Control, CrosshairSilenceOrAWrongEchoIsACommunicationError)
     EXPECT_FALSE(link.isOpen());
 
     prompter.shown.clear();
-    EXPECT_EQ(ReadCrosshairShape(link, prompter), 5);
+    EXPECT_EQ(ReadCrosshairShape(link, prompter).shape, 5);
     EXPECT_TRUE(prompter.shown.isEmpty());
 
     // A reported shape past the last is no reading.
     for (int reported : {21, 22, 200, 255}) {
         prompter.shown.clear();
         answer(0xE1, QByteArray(1, char(reported)));
-        const auto shape = ReadCrosshairShape(link, prompter);
-        EXPECT_EQ(shape, reported <= 21 ? std::optional<int>(reported) : std::nullopt) << reported;
+        const CrosshairOutcome read = ReadCrosshairShape(link, prompter);
+        EXPECT_EQ(read.shape, reported <= 21 ? std::optional<int>(reported) : std::nullopt) << reported;
+        EXPECT_EQ(read.result.done(), reported <= 21) << reported;
         EXPECT_EQ(prompter.texts("error"), reported <= 21 ? QStringList{} : QStringList{QStringLiteral("通信错误")})
             << reported;
     }

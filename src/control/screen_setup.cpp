@@ -111,19 +111,21 @@ CrosshairOutcome StepCrosshair(CrosshairStep step, Link& link, Prompter& prompte
     return outcome;
 }
 
-std::optional<int> ReadCrosshairShape(Link& link, Prompter& prompter)
+CrosshairOutcome ReadCrosshairShape(Link& link, Prompter& prompter)
 {
-    std::optional<int> shape;
-    RunOnPort(link, prompter, [&](LineSession& session) {
-        shape = shapeReply(command::kReadShape, {}, session);
+    CrosshairOutcome outcome;
+    const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
+        outcome.shape = shapeReply(command::kReadShape, {}, session);
         // A shape past the last one is no shape the unit can show: the byte is noise or
         // another unit's answer, not a reading.
-        if (shape && *shape > kLastShape)
-            shape.reset();
-        if (!shape && !prompter.cancelFlag().requested())
-            communicationError(prompter);
+        if (outcome.shape && *outcome.shape > kLastShape)
+            outcome.shape.reset();
+        if (!outcome.shape && !prompter.cancelFlag().requested())
+            outcome.result = communicationError(prompter);
     });
-    return shape;
+    if (!ran.done())
+        outcome.result = ran;
+    return outcome;
 }
 
 } // namespace kv

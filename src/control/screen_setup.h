@@ -43,8 +43,8 @@ struct CrosshairOutcome {
 // "↑" / "↓": reads the unit's shape, steps it within 0-21 and writes it back.
 CrosshairOutcome StepCrosshair(CrosshairStep step, Link& link, Prompter& prompter);
 
-// The shape the unit reports (E1); nothing after "通信错误" when it does not answer or
-// answers with no shape of 0-21.
-std::optional<int> ReadCrosshairShape(Link& link, Prompter& prompter);
+// The shape the unit reports (E1); failed after "通信错误", with no shape, when it does
+// not answer or answers with no shape of 0-21.
+CrosshairOutcome ReadCrosshairShape(Link& link, Prompter& prompter);
 
 } // namespace kv
