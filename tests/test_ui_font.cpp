@@ -14,6 +14,7 @@
 #include "link/frames.h"
 #include "link/qt_serial_port.h"
 #include "line_folder.h"
+#include "kvctl_process.h"
 #include "main_window.h"
 #include "memory_port.h"
 #include "operation_runner.h"
@@ -261,41 +262,89 @@ TEST_F(FontPanelTest, ImportRefusesABadFileAndExportKeepsTheMcmPadding)
     EXPECT_EQ(written.readAll(), mcm);
 }
 
-TEST(FontPanelOnSim, TheWindowWritesAndReadsBackTheFontWithProgress)
-{
-    SimProcess sim({"--unit", "1:9600"});
-    ASSERT_TRUE(sim.isRunning());
-    UiApp();
-    QTemporaryDir dir;
-    const AppFolder folder(dir.path());
-    ASSERT_TRUE(StartsOnLine(folder, sim.linkPath(), 3));
-    ASSERT_TRUE(SaveFontFile(folder.path(kLocalFontFile), patternTable()));
+namespace {
 
-    SteadyClock clock;
-    RecordingPrompter prompter;
-    ui::MainWindow window(folder, [] { return std::make_unique<QtSerialPort>(); }, clock, &prompter);
-    ASSERT_TRUE(WaitUntil([&] { return !window.startTimer()->isActive() && !window.runner().busy(); }));
-    ui::FontPanel* panel = window.fontPanel();
-    const auto click = [&](const QString& caption) {
-        for (QPushButton* b : panel->findChildren<QPushButton*>())
+// The window on kvsim's line, its local font the pattern table; the font panel's buttons
+// are clicked by caption.
+class FontWindowOnSim {
+public:
+    FontWindowOnSim(const QStringList& simArgs, int baudChoice) : sim(simArgs), baudChoice_(baudChoice) {}
+
+    // False (after the failure) when the unit or the window did not come up.
+    bool start()
+    {
+        UiApp();
+        EXPECT_TRUE(sim.isRunning());
+        EXPECT_TRUE(StartsOnLine(folder, sim.linkPath(), baudChoice_));
+        EXPECT_TRUE(SaveFontFile(folder.path(kLocalFontFile), patternTable()));
+        window = std::make_unique<ui::MainWindow>(folder, [] { return std::make_unique<QtSerialPort>(); }, clock,
+                                                  &prompter);
+        const bool up = WaitUntil([&] { return !window->startTimer()->isActive() && !window->runner().busy(); });
+        EXPECT_TRUE(up);
+        return sim.isRunning() && up && !::testing::Test::HasFailure();
+    }
+    ui::FontPanel* panel() const { return window->fontPanel(); }
+    void click(const QString& caption)
+    {
+        for (QPushButton* b : panel()->findChildren<QPushButton*>())
             if (b->text() == caption)
                 b->click();
-    };
+    }
+    bool finishes(int ms) const
+    {
+        return WaitUntil([&] { return !window->runner().busy(); }, ms);
+    }
 
-    click("把当前字库写入叠加器");
-    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 60000));
+    SimProcess sim;
+    QTemporaryDir dir;
+    const AppFolder folder{dir.path()};
+    SteadyClock clock;
+    RecordingPrompter prompter;
+    std::unique_ptr<ui::MainWindow> window;
+
+private:
+    int baudChoice_;
+};
+
+// The frames kvsim received after line `from` of its log, without their times.
+QStringList framesReceived(const SimProcess& sim, qsizetype from)
+{
+    QStringList frames;
+    const QStringList lines = sim.logText().split('\n', Qt::SkipEmptyParts);
+    for (qsizetype i = from; i < lines.size(); ++i)
+        if (lines.at(i).section(' ', 1, 1) == "RX")
+            frames << lines.at(i).section(' ', 1);
+    return frames;
+}
+
+qsizetype logLines(const SimProcess& sim)
+{
+    return sim.logText().split('\n', Qt::SkipEmptyParts).size();
+}
+
+} // namespace
+
+TEST(FontPanelOnSim, TheWindowWritesAndReadsBackTheFontWithProgress)
+{
+    FontWindowOnSim on({"--unit", "1:9600"}, 3);
+    ASSERT_TRUE(on.start());
+    ui::FontPanel* panel = on.panel();
+    RecordingPrompter& prompter = on.prompter;
+
+    on.click("把当前字库写入叠加器");
+    ASSERT_TRUE(on.finishes(60000));
     EXPECT_EQ(prompter.texts(), QStringList{"下载成功"});
     EXPECT_EQ(prompter.progressTitle, "把当前字库写入叠加器");
     EXPECT_EQ(prompter.progressSteps.size(), 256);
 
     // Fill the table with something else, then read the unit's font back into it.
-    click("打开叠加器字库数据");
-    ASSERT_TRUE(SaveFontFile(folder.path(kOverlayFontFile), FontTable()));
-    click("打开叠加器字库数据");
+    on.click("打开叠加器字库数据");
+    ASSERT_TRUE(SaveFontFile(on.folder.path(kOverlayFontFile), FontTable()));
+    on.click("打开叠加器字库数据");
     EXPECT_EQ(panel->table(), FontTable());
-    click("读取叠加器字库数据");
-    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 60000));
-    EXPECT_EQ(prompter.texts().last(), "读出成功") << prompter.texts().join("|").toStdString() << sim.logText().right(3000).toStdString();
+    on.click("读取叠加器字库数据");
+    ASSERT_TRUE(on.finishes(60000));
+    EXPECT_EQ(prompter.texts().last(), "读出成功") << prompter.texts().join("|").toStdString() << on.sim.logText().right(3000).toStdString();
     EXPECT_EQ(panel->table(), patternTable());
     EXPECT_EQ(panel->caption(), kUnsavedOverlayCaption);
     EXPECT_EQ(prompter.progressSteps.size(), 512);
@@ -303,48 +352,49 @@ TEST(FontPanelOnSim, TheWindowWritesAndReadsBackTheFontWithProgress)
 
 TEST(FontPanelOnSim, AStoppedWriteOffersToGoOnAndTheReadBackNamesTheCharacterThatDiffers)
 {
-    SimProcess sim({"--unit", "1:115200", "--turnaround", "1", "--fault", "drop-ack=100", "--fault", "corrupt-char=7"});
-    ASSERT_TRUE(sim.isRunning());
-    UiApp();
-    QTemporaryDir dir;
-    const AppFolder folder(dir.path());
-    ASSERT_TRUE(StartsOnLine(folder, sim.linkPath(), 7));
-    ASSERT_TRUE(SaveFontFile(folder.path(kLocalFontFile), patternTable()));
-
-    SteadyClock clock;
-    RecordingPrompter prompter;
-    ui::MainWindow window(folder, [] { return std::make_unique<QtSerialPort>(); }, clock, &prompter);
-    ASSERT_TRUE(WaitUntil([&] { return !window.startTimer()->isActive() && !window.runner().busy(); }));
-    ui::FontPanel* panel = window.fontPanel();
+    FontWindowOnSim on({"--unit", "1:115200", "--turnaround", "1", "--fault", "drop-ack=100", "--fault", "corrupt-char=7"},
+                       7);
+    ASSERT_TRUE(on.start());
+    ui::FontPanel* panel = on.panel();
     ui::FontTrustBox* trust = panel->trustBox();
+    RecordingPrompter& prompter = on.prompter;
     EXPECT_EQ(trust->tableFingerprint()->text(), FontFingerprintText(patternTable()));
     EXPECT_TRUE(trust->resumeButton()->isHidden());
 
     trust->verifyBox()->setChecked(true);
-    for (QPushButton* b : panel->findChildren<QPushButton*>())
-        if (b->text() == "把当前字库写入叠加器")
-            b->click();
-    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 30000));
+    on.click("把当前字库写入叠加器");
+    ASSERT_TRUE(on.finishes(30000));
     EXPECT_EQ(prompter.texts(), QStringList{"下载失败"});
     EXPECT_FALSE(trust->resumeButton()->isHidden());
     EXPECT_EQ(trust->resumeButton()->text(), "从字符 100 继续写入");
 
+    const qsizetype beforeResume = logLines(on.sim);
     trust->resumeButton()->click();
-    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 30000));
+    ASSERT_TRUE(on.finishes(30000));
     EXPECT_EQ(prompter.texts().mid(1), (QStringList{"下载成功", "校验失败：1 个字符不一致：7"}));
     EXPECT_TRUE(trust->resumeButton()->isHidden());
     // Only the resumed codes went out the second time.
-    EXPECT_EQ(sim.logText().count("write character 0xFC"), 101 + 156);
+    EXPECT_EQ(on.sim.logText().count("write character 0xFC"), 101 + 156);
+    // The same frames as kvctl's for the same font, resume point and read-back.
+    const QStringList fromWindow = framesReceived(on.sim, beforeResume);
+    // 156 characters written, 256 read back, the reset.
+    ASSERT_EQ(fromWindow.size(), 156 + 256 + 1);
+    ASSERT_TRUE(SaveFontFile(on.folder.path("same.bin"), patternTable()));
+    const qsizetype beforeKvctl = logLines(on.sim);
+    const KvctlRun kvctl = RunKvctl({"--dir", on.dir.path(), "--port", on.sim.linkPath(), "--baud", "115200", "font",
+                                     "write", "--in", on.folder.path("same.bin"), "--from", "100", "--verify"});
+    EXPECT_EQ(kvctl.exitCode, 1) << kvctl.err.toStdString();
+    ASSERT_TRUE(on.sim.waitFor([&] { return framesReceived(on.sim, beforeKvctl).size() == fromWindow.size(); }));
+    EXPECT_EQ(framesReceived(on.sim, beforeKvctl), fromWindow);
 
-    for (QPushButton* b : panel->findChildren<QPushButton*>())
-        if (b->text() == "读取叠加器字库数据")
-            b->click();
-    ASSERT_TRUE(WaitUntil([&] { return !window.runner().busy(); }, 30000));
+    on.click("读取叠加器字库数据");
+    ASSERT_TRUE(on.finishes(30000));
     FontTable held = patternTable();
     QByteArray seven = held.record(7);
     seven[0] = char(seven.at(0) ^ 0x80);
     held.setRecord(7, seven);
     EXPECT_EQ(trust->unitFingerprint()->text(), FontFingerprintText(held));
+    ui::MainWindow& window = *on.window;
     window.resize(1280, 720);
     window.show();
     for (int i = 0; i < window.pages()->count(); ++i)
