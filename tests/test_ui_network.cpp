@@ -33,17 +33,26 @@
 using namespace kv;
 using namespace kv::test;
 
-TEST(WindowThroughSer2net, AComkMappedToAnAddressCarriesAScrollSendToTheUnit)
+namespace {
+
+// A unit at 9600 behind ser2net, and an application folder for the window.
+class WindowThroughSer2net : public ::testing::Test {
+protected:
+    SimProcess sim{{"--unit", "1:9600"}};
+    Ser2netProcess server{QFileInfo(sim.linkPath()).canonicalFilePath()};
+    QTemporaryDir dir;
+    const AppFolder folder{dir.path()};
+};
+
+} // namespace
+
+TEST_F(WindowThroughSer2net, AComkMappedToAnAddressCarriesAScrollSendToTheUnit)
 {
     if (Ser2netProcess::program().isEmpty())
         GTEST_SKIP() << "ser2net is not installed (scripts/packages.sh installs it)";
-    SimProcess sim({"--unit", "1:9600"});
     ASSERT_TRUE(sim.isRunning());
-    Ser2netProcess server(QFileInfo(sim.linkPath()).canonicalFilePath());
     ASSERT_TRUE(server.isRunning()) << server.output().toStdString();
     UiApp();
-    QTemporaryDir dir;
-    const AppFolder folder(dir.path());
     ASSERT_TRUE(StartsOnLine(folder, server.rfc2217Address(), 3));
 
     SteadyClock clock;
@@ -70,17 +79,13 @@ TEST(WindowThroughSer2net, AComkMappedToAnAddressCarriesAScrollSendToTheUnit)
     })) << sim.logText().toStdString();
 }
 
-TEST(WindowThroughSer2net, ThePortMapTestsATypedAddressAndRefusesAMalformedOne)
+TEST_F(WindowThroughSer2net, ThePortMapTestsATypedAddressAndRefusesAMalformedOne)
 {
     if (Ser2netProcess::program().isEmpty())
         GTEST_SKIP() << "ser2net is not installed (scripts/packages.sh installs it)";
-    SimProcess sim({"--unit", "1:9600"});
     ASSERT_TRUE(sim.isRunning());
-    Ser2netProcess server(QFileInfo(sim.linkPath()).canonicalFilePath());
     ASSERT_TRUE(server.isRunning()) << server.output().toStdString();
     UiApp();
-    QTemporaryDir dir;
-    const AppFolder folder(dir.path());
     ASSERT_TRUE(folder.ensureSettingsFolder());
     ui::PortMapDialog dialog(folder, {}, 9600);
     dialog.resize(dialog.sizeHint());

@@ -12,8 +12,7 @@ QString foundText(const QString& path, int baud, const SerialPort& port)
 {
     if (!IsNetworkPortName(path))
         return QStringLiteral("串口 %1 可以打开").arg(path);
-    const NetworkAddressParse parse = ParseNetworkAddress(path);
-    if (parse.address->scheme == NetworkAddress::Scheme::RawTcp)
+    if (IsRawTcpAddress(path))
         return QStringLiteral("已连接 %1：原始 TCP，速率在设备服务器上设定").arg(path);
     if (!port.setsRate())
         return QStringLiteral("已连接 %1：服务器不接受 RFC 2217 的串口选项，速率在设备服务器上设定").arg(path);
