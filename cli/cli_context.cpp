@@ -9,16 +9,13 @@
 
 namespace kv::cli {
 
-namespace {
-QString rootFor(const GlobalOptions& options)
+QString AppFolderRoot(const GlobalOptions& options)
 {
     return options.dir.isEmpty() ? DefaultAppFolderRoot() : options.dir;
 }
 
-} // namespace
-
 CliContext::CliContext(const GlobalOptions& opts, QString commandUsage)
-    : folder(rootFor(opts)), prompter(opts.yes), options(opts), commandUsage_(std::move(commandUsage))
+    : folder(AppFolderRoot(opts)), prompter(opts.yes), options(opts), commandUsage_(std::move(commandUsage))
 {
     RemoveUnfinishedWrites(folder);
     ProvideHelpFiles(folder);

@@ -23,8 +23,12 @@ struct GlobalOptions {
     QString target;   // broadcast | queue | ADDR
     QString address = QStringLiteral("1");
     QString log;
+    QString lang;     // zh | en
     bool yes = false;
 };
+
+// The application folder of a run: --dir, else the default one.
+QString AppFolderRoot(const GlobalOptions& options);
 
 // Everything a command needs: the application folder, the link set up with this run's
 // port and rate, the terminal prompter and the options.

@@ -4,6 +4,8 @@
 #include "cli_context.h"
 #include "commands.h"
 #include "interrupt.h"
+#include "app/language_setup.h"
+#include "base/app_folder.h"
 #include "link/network_address.h"
 
 #include <QCoreApplication>
@@ -21,7 +23,8 @@ QString globalUsage()
 {
     QString text = QStringLiteral(
         "usage: kvctl [--dir DIR] [--port COMk|PATH|rfc2217://HOST:PORT|socket://HOST:PORT] [--baud RATE]\n"
-        "             [--target broadcast|queue|ADDR] [--address N] [--yes] [--log FILE] COMMAND [arguments]\n"
+        "             [--target broadcast|queue|ADDR] [--address N] [--yes] [--log FILE] [--lang zh|en]\n"
+        "             COMMAND [arguments]\n"
         "commands:");
     for (const Command& command : Commands())
         text += QStringLiteral("\n  ") + QString::fromUtf8(command.usage);
@@ -36,6 +39,7 @@ bool takeGlobalOptions(QStringList& args, GlobalOptions& options)
         {QStringLiteral("--dir"), &options.dir},       {QStringLiteral("--port"), &options.port},
         {QStringLiteral("--baud"), &options.baud},     {QStringLiteral("--target"), &options.target},
         {QStringLiteral("--address"), &options.address}, {QStringLiteral("--log"), &options.log},
+        {QStringLiteral("--lang"), &options.lang},
     };
     QStringList rest;
     for (int i = 0; i < args.size(); ++i) {
@@ -101,6 +105,27 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The language of the run's texts: --lang, else KV_LANG, else the choice saved in the
+// application folder (the window's), else Chinese. A word that names neither language
+// is refused before anything runs.
+bool installChosenLanguage(QCoreApplication& app, const GlobalOptions& options)
+{
+    const QString given = !options.lang.isEmpty() ? options.lang : qEnvironmentVariable("KV_LANG");
+    kv::Language language = kv::Language::Chinese;
+    if (!given.isEmpty()) {
+        const auto parsed = kv::ParseLanguage(given);
+        if (!parsed) {
+            PrintErr(QStringLiteral("--lang / KV_LANG: zh or en, not ") + given);
+            return false;
+        }
+        language = *parsed;
+    } else {
+        language = kv::SavedLanguage(kv::AppFolder(AppFolderRoot(options)));
+    }
+    kv::InstallLanguage(app, language);
+    return true;
+}
+
 } // namespace
 
 constexpr int kInterruptedStatus = 128 + SIGINT;
@@ -111,6 +136,10 @@ int main(int argc, char** argv)
     QStringList args = app->arguments().mid(1);
     GlobalOptions options;
     if (!takeGlobalOptions(args, options) || args.isEmpty()) {
+        PrintErr(globalUsage());
+        return 2;
+    }
+    if (!installChosenLanguage(*app, options)) {
         PrintErr(globalUsage());
         return 2;
     }

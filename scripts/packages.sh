@@ -1,7 +1,8 @@
 # Installs the Debian packages the project needs, only those that are missing.
 # Sourced by run.sh and test.sh.
 
-KV_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev libbenchmark-dev
+KV_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools
+             libgtest-dev libbenchmark-dev
              fonts-wqy-microhei fonts-liberation qt6-translations-l10n xvfb xauth ser2net)
 
 kv_install_missing_packages() {

@@ -8,7 +8,7 @@
 #include "memory_port.h"
 #include "operation_runner.h"
 #include "port_map_dialog.h"
-#include "qt_translations.h"
+#include "app/language_setup.h"
 #include "recording_prompter.h"
 #include "screenshot.h"
 #include "serial_strip.h"
@@ -266,7 +266,7 @@ QString WithoutMnemonic(QString text)
 
 TEST(QtTranslations, StandardButtonsReadChinese)
 {
-    ASSERT_TRUE(ui::InstallQtChineseTranslations(UiApp()));
+    ASSERT_TRUE(InstallLanguage(UiApp(), Language::Chinese));
     QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(WithoutMnemonic(box.button(QMessageBox::Ok)->text()), "确定");
     EXPECT_EQ(WithoutMnemonic(box.button(QMessageBox::Yes)->text()), "是");

@@ -1,6 +1,8 @@
 #include "app/shipped_files.h"
 
 #include "base/app_folder.h"
+#include "base/help_file.h"
+#include "base/language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,7 +13,6 @@
 namespace kv {
 
 namespace {
-const QString kHelpFolder = QStringLiteral("help");
 const QString kDefaultFont = QStringLiteral("hebingf.bin");
 
 QString installedFolder()
@@ -40,10 +41,11 @@ QString PerUserAppFolder()
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("kvtool"));
 }
 
-int ProvideHelpFiles(const AppFolder& folder)
+namespace {
+int provideHelpFolder(const AppFolder& folder, const QString& helpFolder)
 {
-    const QDir shipped(ShippedFile(kHelpFolder));
-    const QDir own(folder.path(kHelpFolder));
+    const QDir shipped(ShippedFile(helpFolder));
+    const QDir own(folder.path(helpFolder));
     if (shipped.absolutePath() == own.absolutePath())
         return 0;
     const QStringList names = shipped.entryList({QStringLiteral("*.txt")}, QDir::Files);
@@ -55,6 +57,13 @@ int ProvideHelpFiles(const AppFolder& folder)
             ++copied;
     }
     return copied;
+}
+} // namespace
+
+int ProvideHelpFiles(const AppFolder& folder)
+{
+    return provideHelpFolder(folder, HelpFolderName(Language::Chinese))
+           + provideHelpFolder(folder, HelpFolderName(Language::English));
 }
 
 QString DefaultAppFolderRoot()

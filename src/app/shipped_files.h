@@ -25,8 +25,9 @@ QString PerUserAppFolder();
 // writable and the program is not an installed one, else the per-user data folder.
 QString DefaultAppFolderRoot();
 
-// Copies every shipped help text that the application folder lacks into its help/; a
-// text the operator changed stays as it is. Returns how many were copied.
+// Copies every shipped help text, Chinese and English, that the application folder
+// lacks into its help/ and help/en/; a text the operator changed stays as it is.
+// Returns how many were copied.
 int ProvideHelpFiles(const AppFolder& folder);
 
 } // namespace kv

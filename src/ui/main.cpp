@@ -1,11 +1,11 @@
 // kvtool: the desktop window with which operators configure, feed and test caption
 // overlay units.
 
+#include "app/language_setup.h"
 #include "app/shipped_files.h"
 #include "base/app_folder.h"
 #include "link/path_port.h"
 #include "main_window.h"
-#include "qt_translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,7 +15,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvtool"));
-    kv::ui::InstallQtChineseTranslations(app);
 
     QCommandLineParser parser;
     parser.addHelpOption();
@@ -28,9 +27,11 @@ int main(int argc, char** argv)
     if (root.isEmpty())
         root = kv::DefaultAppFolderRoot();
     QDir().mkpath(root);
+    const kv::AppFolder folder(root);
+    kv::InstallLanguage(app, kv::SavedLanguage(folder));
 
     kv::SteadyClock clock;
-    kv::ui::MainWindow window(kv::AppFolder(root), kv::PathPorts(), clock);
+    kv::ui::MainWindow window(folder, kv::PathPorts(), clock);
     window.show();
     return app.exec();
 }
