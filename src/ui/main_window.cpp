@@ -9,6 +9,7 @@
 #include "font_panel.h"
 #include "font_panels.h"
 #include "help_viewer.h"
+#include "language_selector.h"
 #include "link/link.h"
 #include "link/port_choice.h"
 #include "link_bridge.h"
@@ -107,6 +108,7 @@ void MainWindow::buildLayout()
     top_ = new QHBoxLayout;
     top_->addWidget(strip_, 1);
     top_->addWidget(model_);
+    top_->addWidget(new LanguageSelector(*context_, central));
     top_->addWidget(help_);
     layout->addLayout(top_);
 
