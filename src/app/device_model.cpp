@@ -2,6 +2,7 @@
 
 #include "base/app_folder.h"
 #include "base/prompter.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -35,7 +36,7 @@ std::optional<int> ReadDeviceModel(const AppFolder& folder)
 bool WriteDeviceModel(const AppFolder& folder, int model, Prompter& prompter)
 {
     if (!folder.ensureSettingsFolder()) {
-        prompter.error(FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
+        prompter.error(FileWriteErrorText(folder.settingsFolder(), Text::tr("无法创建文件夹")));
         return false;
     }
     const QString path = folder.settingsPath(kModelFile);

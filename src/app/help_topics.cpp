@@ -1,6 +1,7 @@
 #include "app/help_topics.h"
 
 #include "base/send_modes.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -23,11 +24,11 @@ HelpTopic MainHelpTopic(int context, int sendMode)
 {
     switch (context) {
     case kHelpContextScrollEditor:
-        return {QStringLiteral("edit_dx_readme.txt"), QStringLiteral("编辑滚动信息")};
+        return {QStringLiteral("edit_dx_readme.txt"), Text::tr("编辑滚动信息")};
     case kHelpContextPictureEditor:
-        return {QStringLiteral("edit_jztw_readme.txt"), QStringLiteral("编辑静止图文及台标")};
+        return {QStringLiteral("edit_jztw_readme.txt"), Text::tr("编辑静止图文及台标")};
     case kHelpContextShortcutEditor:
-        return {QStringLiteral("edit_zhkj_readme.txt"), QStringLiteral("编辑组合滚动快捷")};
+        return {QStringLiteral("edit_zhkj_readme.txt"), Text::tr("编辑组合滚动快捷")};
     default:
         break;
     }
@@ -37,12 +38,12 @@ HelpTopic MainHelpTopic(int context, int sendMode)
 
 HelpTopic AddressQueueHelpTopic()
 {
-    return {QStringLiteral("edit_addr_readme.txt"), QStringLiteral("编辑设备地址")};
+    return {QStringLiteral("edit_addr_readme.txt"), Text::tr("编辑设备地址")};
 }
 
 HelpTopic OtherFunctionsHelpTopic()
 {
-    return {QStringLiteral("other_readme.txt"), QStringLiteral("其他功能")};
+    return {QStringLiteral("other_readme.txt"), Text::tr("其他功能")};
 }
 
 const QStringList& HelpFileNames()

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "base/app_folder.h"
+#include "text/operator_text.h"
 
 #include <QFileInfo>
 
@@ -8,7 +9,7 @@ namespace kv {
 
 QString MainWindowTitle()
 {
-    return QStringLiteral("KV820T字符叠加器测试及字库编辑软件V1.1");
+    return Text::tr("KV820T字符叠加器测试及字库编辑软件V1.1");
 }
 
 QString LoadKjSelect(const AppFolder& folder)

@@ -2,22 +2,31 @@
 
 #include "picture/page_record.h"
 #include "picture/picture_frames.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
-const EditPageKindInfo& KindInfo(EditPageKind kind)
+EditPageKindInfo KindInfo(EditPageKind kind)
 {
-    static const EditPageKindInfo kinds[kEditPageKinds] = {
-        {QStringLiteral("台标_字符"), QStringLiteral("编辑台标_字符"), QStringLiteral("设字符点阵为"),
-         QStringLiteral("TbChar")},
-        {QStringLiteral("静止_字符"), QStringLiteral("编辑静止_字符"), QStringLiteral("设字符点阵为"),
-         QStringLiteral("JbChar")},
-        {QStringLiteral("台标_图形"), QStringLiteral("编辑台标_图形"), QStringLiteral("设图形高度为"),
-         QStringLiteral("TbPic")},
-        {QStringLiteral("静止_图形"), QStringLiteral("编辑静止_图形"), QStringLiteral("设图形高度为"),
-         QStringLiteral("JbPic")},
+    struct Texts {
+        const char* button;
+        const char* title;
+        const char* sizeLabel;
+        const char* record;
     };
-    return kinds[int(kind)];
+    static const Texts kinds[kEditPageKinds] = {
+        {QT_TRANSLATE_NOOP("kv", "台标_字符"), QT_TRANSLATE_NOOP("kv", "编辑台标_字符"),
+         QT_TRANSLATE_NOOP("kv", "设字符点阵为"), "TbChar"},
+        {QT_TRANSLATE_NOOP("kv", "静止_字符"), QT_TRANSLATE_NOOP("kv", "编辑静止_字符"),
+         QT_TRANSLATE_NOOP("kv", "设字符点阵为"), "JbChar"},
+        {QT_TRANSLATE_NOOP("kv", "台标_图形"), QT_TRANSLATE_NOOP("kv", "编辑台标_图形"),
+         QT_TRANSLATE_NOOP("kv", "设图形高度为"), "TbPic"},
+        {QT_TRANSLATE_NOOP("kv", "静止_图形"), QT_TRANSLATE_NOOP("kv", "编辑静止_图形"),
+         QT_TRANSLATE_NOOP("kv", "设图形高度为"), "JbPic"},
+    };
+    const Texts& texts = kinds[int(kind)];
+    return {Text::tr(texts.button), Text::tr(texts.title), Text::tr(texts.sizeLabel),
+            QString::fromLatin1(texts.record)};
 }
 
 EditPage OpenEditPage(EditPageKind kind, EditPage page, const RecordStore& store)

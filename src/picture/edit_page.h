@@ -19,7 +19,8 @@ struct EditPageKindInfo {
     QString sizeLabel;  // "设字符点阵为" or "设图形高度为"
     QString record;     // the page record: "TbChar" …
 };
-const EditPageKindInfo& KindInfo(EditPageKind kind);
+// The captions in the language shown now; the record name is the same in every language.
+EditPageKindInfo KindInfo(EditPageKind kind);
 
 inline bool IsLogoKind(EditPageKind kind)
 {

@@ -3,6 +3,7 @@
 #include "base/prompter.h"
 #include "link/line_session.h"
 #include "link/port_operation.h"
+#include "text/operator_text.h"
 
 #include <functional>
 
@@ -38,7 +39,7 @@ FrameSendOutcome sendFrames(const TargetChoice& choice, Link& link, Prompter& pr
 
 QString StaticTextTooLongText(qsizetype bytes)
 {
-    return QStringLiteral("静止文字编码后共%1字节，一次最多能发送%2字节，请减少字符").arg(bytes).arg(kMaxStaticTextBytes);
+    return Text::tr("静止文字编码后共%1字节，一次最多能发送%2字节，请减少字符").arg(bytes).arg(kMaxStaticTextBytes);
 }
 
 FrameSendOutcome SendStaticText(const StaticTextRequest& request, Link& link, Prompter& prompter)
@@ -55,7 +56,7 @@ FrameSendOutcome SendStaticText(const StaticTextRequest& request, Link& link, Pr
 FrameSendOutcome ChangeSlotParameters(const SlotParametersRequest& request, Link& link, Prompter& prompter)
 {
     if (request.slotIndex == 0)
-        return {Refuse(prompter, QStringLiteral("台标、角标不能单独修改显示参数。"))};
+        return {Refuse(prompter, Text::tr("台标、角标不能单独修改显示参数。"))};
     const quint8 kind = SlotKind(request.logoPage, request.powerOn);
     return sendFrames(request.target, link, prompter, [&](const SendTarget& target) {
         return QList<QByteArray>{SlotParametersFrame(target, request.placement, kind)};

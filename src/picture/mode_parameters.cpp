@@ -4,6 +4,7 @@
 #include "base/line_ends.h"
 #include "picture/exact_lines.h"
 #include "picture/static_send_fields.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -72,7 +73,7 @@ bool SaveModeParameters(const AppFolder& folder, int mode, const StaticSendField
     const QString file = ModeParameterFile(mode);
     if (!folder.ensureSettingsFolder()) {
         if (error)
-            *error = FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹"));
+            *error = FileWriteErrorText(folder.settingsFolder(), Text::tr("无法创建文件夹"));
         return false;
     }
     QString reason;

@@ -12,11 +12,15 @@
 #include "picture/picture_purposes.h"
 #include "picture/picture_send.h"
 #include "picture/text_purposes.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
 namespace {
-const QString kNotANumber = QStringLiteral("输入应为数字");
+QString notANumberText()
+{
+    return Text::tr("输入应为数字");
+}
 
 // The page's record is written after every send; a page it could not hold is not sent.
 Outcome keepable(const EditPage& page, Prompter& prompter)
@@ -44,12 +48,12 @@ QString displayProblem(const EditPage& page)
     if (!position.ok())
         return position.message;
     if (!BoxValue(page.verticalPosition))
-        return kNotANumber;
+        return notANumberText();
     const bool selectorsValid = IsItemIndex(page.horizontalOffset, PageHorizontalOffsetItems())
                                 && IsItemIndex(page.brightness, BrightnessItems())
                                 && IsItemIndex(page.background, PageBackgroundItems())
                                 && IsItemIndex(page.slot, SlotItems());
-    return selectorsValid ? QString() : QStringLiteral("图文显示参数的选择项超出范围");
+    return selectorsValid ? QString() : Text::tr("图文显示参数的选择项超出范围");
 }
 
 // The download of a prepared picture into the page's slot, the record after it. A
@@ -90,7 +94,7 @@ QString EditPageProblem(const EditPage& page)
     if (!size.ok())
         return size.message;
     if (!SizeFieldValue(page.size))
-        return kNotANumber;
+        return notANumberText();
     if (IsPictureKind(page.kind)) {
         const BoxVerdict threshold = CheckThresholdField(page.threshold);
         if (!threshold.ok())
@@ -100,7 +104,7 @@ QString EditPageProblem(const EditPage& page)
                                         && IsItemIndex(page.extraHeight, ExtraHeightItems())
                                         && IsItemIndex(page.verticalShift, VerticalShiftItems());
         if (!textSelectorsValid)
-            return QStringLiteral("图文显示参数的选择项超出范围");
+            return Text::tr("图文显示参数的选择项超出范围");
     }
     return displayProblem(page);
 }

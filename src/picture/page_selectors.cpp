@@ -2,6 +2,8 @@
 
 #include "base/display_effects.h"
 #include "base/number_items.h"
+#include "picture/shown_items.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -13,27 +15,25 @@ const QStringList& LineSpacingItems()
 
 const QStringList& VerticalShiftItems()
 {
-    static const QStringList items = [] {
+    return ShownItems([] {
         QStringList out;
         for (int n = 20; n >= 1; --n)
-            out << QString::number(n) + QStringLiteral("上移");
-        out << QStringLiteral("原形");
+            out << Text::tr("%1上移").arg(n);
+        out << Text::tr("原形");
         for (int n = 1; n <= 20; ++n)
-            out << QString::number(n) + QStringLiteral("下移");
+            out << Text::tr("%1下移").arg(n);
         return out;
-    }();
-    return items;
+    });
 }
 
 const QStringList& ExtraHeightItems()
 {
-    static const QStringList items = [] {
-        QStringList out{QStringLiteral("原形")};
+    return ShownItems([] {
+        QStringList out{Text::tr("原形")};
         for (int n = 1; n <= 20; ++n)
             out << QString::number(n) + QStringLiteral("+");
         return out;
-    }();
-    return items;
+    });
 }
 
 const QStringList& PageHorizontalOffsetItems()
@@ -56,26 +56,33 @@ const QStringList& PageBackgroundItems()
 
 const QStringList& StaticBackgroundItems()
 {
-    static const QStringList items = {
-        QStringLiteral("⒈蓝透明背景A"), QStringLiteral("⒉蓝透明背景B"), QStringLiteral("⒊蓝透明背景C"),
-        QStringLiteral("⒋蓝透明背景D"), QStringLiteral("⒌绿透明背景A"), QStringLiteral("⒍绿透明背景B"),
-        QStringLiteral("⒎绿透明背景C"), QStringLiteral("⒏绿透明背景D"), QStringLiteral("⒐灰透明背景A"),
-        QStringLiteral("⒑灰透明背景B"), QStringLiteral("⒒灰透明背景C"), QStringLiteral("⒓灰透明背景D"),
-        QStringLiteral("⒔蓝背景覆盖"),  QStringLiteral("⒕绿背景覆盖"),  QStringLiteral("⒖灰背景覆盖"),
-        QStringLiteral("⒗黑背景覆盖"),  QStringLiteral("⒘无背景全透明"),
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("kv", "⒈蓝透明背景A"), QT_TRANSLATE_NOOP("kv", "⒉蓝透明背景B"),
+        QT_TRANSLATE_NOOP("kv", "⒊蓝透明背景C"), QT_TRANSLATE_NOOP("kv", "⒋蓝透明背景D"),
+        QT_TRANSLATE_NOOP("kv", "⒌绿透明背景A"), QT_TRANSLATE_NOOP("kv", "⒍绿透明背景B"),
+        QT_TRANSLATE_NOOP("kv", "⒎绿透明背景C"), QT_TRANSLATE_NOOP("kv", "⒏绿透明背景D"),
+        QT_TRANSLATE_NOOP("kv", "⒐灰透明背景A"), QT_TRANSLATE_NOOP("kv", "⒑灰透明背景B"),
+        QT_TRANSLATE_NOOP("kv", "⒒灰透明背景C"), QT_TRANSLATE_NOOP("kv", "⒓灰透明背景D"),
+        QT_TRANSLATE_NOOP("kv", "⒔蓝背景覆盖"),  QT_TRANSLATE_NOOP("kv", "⒕绿背景覆盖"),
+        QT_TRANSLATE_NOOP("kv", "⒖灰背景覆盖"),  QT_TRANSLATE_NOOP("kv", "⒗黑背景覆盖"),
+        QT_TRANSLATE_NOOP("kv", "⒘无背景全透明"),
     };
-    return items;
+    return ShownItems([] {
+        QStringList out;
+        for (const char* name : names)
+            out << Text::tr(name);
+        return out;
+    });
 }
 
 const QStringList& SlotItems()
 {
-    static const QStringList items = [] {
-        QStringList out{QStringLiteral("台标/角标"), QStringLiteral("临时显示")};
+    return ShownItems([] {
+        QStringList out{Text::tr("台标/角标"), Text::tr("临时显示")};
         for (int n = 1; n <= 12; ++n)
-            out << QStringLiteral("图文") + QString::number(n);
+            out << Text::tr("图文%1").arg(n);
         return out;
-    }();
-    return items;
+    });
 }
 
 bool IsItemIndex(int index, const QStringList& items)

@@ -2,6 +2,7 @@
 
 #include "base/prompter.h"
 #include "picture/dot_matrix.h"
+#include "text/operator_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,14 +18,14 @@ std::optional<QImage> readPicture(const QString& path, QString* error)
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo(path).isFile()) {
         if (error)
-            *error = QStringLiteral("找不到图片文件：%1").arg(shown);
+            *error = Text::tr("找不到图片文件：%1").arg(shown);
         return std::nullopt;
     }
     QImageReader reader(path);
     QImage image = reader.read();
     if (image.isNull()) {
         if (error)
-            *error = QStringLiteral("无法读取图片文件：%1").arg(shown);
+            *error = Text::tr("无法读取图片文件：%1").arg(shown);
         return std::nullopt;
     }
     return image;
@@ -47,7 +48,7 @@ QString PictureFileFilter()
 
 QString ChoosePictureFile(Prompter& prompter)
 {
-    return prompter.chooseOpenFile(QStringLiteral("选择图片"), PictureFileFilter());
+    return prompter.chooseOpenFile(Text::tr("选择图片"), PictureFileFilter());
 }
 
 std::optional<QImage> LoadPlainPicture(const QString& path, QString* error)

@@ -3,6 +3,7 @@
 #include "base/prompter.h"
 #include "picture/picture_file.h"
 #include "picture/width_forms.h"
+#include "text/operator_text.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -74,9 +75,9 @@ std::optional<QString> SizeLimitMessage(int width, int height, int maxWidth, int
                                         const QString& areaMessage)
 {
     if (width > maxWidth)
-        return QStringLiteral("图片的宽度不能大于%1像素").arg(maxWidth);
+        return Text::tr("图片的宽度不能大于%1像素").arg(maxWidth);
     if (height > maxHeight)
-        return QStringLiteral("图片的高度不能大于%1线").arg(maxHeight);
+        return Text::tr("图片的高度不能大于%1线").arg(maxHeight);
     if (qint64(width) * height > maxPixels)
         return areaMessage;
     return std::nullopt;
@@ -86,44 +87,44 @@ std::optional<QString> SizeLimitMessage(int width, int height, int maxWidth, int
 std::optional<QString> SlotPictureLimitMessage(int width, int height)
 {
     return SizeLimitMessage(width, height, 816, 520, 65536,
-                            QStringLiteral("字符转换成图片后图片太大了，图片的最大像素不能大于65536像素"));
+                            Text::tr("字符转换成图片后图片太大了，图片的最大像素不能大于65536像素"));
 }
 
 std::optional<QString> TemporaryPictureLimitMessage(int width, int height)
 {
     return SizeLimitMessage(width, height, 768, 480, 133120,
-                            QStringLiteral("这张图片太大了，图片的最大像素不能大于133120像素"));
+                            Text::tr("这张图片太大了，图片的最大像素不能大于133120像素"));
 }
 
 std::optional<QString> PictureMessageLimitMessage(int width, int height, bool smallCells)
 {
     if (!smallCells && height > kLargeCellSize)
-        return QStringLiteral("选择大号字符时图片的高度不能大于48像素，当前图片高度为%1像素").arg(height);
+        return Text::tr("选择大号字符时图片的高度不能大于48像素，当前图片高度为%1像素").arg(height);
     if (smallCells && height > kSmallCellSize)
-        return QStringLiteral("选择小号字符时图片的高度不能大于32像素，当前图片高度为%1像素").arg(height);
+        return Text::tr("选择小号字符时图片的高度不能大于32像素，当前图片高度为%1像素").arg(height);
     if (qint64(width) * height > 96256)
-        return QStringLiteral("这张图片太大了，图片的最大像素不能大于96256像素");
+        return Text::tr("这张图片太大了，图片的最大像素不能大于96256像素");
     return std::nullopt;
 }
 
 std::optional<QString> PictureMessageCellsMessage(int cells, bool smallCells)
 {
     if (!smallCells && cells > kMaxLargeCells)
-        return QStringLiteral("大号字不能存入超过41个字符，当前共有%1字符").arg(cells);
+        return Text::tr("大号字不能存入超过41个字符，当前共有%1字符").arg(cells);
     if (smallCells && cells > kMaxSmallCells)
-        return QStringLiteral("小号字不能存入超过94个字符，当前共有%1字符").arg(cells);
+        return Text::tr("小号字不能存入超过94个字符，当前共有%1字符").arg(cells);
     return std::nullopt;
 }
 
 BoxVerdict CheckThresholdField(const QString& text)
 {
-    const QString wrongText = QStringLiteral("输入应为-650～650之间的十进制数字");
+    const QString wrongText = Text::tr("输入应为-650～650之间的十进制数字");
     if (text.isEmpty())
         return {};
     double value = 0;
     if (isNumber(text, &value)) {
         if (value > kMaxAdjustment || value < -kMaxAdjustment)
-            return {QStringLiteral("数值应在-650～650之间"), QString()};
+            return {Text::tr("数值应在-650～650之间"), QString()};
         return {};
     }
     const QChar first = text.at(0);

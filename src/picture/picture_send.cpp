@@ -5,6 +5,7 @@
 #include "link/link.h"
 #include "link/port_operation.h"
 #include "picture/chunked_write.h"
+#include "text/operator_text.h"
 
 #include <functional>
 
@@ -20,7 +21,7 @@ constexpr int kLargeCell = 48;
 bool writePicture(LineSession& session, Prompter& prompter, const QByteArray& header, const QByteArray& body,
                   const QByteArray& closing)
 {
-    ProgressScope progress(prompter, QStringLiteral("发送图片"), QStringLiteral("正在发送图片数据（字节）"),
+    ProgressScope progress(prompter, Text::tr("发送图片"), Text::tr("正在发送图片数据（字节）"),
                            int(body.size()));
     if (!session.write(header))
         return false;
@@ -65,7 +66,7 @@ PictureSendOutcome sendPicture(const TargetChoice& choice, const PackedPicture& 
 
 QString PictureSendCancelledText()
 {
-    return QStringLiteral("图片发送已取消，叠加器上可能显示不完整的图片");
+    return Text::tr("图片发送已取消，叠加器上可能显示不完整的图片");
 }
 
 PictureSendOutcome SendPictureToSlot(const SlotPictureRequest& request, Link& link, Prompter& prompter)
@@ -92,7 +93,7 @@ PictureSendOutcome SendStaticPicture(const StaticPictureRequest& request, Link& 
     if (!outcome.result.done())
         return outcome;
     if (request.source == StaticPictureSource::RenderedText)
-        prompter.notice(QStringLiteral("静止-自定义字体，发送完毕！"), QString(), 2);
+        prompter.notice(Text::tr("静止-自定义字体，发送完毕！"), QString(), 2);
     else
         link.clock().sleepMs(kAfterTemporaryPictureMs);
     return outcome;
@@ -110,7 +111,7 @@ PictureSendOutcome SendPictureMessage(const PictureMessageRequest& request, Link
         },
         picture.bits + PictureMessageTrailer(cells), {});
     if (outcome.result.done())
-        prompter.message(QStringLiteral("操作完成！"));
+        prompter.message(Text::tr("操作完成！"));
     return outcome;
 }
 

@@ -16,12 +16,11 @@
 #include "picture/picture_send.h"
 #include "picture/static_text.h"
 #include "picture/text_purposes.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
 namespace {
-const QString kNoEntryChosen = QStringLiteral("先选择要发送的信息");
-
 bool uses(int mode, std::initializer_list<int> modes)
 {
     return std::find(modes.begin(), modes.end(), mode) != modes.end();
@@ -135,14 +134,14 @@ QString StaticFieldsProblem(const StaticSendFields& fields, int mode)
         if (!size.ok())
             return size.message;
         if (!SizeFieldValue(fields.size))
-            return QStringLiteral("输入应为数字");
+            return Text::tr("输入应为数字");
     }
     if (mode != kModeStoredPicture) {
         const BoxVerdict position = CheckVerticalPositionBox(fields.verticalPosition);
         if (!position.ok())
             return position.message;
         if (!BoxValue(fields.verticalPosition))
-            return QStringLiteral("输入应为数字");
+            return Text::tr("输入应为数字");
     }
     const bool selectorsValid = IsItemIndex(fields.lineSpacing, LineSpacingItems())
                                 && IsItemIndex(fields.extraHeight, ExtraHeightItems())
@@ -150,7 +149,7 @@ QString StaticFieldsProblem(const StaticSendFields& fields, int mode)
                                 && IsItemIndex(fields.horizontalOffset, StaticHorizontalOffsetItems())
                                 && IsItemIndex(fields.brightness, BrightnessItems())
                                 && IsItemIndex(fields.background, StaticBackgroundItems());
-    return selectorsValid ? QString() : QStringLiteral("静止显示参数的选择项超出范围");
+    return selectorsValid ? QString() : Text::tr("静止显示参数的选择项超出范围");
 }
 
 StaticSendOutcome SendStatic(const StaticSendRequest& request, Link& link, Prompter& prompter,
@@ -177,7 +176,7 @@ StaticSendOutcome SendStatic(const StaticSendRequest& request, Link& link, Promp
 
     const auto number = BoxValue(request.entryNumber);
     if (request.mode == kModeStoredPicture && (!number || *number < 1 || *number > kStoredPictures))
-        return {Refuse(prompter, kNoEntryChosen)};
+        return {Refuse(prompter, Text::tr("先选择要发送的信息"))};
     // The target comes before the picture: an empty queue stops the send before the
     // operator is asked for a file.
     if (const auto target = ResolveSendTarget(request.target, prompter); !target)

@@ -2,6 +2,7 @@
 
 #include "base/prompter.h"
 #include "base/unit_text.h"
+#include "text/operator_text.h"
 
 #include <QList>
 
@@ -95,12 +96,12 @@ QString CheckStaticText(const QString& text, int mode, int lineSpacing, Prompter
 
 QString ScanLinesExceededText()
 {
-    return QStringLiteral("输入的字符加上行距结果扫描线大于480，请调整输入字符行数或行距");
+    return Text::tr("输入的字符加上行距结果扫描线大于480，请调整输入字符行数或行距");
 }
 
 QString BufferExceededText()
 {
-    return QStringLiteral("输入的字符加上行距所占的点阵数据超出设备缓存容量，请调整输入字符或行距");
+    return Text::tr("输入的字符加上行距所占的点阵数据超出设备缓存容量，请调整输入字符或行距");
 }
 
 } // namespace kv

@@ -3,6 +3,7 @@
 #include "base/prompter.h"
 #include "picture/font_list.h"
 #include "picture/page_selectors.h"
+#include "text/operator_text.h"
 
 #include <cmath>
 
@@ -15,7 +16,7 @@ BoxVerdict checkSizeField(const QString& text, double maxPixels, const QString& 
         return {};
     const auto value = SizeFieldValue(text);
     if (!value)
-        return {QStringLiteral("输入应为数字"), QStringLiteral("32")};
+        return {Text::tr("输入应为数字"), QStringLiteral("32")};
     if (double(*value) * *value > maxPixels)
         return {tooLarge, QStringLiteral("32")};
     return {};
@@ -64,27 +65,27 @@ std::optional<int> SizeFieldValue(const QString& text)
 
 BoxVerdict CheckCustomFontSizeField(const QString& text)
 {
-    return checkSizeField(text, 133120, QStringLiteral("字符原形最大点阵不能超过360*360，最大像素不能超过133120"));
+    return checkSizeField(text, 133120, Text::tr("字符原形最大点阵不能超过360*360，最大像素不能超过133120"));
 }
 
 BoxVerdict CheckPageSizeField(const QString& text)
 {
-    return checkSizeField(text, 96256, QStringLiteral("字符原形最大点阵不能超过310*310，最大像素不能超过96256"));
+    return checkSizeField(text, 96256, Text::tr("字符原形最大点阵不能超过310*310，最大像素不能超过96256"));
 }
 
 std::optional<QString> CustomFontLimitMessage(int width, int height)
 {
     return limitMessage(width, height, 133120,
-                        QStringLiteral("单行字符长度过长，每行转换成图片的后的宽度不能大于816像素"),
-                        QStringLiteral("图片的高度不能大于520线"),
-                        QStringLiteral("字符转换成图片后，尺寸太大了，图片的最大像素不能大于133120像素，请减小行距或减少字符数"));
+                        Text::tr("单行字符长度过长，每行转换成图片的后的宽度不能大于816像素"),
+                        Text::tr("图片的高度不能大于520线"),
+                        Text::tr("字符转换成图片后，尺寸太大了，图片的最大像素不能大于133120像素，请减小行距或减少字符数"));
 }
 
 std::optional<QString> CharacterDownloadLimitMessage(int width, int height)
 {
-    return limitMessage(width, height, 65536, QStringLiteral("单行字符转换成图片后宽度太大，不能大于816像素"),
-                        QStringLiteral("字符转换成图片后图片的高度不能大于520线"),
-                        QStringLiteral("字符转换成图片后图片太大了，图片的最大像素不能大于65536像素"));
+    return limitMessage(width, height, 65536, Text::tr("单行字符转换成图片后宽度太大，不能大于816像素"),
+                        Text::tr("字符转换成图片后图片的高度不能大于520线"),
+                        Text::tr("字符转换成图片后图片太大了，图片的最大像素不能大于65536像素"));
 }
 
 PreparedPicture PrepareCustomFontPicture(const TextBlockInput& input, Prompter& prompter)
@@ -99,7 +100,7 @@ PreparedPicture PrepareCharacterDownloadPicture(const TextBlockInput& input, Pro
 
 QString NoTextToSendText()
 {
-    return QStringLiteral("没有要发送的字符，请输入");
+    return Text::tr("没有要发送的字符，请输入");
 }
 
 bool IsBlankText(const QString& text)

@@ -11,6 +11,7 @@
 #include "picture/picture_send.h"
 #include "picture/text_line.h"
 #include "scroll/picture_text_layout.h"
+#include "text/operator_text.h"
 
 #include <QPainter>
 
@@ -53,7 +54,7 @@ QImage toWidth(const QImage& picture, int width, int height)
 // when the operator stopped it; a port fault propagates.
 bool writeScroll(LineSession& session, Prompter& prompter, const QByteArray& header, const QByteArray& bitmap)
 {
-    ProgressScope progress(prompter, QStringLiteral("发送滚动"), QStringLiteral("正在发送滚动图片（字节）"),
+    ProgressScope progress(prompter, Text::tr("发送滚动"), Text::tr("正在发送滚动图片（字节）"),
                            int(bitmap.size()));
     if (!session.write(header))
         return false;
@@ -66,7 +67,7 @@ bool writeScroll(LineSession& session, Prompter& prompter, const QByteArray& hea
 
 QString ElapsedText(qint64 ms)
 {
-    return QStringLiteral("用时") + QString::number(ms) + QStringLiteral("ms");
+    return Text::tr("用时%1ms").arg(ms);
 }
 
 PictureTextOutcome SendPictureText(const PictureTextRequest& request, Link& link, Prompter& prompter,
@@ -78,7 +79,7 @@ PictureTextOutcome SendPictureText(const PictureTextRequest& request, Link& link
     settings.text = oneLine(settings.text);
     // A text of nothing but spaces would go out as one blank block.
     if (settings.text.trimmed().isEmpty())
-        return {Refuse(prompter, QStringLiteral("没有要发送的滚动信息，请输入"))};
+        return {Refuse(prompter, Text::tr("没有要发送的滚动信息，请输入"))};
     settings.fontName = PickFontName(settings.fontName, request.fonts);
 
     const PictureTextCell cell = PictureTextCellFor(settings.size);
@@ -94,7 +95,7 @@ PictureTextOutcome SendPictureText(const PictureTextRequest& request, Link& link
     int rightmost = 0;
     const auto rendered = renderedLine(line, &rightmost);
     if (!rendered)
-        return {Refuse(prompter, QStringLiteral("滚动信息无法转换成图片，请减少字符或换一种字体"))};
+        return {Refuse(prompter, Text::tr("滚动信息无法转换成图片，请减少字符或换一种字体"))};
 
     const int width = PictureTextWidth(rightmost, cell.height);
     if (qint64(width) * cell.height / 8 > kMaxPictureTextBytes)

@@ -8,6 +8,8 @@
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/port_operation.h"
+#include "picture/shown_items.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -20,15 +22,15 @@ bool within(int index, const QStringList& items)
 
 const QStringList& RepetitionItems()
 {
-    static const QStringList items = [] {
+    return ShownItems([] {
         QStringList out;
         for (int n = 1; n <= 20; ++n)
-            out << QString::number(n) + QStringLiteral("次");
-        out << QStringLiteral("30次") << QStringLiteral("40次") << QStringLiteral("50次")
-            << QStringLiteral("100次") << QStringLiteral("不停滚动");
+            out << Text::tr("%1次").arg(n);
+        for (int n : {30, 40, 50, 100})
+            out << Text::tr("%1次").arg(n);
+        out << Text::tr("不停滚动");
         return out;
-    }();
-    return items;
+    });
 }
 
 const QStringList& BarHeightItems()
@@ -39,10 +41,10 @@ const QStringList& BarHeightItems()
 
 const QStringList& SpeedItems()
 {
-    static const QStringList items = QStringList{QStringLiteral("最快")} + NumberItems(1, 7)
-                                     + QStringList{QStringLiteral("8(默认)")} + NumberItems(9, 14)
-                                     + QStringList{QStringLiteral("最慢")};
-    return items;
+    return ShownItems([] {
+        return QStringList{Text::tr("最快")} + NumberItems(1, 7) + QStringList{Text::tr("8(默认)")}
+               + NumberItems(9, 14) + QStringList{Text::tr("最慢")};
+    });
 }
 
 const QStringList& HorizontalOffsetItems()
@@ -53,21 +55,20 @@ const QStringList& HorizontalOffsetItems()
 
 const QStringList& VideoInputItems()
 {
-    static const QStringList items = {QStringLiteral("外部视频输入")};
-    return items;
+    return ShownItems([] { return QStringList{Text::tr("外部视频输入")}; });
 }
 
 QString ScrollParamsProblem(const ScrollParams& p)
 {
     if (p.verticalPosition.isEmpty())
-        return QStringLiteral("滚动垂直位置的参数不能为空");
+        return Text::tr("滚动垂直位置的参数不能为空");
     const BoxVerdict position = CheckVerticalPositionBox(p.verticalPosition);
     if (!position.ok())
         return position.message;
     // An empty interval box has no value to send; it is refused like a non-number
     // rather than sent as 0.
     if (p.interval.isEmpty())
-        return QStringLiteral("循环间隔时间必须为0-60000的十进制数");
+        return Text::tr("循环间隔时间必须为0-60000的十进制数");
     const BoxVerdict interval = CheckIntervalBox(p.interval);
     if (!interval.ok())
         return interval.message;
@@ -77,7 +78,7 @@ QString ScrollParamsProblem(const ScrollParams& p)
                                 && within(p.speed, SpeedItems())
                                 && within(p.horizontalOffset, HorizontalOffsetItems())
                                 && within(p.videoInput, VideoInputItems());
-    return selectorsValid ? QString() : QStringLiteral("滚动参数的选择项超出范围");
+    return selectorsValid ? QString() : Text::tr("滚动参数的选择项超出范围");
 }
 
 QByteArray ScrollParamsBlock(const ScrollParams& p)

@@ -12,12 +12,11 @@
 #include "scroll/entry_list.h"
 #include "scroll/scroll_frames.h"
 #include "scroll/scroll_text_limit.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
 namespace {
-const QString kNoEntryChosen = QStringLiteral("先选择要发送的信息");
-
 // The writes that carry bytes: an empty part of a message is not put on the line.
 QList<QByteArray> withoutEmpty(QList<QByteArray> writes)
 {
@@ -43,7 +42,7 @@ Checked<CheckedInputs> checkInputs(const ScrollSendRequest& request, Prompter& p
         // An entry beyond the list would call something the units were never given.
         const auto number = BoxValue(request.entryNumber);
         if (!number || *number < 1 || *number > EntryListSize(request.mode))
-            return Refuse(prompter, kNoEntryChosen);
+            return Refuse(prompter, Text::tr("先选择要发送的信息"));
         inputs.entryIndex = *number - 1;
     }
     return inputs;
@@ -70,7 +69,7 @@ SendModeSelection SelectSendMode(int mode, const QString& specifiedAddress, cons
     if (!IsEntryListMode(mode))
         return selection;
     if (BoxValue(specifiedAddress) == 255) {
-        prompter.error(QStringLiteral("这个操作只能制定特定设备"));
+        prompter.error(Text::tr("这个操作只能制定特定设备"));
         return selection;
     }
     QString error;

@@ -1,6 +1,7 @@
 #include "scroll/scroll_text_limit.h"
 
 #include "base/unit_text.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -25,7 +26,7 @@ bool ScrollTextFits(const QString& text)
 
 QString ScrollTextTooLongText()
 {
-    return QStringLiteral("超出范围，最多能发送") + QString::number(kScrollTextLimit) + QStringLiteral("个字符");
+    return Text::tr("超出范围，最多能发送%1个字符").arg(kScrollTextLimit);
 }
 
 } // namespace kv

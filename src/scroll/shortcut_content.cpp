@@ -3,6 +3,7 @@
 #include "base/unit_text.h"
 #include "link/frames.h"
 #include "scroll/editor_lines.h"
+#include "text/operator_text.h"
 
 #include <QRegularExpression>
 
@@ -11,7 +12,7 @@ namespace kv {
 namespace {
 QString tooLargeText(qsizetype bytes)
 {
-    return QStringLiteral("组合滚动信息共%1字节，超过了设备能接收的65535字节，请减少字符或分段").arg(bytes);
+    return Text::tr("组合滚动信息共%1字节，超过了设备能接收的65535字节，请减少字符或分段").arg(bytes);
 }
 
 // The index of a "Pic:" line: the decimal 0 to 29 the editor writes.

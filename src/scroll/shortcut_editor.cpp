@@ -3,12 +3,13 @@
 #include "base/line_ends.h"
 #include "base/prompter.h"
 #include "scroll/shortcut_segments.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
 QString ShortcutEditor::prompt() const
 {
-    return mode_ == Mode::Characters ? QStringLiteral("输入要插入的字符：") : QStringLiteral("输入插入短信编号：");
+    return mode_ == Mode::Characters ? Text::tr("输入要插入的字符：") : Text::tr("输入插入短信编号：");
 }
 
 ShortcutEditor::AddOutcome ShortcutEditor::add(const QString& input, Prompter& prompter)

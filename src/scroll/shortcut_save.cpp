@@ -9,6 +9,7 @@
 #include "scroll/scroll_frames.h"
 #include "scroll/shortcut_content.h"
 #include "scroll/shortcut_segments.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -44,7 +45,7 @@ Outcome SaveShortcut(const ShortcutSaveRequest& request, Link& link, Prompter& p
     if (!RecordNumberedItem(store, EntryListRecord(kModeShortcut), kShortcutCount, EntryListBytes(kModeShortcut),
                             request.number, content->description, &error))
         return FailWithError(prompter, error);
-    prompter.notice(QStringLiteral("OK！"), QString(), kNoticeSeconds);
+    prompter.notice(Text::tr("OK！"), QString(), kNoticeSeconds);
     return Outcome::Done();
 }
 

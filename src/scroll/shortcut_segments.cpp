@@ -1,6 +1,7 @@
 #include "scroll/shortcut_segments.h"
 
 #include "base/unit_text.h"
+#include "text/operator_text.h"
 
 #include <QRegularExpression>
 
@@ -48,32 +49,32 @@ std::optional<int> PictureMessageNumber(const QString& input)
 
 QString PictureNumberRefusedText()
 {
-    return QStringLiteral("添加的图文短信编号必须为1-30的十进制数");
+    return Text::tr("添加的图文短信编号必须为1-30的十进制数");
 }
 
 QString NoCharactersText()
 {
-    return QStringLiteral("没有要添加的字符，请输入");
+    return Text::tr("没有要添加的字符，请输入");
 }
 
 QString SegmentTooLongText()
 {
-    return QStringLiteral("每段字符数不能大于510个，请安排分段插入");
+    return Text::tr("每段字符数不能大于510个，请安排分段插入");
 }
 
 QString SegmentTooLongOnClickText()
 {
-    return QStringLiteral("每段字符数不能大于510个，请分段插入");
+    return Text::tr("每段字符数不能大于510个，请分段插入");
 }
 
 QString SegmentListFullText()
 {
-    return QStringLiteral("组合滚动信息最多只能有1001段，已经满了，不能再添加");
+    return Text::tr("组合滚动信息最多只能有1001段，已经满了，不能再添加");
 }
 
 QString NothingComposedText()
 {
-    return QStringLiteral("还没有添加滚动信息");
+    return Text::tr("还没有添加滚动信息");
 }
 
 } // namespace kv

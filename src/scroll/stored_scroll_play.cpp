@@ -4,6 +4,7 @@
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/port_operation.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -13,9 +14,9 @@ constexpr int kShortcuts = 16;
 
 QStringList StoredScrollItems()
 {
-    QStringList items{QStringLiteral("开机滚动")};
+    QStringList items{Text::tr("开机滚动")};
     for (int n = 1; n <= kShortcuts; ++n)
-        items << QStringLiteral("快捷%1").arg(n);
+        items << Text::tr("快捷%1").arg(n);
     return items;
 }
 
