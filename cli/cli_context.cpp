@@ -6,6 +6,7 @@
 #include "link/baud.h"
 #include "link/port_map.h"
 #include "link/path_port.h"
+#include "text/operator_text.h"
 
 namespace kv::cli {
 
@@ -40,7 +41,7 @@ bool CliContext::prepare()
     if (!options.baud.isEmpty()) {
         baudIndex = BaudIndexOf(options.baud);
         if (baudIndex < 0) {
-            prompter.error(QStringLiteral("波特率必须是 1200、2400、4800、9600、19200、38400、57600 或 115200"));
+            prompter.error(Text::tr("波特率必须是 1200、2400、4800、9600、19200、38400、57600 或 115200"));
             return false;
         }
     }
@@ -49,7 +50,7 @@ bool CliContext::prepare()
     // through COMMAP.TXT.
     if (const auto k = PortChoiceNamed(options.port)) {
         if (*k == 0) {
-            prompter.error(QStringLiteral("串口只能是 COM1 至 COM12"));
+            prompter.error(Text::tr("串口只能是 COM1 至 COM12"));
             return false;
         }
         portChoice->setPortChoiceQuietly(*k);

@@ -1,5 +1,7 @@
 #include "cli_prompter.h"
 
+#include "text/operator_text.h"
+
 #include <QByteArray>
 #include <cstdio>
 #include <unistd.h>
@@ -55,7 +57,7 @@ bool CliPrompter::ask(const QString& text, const QString&)
         return true;
     if (!::isatty(STDIN_FILENO)) {
         // The operation stops at this No; the script must see which question stopped it.
-        PrintErr(text + QStringLiteral("\n（没有终端，视为“否”；用 --yes 回答“是”）"));
+        PrintErr(text + QLatin1Char('\n') + Text::tr("（没有终端，视为“否”；用 --yes 回答“是”）"));
         return false;
     }
     PrintErr(text + QStringLiteral(" [y/N] "));

@@ -10,6 +10,7 @@
 #include "font/font_source.h"
 #include "font/font_transfer.h"
 #include "link/device_address.h"
+#include "text/operator_text.h"
 
 #include <QFile>
 
@@ -96,7 +97,7 @@ bool knownFormat(CliContext& ctx, const QString& path)
 {
     if (FontFormatOf(path))
         return true;
-    ctx.prompter.error(QStringLiteral("%1：文件类型应为.bin、.mcm或.png").arg(path));
+    ctx.prompter.error(Text::tr("%1：文件类型应为.bin、.mcm或.png").arg(path));
     return false;
 }
 
@@ -146,7 +147,7 @@ int writeFont(CliContext& ctx, const FontArgs& a, quint8 address)
         return 1;
     const FontWriteOutcome outcome = WriteWholeFont(font->table(), address, *ctx.link, ctx.prompter, a.write);
     if (outcome.stoppedAt >= 0)
-        PrintErr(QStringLiteral("可用 --from %1 继续写入").arg(outcome.stoppedAt));
+        PrintErr(Text::tr("可用 --from %1 继续写入").arg(outcome.stoppedAt));
     if (outcome.result.done())
         ctx.prompter.message(FontFingerprintText(font->table()));
     return ctx.finish(outcome.result);
@@ -189,7 +190,7 @@ int download(CliContext& ctx, const FontArgs& a)
     if (a.positional.size() != 1 || !a.in.isEmpty() || !a.out.isEmpty() || transferOptionsGiven(a))
         return ctx.usage(kFontUsage);
     if (!QFile::exists(a.positional.first())) {
-        ctx.prompter.error(QStringLiteral("文件不存在：") + a.positional.first());
+        ctx.prompter.error(Text::tr("文件不存在：%1").arg(a.positional.first()));
         return 1;
     }
     return ctx.finish(StartFontDownload(*ctx.link, ctx.prompter));

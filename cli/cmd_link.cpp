@@ -7,6 +7,7 @@
 #include "link/line_session.h"
 #include "link/port_map.h"
 #include "link/port_operation.h"
+#include "text/operator_text.h"
 
 #include <QRegularExpression>
 
@@ -90,7 +91,7 @@ int RunRaw(CliContext& ctx, const QStringList& args)
         // A wait the operator cancelled is reported once the command returns.
         if (!gotReply && !ctx.prompter.cancelFlag().requested())
             answer = Fail(ctx.prompter,
-                          QStringLiteral("没有收到%1字节的应答（静默超过%2毫秒，或字节过多）").arg(*reply).arg(timeoutMs));
+                          Text::tr("没有收到%1字节的应答（静默超过%2毫秒，或字节过多）").arg(*reply).arg(timeoutMs));
     });
     return ctx.finish(ran.done() ? answer : ran);
 }

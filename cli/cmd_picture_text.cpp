@@ -9,6 +9,7 @@
 #include "scroll/picture_text_layout.h"
 #include "scroll/picture_text_send.h"
 #include "scroll/picture_text_settings.h"
+#include "text/operator_text.h"
 
 namespace kv::cli {
 
@@ -65,7 +66,7 @@ int RunPictureText(CliContext& ctx, const QStringList& args)
     PrintOut(ElapsedText(outcome.elapsedMs));
     const QString preview = options.value(QStringLiteral("preview"));
     if (!preview.isEmpty() && !outcome.picture.save(preview, "PNG"))
-        return ctx.finish(Refuse(ctx.prompter, QStringLiteral("无法写入预览图片 ") + preview));
+        return ctx.finish(Refuse(ctx.prompter, Text::tr("无法写入预览图片 %1").arg(preview)));
     return ctx.finish(outcome.result);
 }
 

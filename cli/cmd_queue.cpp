@@ -4,6 +4,7 @@
 #include "cli_context.h"
 #include "command_options.h"
 #include "commands.h"
+#include "text/operator_text.h"
 
 #include <limits>
 
@@ -22,7 +23,7 @@ std::optional<int> entryAt(CliContext& ctx, const QList<QueueEntry>& entries, co
         return std::nullopt;
     }
     if (*position > entries.size()) {
-        ctx.prompter.error(QStringLiteral("地址队列中没有第%1条记录").arg(*position));
+        ctx.prompter.error(Text::tr("地址队列中没有第%1条记录").arg(*position));
         return std::nullopt;
     }
     return *position - 1;

@@ -4,6 +4,7 @@
 #include "admin/bus_scan.h"
 #include "cli_context.h"
 #include "commands.h"
+#include "text/operator_text.h"
 
 namespace kv::cli {
 
@@ -16,7 +17,7 @@ int RunScan(CliContext& ctx, const QStringList& args)
     choice.queueAddressString = QueueAddressString(LoadAddressQueue(ctx.folder).entries);
     const BusScanOutcome outcome = ScanConnectedDevices(choice, *ctx.link, ctx.prompter);
     if (outcome.result.kind == OutcomeKind::Cancelled)
-        ctx.prompter.error(QStringLiteral("扫描已取消"));
+        ctx.prompter.error(Text::tr("扫描已取消"));
     return ctx.finish(outcome.result);
 }
 

@@ -7,6 +7,7 @@
 #include "app/language_setup.h"
 #include "base/app_folder.h"
 #include "link/network_address.h"
+#include "text/operator_text.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -153,7 +154,7 @@ int main(int argc, char** argv)
             if (command.runAlone)
                 return command.runAlone(args);
             if (!options.dir.isEmpty() && !QDir().mkpath(options.dir)) {
-                PrintErr(QStringLiteral("无法创建应用文件夹 ") + options.dir);
+                PrintErr(kv::Text::tr("无法创建应用文件夹 %1").arg(options.dir));
                 return 1;
             }
             if (kv::IsNetworkPortName(options.port)) {
@@ -170,7 +171,7 @@ int main(int argc, char** argv)
             const int status = command.run(ctx, args);
             // A run the operator stopped with Ctrl+C ends as shells expect of an interrupt.
             if (ctx.prompter.cancelFlag().requested()) {
-                PrintErr(QStringLiteral("已取消"));
+                PrintErr(kv::Text::tr("已取消"));
                 return kInterruptedStatus;
             }
             return status;

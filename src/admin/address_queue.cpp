@@ -8,6 +8,7 @@
 #include "base/line_ends.h"
 #include "base/paired_write.h"
 #include "base/prompter.h"
+#include "text/operator_text.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -103,12 +104,12 @@ Checked<QString> checkedAddress(const QString& entered, Prompter& prompter)
 {
     const QString address = entered.left(3);
     const auto value = DecimalValue(address);
-    const QString problem = !value                     ? QStringLiteral("地址码必须是数字")
-                            : *value > kHighestAddress ? QStringLiteral("地址码不能大于254")
+    const QString problem = !value                     ? Text::tr("地址码必须是数字")
+                            : *value > kHighestAddress ? Text::tr("地址码不能大于254")
                                                        : QString();
     if (problem.isEmpty())
         return address;
-    prompter.failure(problem, QStringLiteral("错误"));
+    prompter.failure(problem, Text::tr("错误"));
     return Outcome::Refused(problem);
 }
 
@@ -147,11 +148,11 @@ QString QueueCaption(QueueCaptionWording wording, int count)
 {
     switch (wording) {
     case QueueCaptionWording::Loaded:
-        return QStringLiteral("设备地址队列 -- 共有%1条设备地址记录").arg(count);
+        return Text::tr("设备地址队列 -- 共有%1条设备地址记录").arg(count);
     case QueueCaptionWording::Added:
-        return QStringLiteral("设备地址队列 -- 共有%1条记录").arg(count);
+        return Text::tr("设备地址队列 -- 共有%1条记录").arg(count);
     case QueueCaptionWording::Modified:
-        return QStringLiteral("共有%1条记录").arg(count);
+        return Text::tr("共有%1条记录").arg(count);
     }
     return QString();
 }
@@ -207,11 +208,11 @@ Outcome SaveQueueTicks(const AppFolder& folder, const QList<QueueEntry>& entries
     if (const Outcome kept = keepsUnreadableList(folder, prompter); !kept.done())
         return kept;
     if (!folder.ensureSettingsFolder())
-        return FailWithError(prompter, FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
+        return FailWithError(prompter, FileWriteErrorText(folder.settingsFolder(), Text::tr("无法创建文件夹")));
     // A queue save still pending would put its own ticks over these.
     FinishPairWrite(queuePair(folder));
     if (QFileInfo::exists(folder.settingsPath(kQueueJournal)))
-        return FailWithError(prompter, FileWriteErrorText(folder.path(kQueueFile), QStringLiteral("上次的保存未能完成")));
+        return FailWithError(prompter, FileWriteErrorText(folder.path(kQueueFile), Text::tr("上次的保存未能完成")));
     QString reason;
     if (!WriteTextFile(folder.settingsPath(kTicksFile), tickString(entries), &reason))
         return FailWithError(prompter, FileWriteErrorText(folder.settingsPath(kTicksFile), reason));
@@ -227,7 +228,7 @@ Outcome SaveAddressQueue(const AppFolder& folder, QList<QueueEntry> entries, Pro
     for (const QueueEntry& entry : entries)
         text += entry.address + kCrLf + oneLine(entry.description) + kCrLf;
     if (!folder.ensureSettingsFolder())
-        return FailWithError(prompter, FileWriteErrorText(folder.settingsFolder(), QStringLiteral("无法创建文件夹")));
+        return FailWithError(prompter, FileWriteErrorText(folder.settingsFolder(), Text::tr("无法创建文件夹")));
     QString reason;
     const auto queueBytes = TextFileBytes(text, &reason);
     // The ticks are stored with the list they belong to, so each stays with its unit
@@ -256,7 +257,7 @@ bool PD_ADD(const QList<QueueEntry>& entries, const QString& address, bool modif
             continue;
         if (modifying && selected->has_value() && **selected == i)
             continue;
-        prompter.failure(QStringLiteral("地址码已存在，不能重复！"), QString());
+        prompter.failure(Text::tr("地址码已存在，不能重复！"), QString());
         *selected = i;
         return true;
     }
@@ -269,9 +270,9 @@ QString QueueAddressEntryMessage(const QString& text)
         return QString();
     const auto value = DecimalValue(text);
     if (!value)
-        return QStringLiteral("地址码必须为0-254的十进制数");
+        return Text::tr("地址码必须为0-254的十进制数");
     if (*value > 255)
-        return QStringLiteral("地址码不能大于255");
+        return Text::tr("地址码不能大于255");
     return QString();
 }
 
@@ -317,8 +318,7 @@ QueueEditOutcome DeleteQueueEntry(const AppFolder& folder, const QList<QueueEntr
 {
     if (selected < 0 || selected >= entries.size())
         return unchanged(Outcome::Refused(), entries);
-    const QString question = QStringLiteral("真的要删除地址为 ") + entries.at(selected).address
-                             + QStringLiteral(" 的记录吗？");
+    const QString question = Text::tr("真的要删除地址为 %1 的记录吗？").arg(entries.at(selected).address);
     if (!prompter.ask(question, QString()))
         return unchanged(Outcome::Cancelled(), entries, selected);
     QList<QueueEntry> next = entries;

@@ -1,11 +1,13 @@
 #include "admin/bus_scan.h"
 
+#include "base/line_ends.h"
 #include "base/prompter.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/link.h"
 #include "link/port_operation.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -18,8 +20,8 @@ QString resultText(const QList<int>& found)
 {
     QString lines;
     for (int address : found)
-        lines += QStringLiteral("地址码为：%1的设备\r\n").arg(address);
-    return QStringLiteral("共检测到%1个连接的设备，分别为：\r\n").arg(found.size()) + lines;
+        lines += Text::tr("地址码为：%1的设备").arg(address) + kCrLf;
+    return Text::tr("共检测到%1个连接的设备，分别为：").arg(found.size()) + kCrLf + lines;
 }
 } // namespace
 
@@ -37,10 +39,10 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
     const QByteArray& addresses = target->queue;
     bool cancelled = false;
     outcome.result = RunOnPort(link, prompter, [&](LineSession& session) {
-        ProgressScope progress(prompter, QStringLiteral("扫描连接的设备"), QStringLiteral("正在扫描"), int(addresses.size()));
+        ProgressScope progress(prompter, Text::tr("扫描连接的设备"), Text::tr("正在扫描"), int(addresses.size()));
         for (int i = 0; i < addresses.size(); ++i) {
             const quint8 address = quint8(addresses.at(i));
-            if (!progress.step(i, QStringLiteral("地址码 %1").arg(address))) {
+            if (!progress.step(i, Text::tr("地址码 %1").arg(address))) {
                 cancelled = true;
                 break;
             }
@@ -64,7 +66,7 @@ BusScanOutcome ScanConnectedDevices(const TargetChoice& choice, Link& link, Prom
         return outcome;
     }
     if (outcome.found.isEmpty()) {
-        outcome.result = FailWithError(prompter, QStringLiteral("没有任何设备连接或通讯错误！"), QString());
+        outcome.result = FailWithError(prompter, Text::tr("没有任何设备连接或通讯错误！"), QString());
         return outcome;
     }
     prompter.message(resultText(outcome.found), QString());

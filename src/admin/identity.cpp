@@ -1,5 +1,6 @@
 #include "admin/identity.h"
 
+#include "base/line_ends.h"
 #include "base/prompter.h"
 #include "link/baud.h"
 #include "link/command_codes.h"
@@ -9,6 +10,7 @@
 #include "link/link.h"
 #include "link/port_choice.h"
 #include "link/port_operation.h"
+#include "text/operator_text.h"
 
 #include <optional>
 
@@ -16,8 +18,6 @@ namespace kv {
 
 namespace {
 constexpr quint8 kEveryUnit = 0;
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 // The unit's address from its identity answer (a byte, the address, their XOR); nothing
 // when the answer did not come whole or its check is wrong.
@@ -35,15 +35,16 @@ IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& promp
 {
     IdentityReadOutcome outcome;
     if (!choice.isPortChosen()) {
-        outcome.result = Refuse(prompter, QStringLiteral("还没选择串口！"));
+        outcome.result = Refuse(prompter, Text::tr("还没选择串口！"));
         return outcome;
     }
     if (!link.setsRate()) {
         outcome.result = Refuse(prompter, CommErrorText(comm::kRateFixed, choice.portText()));
         return outcome;
     }
-    const QString question = QStringLiteral("这个操作将读出设备的波特率、地址码及版本号，不能有多台设备连接") + kCrLf
-                             + kCrLf + QStringLiteral("                         确认只有单台设备连接吗？");
+    const QString question = JoinLines(SplitLines(
+        Text::tr("这个操作将读出设备的波特率、地址码及版本号，不能有多台设备连接\n\n"
+                 "                         确认只有单台设备连接吗？")));
     if (!prompter.ask(question, QString())) {
         outcome.result = Outcome::Cancelled();
         return outcome;
@@ -63,7 +64,7 @@ IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& promp
             session.pause(1);
             const Reply answer = session.request({query, 3, 100, {}, [](const Reply& r) {
                 const auto address = answeredAddress(r);
-                return address ? QStringLiteral("地址码 %1").arg(*address) : QStringLiteral("校验不符");
+                return address ? Text::tr("地址码 %1").arg(*address) : Text::tr("校验不符");
             }});
             if (answer.cancelled()) {
                 cancelled = true;
@@ -86,12 +87,12 @@ IdentityReadOutcome ReadIdentity(PortChoice& choice, Link& link, Prompter& promp
         else if (cancelled)
             outcome.result = Outcome::Cancelled();
         else
-            outcome.result = FailWithError(prompter, QStringLiteral("通信错误，请检查通信端口及连接线等是否正确"));
+            outcome.result = FailWithError(prompter, Text::tr("通信错误，请检查通信端口及连接线等是否正确"));
         return outcome;
     }
-    prompter.message(QStringLiteral("读出成功!") + kCrLf + kCrLf + QStringLiteral("波特率：")
-                         + BaudText(outcome.baudIndex) + QStringLiteral(" BPS") + kCrLf + QStringLiteral("地址码：")
-                         + QString::number(outcome.address) + QStringLiteral(" (十进制)"),
+    prompter.message(JoinLines(SplitLines(Text::tr("读出成功!\n\n波特率：%1 BPS\n地址码：%2 (十进制)")
+                                              .arg(BaudText(outcome.baudIndex))
+                                              .arg(outcome.address))),
                      QString());
     // The baud choice follows the unit: status line, the baud broadcast at the rate just
     // found, BTL.TXT and the line settings.
@@ -122,16 +123,16 @@ IdentityChangeOutcome ModifyIdentity(const IdentityChange& change, PortChoice& c
         const QByteArray frame =
             CheckByteFrame(command::kModifyIdentity, kEveryUnit, QByteArray(1, char(change.baudIndex)) + char(*address));
         const Reply reply = session.request({frame, 1, 1500, {}, [](const Reply& r) {
-            return IsAcknowledgement(r) ? QStringLiteral("写入成功") : QStringLiteral("写入失败");
+            return IsAcknowledgement(r) ? Text::tr("写入成功") : Text::tr("写入失败");
         }});
         if (reply.cancelled())
             return;
         if (!IsAcknowledgement(reply)) {
-            answer = Fail(prompter, QStringLiteral("写入失败"), QString());
+            answer = Fail(prompter, Text::tr("写入失败"), QString());
             return;
         }
         written = true;
-        prompter.message(QStringLiteral("写入成功"), QString());
+        prompter.message(Text::tr("写入成功"), QString());
     });
     if (!written) {
         outcome.result = ran.portFault() ? ran : answer;
@@ -158,17 +159,17 @@ ProductNumberOutcome ReadProductNumber(const QString& deviceAddress, Link& link,
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         const auto checked = [](const Reply& r) { return r.ok() && XorOf(r.bytes.left(4)) == quint8(r.bytes.at(4)); };
         const Reply reply = session.request({frame, 5, 1500, {}, [&](const Reply& r) {
-            return checked(r) ? QStringLiteral("产品编号") : QStringLiteral("校验不符");
+            return checked(r) ? Text::tr("产品编号") : Text::tr("校验不符");
         }});
         if (reply.cancelled())
             return;
         if (checked(reply)) {
             answer = Outcome::Done();
             outcome.number = ReplyText(reply);
-            prompter.message(QStringLiteral("产品编号：") + outcome.number, QString());
+            prompter.message(Text::tr("产品编号：%1").arg(outcome.number), QString());
             session.echo(frame);
         } else {
-            answer = Fail(prompter, QStringLiteral("读出失败"), QString());
+            answer = Fail(prompter, Text::tr("读出失败"), QString());
         }
     });
     outcome.result = ran.portFault() ? ran : answer;

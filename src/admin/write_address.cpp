@@ -1,11 +1,13 @@
 #include "admin/write_address.h"
 
 #include "base/decimal_text.h"
+#include "base/line_ends.h"
 #include "base/prompter.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/port_operation.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -13,11 +15,12 @@ WriteAddressOutcome WriteUnitAddress(const QString& addressText, Link& link, Pro
 {
     const auto value = DecimalValue(addressText);
     if (!value)
-        return {Refuse(prompter, QStringLiteral("地址码必须为0-254的十进制数"))};
+        return {Refuse(prompter, Text::tr("地址码必须为0-254的十进制数"))};
     if (*value >= 255)
-        return {Refuse(prompter, QStringLiteral("地址码不能大于254"))};
-    const QString question = QStringLiteral("向设备写入地址码时不能有多台设备连接\r\n\r\n确认只有单台设备连接吗？");
-    if (!prompter.ask(question, QStringLiteral("向设备写入地址码")))
+        return {Refuse(prompter, Text::tr("地址码不能大于254"))};
+    const QString question =
+        JoinLines(SplitLines(Text::tr("向设备写入地址码时不能有多台设备连接\n\n确认只有单台设备连接吗？")));
+    if (!prompter.ask(question, Text::tr("向设备写入地址码")))
         return {Outcome::Cancelled()};
     WriteAddressOutcome outcome;
     outcome.result = RunOnPort(link, prompter, [&](LineSession& session) {

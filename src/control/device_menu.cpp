@@ -4,6 +4,7 @@
 #include "base/prompter.h"
 #include "control/control_frame.h"
 #include "control/display_items.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -18,25 +19,25 @@ const QList<DeviceMenuItem>& DeviceMenuItems()
 {
     using namespace display_item;
     static const QList<DeviceMenuItem> items = {
-        {QStringLiteral("⒈ 修改设备地址"), 1, MenuAction::WriteAddress, 0},
-        {QStringLiteral("⒋ 读出设备参数"), 4, MenuAction::ReadIdentity, 0},
-        {QStringLiteral("⒌ 删除开机显示"), 5, MenuAction::DeletePowerOnDisplays, 0},
-        {QStringLiteral("⒍ 设置字幕显示项目"), 6, MenuAction::DisplayItems, 0},
-        {QStringLiteral("⒎ 指定设备当前字幕信息"), 7, MenuAction::StatusReport, 0},
-        {QStringLiteral("⒏ 关闭字幕"), 8, MenuAction::CaptionsOff, 0},
-        {QStringLiteral("⒐ 恢复字幕"), 9, MenuAction::CaptionsOn, 0},
-        {QStringLiteral("⒑ 设备重启"), 10, MenuAction::Restart, 0},
-        {QStringLiteral("⒒ 取消间歇滚动"), 11, MenuAction::DisplayItem, kCancelIntermittent},
-        {QStringLiteral("⒓ 恢复间歇滚动"), 12, MenuAction::DisplayItem, kScrollAndIntermittentOn},
-        {QStringLiteral("⒔ 关闭角标"), 13, MenuAction::DisplayItem, kCornerLogoOff},
-        {QStringLiteral("⒕ 打开角标"), 14, MenuAction::DisplayItem, kCornerLogoOn},
-        {QStringLiteral("⒖ 打开滚动"), 15, MenuAction::DisplayItem, kScrollOn},
-        {QStringLiteral("⒗ 关闭台标"), 16, MenuAction::DisplayItem, kStationLogoOff},
-        {QStringLiteral("⒘ 打开台标"), 17, MenuAction::DisplayItem, kStationLogoOn},
-        {QStringLiteral("⒙ 关滚动及其间歇功能"), 18, MenuAction::DisplayItem, kScrollAndIntermittentOff},
-        {QStringLiteral("⒚ 开滚动及其间歇功能"), 19, MenuAction::DisplayItem, kScrollAndIntermittentOn},
-        {QStringLiteral("⒛ 不停滚动"), 20, MenuAction::DisplayItem, kNonStopScroll},
-        {QStringLiteral("使用帮助"), 0, MenuAction::Help, 0},
+        {QT_TRANSLATE_NOOP("kv", "⒈ 修改设备地址"), 1, MenuAction::WriteAddress, 0},
+        {QT_TRANSLATE_NOOP("kv", "⒋ 读出设备参数"), 4, MenuAction::ReadIdentity, 0},
+        {QT_TRANSLATE_NOOP("kv", "⒌ 删除开机显示"), 5, MenuAction::DeletePowerOnDisplays, 0},
+        {QT_TRANSLATE_NOOP("kv", "⒍ 设置字幕显示项目"), 6, MenuAction::DisplayItems, 0},
+        {QT_TRANSLATE_NOOP("kv", "⒎ 指定设备当前字幕信息"), 7, MenuAction::StatusReport, 0},
+        {QT_TRANSLATE_NOOP("kv", "⒏ 关闭字幕"), 8, MenuAction::CaptionsOff, 0},
+        {QT_TRANSLATE_NOOP("kv", "⒐ 恢复字幕"), 9, MenuAction::CaptionsOn, 0},
+        {QT_TRANSLATE_NOOP("kv", "⒑ 设备重启"), 10, MenuAction::Restart, 0},
+        {QT_TRANSLATE_NOOP("kv", "⒒ 取消间歇滚动"), 11, MenuAction::DisplayItem, kCancelIntermittent},
+        {QT_TRANSLATE_NOOP("kv", "⒓ 恢复间歇滚动"), 12, MenuAction::DisplayItem, kScrollAndIntermittentOn},
+        {QT_TRANSLATE_NOOP("kv", "⒔ 关闭角标"), 13, MenuAction::DisplayItem, kCornerLogoOff},
+        {QT_TRANSLATE_NOOP("kv", "⒕ 打开角标"), 14, MenuAction::DisplayItem, kCornerLogoOn},
+        {QT_TRANSLATE_NOOP("kv", "⒖ 打开滚动"), 15, MenuAction::DisplayItem, kScrollOn},
+        {QT_TRANSLATE_NOOP("kv", "⒗ 关闭台标"), 16, MenuAction::DisplayItem, kStationLogoOff},
+        {QT_TRANSLATE_NOOP("kv", "⒘ 打开台标"), 17, MenuAction::DisplayItem, kStationLogoOn},
+        {QT_TRANSLATE_NOOP("kv", "⒙ 关滚动及其间歇功能"), 18, MenuAction::DisplayItem, kScrollAndIntermittentOff},
+        {QT_TRANSLATE_NOOP("kv", "⒚ 开滚动及其间歇功能"), 19, MenuAction::DisplayItem, kScrollAndIntermittentOn},
+        {QT_TRANSLATE_NOOP("kv", "⒛ 不停滚动"), 20, MenuAction::DisplayItem, kNonStopScroll},
+        {QT_TRANSLATE_NOOP("kv", "使用帮助"), 0, MenuAction::Help, 0},
     };
     return items;
 }
@@ -57,9 +58,10 @@ QString LastOperationText(const DeviceMenuItem& item)
     // shown whole.
     constexpr char16_t kFirstNumberSign = u'\u2488';
     constexpr char16_t kLastNumberSign = u'\u249B';
-    const bool numbered = !item.caption.isEmpty() && item.caption.front().unicode() >= kFirstNumberSign
-                          && item.caption.front().unicode() <= kLastNumberSign;
-    return numbered ? item.caption.mid(1) : item.caption;
+    const QString caption = Text::tr(item.caption);
+    const bool numbered = !caption.isEmpty() && caption.front().unicode() >= kFirstNumberSign
+                          && caption.front().unicode() <= kLastNumberSign;
+    return numbered ? caption.mid(1) : caption;
 }
 
 Outcome SendMenuFrame(const DeviceMenuItem& item, const TargetChoice& choice, Link& link, Prompter& prompter)
@@ -80,7 +82,7 @@ Outcome SendMenuFrame(const DeviceMenuItem& item, const TargetChoice& choice, Li
 
 Outcome DeletePowerOnDisplays(const TargetChoice& choice, Link& link, Prompter& prompter)
 {
-    if (!prompter.ask(QStringLiteral("这个操作将删除所有的开机显示信息，确定吗？"), QString()))
+    if (!prompter.ask(Text::tr("这个操作将删除所有的开机显示信息，确定吗？"), QString()))
         return Outcome::Cancelled();
     return SendControlFrame(ControlCommand::UnitAction, oneByte(kDeletePowerOnDisplays), choice, link, prompter);
 }

@@ -27,7 +27,7 @@ enum class MenuAction {
 };
 
 struct DeviceMenuItem {
-    QString caption;
+    const char* caption; // marked for translation, shown through Text::tr
     int number;         // the number the caption starts with; 0 for the help item
     MenuAction action;
     quint8 displayItem; // the code sent by a DisplayItem action
@@ -39,8 +39,8 @@ const QList<DeviceMenuItem>& DeviceMenuItems();
 // The item whose caption starts with the number, or nullptr.
 const DeviceMenuItem* DeviceMenuItemNumbered(int number);
 
-// What the last-operation label shows after a click: the caption without the number
-// sign it starts with; a caption without one whole.
+// What the last-operation label shows after a click: the caption, translated, without
+// the number sign it starts with; a caption without one whole.
 QString LastOperationText(const DeviceMenuItem& item);
 
 // The actions that only send a control frame: captions off and on, restart and the

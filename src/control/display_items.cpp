@@ -1,6 +1,7 @@
 #include "control/display_items.h"
 
 #include "control/control_frame.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -11,14 +12,17 @@ constexpr int kFirstLeaveEntry = 8;
 constexpr int kFirstUntilRestart = 9;
 constexpr int kCombinations = 8;
 
-const QString kLeave = QString(21, QLatin1Char(' ')) + QStringLiteral("取消退出");
+QString leaveEntry()
+{
+    return QString(21, QLatin1Char(' ')) + Text::tr("取消退出");
+}
 
 QStringList combinations()
 {
-    return {QStringLiteral("全部关闭"),           QStringLiteral("仅开滚动显示"),
-            QStringLiteral("仅开静止图文"),       QStringLiteral("关闭台标其他全开"),
-            QStringLiteral("仅开台标"),           QStringLiteral("关静止图文其他全开"),
-            QStringLiteral("关滚动其他全开"),     QStringLiteral("全部打开")};
+    return {Text::tr("全部关闭"),           Text::tr("仅开滚动显示"),
+            Text::tr("仅开静止图文"),       Text::tr("关闭台标其他全开"),
+            Text::tr("仅开台标"),           Text::tr("关静止图文其他全开"),
+            Text::tr("关滚动其他全开"),     Text::tr("全部打开")};
 }
 
 } // namespace
@@ -27,11 +31,11 @@ QStringList DisplayItemEntries()
 {
     QStringList entries;
     for (const QString& name : combinations())
-        entries << name + QStringLiteral("（保存）");
-    entries << kLeave;
+        entries << Text::tr("%1（保存）").arg(name);
+    entries << leaveEntry();
     for (const QString& name : combinations())
-        entries << name + QStringLiteral("（不保存）");
-    entries << kLeave;
+        entries << Text::tr("%1（不保存）").arg(name);
+    entries << leaveEntry();
     return entries;
 }
 

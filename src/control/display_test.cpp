@@ -5,6 +5,7 @@
 #include "control/test_frame.h"
 #include "link/command_codes.h"
 #include "link/frames.h"
+#include "text/operator_text.h"
 
 #include <QStringList>
 
@@ -28,13 +29,13 @@ Checked<QByteArray> TestCodes(const QString& text, int columnIndex, Prompter& pr
     for (const QString& entry : entries) {
         const auto value = DecimalValue(entry.trimmed(), 4);
         if (value && *value > kLargestCode)
-            return refuse(QStringLiteral("输入必须是十进制数且不能大于255"));
+            return refuse(Text::tr("输入必须是十进制数且不能大于255"));
         if (!value)
-            return refuse(QStringLiteral("输入必须是十进制数值0～255,字符代码之间用\",\"隔开"));
+            return refuse(Text::tr("输入必须是十进制数值0～255,字符代码之间用\",\"隔开"));
         codes.append(char(*value));
     }
     if (codes.size() > kLineCells - columnIndex)
-        return refuse(QStringLiteral("当前输入的字符代码太多，这个测试只限制在同一行显示"));
+        return refuse(Text::tr("当前输入的字符代码太多，这个测试只限制在同一行显示"));
     return codes;
 }
 

@@ -7,6 +7,7 @@
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/port_operation.h"
+#include "text/operator_text.h"
 
 #include <algorithm>
 
@@ -25,7 +26,7 @@ constexpr int kSettingsSettleMs = 10;
 
 Outcome communicationError(Prompter& prompter)
 {
-    return FailWithError(prompter, QStringLiteral("通信错误"));
+    return FailWithError(prompter, Text::tr("通信错误"));
 }
 
 // Writes a storing frame and tells the operator whether the unit answered 88.
@@ -35,16 +36,16 @@ Outcome storeSetting(quint8 code, const QByteArray& payload, int settleMs, Link&
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         const Reply reply = session.request({CheckByteFrame(code, kStoringAddress, payload), 1, kStoreReplyMs, {},
                                              [](const Reply& r) {
-                                                 return IsAcknowledgement(r) ? QStringLiteral("设置成功")
-                                                                             : QStringLiteral("设置失败");
+                                                 return IsAcknowledgement(r) ? Text::tr("设置成功")
+                                                                             : Text::tr("设置失败");
                                              }});
         if (reply.cancelled())
             return;
         if (IsAcknowledgement(reply)) {
-            prompter.message(QStringLiteral("设置成功"));
+            prompter.message(Text::tr("设置成功"));
             stored = Outcome::Done();
         } else {
-            stored = Fail(prompter, QStringLiteral("设置失败，请检查串口号是否或波特率正确或连接是否良好"));
+            stored = Fail(prompter, Text::tr("设置失败，请检查串口号是否或波特率正确或连接是否良好"));
         }
         if (settleMs > 0)
             session.pause(settleMs);

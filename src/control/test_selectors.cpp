@@ -1,5 +1,7 @@
 #include "control/test_selectors.h"
 
+#include "text/operator_text.h"
+
 namespace kv {
 
 namespace {
@@ -39,8 +41,8 @@ TestSelector VerticalOffsetSelector()
 
 TestSelector AttributeSelector()
 {
-    return {{QStringLiteral("原样"), QStringLiteral("反色"), QStringLiteral("闪烁"), QStringLiteral("黑背景"),
-             QStringLiteral("反色+闪烁"), QStringLiteral("反色+黑背景"), QStringLiteral("闪烁+黑背景")},
+    return {{Text::tr("原样"), Text::tr("反色"), Text::tr("闪烁"), Text::tr("黑背景"),
+             Text::tr("反色+闪烁"), Text::tr("反色+黑背景"), Text::tr("闪烁+黑背景")},
             0};
 }
 
@@ -48,8 +50,8 @@ TestSelector ClearSelector()
 {
     TestSelector selector{{}, 16};
     for (int line = 1; line <= 16; ++line)
-        selector.items << QStringLiteral("%1行").arg(line);
-    selector.items << QStringLiteral("清全屏");
+        selector.items << Text::tr("%1行").arg(line);
+    selector.items << Text::tr("清全屏");
     return selector;
 }
 
@@ -58,8 +60,8 @@ TestSelector VideoModeSelector()
     QStringList items;
     for (const QString& system : {QStringLiteral("PAL"), QStringLiteral("NTSC")})
         for (const QString& sync :
-             {QStringLiteral("内外频自动切换"), QStringLiteral("仅使用内频"), QStringLiteral("仅使用外频")})
-            items << system + QStringLiteral("模式,") + sync;
+             {Text::tr("内外频自动切换"), Text::tr("仅使用内频"), Text::tr("仅使用外频")})
+            items << Text::tr("%1模式,%2").arg(system, sync);
     return {items, 0};
 }
 

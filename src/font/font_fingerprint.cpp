@@ -1,5 +1,7 @@
 #include "font/font_fingerprint.h"
 
+#include "text/operator_text.h"
+
 #include <QCryptographicHash>
 
 namespace kv {
@@ -12,7 +14,7 @@ QString FontFingerprint(const FontTable& table)
 
 QString FontFingerprintText(const FontTable& table)
 {
-    return QStringLiteral("字库指纹：") + FontFingerprint(table);
+    return Text::tr("字库指纹：%1").arg(FontFingerprint(table));
 }
 
 } // namespace kv

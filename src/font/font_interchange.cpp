@@ -1,6 +1,7 @@
 #include "font/font_interchange.h"
 
 #include "base/app_folder.h"
+#include "text/operator_text.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -24,7 +25,7 @@ std::optional<FontFormat> FontFormatOf(const QString& path)
 namespace {
 FontImportError inFile(const QString& path, const QString& text)
 {
-    return {QStringLiteral("%1：%2").arg(QFileInfo(path).fileName(), text)};
+    return {Text::tr("%1：%2").arg(QFileInfo(path).fileName(), text)};
 }
 
 std::variant<ImportedFont, FontImportError> importBytes(const QString& path, FontFormat format,
@@ -33,7 +34,7 @@ std::variant<ImportedFont, FontImportError> importBytes(const QString& path, Fon
     switch (format) {
     case FontFormat::Bin:
         if (content.size() != kFontTableSize)
-            return inFile(path, QStringLiteral("文件大小为%1字节，应为%2字节").arg(content.size()).arg(kFontTableSize));
+            return inFile(path, Text::tr("文件大小为%1字节，应为%2字节").arg(content.size()).arg(kFontTableSize));
         return ImportedFont{FontTable::fromDeviceBytes(ToggleStoredOrder(content)), {}};
     case FontFormat::Mcm: {
         auto parsed = ParseMcm(content);
@@ -48,14 +49,14 @@ std::variant<ImportedFont, FontImportError> importBytes(const QString& path, Fon
         QImageReader reader(&buffer, "png");
         const QImage image = reader.read();
         if (image.isNull())
-            return inFile(path, QStringLiteral("无法读取PNG图片：%1").arg(reader.errorString()));
+            return inFile(path, Text::tr("无法读取PNG图片：%1").arg(reader.errorString()));
         auto parsed = ParsePngSheet(image);
         if (auto* error = std::get_if<FontImportError>(&parsed))
             return inFile(path, error->text);
         return ImportedFont{std::get<FontTable>(parsed), {}};
     }
     }
-    return inFile(path, QStringLiteral("未知的文件格式"));
+    return inFile(path, Text::tr("未知的文件格式"));
 }
 } // namespace
 
@@ -63,10 +64,10 @@ std::variant<ImportedFont, FontImportError> ImportFontFile(const QString& path)
 {
     const auto format = FontFormatOf(path);
     if (!format)
-        return inFile(path, QStringLiteral("文件类型应为.bin、.mcm或.png"));
+        return inFile(path, Text::tr("文件类型应为.bin、.mcm或.png"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return inFile(path, QStringLiteral("无法打开文件：%1").arg(file.errorString()));
+        return inFile(path, Text::tr("无法打开文件：%1").arg(file.errorString()));
     return importBytes(path, *format, file.readAll());
 }
 
@@ -75,7 +76,7 @@ bool ExportFontFile(const QString& path, const FontTable& table, const FontExpor
     const auto format = FontFormatOf(path);
     if (!format) {
         if (error)
-            *error = QStringLiteral("文件类型应为.bin、.mcm或.png");
+            *error = Text::tr("文件类型应为.bin、.mcm或.png");
         return false;
     }
     QByteArray content;

@@ -3,6 +3,7 @@
 #include "base/app_folder.h"
 #include "base/prompter.h"
 #include "font/font_file.h"
+#include "text/operator_text.h"
 
 #include <QFile>
 
@@ -47,7 +48,7 @@ FontSaveOutcome SaveFontTable(const FontTable& table, const QString& caption, co
     outcome.caption = caption;
     const auto target = SaveTargetFor(caption);
     if (!target) {
-        prompter.error(QStringLiteral("当前字库没有对应的字库文件，未保存"));
+        prompter.error(Text::tr("当前字库没有对应的字库文件，未保存"));
         return outcome;
     }
     // The font file first: selectZK must never name a font that was not written.

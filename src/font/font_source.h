@@ -16,11 +16,13 @@ inline const QString kOverlayFontFile = QStringLiteral("maxZK16.bin");
 inline const QString kLocalFontFile = QStringLiteral("hebingf.bin");
 inline const QString kSelectedFontFile = QStringLiteral("selectZK");
 
-// Captions of the font-source label.
-inline const QString kLocalFontCaption = QStringLiteral("本地字库：hebingf.bin");
-inline const QString kOverlayFontCaption = QStringLiteral("叠加器字库：maxZK16.bin");
-inline const QString kUnsavedOverlayCaption = QStringLiteral("未保存的叠加器字库");
-inline const QString kSavedOverlayCaption = QStringLiteral("叠加器字库：maxZK16");
+// Captions of the font-source label. selectZK keeps the caption itself and is read back
+// by comparing with these, so they stay in Chinese in every language; the label passes
+// them through Text::tr where it shows them.
+inline const QString kLocalFontCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("kv", "本地字库：hebingf.bin"));
+inline const QString kOverlayFontCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("kv", "叠加器字库：maxZK16.bin"));
+inline const QString kUnsavedOverlayCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("kv", "未保存的叠加器字库"));
+inline const QString kSavedOverlayCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("kv", "叠加器字库：maxZK16"));
 
 // Where a save of the table goes for a caption, and the caption afterwards.
 struct SaveTarget {

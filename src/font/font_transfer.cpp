@@ -6,12 +6,23 @@
 #include "link/line_session.h"
 #include "link/port_operation.h"
 #include "link/reset_frame.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
 namespace {
 const QString kReplyAccepted = QStringLiteral("55");
 constexpr int kPauseBetweenCharactersMs = 5;
+
+QString downloadSucceeded()
+{
+    return Text::tr("下载成功");
+}
+
+QString downloadFailed()
+{
+    return Text::tr("下载失败");
+}
 } // namespace
 
 QByteArray WriteCharacterFrame(quint8 address, int code, const QByteArray& record)
@@ -40,8 +51,8 @@ Outcome WriteOneCharacter(const FontTable& table, int code, quint8 address, Link
     if (reply.cancelled())
         return Outcome::Cancelled();
     if (!IsAcknowledgement(reply))
-        return Fail(prompter, kDownloadFailed);
-    prompter.message(kDownloadSucceeded);
+        return Fail(prompter, downloadFailed());
+    prompter.message(downloadSucceeded());
     return Outcome::Done();
 }
 
@@ -81,12 +92,12 @@ std::optional<QString> readCharacter(LineSession& session, int code, quint8 addr
             return std::nullopt;
         }
         if (!reply.ok()) {
-            failure = QStringLiteral("读出错误") + QString::number(code);
+            failure = Text::tr("读出错误%1").arg(code);
             continue;
         }
         record = reply.bytes.left(kRecordSize);
         if (XorOf(record) != static_cast<quint8>(reply.bytes.at(kRecordSize))) {
-            failure = QStringLiteral("读出错误");
+            failure = Text::tr("读出错误");
             continue;
         }
         return std::nullopt;
@@ -129,26 +140,34 @@ Outcome reportComparison(const FontTable& table, const CharacterRead& read, Prom
     if (read.failure)
         return Fail(prompter, *read.failure);
     if (read.cancelled) {
-        prompter.failure(QStringLiteral("字库校验已取消"));
+        prompter.failure(Text::tr("字库校验已取消"));
         return Outcome::Cancelled();
     }
     const QList<int> codes = differingCodes(table, read.received);
     if (codes.isEmpty()) {
-        prompter.message(QStringLiteral("校验成功：%1 个字符与字库一致").arg(kGlyphCount));
+        prompter.message(Text::tr("校验成功：%1 个字符与字库一致").arg(kGlyphCount));
         return Outcome::Done();
     }
     constexpr int kCodesNamed = 20;
     QStringList named;
     for (int i = 0; i < qMin(int(codes.size()), kCodesNamed); ++i)
         named << QString::number(codes.at(i));
-    QString text = QStringLiteral("校验失败：%1 个字符不一致：").arg(codes.size()) + named.join(QStringLiteral(", "));
+    QString text =
+        Text::tr("校验失败：%1 个字符不一致：%2").arg(QString::number(codes.size()), named.join(QStringLiteral(", ")));
     if (codes.size() > kCodesNamed)
         text += QStringLiteral("…");
     return Fail(prompter, text);
 }
 
-const QString kVerifyTitle = QStringLiteral("校验叠加器字库");
-const QString kVerifyDoing = QStringLiteral("正在校验字库");
+QString verifyTitle()
+{
+    return Text::tr("校验叠加器字库");
+}
+
+QString verifyDoing()
+{
+    return Text::tr("正在校验字库");
+}
 
 } // namespace
 
@@ -163,7 +182,7 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
     std::optional<CharacterRead> readBack;
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         {
-            ProgressScope progress(prompter, QStringLiteral("把当前字库写入叠加器"), QStringLiteral("正在写入字库"), kGlyphCount);
+            ProgressScope progress(prompter, Text::tr("把当前字库写入叠加器"), Text::tr("正在写入字库"), kGlyphCount);
             for (int code = from; code < kGlyphCount && stop == Stop::None; ++code) {
                 outcome.stoppedAt = code;
                 if (!progress.step(code)) {
@@ -188,7 +207,7 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
         // The unit still holds the font as written until it restarts, so it is read
         // back before the reset.
         if (options.verify)
-            readBack = readCharacters(session, prompter, address, retries, kVerifyTitle, kVerifyDoing);
+            readBack = readCharacters(session, prompter, address, retries, verifyTitle(), verifyDoing());
         session.pause(kPauseBetweenCharactersMs);
         // The unit takes a new font only after a restart.
         WriteResetFrame(session, address);
@@ -198,12 +217,12 @@ FontWriteOutcome WriteWholeFont(const FontTable& table, quint8 address, Link& li
         return outcome;
     }
     if (stop == Stop::NotAcknowledged) {
-        outcome.result = Fail(prompter, kDownloadFailed);
+        outcome.result = Fail(prompter, downloadFailed());
     } else if (stop == Stop::Cancelled) {
-        prompter.failure(QStringLiteral("字库写入已取消，停在代码%1，之前的字符已写入").arg(outcome.stoppedAt));
+        prompter.failure(Text::tr("字库写入已取消，停在代码%1，之前的字符已写入").arg(outcome.stoppedAt));
         outcome.result = Outcome::Cancelled();
     } else {
-        prompter.message(kDownloadSucceeded);
+        prompter.message(downloadSucceeded());
         outcome.result = readBack ? reportComparison(table, *readBack, prompter) : Outcome::Done();
     }
     return outcome;
@@ -214,7 +233,7 @@ FontReadOutcome ReadWholeFont(quint8 address, Link& link, Prompter& prompter, in
     std::optional<CharacterRead> read;
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
         read = readCharacters(session, prompter, address, qBound(0, retries, kMostCharacterRetries),
-                              QStringLiteral("读取叠加器字库数据"), QStringLiteral("正在读取字库"));
+                              Text::tr("读取叠加器字库数据"), Text::tr("正在读取字库"));
         if (!read->failure && !read->cancelled)
             WriteResetFrame(session, address);
     });
@@ -225,10 +244,10 @@ FontReadOutcome ReadWholeFont(quint8 address, Link& link, Prompter& prompter, in
     if (read->failure)
         return {Fail(prompter, *read->failure), std::nullopt};
     if (read->cancelled) {
-        prompter.failure(QStringLiteral("字库读取已取消，字库未改变"));
+        prompter.failure(Text::tr("字库读取已取消，字库未改变"));
         return {Outcome::Cancelled(), std::nullopt};
     }
-    prompter.message(QStringLiteral("读出成功"));
+    prompter.message(Text::tr("读出成功"));
     return {Outcome::Done(), FontTable::fromDeviceBytes(read->received)};
 }
 
@@ -236,8 +255,8 @@ Outcome VerifyFont(const FontTable& table, quint8 address, Link& link, Prompter&
 {
     std::optional<CharacterRead> read;
     const Outcome ran = RunOnPort(link, prompter, [&](LineSession& session) {
-        read = readCharacters(session, prompter, address, qBound(0, retries, kMostCharacterRetries), kVerifyTitle,
-                              kVerifyDoing);
+        read = readCharacters(session, prompter, address, qBound(0, retries, kMostCharacterRetries), verifyTitle(),
+                              verifyDoing());
         if (!read->failure && !read->cancelled)
             WriteResetFrame(session, address);
     });
@@ -248,7 +267,7 @@ Outcome VerifyFont(const FontTable& table, quint8 address, Link& link, Prompter&
 
 QString ChooseFontDownloadFile(Prompter& prompter)
 {
-    return prompter.chooseOpenFile(QStringLiteral("下载字库"), QStringLiteral("All files (*.bin)"));
+    return prompter.chooseOpenFile(Text::tr("下载字库"), QStringLiteral("All files (*.bin)"));
 }
 
 Outcome StartFontDownload(Link& link, Prompter& prompter)
@@ -261,7 +280,7 @@ Outcome StartFontDownload(Link& link, Prompter& prompter)
         session.put(FontFileStartFrame());
         // The unit takes almost a minute to answer; the operator sees the seconds
         // pass and may stop waiting.
-        ProgressScope progress(prompter, QStringLiteral("等待叠加器应答"), QStringLiteral("正在等待叠加器应答（秒）"),
+        ProgressScope progress(prompter, Text::tr("等待叠加器应答"), Text::tr("正在等待叠加器应答（秒）"),
                                kFontFileStartReplyMs / 1000);
         // The operator's answer to the progress goes to the cancel that the wait
         // itself looks at.
@@ -276,7 +295,7 @@ Outcome StartFontDownload(Link& link, Prompter& prompter)
         return ran;
     if (accepted)
         return Outcome::Done();
-    return cancelled ? Outcome::Cancelled() : FailWithError(prompter, QStringLiteral("返回错误1"));
+    return cancelled ? Outcome::Cancelled() : FailWithError(prompter, Text::tr("返回错误1"));
 }
 
 } // namespace kv

@@ -24,9 +24,6 @@ constexpr int kReadCharacterReplyMs = 2500;
 constexpr int kFontFileStartReplyMs = 58550;
 constexpr int kReadCharacterReplySize = 55;
 
-inline const QString kDownloadSucceeded = QStringLiteral("下载成功");
-inline const QString kDownloadFailed = QStringLiteral("下载失败");
-
 // Writes one record and waits for its 88. Shows "下载成功" or "下载失败" and closes the
 // port. Done when the unit acknowledged.
 Outcome WriteOneCharacter(const FontTable& table, int code, quint8 address, Link& link, Prompter& prompter);

@@ -1,6 +1,7 @@
 #include "font/glyph_extract.h"
 
 #include "font/font_record.h"
+#include "text/operator_text.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -45,9 +46,9 @@ BoxVerdict CheckGlyphSizeBox(const QString& text)
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok)
-        return BoxVerdict{QStringLiteral("输入应为数字"), QStringLiteral("32")};
+        return BoxVerdict{Text::tr("输入应为数字"), QStringLiteral("32")};
     if (value * value > 96256)
-        return BoxVerdict{QStringLiteral("字符原形最大点阵不能超过310*310，最大像素不能超过96256"), QStringLiteral("32")};
+        return BoxVerdict{Text::tr("字符原形最大点阵不能超过310*310，最大像素不能超过96256"), QStringLiteral("32")};
     return {};
 }
 
@@ -63,7 +64,7 @@ BoxVerdict CheckOffsetBox(const QString& text)
     static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
     if (text.isEmpty() || decimal.match(text).hasMatch())
         return {};
-    return BoxVerdict{QStringLiteral("有效数值必须为十进制数"), QStringLiteral("0")};
+    return BoxVerdict{Text::tr("有效数值必须为十进制数"), QStringLiteral("0")};
 }
 
 } // namespace kv

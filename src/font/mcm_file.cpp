@@ -1,5 +1,7 @@
 #include "font/mcm_file.h"
 
+#include "text/operator_text.h"
+
 #include <QList>
 
 namespace kv {
@@ -23,7 +25,7 @@ std::optional<quint8> parseBinaryByte(const QByteArray& line)
 
 FontImportError lineError(int lineNumber, const QString& what)
 {
-    return {QStringLiteral("第%1行：%2").arg(lineNumber).arg(what)};
+    return {Text::tr("第%1行：%2").arg(lineNumber).arg(what)};
 }
 } // namespace
 
@@ -38,18 +40,18 @@ std::variant<McmFont, FontImportError> ParseMcm(const QByteArray& content)
         lines.removeLast();
 
     if (lines.isEmpty() || lines.first().trimmed() != kHeader)
-        return lineError(1, QStringLiteral("文件头应为“MAX7456”"));
+        return lineError(1, Text::tr("文件头应为“MAX7456”"));
     if (lines.size() - 1 < kDataLines)
-        return FontImportError{QStringLiteral("文件不完整：共%1行，应为%2行").arg(lines.size()).arg(kDataLines + 1)};
+        return FontImportError{Text::tr("文件不完整：共%1行，应为%2行").arg(lines.size()).arg(kDataLines + 1)};
     if (lines.size() - 1 > kDataLines)
-        return lineError(kDataLines + 2, QStringLiteral("多余的行，字库只有%1行").arg(kDataLines + 1));
+        return lineError(kDataLines + 2, Text::tr("多余的行，字库只有%1行").arg(kDataLines + 1));
 
     QByteArray device(kFontTableSize, '\0');
     QByteArray padding(kGlyphCount * kMcmPaddingPerGlyph, '\0');
     for (int i = 0; i < kDataLines; ++i) {
         const auto value = parseBinaryByte(lines.at(i + 1));
         if (!value)
-            return lineError(i + 2, QStringLiteral("应为8位二进制数字（0或1），实为“%1”")
+            return lineError(i + 2, Text::tr("应为8位二进制数字（0或1），实为“%1”")
                                         .arg(QString::fromLatin1(lines.at(i + 1).left(32))));
         const int glyph = i / kMcmLinesPerGlyph;
         const int offset = i % kMcmLinesPerGlyph;

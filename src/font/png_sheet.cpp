@@ -1,5 +1,7 @@
 #include "font/png_sheet.h"
 
+#include "text/operator_text.h"
+
 namespace kv {
 
 namespace {
@@ -24,7 +26,7 @@ QPoint originOf(int code, const Geometry& g)
 std::variant<FontTable, FontImportError> ParsePngSheet(const QImage& image)
 {
     if (image.isNull())
-        return FontImportError{QStringLiteral("无法读取图片")};
+        return FontImportError{Text::tr("无法读取图片")};
     std::optional<Geometry> geometry;
     for (PngLayout layout : {PngLayout::Plain, PngLayout::Separated}) {
         const Geometry g = geometryOf(layout);
@@ -32,7 +34,7 @@ std::variant<FontTable, FontImportError> ParsePngSheet(const QImage& image)
             geometry = g;
     }
     if (!geometry)
-        return FontImportError{QStringLiteral("图片大小为%1×%2，应为192×288或209×305")
+        return FontImportError{Text::tr("图片大小为%1×%2，应为192×288或209×305")
                                    .arg(image.width())
                                    .arg(image.height())};
 
@@ -54,7 +56,7 @@ std::variant<FontTable, FontImportError> ParsePngSheet(const QImage& image)
             else if (rgb == kWhiteCell)
                 pixelCode = PixelCode::White;
             else
-                return FontImportError{QStringLiteral("像素(%1, %2)的颜色#%3不是黑、白、灰#808080或绿#00FF00")
+                return FontImportError{Text::tr("像素(%1, %2)的颜色#%3不是黑、白、灰#808080或绿#00FF00")
                                            .arg(x)
                                            .arg(y)
                                            .arg(rgb, 6, 16, QLatin1Char('0'))
