@@ -3,6 +3,7 @@
 #include "base/bounded_read.h"
 #include "base/cp936.h"
 #include "base/line_ends.h"
+#include "text/operator_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,7 +80,7 @@ bool WriteBinaryFile(const QString& path, const QByteArray& content, QString* er
     const QString target = info.isSymLink() ? info.symLinkTarget() : path;
     const QFileInfo targetInfo(target);
     if (targetInfo.exists() && !targetInfo.isFile())
-        return fail(QStringLiteral("不是普通文件"));
+        return fail(Text::tr("不是普通文件"));
 
     const QString temporary = UnfinishedWritePath(target);
     QFile file(temporary);
@@ -110,7 +111,7 @@ std::optional<QByteArray> TextFileBytes(const QString& content, QString* error)
     QString bad;
     auto bytes = EncodeCp936(content, &bad);
     if (!bytes && error)
-        *error = QStringLiteral("字符“%1”无法以GBK编码保存").arg(bad);
+        *error = Text::tr("字符“%1”无法以GBK编码保存").arg(bad);
     return bytes;
 }
 
@@ -119,7 +120,7 @@ QString UnkeepableTextMessage(const QString& content)
     QString reason;
     if (TextFileBytes(content, &reason))
         return QString();
-    return reason + QStringLiteral("，发送后无法记下这段文字，所以没有发送；请删除或替换该字符");
+    return Text::tr("%1，发送后无法记下这段文字，所以没有发送；请删除或替换该字符").arg(reason);
 }
 
 bool WriteTextFile(const QString& path, const QString& content, QString* error)
@@ -179,7 +180,7 @@ std::optional<int> ReadIndexSetting(const QString& path, int choices)
 
 QString FileWriteErrorText(const QString& path, const QString& reason)
 {
-    return QStringLiteral("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason);
+    return Text::tr("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace kv

@@ -1,5 +1,7 @@
 #include "base/bounded_read.h"
 
+#include "text/operator_text.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -101,19 +103,19 @@ QString ReadFailureText(const QString& path, const BoundedRead& read, qint64 lim
     case ReadFailure::None:
         return QString();
     case ReadFailure::Missing:
-        reason = QStringLiteral("文件不存在");
+        reason = Text::tr("文件不存在");
         break;
     case ReadFailure::NotAFile:
-        reason = QStringLiteral("不是普通文件");
+        reason = Text::tr("不是普通文件");
         break;
     case ReadFailure::TooLarge:
-        reason = QStringLiteral("文件太大，最多%1字节").arg(limit);
+        reason = Text::tr("文件太大，最多%1字节").arg(limit);
         break;
     case ReadFailure::Unreadable:
         reason = read.reason;
         break;
     }
-    return QStringLiteral("无法读取文件 %1：%2").arg(QDir::toNativeSeparators(path), reason);
+    return Text::tr("无法读取文件 %1：%2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace kv

@@ -14,10 +14,10 @@ QString BackgroundEffectName(int code);
 constexpr int kBackgroundEffectCount = 17;
 
 // The seven backgrounds the scroll bar and the picture slots take, as the selectors list them.
-const QStringList& ScrollBackgroundItems();
+QStringList ScrollBackgroundItems();
 
 // The four brightness levels, 0 brightest to 3 dimmest, as the selectors list them.
-const QStringList& BrightnessItems();
+QStringList BrightnessItems();
 
 // Static and logo frames carry both in one byte: level × 32 + background code.
 constexpr quint8 BrightnessBackgroundByte(int level, int background)

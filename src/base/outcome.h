@@ -35,11 +35,14 @@ struct Outcome {
 };
 
 // Each shows the text as the operation always has, and gives the outcome it stands for.
-// An error box: an input the operation refuses.
-Outcome Refuse(Prompter& prompter, const QString& text, const QString& title = QStringLiteral("错误"));
+// An error box: an input the operation refuses. Without a title it is "错误".
+Outcome Refuse(Prompter& prompter, const QString& text);
+Outcome Refuse(Prompter& prompter, const QString& text, const QString& title);
 // A plain box saying the operation stopped short ("写入失败").
 Outcome Fail(Prompter& prompter, const QString& text, const QString& title = {});
-// An error box for a unit that did not answer as it should ("通信错误").
-Outcome FailWithError(Prompter& prompter, const QString& text, const QString& title = QStringLiteral("错误"));
+// An error box for a unit that did not answer as it should ("通信错误"). Without a
+// title it is "错误".
+Outcome FailWithError(Prompter& prompter, const QString& text);
+Outcome FailWithError(Prompter& prompter, const QString& text, const QString& title);
 
 } // namespace kv

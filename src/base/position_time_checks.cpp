@@ -1,6 +1,7 @@
 #include "base/position_time_checks.h"
 
 #include "base/decimal_text.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -33,21 +34,21 @@ std::optional<int> BoxValue(const QString& text)
 
 BoxVerdict CheckVerticalPositionBox(const QString& text)
 {
-    return check(text, kMaxVerticalPosition, QStringLiteral("输入应为数字"),
-                 QStringLiteral("Pal制式时，垂直位置的取值范围最大值为590，Ntsc制式时，取值范围最大值为490"),
+    return check(text, kMaxVerticalPosition, Text::tr("输入应为数字"),
+                 Text::tr("Pal制式时，垂直位置的取值范围最大值为590，Ntsc制式时，取值范围最大值为490"),
                  QStringLiteral("70"));
 }
 
 BoxVerdict CheckIntervalBox(const QString& text)
 {
-    return check(text, kMaxSeconds, QStringLiteral("循环间隔时间必须为0-60000的十进制数"),
-                 QStringLiteral("循环间隔时间不能大于60000秒(16.6小时)"), QStringLiteral("0"));
+    return check(text, kMaxSeconds, Text::tr("循环间隔时间必须为0-60000的十进制数"),
+                 Text::tr("循环间隔时间不能大于60000秒(16.6小时)"), QStringLiteral("0"));
 }
 
 BoxVerdict CheckTimerBox(const QString& text)
 {
-    return check(text, kMaxSeconds, QStringLiteral("定时时间必须为十进制数"),
-                 QStringLiteral("定时时间不能大于60000秒(16.6小时)"), QStringLiteral("0"));
+    return check(text, kMaxSeconds, Text::tr("定时时间必须为十进制数"),
+                 Text::tr("定时时间不能大于60000秒(16.6小时)"), QStringLiteral("0"));
 }
 
 } // namespace kv

@@ -27,7 +27,7 @@ public:
 
     // A message box with the error icon; most errors carry the title "错误".
     virtual void error(const QString& text, const QString& title) = 0;
-    void error(const QString& text) { error(text, QStringLiteral("错误")); }
+    void error(const QString& text);
     // A plain message box (results such as "设置成功"); the title is usually empty.
     virtual void message(const QString& text, const QString& title) = 0;
     void message(const QString& text) { message(text, QString()); }

@@ -3,6 +3,7 @@
 #include "base/bounded_read.h"
 #include "base/cp936.h"
 #include "base/line_ends.h"
+#include "text/operator_text.h"
 
 #include <QFileInfo>
 
@@ -45,7 +46,7 @@ bool RecordStore::write(const QString& name, const QString& text, QString* error
 {
     if (!folder_.ensureSettingsFolder()) {
         if (error)
-            *error = FileWriteErrorText(folder_.settingsFolder(), QStringLiteral("无法创建文件夹"));
+            *error = FileWriteErrorText(folder_.settingsFolder(), Text::tr("无法创建文件夹"));
         return false;
     }
     QString reason;

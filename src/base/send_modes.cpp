@@ -1,17 +1,17 @@
 #include "base/send_modes.h"
 
+#include "text/operator_text.h"
+
 namespace kv {
 
-const QStringList& SendModeNames()
+QStringList SendModeNames()
 {
-    static const QStringList names = {
-        QStringLiteral("滚动—内置大号字库"), QStringLiteral("滚动—内置小号字库"),
-        QStringLiteral("滚动—大号图文短信"), QStringLiteral("滚动—小号图文短信"),
-        QStringLiteral("滚动—组合快捷信息"), QStringLiteral("静止—调用预存图片"),
-        QStringLiteral("静止—自定义字体"),   QStringLiteral("静止—临时图片"),
-        QStringLiteral("静止—内置大号字库"), QStringLiteral("静止—内置小号字库"),
+    return {
+        Text::tr("滚动—内置大号字库"), Text::tr("滚动—内置小号字库"), Text::tr("滚动—大号图文短信"),
+        Text::tr("滚动—小号图文短信"), Text::tr("滚动—组合快捷信息"), Text::tr("静止—调用预存图片"),
+        Text::tr("静止—自定义字体"),   Text::tr("静止—临时图片"),     Text::tr("静止—内置大号字库"),
+        Text::tr("静止—内置小号字库"),
     };
-    return names;
 }
 
 bool IsBuiltInFontMode(int mode)
@@ -36,12 +36,12 @@ bool PicksEntry(int mode)
 
 QString CurrentSendModeLabel(int mode)
 {
-    return QStringLiteral("当前发送模式 >> ") + SendModeNames().value(mode);
+    return Text::tr("当前发送模式 >> %1").arg(SendModeNames().value(mode));
 }
 
 QString SecondSendButtonText(int mode)
 {
-    return mode == kModeShortcut ? QStringLiteral("设为开机") : QStringLiteral("追加发送");
+    return mode == kModeShortcut ? Text::tr("设为开机") : Text::tr("追加发送");
 }
 
 } // namespace kv

@@ -21,7 +21,7 @@ enum ScrollSendMode {
 };
 
 // The ten item texts in list order.
-const QStringList& SendModeNames();
+QStringList SendModeNames();
 constexpr int kSendModes = 10;
 
 bool IsBuiltInFontMode(int mode);

@@ -2,6 +2,7 @@
 
 #include "base/cp936.h"
 #include "decode/hex_text.h"
+#include "text/operator_text.h"
 
 #include <QList>
 #include <QStringList>
@@ -90,7 +91,7 @@ QString UnencodableCharacterText(const QString& character)
     QString codes;
     for (char32_t u : character.toUcs4())
         codes += QStringLiteral("U+%1").arg(quint32(u), 4, 16, QLatin1Char('0')).toUpper();
-    return QStringLiteral("字符“%1”(%2)没有设备字符代码，无法发送，请删除或替换该字符")
+    return Text::tr("字符“%1”(%2)没有设备字符代码，无法发送，请删除或替换该字符")
         .arg(character, codes);
 }
 

@@ -1,5 +1,7 @@
 #include "decode/frame_layout.h"
 
+#include "text/operator_text.h"
+
 #include <array>
 
 namespace kv {
@@ -13,48 +15,48 @@ struct Named {
 };
 
 constexpr std::array kAddressedNames{
-    Named{0x11, "write address", "写地址"},
-    Named{0x12, "probe", "探测"},
-    Named{0x13, "display item", "显示项目"},
-    Named{0x15, "unit action", "设备操作"},
-    Named{0x17, "baud change", "改波特率"},
-    Named{0x19, "captions off/on", "字幕开关"},
-    Named{0x20, "scroll parameters", "滚动参数"},
-    Named{0x22, "built-in-font scroll", "滚动发送"},
-    Named{0x23, "built-in-font static text", "静止文字"},
-    Named{0x24, "timed display", "定时显示"},
-    Named{0x80, "save combination shortcut", "保存组合快捷"},
-    Named{0x81, "picture message", "图文短信"},
-    Named{0x83, "call stored picture message (refresh)", "调用图文短信(刷新)"},
-    Named{0x84, "status request", "状态查询"},
-    Named{0x85, "call stored picture message (append)", "调用图文短信(追加)"},
-    Named{0x86, "play stored scroll", "播放预存滚动"},
-    Named{0x87, "call combination shortcut", "调用组合快捷"},
-    Named{0x88, "picture header", "图片"},
-    Named{0x89, "recall stored picture", "调用预存图片"},
-    Named{0x8B, "change stored static parameters", "修改静止参数"},
-    Named{0x90, "font-file download start", "字库下载开始"},
+    Named{0x11, "write address", QT_TRANSLATE_NOOP("kv", "写地址")},
+    Named{0x12, "probe", QT_TRANSLATE_NOOP("kv", "探测")},
+    Named{0x13, "display item", QT_TRANSLATE_NOOP("kv", "显示项目")},
+    Named{0x15, "unit action", QT_TRANSLATE_NOOP("kv", "设备操作")},
+    Named{0x17, "baud change", QT_TRANSLATE_NOOP("kv", "改波特率")},
+    Named{0x19, "captions off/on", QT_TRANSLATE_NOOP("kv", "字幕开关")},
+    Named{0x20, "scroll parameters", QT_TRANSLATE_NOOP("kv", "滚动参数")},
+    Named{0x22, "built-in-font scroll", QT_TRANSLATE_NOOP("kv", "滚动发送")},
+    Named{0x23, "built-in-font static text", QT_TRANSLATE_NOOP("kv", "静止文字")},
+    Named{0x24, "timed display", QT_TRANSLATE_NOOP("kv", "定时显示")},
+    Named{0x80, "save combination shortcut", QT_TRANSLATE_NOOP("kv", "保存组合快捷")},
+    Named{0x81, "picture message", QT_TRANSLATE_NOOP("kv", "图文短信")},
+    Named{0x83, "call stored picture message (refresh)", QT_TRANSLATE_NOOP("kv", "调用图文短信(刷新)")},
+    Named{0x84, "status request", QT_TRANSLATE_NOOP("kv", "状态查询")},
+    Named{0x85, "call stored picture message (append)", QT_TRANSLATE_NOOP("kv", "调用图文短信(追加)")},
+    Named{0x86, "play stored scroll", QT_TRANSLATE_NOOP("kv", "播放预存滚动")},
+    Named{0x87, "call combination shortcut", QT_TRANSLATE_NOOP("kv", "调用组合快捷")},
+    Named{0x88, "picture header", QT_TRANSLATE_NOOP("kv", "图片")},
+    Named{0x89, "recall stored picture", QT_TRANSLATE_NOOP("kv", "调用预存图片")},
+    Named{0x8B, "change stored static parameters", QT_TRANSLATE_NOOP("kv", "修改静止参数")},
+    Named{0x90, "font-file download start", QT_TRANSLATE_NOOP("kv", "字库下载开始")},
 };
 
 constexpr std::array kCheckByteNames{
-    Named{0xE0, "store screen settings", "保存屏幕设置"},
-    Named{0xE1, "read crosshair shape", "读十字形状"},
-    Named{0xE2, "write crosshair shape", "写十字形状"},
-    Named{0xE3, "store video mode", "保存视频制式"},
-    Named{0xF0, "video mode", "视频制式"},
-    Named{0xF1, "clear line or screen", "清除行或全屏"},
-    Named{0xF2, "horizontal offset", "水平偏移"},
-    Named{0xF3, "vertical offset", "垂直偏移"},
-    Named{0xF4, "display test", "显示测试"},
-    Named{0xF5, "set attribute", "设置属性"},
-    Named{0xF6, "reset", "复位"},
-    Named{0xF7, "identity query", "读身份"},
-    Named{0xF8, "modify address and baud", "改地址和波特率"},
-    Named{0xF9, "product number", "读产品号"},
-    Named{0xFA, "first 128 characters", "前128个字符"},
-    Named{0xFB, "last 128 characters", "后128个字符"},
-    Named{0xFC, "write character", "写字符"},
-    Named{0xFF, "read character", "读字符"},
+    Named{0xE0, "store screen settings", QT_TRANSLATE_NOOP("kv", "保存屏幕设置")},
+    Named{0xE1, "read crosshair shape", QT_TRANSLATE_NOOP("kv", "读十字形状")},
+    Named{0xE2, "write crosshair shape", QT_TRANSLATE_NOOP("kv", "写十字形状")},
+    Named{0xE3, "store video mode", QT_TRANSLATE_NOOP("kv", "保存视频制式")},
+    Named{0xF0, "video mode", QT_TRANSLATE_NOOP("kv", "视频制式")},
+    Named{0xF1, "clear line or screen", QT_TRANSLATE_NOOP("kv", "清除行或全屏")},
+    Named{0xF2, "horizontal offset", QT_TRANSLATE_NOOP("kv", "水平偏移")},
+    Named{0xF3, "vertical offset", QT_TRANSLATE_NOOP("kv", "垂直偏移")},
+    Named{0xF4, "display test", QT_TRANSLATE_NOOP("kv", "显示测试")},
+    Named{0xF5, "set attribute", QT_TRANSLATE_NOOP("kv", "设置属性")},
+    Named{0xF6, "reset", QT_TRANSLATE_NOOP("kv", "复位")},
+    Named{0xF7, "identity query", QT_TRANSLATE_NOOP("kv", "读身份")},
+    Named{0xF8, "modify address and baud", QT_TRANSLATE_NOOP("kv", "改地址和波特率")},
+    Named{0xF9, "product number", QT_TRANSLATE_NOOP("kv", "读产品号")},
+    Named{0xFA, "first 128 characters", QT_TRANSLATE_NOOP("kv", "前128个字符")},
+    Named{0xFB, "last 128 characters", QT_TRANSLATE_NOOP("kv", "后128个字符")},
+    Named{0xFC, "write character", QT_TRANSLATE_NOOP("kv", "写字符")},
+    Named{0xFF, "read character", QT_TRANSLATE_NOOP("kv", "读字符")},
 };
 
 const Named* entryOf(Envelope envelope, quint8 code)
@@ -122,7 +124,7 @@ QString CommandName(Envelope envelope, quint8 code)
 QString CommandTitle(Envelope envelope, quint8 code)
 {
     const Named* entry = entryOf(envelope, code);
-    return entry ? QString::fromUtf8(entry->title) : QString();
+    return entry ? Text::tr(entry->title) : QString();
 }
 
 qsizetype AddressedFrameLength(const QByteArray& f)

@@ -1,6 +1,7 @@
 #include "link/line_session.h"
 
 #include "decode/hex_text.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -89,7 +90,7 @@ void LineSession::pause(int ms)
 void LineSession::echo(const QByteArray& frame)
 {
     if (LinkObserver* observer = link_.observer())
-        observer->sentDataShown(QStringLiteral("你刚刚发送的数据：") + Btyes2String(frame));
+        observer->sentDataShown(Text::tr("你刚刚发送的数据：%1").arg(Btyes2String(frame)));
 }
 
 QString Btyes2String(const QByteArray& frame)

@@ -9,6 +9,7 @@
 #include "link/network_address.h"
 #include "link/port_map.h"
 #include "link/port_operation.h"
+#include "text/operator_text.h"
 
 namespace kv {
 
@@ -18,7 +19,7 @@ const QString kBaudFile = QStringLiteral("BTL.TXT");
 
 QString StatusLine(const QString& port, int baud)
 {
-    return QStringLiteral("  串 口：") + port + QStringLiteral("  波特率：") + LineSettingsText(baud);
+    return Text::tr("  串 口：%1  波特率：%2").arg(port, LineSettingsText(baud));
 }
 } // namespace
 
@@ -101,7 +102,7 @@ Outcome PortChoice::writeSetting(const QString& name, const QString& value, Prom
 {
     QString reason;
     if (!folder_.ensureSettingsFolder())
-        return FailWithError(prompter, FileWriteErrorText(folder_.settingsFolder(), QStringLiteral("无法创建文件夹")));
+        return FailWithError(prompter, FileWriteErrorText(folder_.settingsFolder(), Text::tr("无法创建文件夹")));
     if (!WriteTextFile(folder_.settingsPath(name), value, &reason))
         return FailWithError(prompter, FileWriteErrorText(folder_.settingsPath(name), reason));
     return Outcome::Done();

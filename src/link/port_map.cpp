@@ -1,6 +1,7 @@
 #include "link/port_map.h"
 
 #include "base/app_folder.h"
+#include "text/operator_text.h"
 
 #include <QRegularExpression>
 #include <QSerialPortInfo>
@@ -14,7 +15,7 @@ const QString kMapFile = QStringLiteral("COMMAP.TXT");
 QString PortChoiceText(int index)
 {
     if (index <= 0 || index >= kPortChoices)
-        return QStringLiteral("关闭");
+        return Text::tr("关闭");
     return QStringLiteral("COM%1").arg(index);
 }
 
@@ -82,7 +83,7 @@ bool PortMap::save(const AppFolder& folder, QString* error) const
 {
     if (!folder.ensureSettingsFolder()) {
         if (error)
-            *error = QStringLiteral("无法创建文件夹 savefiles");
+            *error = Text::tr("无法创建文件夹 savefiles");
         return false;
     }
     return WriteTextFile(folder.settingsPath(kMapFile), fileText(), error);

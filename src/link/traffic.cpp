@@ -2,6 +2,7 @@
 
 #include "decode/frame_meaning.h"
 #include "decode/hex_text.h"
+#include "text/operator_text.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -15,6 +16,7 @@ namespace {
 // than that is no frame's pause.
 constexpr qint64 kQuietMs = 1000;
 
+// The columns other than the meaning are read back and stay the same in every language.
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
 const QString kSent = QStringLiteral("发送");
 const QString kReceived = QStringLiteral("接收");
@@ -29,18 +31,18 @@ TrafficRow rowOf(const TrafficEntry& entry, const QByteArray& bytes, const QStri
 QString ReplyMeaning(const TrafficEntry& read)
 {
     const qsizetype received = read.bytes.size();
-    const QString counted = read.awaited < 0 ? QStringLiteral("%1 字节").arg(received)
-                                             : QStringLiteral("%1/%2 字节").arg(received).arg(read.awaited);
+    const QString counted = read.awaited < 0 ? Text::tr("%1 字节").arg(received)
+                                             : Text::tr("%1/%2 字节").arg(received).arg(read.awaited);
     QString outcome;
     switch (read.status) {
-    case ReplyStatus::Complete: outcome = QStringLiteral("完整"); break;
-    case ReplyStatus::TimedOut: outcome = QStringLiteral("超时"); break;
-    case ReplyStatus::Overflow: outcome = QStringLiteral("字节过多"); break;
-    case ReplyStatus::Malformed: outcome = QStringLiteral("格式错误"); break;
-    case ReplyStatus::Cancelled: outcome = QStringLiteral("已取消"); break;
+    case ReplyStatus::Complete: outcome = Text::tr("完整"); break;
+    case ReplyStatus::TimedOut: outcome = Text::tr("超时"); break;
+    case ReplyStatus::Overflow: outcome = Text::tr("字节过多"); break;
+    case ReplyStatus::Malformed: outcome = Text::tr("格式错误"); break;
+    case ReplyStatus::Cancelled: outcome = Text::tr("已取消"); break;
     }
-    const QString meaning = QStringLiteral("应答 ") + outcome + QLatin1Char(' ') + counted;
-    return read.reading.isEmpty() ? meaning : meaning + QStringLiteral("：") + read.reading;
+    return read.reading.isEmpty() ? Text::tr("应答 %1 %2").arg(outcome, counted)
+                                  : Text::tr("应答 %1 %2：%3").arg(outcome, counted, read.reading);
 }
 
 QList<TrafficRow> TrafficDecoder::rows(const TrafficEntry& entry)
@@ -66,14 +68,14 @@ QList<TrafficRow> TrafficDecoder::rows(const TrafficEntry& entry)
         carried -= earlier;
         QString meaning = EventMeaning(event);
         if (earlier > 0)
-            meaning = QStringLiteral("续 ") + meaning + QStringLiteral(" (共 %1 字节)").arg(event.bytes.size());
+            meaning = Text::tr("续 %1 (共 %2 字节)").arg(meaning, QString::number(event.bytes.size()));
         out.append(rowOf(entry, event.bytes.mid(earlier), meaning));
     }
     if (parser_.midFrame()) {
         const QByteArray& pending = parser_.pending();
-        const QString prefix = carried > 0 ? QStringLiteral("续 ") : QString();
+        const QString meaning = carried > 0 ? Text::tr("续 %1").arg(FrameMeaning(pending)) : FrameMeaning(pending);
         out.append(rowOf(entry, pending.mid(carried),
-                         prefix + FrameMeaning(pending) + QStringLiteral(" (未完, 已 %1 字节)").arg(pending.size())));
+                         Text::tr("%1 (未完, 已 %2 字节)").arg(meaning, QString::number(pending.size()))));
     }
     return out;
 }

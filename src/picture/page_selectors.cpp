@@ -48,7 +48,7 @@ const QStringList& StaticHorizontalOffsetItems()
     return items;
 }
 
-const QStringList& PageBackgroundItems()
+QStringList PageBackgroundItems()
 {
     // The slots take the same seven effects as the scroll bar.
     return ScrollBackgroundItems();

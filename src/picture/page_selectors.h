@@ -18,7 +18,7 @@ const QStringList& ExtraHeightItems();
 const QStringList& PageHorizontalOffsetItems();
 const QStringList& StaticHorizontalOffsetItems();
 // Background of the edit pages: the seven effects the slots know.
-const QStringList& PageBackgroundItems();
+QStringList PageBackgroundItems();
 // Background of the static send page: all seventeen effects, "⒘无背景全透明" last.
 const QStringList& StaticBackgroundItems();
 constexpr int kStaticBackgroundNone = 16;
