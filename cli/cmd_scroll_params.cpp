@@ -18,15 +18,16 @@ const char* const kUsage =
 int RunScrollParams(CliContext& ctx, const QStringList& args)
 {
     ScrollParams params;
-    const QList<std::tuple<QString, const QStringList&, int*>> indexes = {
-        {QStringLiteral("count"), RepetitionItems(), &params.repetition},
-        {QStringLiteral("brightness"), BrightnessItems(), &params.brightness},
-        {QStringLiteral("background"), ScrollBackgroundItems(), &params.background},
-        {QStringLiteral("bar-above"), BarHeightItems(), &params.barAbove},
-        {QStringLiteral("bar-below"), BarHeightItems(), &params.barBelow},
-        {QStringLiteral("speed"), SpeedItems(), &params.speed},
-        {QStringLiteral("hoffset"), HorizontalOffsetItems(), &params.horizontalOffset},
-        {QStringLiteral("video"), VideoInputItems(), &params.videoInput},
+    // Each option with the number of items of its selector.
+    const QList<std::tuple<QString, qsizetype, int*>> indexes = {
+        {QStringLiteral("count"), RepetitionItems().size(), &params.repetition},
+        {QStringLiteral("brightness"), BrightnessItems().size(), &params.brightness},
+        {QStringLiteral("background"), ScrollBackgroundItems().size(), &params.background},
+        {QStringLiteral("bar-above"), BarHeightItems().size(), &params.barAbove},
+        {QStringLiteral("bar-below"), BarHeightItems().size(), &params.barBelow},
+        {QStringLiteral("speed"), SpeedItems().size(), &params.speed},
+        {QStringLiteral("hoffset"), HorizontalOffsetItems().size(), &params.horizontalOffset},
+        {QStringLiteral("video"), VideoInputItems().size(), &params.videoInput},
     };
     QStringList valued = {QStringLiteral("vpos"), QStringLiteral("interval")};
     for (const auto& index : indexes)
@@ -40,7 +41,7 @@ int RunScrollParams(CliContext& ctx, const QStringList& args)
     if (options.isSet(QStringLiteral("interval")))
         params.interval = options.value(QStringLiteral("interval"));
     for (const auto& [name, items, field] : indexes)
-        if (!options.readNumber(name, 0, int(items.size()) - 1, *field))
+        if (!options.readNumber(name, 0, int(items) - 1, *field))
             return ctx.usage(QString::fromUtf8(kUsage), options.problem());
 
     const auto target = ctx.targetChoice();

@@ -2,7 +2,6 @@
 
 #include "base/display_effects.h"
 #include "base/number_items.h"
-#include "picture/shown_items.h"
 #include "text/operator_text.h"
 
 namespace kv {
@@ -13,27 +12,23 @@ const QStringList& LineSpacingItems()
     return items;
 }
 
-const QStringList& VerticalShiftItems()
+QStringList VerticalShiftItems()
 {
-    return ShownItems([] {
-        QStringList out;
-        for (int n = 20; n >= 1; --n)
-            out << Text::tr("%1上移").arg(n);
-        out << Text::tr("原形");
-        for (int n = 1; n <= 20; ++n)
-            out << Text::tr("%1下移").arg(n);
-        return out;
-    });
+    QStringList out;
+    for (int n = 20; n >= 1; --n)
+        out << Text::tr("%1上移").arg(n);
+    out << Text::tr("原形");
+    for (int n = 1; n <= 20; ++n)
+        out << Text::tr("%1下移").arg(n);
+    return out;
 }
 
-const QStringList& ExtraHeightItems()
+QStringList ExtraHeightItems()
 {
-    return ShownItems([] {
-        QStringList out{Text::tr("原形")};
-        for (int n = 1; n <= 20; ++n)
-            out << QString::number(n) + QStringLiteral("+");
-        return out;
-    });
+    QStringList out{Text::tr("原形")};
+    for (int n = 1; n <= 20; ++n)
+        out << QString::number(n) + QStringLiteral("+");
+    return out;
 }
 
 const QStringList& PageHorizontalOffsetItems()
@@ -54,7 +49,7 @@ QStringList PageBackgroundItems()
     return ScrollBackgroundItems();
 }
 
-const QStringList& StaticBackgroundItems()
+QStringList StaticBackgroundItems()
 {
     static const char* const names[] = {
         QT_TRANSLATE_NOOP("kv", "⒈蓝透明背景A"), QT_TRANSLATE_NOOP("kv", "⒉蓝透明背景B"),
@@ -67,22 +62,18 @@ const QStringList& StaticBackgroundItems()
         QT_TRANSLATE_NOOP("kv", "⒖灰背景覆盖"),  QT_TRANSLATE_NOOP("kv", "⒗黑背景覆盖"),
         QT_TRANSLATE_NOOP("kv", "⒘无背景全透明"),
     };
-    return ShownItems([] {
-        QStringList out;
-        for (const char* name : names)
-            out << Text::tr(name);
-        return out;
-    });
+    QStringList out;
+    for (const char* name : names)
+        out << Text::tr(name);
+    return out;
 }
 
-const QStringList& SlotItems()
+QStringList SlotItems()
 {
-    return ShownItems([] {
-        QStringList out{Text::tr("台标/角标"), Text::tr("临时显示")};
-        for (int n = 1; n <= 12; ++n)
-            out << Text::tr("图文%1").arg(n);
-        return out;
-    });
+    QStringList out{Text::tr("台标/角标"), Text::tr("临时显示")};
+    for (int n = 1; n <= 12; ++n)
+        out << Text::tr("图文%1").arg(n);
+    return out;
 }
 
 bool IsItemIndex(int index, const QStringList& items)

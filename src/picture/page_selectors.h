@@ -10,20 +10,20 @@ namespace kv {
 // Line spacing: "0" … "16".
 const QStringList& LineSpacingItems();
 // Vertical shift: "20上移" … "1上移", "原形", "1下移" … "20下移"; the shift is index − 20.
-const QStringList& VerticalShiftItems();
+QStringList VerticalShiftItems();
 constexpr int kNoVerticalShift = 20;
 // Extra height "显示增高": "原形", "1+" … "20+"; the extra height is the index.
-const QStringList& ExtraHeightItems();
+QStringList ExtraHeightItems();
 // Horizontal offset of the edit pages ("0" … "72") and of the static send page ("0" … "42").
 const QStringList& PageHorizontalOffsetItems();
 const QStringList& StaticHorizontalOffsetItems();
 // Background of the edit pages: the seven effects the slots know.
 QStringList PageBackgroundItems();
 // Background of the static send page: all seventeen effects, "⒘无背景全透明" last.
-const QStringList& StaticBackgroundItems();
+QStringList StaticBackgroundItems();
 constexpr int kStaticBackgroundNone = 16;
 // The slot selector of the edit pages: "台标/角标", "临时显示", "图文1" … "图文12".
-const QStringList& SlotItems();
+QStringList SlotItems();
 
 // True when index names an item of items.
 bool IsItemIndex(int index, const QStringList& items);

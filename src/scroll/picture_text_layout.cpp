@@ -22,7 +22,7 @@ const QStringList& PictureTextSizeItems()
     return items;
 }
 
-const QStringList& VerticalAdjustmentItems()
+QStringList VerticalAdjustmentItems()
 {
     return VerticalShiftItems();
 }

@@ -16,7 +16,7 @@ namespace kv {
 const QStringList& PictureTextSizeItems();
 // The vertical adjustment list: the edit pages' vertical shift list, "20上移" … "1上移",
 // "原形", "1下移" … "20下移"; the item index less 20 is the shift in pixels.
-const QStringList& VerticalAdjustmentItems();
+QStringList VerticalAdjustmentItems();
 constexpr int kNoVerticalAdjustment = kNoVerticalShift;
 
 // Picture height and the size's offset from it: up to 32 the small picture (32 pixels,

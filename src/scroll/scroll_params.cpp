@@ -8,7 +8,6 @@
 #include "link/frames.h"
 #include "link/line_session.h"
 #include "link/port_operation.h"
-#include "picture/shown_items.h"
 #include "text/operator_text.h"
 
 namespace kv {
@@ -20,17 +19,15 @@ bool within(int index, const QStringList& items)
 }
 } // namespace
 
-const QStringList& RepetitionItems()
+QStringList RepetitionItems()
 {
-    return ShownItems([] {
-        QStringList out;
-        for (int n = 1; n <= 20; ++n)
-            out << Text::tr("%1次").arg(n);
-        for (int n : {30, 40, 50, 100})
-            out << Text::tr("%1次").arg(n);
-        out << Text::tr("不停滚动");
-        return out;
-    });
+    QStringList out;
+    for (int n = 1; n <= 20; ++n)
+        out << Text::tr("%1次").arg(n);
+    for (int n : {30, 40, 50, 100})
+        out << Text::tr("%1次").arg(n);
+    out << Text::tr("不停滚动");
+    return out;
 }
 
 const QStringList& BarHeightItems()
@@ -39,12 +36,10 @@ const QStringList& BarHeightItems()
     return items;
 }
 
-const QStringList& SpeedItems()
+QStringList SpeedItems()
 {
-    return ShownItems([] {
-        return QStringList{Text::tr("最快")} + NumberItems(1, 7) + QStringList{Text::tr("8(默认)")}
-               + NumberItems(9, 14) + QStringList{Text::tr("最慢")};
-    });
+    return QStringList{Text::tr("最快")} + NumberItems(1, 7) + QStringList{Text::tr("8(默认)")}
+           + NumberItems(9, 14) + QStringList{Text::tr("最慢")};
 }
 
 const QStringList& HorizontalOffsetItems()
@@ -53,9 +48,9 @@ const QStringList& HorizontalOffsetItems()
     return items;
 }
 
-const QStringList& VideoInputItems()
+QStringList VideoInputItems()
 {
-    return ShownItems([] { return QStringList{Text::tr("外部视频输入")}; });
+    return {Text::tr("外部视频输入")};
 }
 
 QString ScrollParamsProblem(const ScrollParams& p)

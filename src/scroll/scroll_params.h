@@ -14,11 +14,11 @@ class Link;
 class Prompter;
 
 // The selectors of the panel "滚动参数设置", items as shown.
-const QStringList& RepetitionItems();   // "1次" … "20次", "30次" … "100次", "不停滚动"
+QStringList RepetitionItems();   // "1次" … "20次", "30次" … "100次", "不停滚动"
 const QStringList& BarHeightItems();    // "0" … "45"
-const QStringList& SpeedItems();        // "最快", "1" … "7", "8(默认)", "9" … "14", "最慢"
+QStringList SpeedItems();        // "最快", "1" … "7", "8(默认)", "9" … "14", "最慢"
 const QStringList& HorizontalOffsetItems(); // "0" … "63"
-const QStringList& VideoInputItems();
+QStringList VideoInputItems();
 
 // The panel's choices: selector item indexes and box texts.
 struct ScrollParams {
