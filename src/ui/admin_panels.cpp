@@ -5,6 +5,7 @@
 #include "main_window.h"
 #include "queue_panel.h"
 #include "target_panel.h"
+#include "text/operator_text.h"
 #include "write_address_dialog.h"
 
 #include <QVBoxLayout>
@@ -45,7 +46,7 @@ AdminPanels InstallAdminPanels(MainWindow& window)
     auto* identityLayout = new QVBoxLayout(identityPage);
     identityLayout->addWidget(panels.identity);
     identityLayout->addStretch(1);
-    window.addPanel(identityPage, QStringLiteral("地址码及波特率"));
+    window.addPanel(identityPage, Text::tr("地址码及波特率"));
     return panels;
 }
 

@@ -4,6 +4,7 @@
 #include "display_test_panel.h"
 #include "font_panel.h"
 #include "main_window.h"
+#include "text/operator_text.h"
 
 namespace kv::ui {
 
@@ -13,8 +14,8 @@ ControlPanels InstallControlPanels(MainWindow& window)
     panels.menu = new DeviceMenuPanel(window.context(), &window);
     FontPanel* font = window.fontPanel();
     panels.test = new DisplayTestPanel(window.context(), [font] { return font && font->ready(); }, &window);
-    window.addPanel(panels.test, QStringLiteral("应用测试（串口）"));
-    window.addFoldingPanel(panels.menu, QStringLiteral("其它"));
+    window.addPanel(panels.test, Text::tr("应用测试（串口）"));
+    window.addFoldingPanel(panels.menu, Text::tr("其它"));
     return panels;
 }
 

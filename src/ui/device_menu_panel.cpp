@@ -7,6 +7,7 @@
 #include "link/port_choice.h"
 #include "panel_context.h"
 #include "scroll/status_report.h"
+#include "text/operator_text.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -60,13 +61,13 @@ constexpr int kListAboveItem = 3;
 DeviceMenuPanel::DeviceMenuPanel(PanelContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     setObjectName(QStringLiteral("deviceMenuPanel"));
-    auto* group = new QGroupBox(QStringLiteral("其它"), this);
+    auto* group = new QGroupBox(Text::tr("其它"), this);
     auto* columns = new QHBoxLayout(group);
 
     menuColumn_ = new QWidget(group);
     auto* menu = new QVBoxLayout(menuColumn_);
     menu->setContentsMargins(0, 0, 0, 0);
-    lastOperation_ = new QLabel(QStringLiteral("下面最后一次操作"), menuColumn_);
+    lastOperation_ = new QLabel(Text::tr("下面最后一次操作"), menuColumn_);
     lastOperation_->setObjectName(QStringLiteral("lastOperationLabel"));
     lastOperation_->setFrameShape(QFrame::StyledPanel);
     menu->addWidget(lastOperation_);

@@ -7,6 +7,7 @@
 #include "control/test_selectors.h"
 #include "link/device_address.h"
 #include "panel_context.h"
+#include "text/operator_text.h"
 #include "widget_kit.h"
 
 #include <QComboBox>
@@ -33,7 +34,7 @@ DisplayTestPanel::DisplayTestPanel(PanelContext& context, std::function<bool()> 
     : QWidget(parent), context_(context), ready_(std::move(ready))
 {
     setObjectName(QStringLiteral("displayTestPanel"));
-    auto* group = new QGroupBox(QStringLiteral("应用测试（串口）"), this);
+    auto* group = new QGroupBox(Text::tr("应用测试（串口）"), this);
     auto* grid = new QGridLayout(group);
     createInputs(group);
     int line = 0;
@@ -70,12 +71,12 @@ QLabel* DisplayTestPanel::label(const QGridLayout& grid, const QString& text)
 
 void DisplayTestPanel::addCrosshairRows(QGridLayout& grid, int& line)
 {
-    grid.addWidget(label(grid, QStringLiteral("横线行号")), line, 0);
+    grid.addWidget(label(grid, Text::tr("横线行号")), line, 0);
     grid.addWidget(row_, line, 1);
-    grid.addWidget(label(grid, QStringLiteral("竖线列号")), line, 2);
+    grid.addWidget(label(grid, Text::tr("竖线列号")), line, 2);
     grid.addWidget(column_, line, 3);
     ++line;
-    grid.addWidget(label(grid, QStringLiteral("十字线外形选择")), line, 0);
+    grid.addWidget(label(grid, Text::tr("十字线外形选择")), line, 0);
     grid.addWidget(shape_, line, 1);
     grid.addWidget(addButton(QStringLiteral("↑"), [this] { stepCrosshair(true); }), line, 2);
     grid.addWidget(addButton(QStringLiteral("↓"), [this] { stepCrosshair(false); }), line, 3);
@@ -84,9 +85,9 @@ void DisplayTestPanel::addCrosshairRows(QGridLayout& grid, int& line)
 
 void DisplayTestPanel::addOffsetRows(QGridLayout& grid, int& line)
 {
-    grid.addWidget(label(grid, QStringLiteral("水平偏移")), line, 0);
+    grid.addWidget(label(grid, Text::tr("水平偏移")), line, 0);
     grid.addWidget(horizontal_, line, 1);
-    horizontalApply_ = addButton(QStringLiteral("确定"), [this] {
+    horizontalApply_ = addButton(Text::tr("确定"), [this] {
         const int value = horizontal_->currentIndex();
         context_.startOperation([=](const Operands& o) {
             SetScreenOffset(o.deviceAddress, Offset::Horizontal, value, o.link, o.prompter);
@@ -94,16 +95,16 @@ void DisplayTestPanel::addOffsetRows(QGridLayout& grid, int& line)
     });
     grid.addWidget(horizontalApply_, line, 2);
     ++line;
-    grid.addWidget(label(grid, QStringLiteral("垂直偏移")), line, 0);
+    grid.addWidget(label(grid, Text::tr("垂直偏移")), line, 0);
     grid.addWidget(vertical_, line, 1);
-    verticalApply_ = addButton(QStringLiteral("确定"), [this] {
+    verticalApply_ = addButton(Text::tr("确定"), [this] {
         const int value = vertical_->currentIndex();
         context_.startOperation([=](const Operands& o) {
             SetScreenOffset(o.deviceAddress, Offset::Vertical, value, o.link, o.prompter);
         });
     });
     grid.addWidget(verticalApply_, line, 2);
-    grid.addWidget(addButton(QStringLiteral("保存设置"), [this] {
+    grid.addWidget(addButton(Text::tr("保存设置"), [this] {
                        const ScreenSettingsInput input{horizontal_->currentIndex(), vertical_->currentIndex(),
                                                        shape_->currentIndex(), row_->currentIndex(),
                                                        column_->currentIndex()};
@@ -115,9 +116,9 @@ void DisplayTestPanel::addOffsetRows(QGridLayout& grid, int& line)
 
 void DisplayTestPanel::addCharacterRows(QGridLayout& grid, int& line)
 {
-    grid.addWidget(label(grid, QStringLiteral("字符属性")), line, 0);
+    grid.addWidget(label(grid, Text::tr("字符属性")), line, 0);
     grid.addWidget(attribute_, line, 1);
-    grid.addWidget(addButton(QStringLiteral("< 确定"), [this] {
+    grid.addWidget(addButton(Text::tr("< 确定"), [this] {
                        const int row = row_->currentIndex();
                        const int column = column_->currentIndex();
                        const int attribute = attribute_->currentIndex();
@@ -127,19 +128,19 @@ void DisplayTestPanel::addCharacterRows(QGridLayout& grid, int& line)
                    }),
                    line, 2);
     ++line;
-    grid.addWidget(label(grid, QStringLiteral("清屏清行")), line, 0);
+    grid.addWidget(label(grid, Text::tr("清屏清行")), line, 0);
     grid.addWidget(clear_, line, 1);
-    clearApply_ = addButton(QStringLiteral("确定"), [this] {
+    clearApply_ = addButton(Text::tr("确定"), [this] {
         const int index = clear_->currentIndex();
         context_.startOperation(
             [=](const Operands& o) { ClearTestScreen(o.deviceAddress, index, o.link, o.prompter); });
     });
     grid.addWidget(clearApply_, line, 2);
     ++line;
-    grid.addWidget(label(grid, QStringLiteral("字符代码输入,逗号隔开↓")), line, 0, 1, 2);
+    grid.addWidget(label(grid, Text::tr("字符代码输入,逗号隔开↓")), line, 0, 1, 2);
     ++line;
     grid.addWidget(codes_, line, 0, 1, 2);
-    grid.addWidget(addButton(QStringLiteral("显示字符测试"), [this] {
+    grid.addWidget(addButton(Text::tr("显示字符测试"), [this] {
                        const DisplayTestInput input{QString(), row_->currentIndex(), column_->currentIndex(),
                                                     codes_->text()};
                        context_.startOperation([=](const Operands& o) {
@@ -150,13 +151,13 @@ void DisplayTestPanel::addCharacterRows(QGridLayout& grid, int& line)
                    }),
                    line, 2, 1, 2);
     ++line;
-    grid.addWidget(addButton(QStringLiteral("叠加器显示前128个字符测试"), [this] {
+    grid.addWidget(addButton(Text::tr("叠加器显示前128个字符测试"), [this] {
                        context_.startOperation([](const Operands& o) {
                            ShowCharacterHalf(o.deviceAddress, CharacterHalf::First128, o.link, o.prompter);
                        });
                    }),
                    line, 0, 1, 2);
-    grid.addWidget(addButton(QStringLiteral("叠加器显示后128个字符测试"), [this] {
+    grid.addWidget(addButton(Text::tr("叠加器显示后128个字符测试"), [this] {
                        context_.startOperation([](const Operands& o) {
                            ShowCharacterHalf(o.deviceAddress, CharacterHalf::Last128, o.link, o.prompter);
                        });
@@ -167,23 +168,23 @@ void DisplayTestPanel::addCharacterRows(QGridLayout& grid, int& line)
 
 void DisplayTestPanel::addVideoModeAndUnitRows(QGridLayout& grid, int& line)
 {
-    grid.addWidget(label(grid, QStringLiteral("视频模式")), line, 0);
+    grid.addWidget(label(grid, Text::tr("视频模式")), line, 0);
     grid.addWidget(videoMode_, line, 1, 1, 2);
     ++line;
-    grid.addWidget(addButton(QStringLiteral("保存视频显示模式 ↑"), [this] {
+    grid.addWidget(addButton(Text::tr("保存视频显示模式 ↑"), [this] {
                        const int mode = videoMode_->currentIndex();
                        context_.startOperation([=](const Operands& o) { StoreVideoMode(mode, o.link, o.prompter); });
                    }),
                    line, 1, 1, 2);
     ++line;
-    grid.addWidget(addButton(QStringLiteral("复位"), [this] {
+    grid.addWidget(addButton(Text::tr("复位"), [this] {
                        context_.startOperation([](const Operands& o) {
                            if (const auto address = DeviceAddressByte(o.deviceAddress, o.prompter))
                                ResetUnit(*address, o.link, o.prompter);
                        });
                    }),
                    line, 0);
-    grid.addWidget(addButton(QStringLiteral("产品编号"), [this] {
+    grid.addWidget(addButton(Text::tr("产品编号"), [this] {
                        context_.startOperation(
                            [](const Operands& o) { ReadProductNumber(o.deviceAddress, o.link, o.prompter); });
                    }),

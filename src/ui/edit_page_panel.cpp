@@ -10,6 +10,7 @@
 #include "picture/picture_purposes.h"
 #include "picture/text_purposes.h"
 #include "picture_preview.h"
+#include "text/operator_text.h"
 #include "turned_text.h"
 #include "widget_kit.h"
 
@@ -38,7 +39,7 @@ EditPagePanel::EditPagePanel(PanelContext& context, QWidget* parent)
     title_->setFont(titleFont);
 
     editor_ = new QPlainTextEdit(this);
-    editor_->setPlaceholderText(QStringLiteral("直接输入字符转换为图片"));
+    editor_->setPlaceholderText(Text::tr("直接输入字符转换为图片"));
     editor_->setMinimumHeight(80);
     createTextInputs();
     createDisplayInputs();
@@ -94,7 +95,7 @@ void EditPagePanel::createTextInputs()
     size_ = binder_.bindBox(&EditPage::size, this);
     size_->setMaximumWidth(64);
     GuardField(context_.prompter, size_, CheckPageSizeField);
-    bold_ = binder_.bind(new QCheckBox(QStringLiteral("粗体"), this), &EditPage::bold);
+    bold_ = binder_.bind(new QCheckBox(Text::tr("粗体"), this), &EditPage::bold);
     lineSpacing_ = binder_.bindSelector(LineSpacingItems(), &EditPage::lineSpacing, this);
     context_.onDeviceModelChanged(
         [this](int) { verticalShift_->setEnabled(!IsPictureKind(page_.kind) && VerticalAdjustAllowed(context_)); });
@@ -117,16 +118,16 @@ void EditPagePanel::createDisplayInputs()
     threshold_ = binder_.bindBox(&EditPage::threshold, this);
     threshold_->setMaximumWidth(64);
     GuardField(context_.prompter, threshold_, CheckThresholdField);
-    powerOn_ = binder_.bind(new QCheckBox(QStringLiteral("并设为开机"), this), &EditPage::powerOn);
+    powerOn_ = binder_.bind(new QCheckBox(Text::tr("并设为开机"), this), &EditPage::powerOn);
     // Opening another page keeps the slot the operator chose.
     slot_ = Selector(SlotItems(), EditPage{}.slot, this);
 }
 
 QHBoxLayout* EditPagePanel::createButtons()
 {
-    textDownload_ = new QPushButton(QStringLiteral("字符下载"), this);
-    pictureDownload_ = new QPushButton(QStringLiteral("下载图片"), this);
-    changeParameters_ = new QPushButton(QStringLiteral("修改参数"), this);
+    textDownload_ = new QPushButton(Text::tr("字符下载"), this);
+    pictureDownload_ = new QPushButton(Text::tr("下载图片"), this);
+    changeParameters_ = new QPushButton(Text::tr("修改参数"), this);
     connect(textDownload_, &QPushButton::clicked, this, &EditPagePanel::download);
     connect(pictureDownload_, &QPushButton::clicked, this, &EditPagePanel::download);
     connect(changeParameters_, &QPushButton::clicked, this, &EditPagePanel::changeParameters);
@@ -135,18 +136,18 @@ QHBoxLayout* EditPagePanel::createButtons()
 
 QGroupBox* EditPagePanel::arrangeTextGroup()
 {
-    auto* textGroup = new QGroupBox(QStringLiteral("字符"), this);
+    auto* textGroup = new QGroupBox(Text::tr("字符"), this);
     auto* textForm = new QGridLayout(textGroup);
-    textForm->addWidget(new QLabel(QStringLiteral("字体"), textGroup), 0, 0);
+    textForm->addWidget(new QLabel(Text::tr("字体"), textGroup), 0, 0);
     textForm->addWidget(font_, 0, 1, 1, 3);
     textForm->addWidget(sizeLabel_, 1, 0);
     textForm->addWidget(size_, 1, 1);
     textForm->addWidget(bold_, 1, 2);
-    textForm->addWidget(new QLabel(QStringLiteral("行距"), textGroup), 2, 0);
+    textForm->addWidget(new QLabel(Text::tr("行距"), textGroup), 2, 0);
     textForm->addWidget(lineSpacing_, 2, 1);
-    textForm->addWidget(new QLabel(QStringLiteral("垂直调整"), textGroup), 3, 0);
+    textForm->addWidget(new QLabel(Text::tr("垂直调整"), textGroup), 3, 0);
     textForm->addWidget(verticalShift_, 3, 1);
-    textForm->addWidget(new QLabel(QStringLiteral("显示增高"), textGroup), 4, 0);
+    textForm->addWidget(new QLabel(Text::tr("显示增高"), textGroup), 4, 0);
     textForm->addWidget(extraHeight_, 4, 1);
     textForm->addWidget(horizontal_, 2, 2);
     textForm->addWidget(vertical_, 3, 2);
@@ -155,14 +156,14 @@ QGroupBox* EditPagePanel::arrangeTextGroup()
 
 QGroupBox* EditPagePanel::arrangeShowGroup()
 {
-    auto* showGroup = new QGroupBox(QStringLiteral("显示"), this);
+    auto* showGroup = new QGroupBox(Text::tr("显示"), this);
     auto* showForm = new QFormLayout(showGroup);
-    showForm->addRow(QStringLiteral("水平偏移"), horizontalOffset_);
-    showForm->addRow(QStringLiteral("垂直位移"), verticalPosition_);
-    showForm->addRow(QStringLiteral("亮度"), brightness_);
-    showForm->addRow(QStringLiteral("背景"), background_);
-    showForm->addRow(QStringLiteral("灰度阀值调整"), threshold_);
-    showForm->addRow(QStringLiteral("图文位置"), slot_);
+    showForm->addRow(Text::tr("水平偏移"), horizontalOffset_);
+    showForm->addRow(Text::tr("垂直位移"), verticalPosition_);
+    showForm->addRow(Text::tr("亮度"), brightness_);
+    showForm->addRow(Text::tr("背景"), background_);
+    showForm->addRow(Text::tr("灰度阀值调整"), threshold_);
+    showForm->addRow(Text::tr("图文位置"), slot_);
     showForm->addRow(powerOn_);
     return showGroup;
 }

@@ -10,6 +10,7 @@
 #include "link/device_address.h"
 #include "link/link.h"
 #include "panel_context.h"
+#include "text/operator_text.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -38,7 +39,7 @@ FontPanel::FontPanel(PanelContext& context, QWidget* parent)
     setObjectName(QStringLiteral("fontPanel"));
     auto* layout = new QHBoxLayout(this);
 
-    auto* listBox = new QGroupBox(QStringLiteral("字符列表"), this);
+    auto* listBox = new QGroupBox(Text::tr("字符列表"), this);
     auto* listLayout = new QVBoxLayout(listBox);
     list_ = new CharacterList(listBox);
     listLayout->addWidget(list_);
@@ -108,7 +109,7 @@ QPushButton* FontPanel::button(const QString& caption, QWidget* parent, void (Fo
 
 QWidget* FontPanel::buildEditorColumn()
 {
-    auto* box = new QGroupBox(QStringLiteral("字符编辑"), this);
+    auto* box = new QGroupBox(Text::tr("字符编辑"), this);
     auto* layout = new QGridLayout(box);
 
     grid_ = new GlyphGrid(box);
@@ -127,11 +128,11 @@ QWidget* FontPanel::buildEditorColumn()
     layout->addWidget(down, 2, 1, Qt::AlignCenter);
 
     auto* tools = new QVBoxLayout;
-    auto* outline = new QPushButton(QStringLiteral("< 描边    "), box);
-    auto* unoutline = new QPushButton(QStringLiteral("< 取消描边"), box);
-    auto* transparent = new QPushButton(QStringLiteral("< 背景透明"), box);
-    auto* black = new QPushButton(QStringLiteral("< 背景黑色"), box);
-    auto* white = new QPushButton(QStringLiteral("< 背景白色"), box);
+    auto* outline = new QPushButton(Text::tr("< 描边    "), box);
+    auto* unoutline = new QPushButton(Text::tr("< 取消描边"), box);
+    auto* transparent = new QPushButton(Text::tr("< 背景透明"), box);
+    auto* black = new QPushButton(Text::tr("< 背景黑色"), box);
+    auto* white = new QPushButton(Text::tr("< 背景白色"), box);
     connect(outline, &QPushButton::clicked, this, [this] {
         editor_.outline();
         showEdit();
@@ -149,7 +150,7 @@ QWidget* FontPanel::buildEditorColumn()
     connect(white, &QPushButton::clicked, this, [fillWith] { fillWith(kWhiteCell); });
     for (QPushButton* b : {outline, unoutline, transparent, black, white})
         tools->addWidget(b);
-    tools->addWidget(button(QStringLiteral("< 取消编辑"), box, &FontPanel::cancelEditing));
+    tools->addWidget(button(Text::tr("< 取消编辑"), box, &FontPanel::cancelEditing));
     tools->addStretch(1);
     layout->addLayout(tools, 0, 3, 3, 1);
 
@@ -159,15 +160,15 @@ QWidget* FontPanel::buildEditorColumn()
     codeBox_->setReadOnly(true);
     codeBox_->setMaximumWidth(60);
     codeRow->addWidget(codeBox_);
-    codeRow->addWidget(new QLabel(QStringLiteral("← 字符在字库中的代码"), box));
+    codeRow->addWidget(new QLabel(Text::tr("← 字符在字库中的代码"), box));
     codeRow->addStretch(1);
     layout->addLayout(codeRow, 3, 0, 1, 4);
 
     auto* history = new QHBoxLayout;
     for (QAction* action :
-         {historyAction(QStringLiteral("撤销"), QKeySequence::Undo, QStringLiteral("撤销上一步编辑（Ctrl+Z）"),
+         {historyAction(Text::tr("撤销"), QKeySequence::Undo, Text::tr("撤销上一步编辑（Ctrl+Z）"),
                         &FontEditor::undo),
-          historyAction(QStringLiteral("重做"), QKeySequence(Qt::CTRL | Qt::Key_Y), QStringLiteral("重做（Ctrl+Y）"),
+          historyAction(Text::tr("重做"), QKeySequence(Qt::CTRL | Qt::Key_Y), Text::tr("重做（Ctrl+Y）"),
                         &FontEditor::redo)}) {
         auto* button = new QToolButton(box);
         button->setDefaultAction(action);
@@ -181,7 +182,7 @@ QWidget* FontPanel::buildEditorColumn()
 
 QWidget* FontPanel::buildExtractionBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("从系统字体提取"), this);
+    auto* box = new QGroupBox(Text::tr("从系统字体提取"), this);
     auto* form = new QGridLayout(box);
     familyBox_ = new QComboBox(box);
     familyBox_->setObjectName(QStringLiteral("extractFontBox"));
@@ -190,7 +191,7 @@ QWidget* FontPanel::buildExtractionBox()
     familyBox_->setCurrentText(QStringLiteral("Microsoft Sans Serif"));
     sizeBox_ = new QLineEdit(QStringLiteral("12"), box);
     sizeBox_->setObjectName(QStringLiteral("extractSizeBox"));
-    boldBox_ = new QCheckBox(QStringLiteral("粗体"), box);
+    boldBox_ = new QCheckBox(Text::tr("粗体"), box);
     textBox_ = new QPlainTextEdit(QStringLiteral("温"), box);
     textBox_->setObjectName(QStringLiteral("extractTextBox"));
     textBox_->setMaximumHeight(60);
@@ -199,18 +200,18 @@ QWidget* FontPanel::buildExtractionBox()
     yOffsetBox_ = new QLineEdit(QStringLiteral("0"), box);
     yOffsetBox_->setObjectName(QStringLiteral("extractYOffsetBox"));
 
-    form->addWidget(new QLabel(QStringLiteral("字体："), box), 0, 0);
+    form->addWidget(new QLabel(Text::tr("字体："), box), 0, 0);
     form->addWidget(familyBox_, 0, 1, 1, 3);
-    form->addWidget(new QLabel(QStringLiteral("大小："), box), 1, 0);
+    form->addWidget(new QLabel(Text::tr("大小："), box), 1, 0);
     form->addWidget(sizeBox_, 1, 1);
     form->addWidget(boldBox_, 1, 2);
-    form->addWidget(new QLabel(QStringLiteral("要提取的字符"), box), 2, 0);
+    form->addWidget(new QLabel(Text::tr("要提取的字符"), box), 2, 0);
     form->addWidget(textBox_, 2, 1, 1, 3);
-    form->addWidget(new QLabel(QStringLiteral("水平偏移："), box), 3, 0);
+    form->addWidget(new QLabel(Text::tr("水平偏移："), box), 3, 0);
     form->addWidget(xOffsetBox_, 3, 1);
-    form->addWidget(new QLabel(QStringLiteral("垂直偏移："), box), 3, 2);
+    form->addWidget(new QLabel(Text::tr("垂直偏移："), box), 3, 2);
     form->addWidget(yOffsetBox_, 3, 3);
-    form->addWidget(button(QStringLiteral("字符点阵提取"), box, &FontPanel::extract), 4, 0, 1, 4);
+    form->addWidget(button(Text::tr("字符点阵提取"), box, &FontPanel::extract), 4, 0, 1, 4);
 
     connect(sizeBox_, &QLineEdit::textChanged, this, &FontPanel::checkSizeBox);
     connect(xOffsetBox_, &QLineEdit::textChanged, this, [this] { checkOffsetBox(xOffsetBox_); });
@@ -220,27 +221,27 @@ QWidget* FontPanel::buildExtractionBox()
 
 QWidget* FontPanel::buildFileBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("字库"), this);
+    auto* box = new QGroupBox(Text::tr("字库"), this);
     auto* layout = new QGridLayout(box);
-    auto* openLocal = new QPushButton(QStringLiteral("打开本地字库数据"), box);
-    auto* openOverlay = new QPushButton(QStringLiteral("打开叠加器字库数据"), box);
+    auto* openLocal = new QPushButton(Text::tr("打开本地字库数据"), box);
+    auto* openOverlay = new QPushButton(Text::tr("打开叠加器字库数据"), box);
     connect(openLocal, &QPushButton::clicked, this, [this] { openFontFile(kLocalFontFile, kLocalFontCaption); });
     connect(openOverlay, &QPushButton::clicked, this,
             [this] { openFontFile(kOverlayFontFile, kOverlayFontCaption); });
-    auto* save = new QPushButton(QStringLiteral("保存字库到电脑"), box);
+    auto* save = new QPushButton(Text::tr("保存字库到电脑"), box);
     connect(save, &QPushButton::clicked, this, [this] { saveFont(); });
 
     layout->addWidget(openLocal, 0, 0);
     layout->addWidget(openOverlay, 0, 1);
     layout->addWidget(save, 1, 0);
-    layout->addWidget(button(QStringLiteral("保存并下载当前编辑字符"), box, &FontPanel::saveAndWriteCharacter), 1, 1);
-    layout->addWidget(button(QStringLiteral("把当前字库写入叠加器"), box, &FontPanel::writeWholeFont), 2, 0);
-    layout->addWidget(button(QStringLiteral("读取叠加器字库数据"), box, &FontPanel::readWholeFont), 2, 1);
-    layout->addWidget(button(QStringLiteral("下载字库"), box, &FontPanel::startFontDownload), 3, 0);
-    layout->addWidget(button(QStringLiteral("字库生成C文件"), box, &FontPanel::exportC), 3, 1);
-    layout->addWidget(button(QStringLiteral("导入字库文件…"), box, &FontPanel::importFont), 4, 0);
-    layout->addWidget(button(QStringLiteral("导出字库文件…"), box, &FontPanel::exportFont), 4, 1);
-    separatedBox_ = new QCheckBox(QStringLiteral("PNG 字符间加分隔线"), box);
+    layout->addWidget(button(Text::tr("保存并下载当前编辑字符"), box, &FontPanel::saveAndWriteCharacter), 1, 1);
+    layout->addWidget(button(Text::tr("把当前字库写入叠加器"), box, &FontPanel::writeWholeFont), 2, 0);
+    layout->addWidget(button(Text::tr("读取叠加器字库数据"), box, &FontPanel::readWholeFont), 2, 1);
+    layout->addWidget(button(Text::tr("下载字库"), box, &FontPanel::startFontDownload), 3, 0);
+    layout->addWidget(button(Text::tr("字库生成C文件"), box, &FontPanel::exportC), 3, 1);
+    layout->addWidget(button(Text::tr("导入字库文件…"), box, &FontPanel::importFont), 4, 0);
+    layout->addWidget(button(Text::tr("导出字库文件…"), box, &FontPanel::exportFont), 4, 1);
+    separatedBox_ = new QCheckBox(Text::tr("PNG 字符间加分隔线"), box);
     layout->addWidget(separatedBox_, 5, 0, 1, 2);
     return box;
 }
@@ -334,7 +335,7 @@ bool FontPanel::saveFont()
 {
     const auto code = editor_.code();
     if (!code) {
-        context_.prompter.message(QStringLiteral("当前无编辑字符或图形"));
+        context_.prompter.message(Text::tr("当前无编辑字符或图形"));
         return false;
     }
     const QByteArray record = editor_.pack();
@@ -430,7 +431,7 @@ void FontPanel::exportC()
 void FontPanel::importFont()
 {
     const QString path =
-        context_.prompter.chooseOpenFile(QStringLiteral("导入字库文件"), QStringLiteral("字库文件 (*.bin *.mcm *.png)"));
+        context_.prompter.chooseOpenFile(Text::tr("导入字库文件"), Text::tr("字库文件 (*.bin *.mcm *.png)"));
     if (path.isEmpty())
         return;
     if (!document_.importFile(path).done())
@@ -442,8 +443,8 @@ void FontPanel::importFont()
 void FontPanel::exportFont()
 {
     const QString path = context_.prompter.chooseSaveFile(
-        QStringLiteral("导出字库文件"),
-        QStringLiteral("MAX7456 字库 (*.mcm);;PNG 字库图 (*.png);;字库文件 (*.bin)"), QStringLiteral("font.mcm"));
+        Text::tr("导出字库文件"),
+        Text::tr("MAX7456 字库 (*.mcm);;PNG 字库图 (*.png);;字库文件 (*.bin)"), QStringLiteral("font.mcm"));
     if (path.isEmpty())
         return;
     document_.exportFile(path, separatedBox_->isChecked() ? PngLayout::Separated : PngLayout::Plain);
@@ -452,7 +453,7 @@ void FontPanel::exportFont()
 void FontPanel::extract()
 {
     if (!editor_.code()) {
-        context_.prompter.message(QStringLiteral("先点击左侧列表框要更改的字符"));
+        context_.prompter.message(Text::tr("先点击左侧列表框要更改的字符"));
         return;
     }
     GlyphExtraction input;

@@ -4,6 +4,7 @@
 #include "font/font_source.h"
 #include "font_panel.h"
 #include "main_window.h"
+#include "text/operator_text.h"
 
 
 namespace kv::ui {
@@ -19,7 +20,7 @@ FontPanels InstallFontPanels(MainWindow& window)
     panels.editor = new FontPanel(window.context());
     // The font page needs the window's width for its three columns, and none of its
     // operations goes by the send target, so the side column gives way to it.
-    window.addPanel(panels.editor, QStringLiteral("字库编辑"), MainWindow::SideColumn::Hidden);
+    window.addPanel(panels.editor, Text::tr("字库编辑"), MainWindow::SideColumn::Hidden);
     return panels;
 }
 

@@ -2,6 +2,7 @@
 
 #include "font/font_fingerprint.h"
 #include "font/font_transfer.h"
+#include "text/operator_text.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,28 +12,28 @@
 
 namespace kv::ui {
 
-FontTrustBox::FontTrustBox(QWidget* parent) : QGroupBox(QStringLiteral("字库校验"), parent)
+FontTrustBox::FontTrustBox(QWidget* parent) : QGroupBox(Text::tr("字库校验"), parent)
 {
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("当前字库"), this), 0, 0);
+    layout->addWidget(new QLabel(Text::tr("当前字库"), this), 0, 0);
     tablePrint_ = new QLabel(this);
     tablePrint_->setObjectName(QStringLiteral("tableFingerprint"));
     tablePrint_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(tablePrint_, 0, 1, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("叠加器读出"), this), 1, 0);
-    unitPrint_ = new QLabel(QStringLiteral("（尚未读取）"), this);
+    layout->addWidget(new QLabel(Text::tr("叠加器读出"), this), 1, 0);
+    unitPrint_ = new QLabel(Text::tr("（尚未读取）"), this);
     unitPrint_->setObjectName(QStringLiteral("unitFingerprint"));
     unitPrint_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(unitPrint_, 1, 1, 1, 2);
 
-    layout->addWidget(new QLabel(QStringLiteral("重试次数："), this), 2, 0);
+    layout->addWidget(new QLabel(Text::tr("重试次数："), this), 2, 0);
     retries_ = new QSpinBox(this);
     retries_->setRange(0, kMostCharacterRetries);
     layout->addWidget(retries_, 2, 1);
-    verify_ = new QCheckBox(QStringLiteral("写入后校验"), this);
+    verify_ = new QCheckBox(Text::tr("写入后校验"), this);
     layout->addWidget(verify_, 2, 2);
 
-    compare_ = new QPushButton(QStringLiteral("校验叠加器字库"), this);
+    compare_ = new QPushButton(Text::tr("校验叠加器字库"), this);
     layout->addWidget(compare_, 3, 0, 1, 2);
     resume_ = new QPushButton(this);
     resume_->setVisible(false);
@@ -62,7 +63,7 @@ void FontTrustBox::showUnitFingerprint(const FontTable& table)
 void FontTrustBox::offerResume(int stoppedAt)
 {
     resumeFrom_ = stoppedAt;
-    resume_->setText(QStringLiteral("从字符 %1 继续写入").arg(stoppedAt));
+    resume_->setText(Text::tr("从字符 %1 继续写入").arg(stoppedAt));
     resume_->setVisible(stoppedAt >= 0);
 }
 

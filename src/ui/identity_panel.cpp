@@ -4,6 +4,7 @@
 #include "admin/identity.h"
 #include "link/baud.h"
 #include "panel_context.h"
+#include "text/operator_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -29,7 +30,7 @@ void ReadIdentityIntoAddressBox(PanelContext& context)
 }
 
 IdentityPanel::IdentityPanel(PanelContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("修改波特率，地址码"), parent), context_(context)
+    : QGroupBox(Text::tr("修改波特率，地址码"), parent), context_(context)
 {
     auto* form = new QFormLayout(this);
     newBaud_ = new QComboBox(this);
@@ -41,12 +42,12 @@ IdentityPanel::IdentityPanel(PanelContext& context, QWidget* parent)
     newAddress_ = new QLineEdit(QStringLiteral("1"), this);
     newAddress_->setObjectName(QStringLiteral("newAddressBox"));
     newAddress_->setMaximumWidth(60);
-    form->addRow(QStringLiteral("新波特率："), newBaud_);
-    form->addRow(QStringLiteral("新地址码："), newAddress_);
+    form->addRow(Text::tr("新波特率："), newBaud_);
+    form->addRow(Text::tr("新地址码："), newAddress_);
 
-    read_ = new QPushButton(QStringLiteral("读出波特率地址码"), this);
-    modify_ = new QPushButton(QStringLiteral("修改地址码及波特率"), this);
-    productNumber_ = new QPushButton(QStringLiteral("产品编号"), this);
+    read_ = new QPushButton(Text::tr("读出波特率地址码"), this);
+    modify_ = new QPushButton(Text::tr("修改地址码及波特率"), this);
+    productNumber_ = new QPushButton(Text::tr("产品编号"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(read_);
     buttons->addWidget(modify_);

@@ -20,6 +20,7 @@
 #include "scroll_editor_panel.h"
 #include "scroll_panels.h"
 #include "serial_strip.h"
+#include "text/operator_text.h"
 #include "traffic_table.h"
 #include "ui_prompter.h"
 
@@ -99,7 +100,7 @@ void MainWindow::buildLayout()
     strip_ = new SerialStrip(*context_, central);
     context_->deviceAddressBox = strip_->deviceAddressBox();
     model_ = new ModelSelector(*context_, central);
-    help_ = new QPushButton(QStringLiteral("帮助"), central);
+    help_ = new QPushButton(Text::tr("帮助"), central);
     connect(help_, &QPushButton::clicked, this, &MainWindow::showMainHelp);
     helpViewer_ = new HelpViewer(this);
     context_->showHelp = [this](const QString& file, const QString& topic) {
@@ -133,7 +134,7 @@ void MainWindow::buildLayout()
     // The line's room stays while it is hidden, from the start on, as high as the line
     // with its words (the Chinese font may be taller than the Latin one), so that
     // showing and hiding it never moves the pages above it.
-    sentData_->setText(QStringLiteral("你刚刚发送的数据：5A"));
+    sentData_->setText(Text::tr("你刚刚发送的数据：%1").arg(QStringLiteral("5A")));
     sentData_->setFixedHeight(sentData_->sizeHint().height());
     sentData_->clear();
     QSizePolicy keepsRoom = sentData_->sizePolicy();

@@ -2,6 +2,7 @@
 
 #include "app/device_model.h"
 #include "panel_context.h"
+#include "text/operator_text.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -10,7 +11,7 @@
 namespace kv::ui {
 
 ModelSelector::ModelSelector(PanelContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("产品型号"), parent), context_(context)
+    : QGroupBox(Text::tr("产品型号"), parent), context_(context)
 {
     auto* layout = new QHBoxLayout(this);
     auto* group = new QButtonGroup(this);

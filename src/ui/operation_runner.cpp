@@ -1,6 +1,7 @@
 #include "operation_runner.h"
 
 #include "base/prompter.h"
+#include "text/operator_text.h"
 
 #include <QCoreApplication>
 #include <exception>
@@ -46,7 +47,7 @@ bool OperationRunner::start(std::function<Completion(Prompter&)> work, Completio
         try {
             completion = work(prompter_);
         } catch (const std::exception& e) {
-            prompter_.error(QStringLiteral("操作失败：") + QString::fromLocal8Bit(e.what()));
+            prompter_.error(Text::tr("操作失败：%1").arg(QString::fromLocal8Bit(e.what())));
             completion = afterFailure;
         }
         QMetaObject::invokeMethod(this, [this, completion = std::move(completion)] {

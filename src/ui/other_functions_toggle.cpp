@@ -1,13 +1,23 @@
 #include "other_functions_toggle.h"
 
+#include "text/operator_text.h"
+
 #include <QMouseEvent>
 #include <QTabWidget>
 
 namespace kv::ui {
 
 namespace {
-const QString kOpenCaption = QStringLiteral("打开其他功能");
-const QString kFoldCaption = QStringLiteral("收起其他功能");
+// Read at each use, so that they follow the language installed.
+QString openCaption()
+{
+    return Text::tr("打开其他功能");
+}
+
+QString foldCaption()
+{
+    return Text::tr("收起其他功能");
+}
 } // namespace
 
 OtherFunctionsToggle::OtherFunctionsToggle(QTabWidget& pages, QWidget& page, QWidget* parent)
@@ -32,7 +42,7 @@ int OtherFunctionsToggle::pageIndex() const
 
 bool OtherFunctionsToggle::unfolded() const
 {
-    return text() == kFoldCaption;
+    return text() == foldCaption();
 }
 
 void OtherFunctionsToggle::toggle()
@@ -45,7 +55,7 @@ void OtherFunctionsToggle::toggle()
 
 void OtherFunctionsToggle::fold()
 {
-    setText(kOpenCaption);
+    setText(openCaption());
     const int index = pageIndex();
     if (index < 0)
         return;
@@ -57,7 +67,7 @@ void OtherFunctionsToggle::fold()
 
 void OtherFunctionsToggle::unfold()
 {
-    setText(kFoldCaption);
+    setText(foldCaption());
     const int index = pageIndex();
     if (index < 0)
         return;

@@ -2,6 +2,7 @@
 
 #include "edit_page_panel.h"
 #include "main_window.h"
+#include "text/operator_text.h"
 
 namespace kv::ui {
 
@@ -9,7 +10,7 @@ PicturePanels InstallPicturePanels(MainWindow& window)
 {
     PicturePanels panels;
     panels.editPage = new EditPagePanel(window.context());
-    window.addPanel(panels.editPage, QStringLiteral("台标与静止图文"));
+    window.addPanel(panels.editPage, Text::tr("台标与静止图文"));
     return panels;
 }
 

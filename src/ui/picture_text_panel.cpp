@@ -8,6 +8,7 @@
 #include "scroll/picture_text_layout.h"
 #include "scroll/picture_text_send.h"
 #include "scroll/scroll_picture_message.h"
+#include "text/operator_text.h"
 #include "widget_kit.h"
 
 #include <QCheckBox>
@@ -40,7 +41,7 @@ PictureTextPanel::PictureTextPanel(PanelContext& context, QWidget* parent)
     inputs->addLayout(arrangeTextRow());
     inputs->addLayout(arrangeChoices());
     inputs->addLayout(arrangeMessageRow());
-    auto* group = new QGroupBox(QStringLiteral("编辑滚动信息"), this);
+    auto* group = new QGroupBox(Text::tr("编辑滚动信息"), this);
     auto* inner = new QHBoxLayout(group);
     inner->addLayout(inputs, 3);
     inner->addWidget(pictureArea_, 2, Qt::AlignTop);
@@ -62,13 +63,13 @@ void PictureTextPanel::createScrollInputs()
     font_->setMaximumWidth(240);
     size_ = new QComboBox(this);
     size_->addItems(PictureTextSizeItems());
-    bold_ = new QCheckBox(QStringLiteral("粗体"), this);
+    bold_ = new QCheckBox(Text::tr("粗体"), this);
     adjustment_ = new QComboBox(this);
     adjustment_->addItems(VerticalAdjustmentItems());
     FollowDeviceModel(context_, adjustment_);
-    filterNoise_ = new QCheckBox(QStringLiteral("过滤噪声"), this);
-    powerOn_ = new QCheckBox(QStringLiteral("并保存为开机"), this);
-    send_ = new QPushButton(QStringLiteral("发送滚动"), this);
+    filterNoise_ = new QCheckBox(Text::tr("过滤噪声"), this);
+    powerOn_ = new QCheckBox(Text::tr("并保存为开机"), this);
+    send_ = new QPushButton(Text::tr("发送滚动"), this);
     connect(send_, &QPushButton::clicked, this, &PictureTextPanel::sendScroll);
     elapsed_ = new QLabel(this);
 }
@@ -76,11 +77,11 @@ void PictureTextPanel::createScrollInputs()
 void PictureTextPanel::createMessageInputs()
 {
     messageSize_ = new QComboBox(this);
-    messageSize_->addItems({QStringLiteral("大号"), QStringLiteral("小号")});
+    messageSize_->addItems({Text::tr("大号"), Text::tr("小号")});
     messageNumber_ = new QComboBox(this);
     for (int n = 1; n <= kPictureMessages; ++n)
         messageNumber_->addItem(QString::number(n));
-    download_ = new QPushButton(QStringLiteral("下载图片"), this);
+    download_ = new QPushButton(Text::tr("下载图片"), this);
     connect(download_, &QPushButton::clicked, this, &PictureTextPanel::downloadPicture);
 }
 
@@ -105,12 +106,12 @@ QHBoxLayout* PictureTextPanel::arrangeTextRow()
 QGridLayout* PictureTextPanel::arrangeChoices()
 {
     auto* choices = new QGridLayout;
-    choices->addWidget(new QLabel(QStringLiteral("字体"), this), 0, 0);
+    choices->addWidget(new QLabel(Text::tr("字体"), this), 0, 0);
     choices->addWidget(font_, 0, 1);
-    choices->addWidget(new QLabel(QStringLiteral("字符尺寸"), this), 0, 2);
+    choices->addWidget(new QLabel(Text::tr("字符尺寸"), this), 0, 2);
     choices->addWidget(size_, 0, 3);
     choices->addWidget(bold_, 0, 4);
-    choices->addWidget(new QLabel(QStringLiteral("垂直调整"), this), 1, 0);
+    choices->addWidget(new QLabel(Text::tr("垂直调整"), this), 1, 0);
     choices->addWidget(adjustment_, 1, 1);
     choices->addWidget(filterNoise_, 1, 2);
     choices->addWidget(powerOn_, 1, 3, 1, 2);
@@ -122,8 +123,8 @@ QGridLayout* PictureTextPanel::arrangeChoices()
 
 QHBoxLayout* PictureTextPanel::arrangeMessageRow()
 {
-    return PackedBox<QHBoxLayout>({new QLabel(QStringLiteral("图文短信尺寸"), this), messageSize_,
-                                   new QLabel(QStringLiteral("图文短信编号"), this), messageNumber_, download_});
+    return PackedBox<QHBoxLayout>({new QLabel(Text::tr("图文短信尺寸"), this), messageSize_,
+                                   new QLabel(Text::tr("图文短信编号"), this), messageNumber_, download_});
 }
 
 void PictureTextPanel::restoreSettings()
@@ -151,7 +152,7 @@ PictureTextSettings PictureTextPanel::settings() const
 
 void PictureTextPanel::countCharacters()
 {
-    count_->setText(QStringLiteral("字符数：") + QString::number(text_->toPlainText().toUcs4().size()));
+    count_->setText(Text::tr("字符数：%1").arg(text_->toPlainText().toUcs4().size()));
 }
 
 void PictureTextPanel::sendScroll()

@@ -3,6 +3,7 @@
 #include "link/connection_check.h"
 #include "link/network_address.h"
 #include "link/port_map.h"
+#include "text/operator_text.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -44,21 +45,21 @@ void fitToTable(QTreeWidget& list, const QWidget& dialog)
 PortMapDialog::PortMapDialog(const AppFolder& folder, const QList<SystemPort>& found, int baud, QWidget* parent)
     : QDialog(parent), folder_(folder), baud_(baud)
 {
-    setWindowTitle(QStringLiteral("串口对应"));
+    setWindowTitle(Text::tr("串口对应"));
     const PortMap map = PortMap::load(folder_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("本机找到的串口："), this));
+    layout->addWidget(new QLabel(Text::tr("本机找到的串口："), this));
     auto* list = new QTreeWidget(this);
-    list->setHeaderLabels({QStringLiteral("名称"), QStringLiteral("设备"), QStringLiteral("说明"),
-                           QStringLiteral("USB 编号")});
+    list->setHeaderLabels({Text::tr("名称"), Text::tr("设备"), Text::tr("说明"),
+                           Text::tr("USB 编号")});
     for (const SystemPort& port : found)
         list->addTopLevelItem(new QTreeWidgetItem({port.name, port.path, port.description, port.usbIds}));
     list->setRootIsDecorated(false);
     fitToTable(*list, *this);
     layout->addWidget(list);
 
-    layout->addWidget(new QLabel(QStringLiteral("设备路径，或网络串口 rfc2217://主机:端口、socket://主机:端口："), this));
+    layout->addWidget(new QLabel(Text::tr("设备路径，或网络串口 rfc2217://主机:端口、socket://主机:端口："), this));
     auto* form = new QGridLayout;
     for (int k = 1; k < kPortChoices; ++k) {
         auto* path = new QComboBox(this);
@@ -68,7 +69,7 @@ PortMapDialog::PortMapDialog(const AppFolder& folder, const QList<SystemPort>& f
             if (path->findText(port.path) < 0)
                 path->addItem(port.path);
         path->setCurrentText(map.pathFor(k));
-        auto* test = new QPushButton(QStringLiteral("测试连接"), this);
+        auto* test = new QPushButton(Text::tr("测试连接"), this);
         connect(test, &QPushButton::clicked, this, [this, k] { this->test(k); });
         form->addWidget(new QLabel(PortChoiceText(k), this), k - 1, 0);
         form->addWidget(path, k - 1, 1);
@@ -110,8 +111,8 @@ void PortMapDialog::test(int k)
     testing_ = k;
     testDone_ = false;
     cancel_.clear();
-    tests_.at(k - 1)->setText(QStringLiteral("停止测试"));
-    result_->setText(QStringLiteral("%1：正在连接 %2 …").arg(PortChoiceText(k), path));
+    tests_.at(k - 1)->setText(Text::tr("停止测试"));
+    result_->setText(Text::tr("%1：正在连接 %2 …").arg(PortChoiceText(k), path));
     tester_ = std::thread([this, path, baud = baud_] {
         const ConnectionCheck check = CheckPortConnection(path, baud, cancel_);
         QMetaObject::invokeMethod(
@@ -122,8 +123,9 @@ void PortMapDialog::test(int k)
 void PortMapDialog::testFinished(bool connected, const QString& text)
 {
     testDone_ = true;
-    tests_.at(testing_ - 1)->setText(QStringLiteral("测试连接"));
-    result_->setText(QStringLiteral("%1：%2%3").arg(PortChoiceText(testing_), connected ? QString() : QStringLiteral("连接失败："), text));
+    tests_.at(testing_ - 1)->setText(Text::tr("测试连接"));
+    result_->setText(connected ? Text::tr("%1：%2").arg(PortChoiceText(testing_), text)
+                               : Text::tr("%1：连接失败：%2").arg(PortChoiceText(testing_), text));
 }
 
 void PortMapDialog::save()
@@ -133,7 +135,7 @@ void PortMapDialog::save()
         const QString path = paths_.at(k - 1)->currentText().trimmed();
         if (IsNetworkPortName(path)) {
             if (const NetworkAddressParse parse = ParseNetworkAddress(path); !parse.address) {
-                result_->setText(PortChoiceText(k) + QStringLiteral("：") + parse.problem);
+                result_->setText(Text::tr("%1：%2").arg(PortChoiceText(k), parse.problem));
                 return;
             }
         }
@@ -143,7 +145,7 @@ void PortMapDialog::save()
     }
     QString error;
     if (!map.save(folder_, &error)) {
-        QMessageBox::critical(this, QStringLiteral("错误"),
+        QMessageBox::critical(this, Text::tr("错误"),
                               FileWriteErrorText(folder_.settingsPath(QStringLiteral("COMMAP.TXT")), error));
         return;
     }

@@ -1,6 +1,7 @@
 #include "progress_display.h"
 
 #include "base/prompter.h"
+#include "text/operator_text.h"
 
 #include <QMutexLocker>
 #include <QProgressBar>
@@ -68,7 +69,7 @@ void ProgressDisplay::ensureDialog()
         return;
     dialog_ = new QProgressDialog(parent_);
     dialog_->setWindowModality(Qt::WindowModal);
-    dialog_->setCancelButtonText(QStringLiteral("取消"));
+    dialog_->setCancelButtonText(Text::tr("取消"));
     dialog_->setAutoClose(false);
     dialog_->setAutoReset(false);
     // The bar is set directly: QProgressDialog::setValue of a modal dialog runs pending

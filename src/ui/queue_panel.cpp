@@ -5,6 +5,7 @@
 #include "base/prompter.h"
 #include "panel_context.h"
 #include "target_panel.h"
+#include "text/operator_text.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -17,18 +18,14 @@
 
 namespace kv::ui {
 
-namespace {
-const QString kDefaultCaption = QStringLiteral("设备地址队列");
-} // namespace
-
 QueuePanel::QueuePanel(PanelContext& context, TargetPanel& target, QWidget* parent)
-    : QGroupBox(kDefaultCaption, parent), context_(context), target_(target)
+    : QGroupBox(Text::tr("设备地址队列"), parent), context_(context), target_(target)
 {
     auto* layout = new QGridLayout(this);
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("addressQueue"));
     list_->setColumnCount(2);
-    list_->setHeaderLabels({QStringLiteral("地址码"), QStringLiteral("设备地址说明")});
+    list_->setHeaderLabels({Text::tr("地址码"), Text::tr("设备地址说明")});
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->header()->setStretchLastSection(true);
@@ -40,15 +37,15 @@ QueuePanel::QueuePanel(PanelContext& context, TargetPanel& target, QWidget* pare
     address_->setMaximumWidth(60);
     description_ = new QLineEdit(QStringLiteral("1号字符叠加器"), this);
     description_->setObjectName(QStringLiteral("queueDescriptionEntry"));
-    layout->addWidget(new QLabel(QStringLiteral("地址码："), this), 1, 0);
+    layout->addWidget(new QLabel(Text::tr("地址码："), this), 1, 0);
     layout->addWidget(address_, 1, 1);
-    layout->addWidget(new QLabel(QStringLiteral("说明："), this), 1, 2);
+    layout->addWidget(new QLabel(Text::tr("说明："), this), 1, 2);
     layout->addWidget(description_, 1, 3);
 
-    add_ = new QPushButton(QStringLiteral("添加"), this);
-    modify_ = new QPushButton(QStringLiteral("修改"), this);
-    help_ = new QPushButton(QStringLiteral("帮助"), this);
-    scan_ = new QPushButton(QStringLiteral("扫描连接的设备"), this);
+    add_ = new QPushButton(Text::tr("添加"), this);
+    modify_ = new QPushButton(Text::tr("修改"), this);
+    help_ = new QPushButton(Text::tr("帮助"), this);
+    scan_ = new QPushButton(Text::tr("扫描连接的设备"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add_);
     buttons->addWidget(modify_);

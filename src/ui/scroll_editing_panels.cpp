@@ -6,6 +6,7 @@
 #include "picture_text_panel.h"
 #include "scroll_editor_panel.h"
 #include "shortcut_editor_panel.h"
+#include "text/operator_text.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -16,9 +17,9 @@ namespace kv::ui {
 ScrollEditingPanels::ScrollEditingPanels(PanelContext& context, ScrollEditorPanel& scrollEditor, QWidget* parent)
     : QWidget(parent), context_(context), scrollEditor_(scrollEditor)
 {
-    shortcutButton_ = new QPushButton(QStringLiteral("编辑组合滚动快捷"), this);
-    pictureTextButton_ = new QPushButton(QStringLiteral("编辑滚动信息"), this);
-    close_ = new QPushButton(QStringLiteral("关闭"), this);
+    shortcutButton_ = new QPushButton(Text::tr("编辑组合滚动快捷"), this);
+    pictureTextButton_ = new QPushButton(Text::tr("编辑滚动信息"), this);
+    close_ = new QPushButton(Text::tr("关闭"), this);
     close_->hide();
     shortcut_ = new ShortcutEditorPanel(context, this);
     shortcut_->hide();

@@ -14,6 +14,7 @@
 #include "scroll/scroll_send.h"
 #include "scroll/startup_send_mode.h"
 #include "static_send_inputs.h"
+#include "text/operator_text.h"
 #include "turned_text.h"
 #include "widget_kit.h"
 
@@ -55,7 +56,7 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     editor_->setAcceptRichText(false);
     editor_->viewport()->installEventFilter(this);
 
-    modeButton_ = new QPushButton(QStringLiteral("发送模式选择"), this);
+    modeButton_ = new QPushButton(Text::tr("发送模式选择"), this);
     modeMenu_ = new QMenu(modeButton_);
     const QStringList names = SendModeNames();
     for (int mode = 0; mode < kSendModes; ++mode)
@@ -64,12 +65,12 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     connect(modeButton_, &QPushButton::clicked, this, &ScrollEditorPanel::openModeList);
 
     sendFrame_ = new QGroupBox(this);
-    refreshButton_ = new QPushButton(QStringLiteral("刷新发送"), this);
+    refreshButton_ = new QPushButton(Text::tr("刷新发送"), this);
     secondButton_ = new QPushButton(this);
     connect(refreshButton_, &QPushButton::clicked, this, [this] { send(false); });
     connect(secondButton_, &QPushButton::clicked, this, [this] { send(true); });
 
-    entryNumberLabel_ = new QLabel(QStringLiteral("序号"), this);
+    entryNumberLabel_ = new QLabel(Text::tr("序号"), this);
     entryNumber_ = new QLineEdit(this);
     entryNumber_->setMaximumWidth(48);
     entryDescription_ = new QLineEdit(this);
@@ -80,7 +81,7 @@ ScrollEditorPanel::ScrollEditorPanel(PanelContext& context, QWidget* parent)
     // An edit takes away the mark of a timer that went out before the box is checked.
     connect(timer_, &QLineEdit::textEdited, this, [this] { markTimer(false); });
     GuardField(context_.prompter, timer_, CheckTimerBox);
-    powerOn_ = new QCheckBox(QStringLiteral("并设为开机滚动"), this);
+    powerOn_ = new QCheckBox(Text::tr("并设为开机滚动"), this);
     staticInputs_ = new StaticSendInputs(context_.prompter, this);
     FollowDeviceModel(context_, staticInputs_->verticalShiftBox());
     connect(staticInputs_, &StaticSendInputs::directionChosen, this, &ScrollEditorPanel::directionChosen);
@@ -104,7 +105,7 @@ void ScrollEditorPanel::arrangeSendFrame()
     sendRow->addWidget(modeButton_, 0, 0);
     sendRow->addWidget(refreshButton_, 1, 0);
     sendRow->addWidget(secondButton_, 1, 1);
-    sendRow->addWidget(new QLabel(QStringLiteral("定时时间"), this), 1, 2);
+    sendRow->addWidget(new QLabel(Text::tr("定时时间"), this), 1, 2);
     sendRow->addWidget(timer_, 1, 3);
     sendRow->addWidget(powerOn_, 1, 4);
     sendRow->addWidget(entryNumberLabel_, 2, 0);

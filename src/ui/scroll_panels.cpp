@@ -4,6 +4,7 @@
 #include "scroll_editing_panels.h"
 #include "scroll_editor_panel.h"
 #include "scroll_params_panel.h"
+#include "text/operator_text.h"
 
 #include <QVBoxLayout>
 
@@ -24,9 +25,9 @@ ScrollPanels InstallScrollPanels(MainWindow& window)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(panels.editing);
     layout->addWidget(panels.editor, 1);
-    window.addPanel(scrollTab, QStringLiteral("滚动信息"));
+    window.addPanel(scrollTab, Text::tr("滚动信息"));
     panels.params = new ScrollParamsPanel(window.context());
-    window.addPanel(panels.params, QStringLiteral("滚动参数设置"));
+    window.addPanel(panels.params, Text::tr("滚动参数设置"));
     return panels;
 }
 

@@ -1,6 +1,7 @@
 #include "scroll_params_panel.h"
 
 #include "base/display_effects.h"
+#include "text/operator_text.h"
 #include "widget_kit.h"
 
 #include <QCheckBox>
@@ -28,22 +29,22 @@ ScrollParamsPanel::ScrollParamsPanel(PanelContext& context, QWidget* parent)
     interval_ = binder_.bindBox(&ScrollParams::interval, this);
     GuardField(context_.prompter, position_, CheckVerticalPositionBox);
     GuardField(context_.prompter, interval_, CheckIntervalBox);
-    save_ = binder_.bind(new QCheckBox(QStringLiteral("保存"), this), &ScrollParams::save);
-    setButton_ = new QPushButton(QStringLiteral("设置参数"), this);
+    save_ = binder_.bind(new QCheckBox(Text::tr("保存"), this), &ScrollParams::save);
+    setButton_ = new QPushButton(Text::tr("设置参数"), this);
     connect(setButton_, &QPushButton::clicked, this, &ScrollParamsPanel::setParameters);
 
-    auto* group = new QGroupBox(QStringLiteral("滚动参数设置"), this);
+    auto* group = new QGroupBox(Text::tr("滚动参数设置"), this);
     auto* form = new QFormLayout(group);
-    form->addRow(QStringLiteral("滚动次数"), repetition_);
-    form->addRow(QStringLiteral("垂直位置"), position_);
-    form->addRow(QStringLiteral("字符亮度"), brightness_);
-    form->addRow(QStringLiteral("背景效果"), background_);
-    form->addRow(QStringLiteral("背景条上端高度"), barAbove_);
-    form->addRow(QStringLiteral("背景条下端高度"), barBelow_);
-    form->addRow(QStringLiteral("滚动速度"), speed_);
-    form->addRow(QStringLiteral("水平偏移"), offset_);
-    form->addRow(QStringLiteral("视频输入"), video_);
-    form->addRow(QStringLiteral("循环间隔时间"), interval_);
+    form->addRow(Text::tr("滚动次数"), repetition_);
+    form->addRow(Text::tr("垂直位置"), position_);
+    form->addRow(Text::tr("字符亮度"), brightness_);
+    form->addRow(Text::tr("背景效果"), background_);
+    form->addRow(Text::tr("背景条上端高度"), barAbove_);
+    form->addRow(Text::tr("背景条下端高度"), barBelow_);
+    form->addRow(Text::tr("滚动速度"), speed_);
+    form->addRow(Text::tr("水平偏移"), offset_);
+    form->addRow(Text::tr("视频输入"), video_);
+    form->addRow(Text::tr("循环间隔时间"), interval_);
     form->addRow(save_, setButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);

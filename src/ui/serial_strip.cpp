@@ -5,6 +5,7 @@
 #include "link/port_map.h"
 #include "panel_context.h"
 #include "port_map_dialog.h"
+#include "text/operator_text.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -22,7 +23,7 @@ SerialStrip::SerialStrip(PanelContext& context, QWidget* parent) : QWidget(paren
 
     port_ = new QComboBox(this);
     port_->setObjectName(QStringLiteral("portCombo"));
-    port_->setToolTip(QStringLiteral("选择或关闭串口"));
+    port_->setToolTip(Text::tr("选择或关闭串口"));
     for (int i = 0; i < kPortChoices; ++i)
         port_->addItem(PortChoiceText(i));
 
@@ -41,14 +42,14 @@ SerialStrip::SerialStrip(PanelContext& context, QWidget* parent) : QWidget(paren
     status_->setReadOnly(true);
     status_->setMinimumWidth(300);
 
-    auto* mapButton = new QPushButton(QStringLiteral("串口对应…"), this);
-    mapButton->setToolTip(QStringLiteral("把本机的串口设备对应到 COM1 … COM12"));
+    auto* mapButton = new QPushButton(Text::tr("串口对应…"), this);
+    mapButton->setToolTip(Text::tr("把本机的串口设备对应到 COM1 … COM12"));
 
-    layout->addWidget(new QLabel(QStringLiteral("当前串口："), this));
+    layout->addWidget(new QLabel(Text::tr("当前串口："), this));
     layout->addWidget(port_);
-    layout->addWidget(new QLabel(QStringLiteral("波特率："), this));
+    layout->addWidget(new QLabel(Text::tr("波特率："), this));
     layout->addWidget(baud_);
-    layout->addWidget(new QLabel(QStringLiteral("地址码："), this));
+    layout->addWidget(new QLabel(Text::tr("地址码："), this));
     layout->addWidget(deviceAddress_);
     layout->addWidget(status_, 1);
     layout->addWidget(mapButton);

@@ -3,6 +3,7 @@
 #include "base/prompter.h"
 #include "scroll/shortcut_save.h"
 #include "scroll/shortcut_segments.h"
+#include "text/operator_text.h"
 #include "widget_kit.h"
 
 #include <QCheckBox>
@@ -43,7 +44,7 @@ ShortcutEditorPanel::ShortcutEditorPanel(PanelContext& context, QWidget* parent)
     compose->addLayout(arrangeActions());
     compose->addWidget(composition_, 3);
 
-    auto* group = new QGroupBox(QStringLiteral("编辑组合滚动快捷"), this);
+    auto* group = new QGroupBox(Text::tr("编辑组合滚动快捷"), this);
     auto* inner = new QVBoxLayout(group);
     inner->addLayout(choices);
     inner->addLayout(compose);
@@ -60,8 +61,8 @@ void ShortcutEditorPanel::createChoices()
     for (int n = 1; n <= kShortcutCount; ++n)
         number_->addItem(QString::number(n));
     size_ = new QComboBox(this);
-    size_->addItems({QStringLiteral("大号"), QStringLiteral("小号")});
-    powerOn_ = new QCheckBox(QStringLiteral("并设为开机滚动"), this);
+    size_->addItems({Text::tr("大号"), Text::tr("小号")});
+    powerOn_ = new QCheckBox(Text::tr("并设为开机滚动"), this);
 }
 
 void ShortcutEditorPanel::createComposer()
@@ -70,12 +71,12 @@ void ShortcutEditorPanel::createComposer()
     input_ = new QPlainTextEdit(this);
     input_->setFixedHeight(LinesHeight(*input_, kInputLines));
     input_->viewport()->installEventFilter(this);
-    characters_ = new QPushButton(QStringLiteral("插入字符"), this);
-    picture_ = new QPushButton(QStringLiteral("插入图文短信"), this);
-    undo_ = new QPushButton(QStringLiteral("撤销"), this);
-    add_ = new QPushButton(QStringLiteral("<< 添加"), this);
-    clearAll_ = new QPushButton(QStringLiteral("全撤"), this);
-    save_ = new QPushButton(QStringLiteral("保存"), this);
+    characters_ = new QPushButton(Text::tr("插入字符"), this);
+    picture_ = new QPushButton(Text::tr("插入图文短信"), this);
+    undo_ = new QPushButton(Text::tr("撤销"), this);
+    add_ = new QPushButton(Text::tr("<< 添加"), this);
+    clearAll_ = new QPushButton(Text::tr("全撤"), this);
+    save_ = new QPushButton(Text::tr("保存"), this);
     composition_ = new QPlainTextEdit(this);
     // The box mirrors the segment list, which "撤销" rebuilds it from.
     composition_->setReadOnly(true);
@@ -101,8 +102,8 @@ void ShortcutEditorPanel::connectComposer()
 
 QHBoxLayout* ShortcutEditorPanel::arrangeChoices()
 {
-    return PackedBox<QHBoxLayout>({new QLabel(QStringLiteral("组合滚动编号"), this), number_,
-                                   new QLabel(QStringLiteral("字符尺寸"), this), size_, powerOn_});
+    return PackedBox<QHBoxLayout>({new QLabel(Text::tr("组合滚动编号"), this), number_,
+                                   new QLabel(Text::tr("字符尺寸"), this), size_, powerOn_});
 }
 
 QVBoxLayout* ShortcutEditorPanel::arrangeEntry()

@@ -4,6 +4,7 @@
 #include "base/position_time_checks.h"
 #include "picture/font_list.h"
 #include "picture/text_purposes.h"
+#include "text/operator_text.h"
 #include "turned_text.h"
 #include "widget_kit.h"
 
@@ -27,7 +28,7 @@ StaticSendInputs::StaticSendInputs(Prompter& prompter, QWidget* parent) : QWidge
     size_ = binder_.bindBox(&StaticSendFields::size, this);
     size_->setMaximumWidth(64);
     GuardField(prompter, size_, CheckCustomFontSizeField);
-    bold_ = binder_.bind(new QCheckBox(QStringLiteral("粗体"), this), &StaticSendFields::bold);
+    bold_ = binder_.bind(new QCheckBox(Text::tr("粗体"), this), &StaticSendFields::bold);
     lineSpacing_ = binder_.bindSelector(LineSpacingItems(), &StaticSendFields::lineSpacing, this);
     extraHeight_ = binder_.bindSelector(ExtraHeightItems(), &StaticSendFields::extraHeight, this);
     verticalShift_ = binder_.bindSelector(VerticalShiftItems(), &StaticSendFields::verticalShift, this);
@@ -42,11 +43,11 @@ StaticSendInputs::StaticSendInputs(Prompter& prompter, QWidget* parent) : QWidge
     vertical_ = direction.vertical;
     connect(vertical_, &QRadioButton::toggled, this, &StaticSendInputs::directionChosen);
 
-    QLabel* fontLabel = label(QStringLiteral("字体"));
-    QLabel* sizeLabel = label(QStringLiteral("字符点阵"));
-    QLabel* extraLabel = label(QStringLiteral("显示增高"));
-    QLabel* shiftLabel = label(QStringLiteral("字符垂直调整"));
-    QLabel* spacingLabel = label(QStringLiteral("行距"));
+    QLabel* fontLabel = label(Text::tr("字体"));
+    QLabel* sizeLabel = label(Text::tr("字符点阵"));
+    QLabel* extraLabel = label(Text::tr("显示增高"));
+    QLabel* shiftLabel = label(Text::tr("字符垂直调整"));
+    QLabel* spacingLabel = label(Text::tr("行距"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -63,13 +64,13 @@ StaticSendInputs::StaticSendInputs(Prompter& prompter, QWidget* parent) : QWidge
     grid->addWidget(verticalShift_, 1, 5);
     grid->addWidget(horizontal_, 1, 6);
     grid->addWidget(vertical_, 1, 7);
-    grid->addWidget(label(QStringLiteral("水平偏移")), 2, 0);
+    grid->addWidget(label(Text::tr("水平偏移")), 2, 0);
     grid->addWidget(horizontalOffset_, 2, 1);
-    grid->addWidget(label(QStringLiteral("垂直位置")), 2, 2);
+    grid->addWidget(label(Text::tr("垂直位置")), 2, 2);
     grid->addWidget(verticalPosition_, 2, 3);
-    grid->addWidget(label(QStringLiteral("亮度")), 2, 4);
+    grid->addWidget(label(Text::tr("亮度")), 2, 4);
     grid->addWidget(brightness_, 2, 5);
-    grid->addWidget(label(QStringLiteral("背景")), 2, 6);
+    grid->addWidget(label(Text::tr("背景")), 2, 6);
     grid->addWidget(background_, 2, 7);
     grid->setColumnStretch(8, 1);
 

@@ -3,6 +3,7 @@
 #include "base/prompter.h"
 #include "panel_context.h"
 #include "scroll/stored_scroll_play.h"
+#include "text/operator_text.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -13,10 +14,10 @@
 namespace kv::ui {
 
 TargetPanel::TargetPanel(PanelContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("发送对象"), parent), context_(context)
+    : QGroupBox(Text::tr("发送对象"), parent), context_(context)
 {
     auto* layout = new QVBoxLayout(this);
-    const QString captions[3] = {QStringLiteral("按广播"), QStringLiteral("按指定地址"), QStringLiteral("按地址队列")};
+    const QString captions[3] = {Text::tr("按广播"), Text::tr("按指定地址"), Text::tr("按地址队列")};
     for (int i = 0; i < 3; ++i) {
         options_[i] = new QRadioButton(captions[i], this);
         layout->addWidget(options_[i]);
@@ -27,13 +28,13 @@ TargetPanel::TargetPanel(PanelContext& context, QWidget* parent)
     specified_ = new QLineEdit(QStringLiteral("0"), this);
     specified_->setObjectName(QStringLiteral("specifiedAddressBox"));
     specified_->setMaximumWidth(60);
-    form->addRow(QStringLiteral("指定地址码："), specified_);
+    form->addRow(Text::tr("指定地址码："), specified_);
 
     stored_ = new QComboBox(this);
     stored_->setObjectName(QStringLiteral("storedScrollBox"));
     stored_->addItems(StoredScrollItems());
-    stored_->setToolTip(QStringLiteral("选中即向发送对象播放存储的滚动信息"));
-    form->addRow(QStringLiteral("播放存储滚动："), stored_);
+    stored_->setToolTip(Text::tr("选中即向发送对象播放存储的滚动信息"));
+    form->addRow(Text::tr("播放存储滚动："), stored_);
     layout->addLayout(form);
 
     connect(specified_, &QLineEdit::textChanged, this, &TargetPanel::checkSpecifiedAddress);

@@ -1,5 +1,7 @@
 #include "traffic_table.h"
 
+#include "text/operator_text.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -11,6 +13,8 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kv::ui {
 
@@ -28,7 +32,7 @@ QString shownBytes(const QByteArray& bytes)
     const QString hex = QString::fromLatin1(bytes.left(kShownBytes).toHex(' ').toUpper());
     if (bytes.size() <= kShownBytes)
         return hex;
-    return hex + QStringLiteral(" … (%1 字节)").arg(bytes.size());
+    return hex + Text::tr(" … (%1 字节)").arg(bytes.size());
 }
 
 // Hex columns line up only in a fixed-width font.
@@ -46,12 +50,12 @@ QTableWidgetItem* cell(const QString& text)
 
 } // namespace
 
-TrafficTable::TrafficTable(QWidget* parent) : QGroupBox(QStringLiteral("通信记录"), parent)
+TrafficTable::TrafficTable(QWidget* parent) : QGroupBox(Text::tr("通信记录"), parent)
 {
     table_ = new QTableWidget(0, 5, this);
     table_->setObjectName(QStringLiteral("trafficTable"));
     table_->setHorizontalHeaderLabels(
-        {QStringLiteral("时间"), QStringLiteral("波特率"), QStringLiteral("方向"), QStringLiteral("字节"), QStringLiteral("含义")});
+        {Text::tr("时间"), Text::tr("波特率"), Text::tr("方向"), Text::tr("字节"), Text::tr("含义")});
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -63,21 +67,25 @@ TrafficTable::TrafficTable(QWidget* parent) : QGroupBox(QStringLiteral("通信�
     const QFontMetrics metrics = table_->fontMetrics();
     table_->setColumnWidth(Time, metrics.horizontalAdvance(QStringLiteral("00:00:00.000")) + 16);
     table_->setColumnWidth(Baud, metrics.horizontalAdvance(QStringLiteral("115200")) + 16);
-    table_->setColumnWidth(Direction, metrics.horizontalAdvance(QStringLiteral("方向方")) + 8);
+    // As wide as three Chinese characters, or the widest direction word with a margin.
+    const int directionWord = std::max({metrics.horizontalAdvance(Text::tr("方向")), metrics.horizontalAdvance(Text::tr("发送")),
+                                        metrics.horizontalAdvance(Text::tr("接收"))})
+                              + metrics.horizontalAdvance(QLatin1Char('0'));
+    table_->setColumnWidth(Direction, std::max(metrics.horizontalAdvance(QStringLiteral("方向方")), directionWord) + 8);
     table_->setColumnWidth(Bytes, QFontMetrics(hexFont()).horizontalAdvance(QStringLiteral("5A 5B FF 22 02 00 04 09 00 00 0C")) + 16);
     header->setStretchLastSection(true);
     table_->setMinimumHeight(tableHeightForRows(kMinimumRows));
 
     filter_ = new QComboBox(this);
     filter_->setObjectName(QStringLiteral("trafficFilter"));
-    filter_->addItems({QStringLiteral("全部"), QStringLiteral("发送"), QStringLiteral("接收")});
+    filter_->addItems({Text::tr("全部"), Text::tr("发送"), Text::tr("接收")});
     connect(filter_, &QComboBox::currentIndexChanged, this, [this] {
         for (int row = 0; row < table_->rowCount(); ++row)
             applyFilter(row);
     });
-    auto* copy = new QPushButton(QStringLiteral("复制为十六进制"), this);
+    auto* copy = new QPushButton(Text::tr("复制为十六进制"), this);
     connect(copy, &QPushButton::clicked, this, &TrafficTable::copySelectedHex);
-    auto* clear = new QPushButton(QStringLiteral("清除"), this);
+    auto* clear = new QPushButton(Text::tr("清除"), this);
     connect(clear, &QPushButton::clicked, this, [this] { table_->setRowCount(0); });
 
     auto* controls = new QVBoxLayout;
@@ -112,7 +120,9 @@ void TrafficTable::addRow(const kv::TrafficRow& row)
     table_->insertRow(at);
     table_->setItem(at, Time, cell(QDateTime::fromMSecsSinceEpoch(row.msSinceEpoch).toString(QStringLiteral("HH:mm:ss.zzz"))));
     table_->setItem(at, Baud, cell(QString::number(row.baud)));
-    table_->setItem(at, Direction, cell(row.sent ? QStringLiteral("发送") : QStringLiteral("接收")));
+    QTableWidgetItem* direction = cell(row.sent ? Text::tr("发送") : Text::tr("接收"));
+    direction->setData(Qt::UserRole, row.sent);
+    table_->setItem(at, Direction, direction);
     QTableWidgetItem* bytes = cell(shownBytes(row.bytes));
     bytes->setData(Qt::UserRole, row.bytes);
     bytes->setFont(hexFont());
@@ -127,7 +137,7 @@ void TrafficTable::addRow(const kv::TrafficRow& row)
 
 void TrafficTable::applyFilter(int row)
 {
-    const bool sent = table_->item(row, Direction)->text() == QStringLiteral("发送");
+    const bool sent = table_->item(row, Direction)->data(Qt::UserRole).toBool();
     const int filter = filter_->currentIndex();
     table_->setRowHidden(row, (filter == SentOnly && !sent) || (filter == ReceivedOnly && sent));
 }

@@ -2,6 +2,7 @@
 
 #include "base/unit_text.h"
 #include "picture/vertical_text.h"
+#include "text/operator_text.h"
 
 #include <QButtonGroup>
 #include <QPlainTextEdit>
@@ -24,8 +25,8 @@ void ShowTurnedText(QWidget& editor, bool turned)
 
 DirectionButtons MakeDirectionButtons(QWidget* parent)
 {
-    DirectionButtons buttons{new QRadioButton(QStringLiteral("文字横排"), parent),
-                             new QRadioButton(QStringLiteral("文字纵排"), parent)};
+    DirectionButtons buttons{new QRadioButton(Text::tr("文字横排"), parent),
+                             new QRadioButton(Text::tr("文字纵排"), parent)};
     buttons.horizontal->setChecked(true);
     auto* group = new QButtonGroup(parent);
     group->addButton(buttons.horizontal);

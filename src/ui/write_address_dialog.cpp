@@ -2,6 +2,7 @@
 
 #include "admin/write_address.h"
 #include "panel_context.h"
+#include "text/operator_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,13 +15,13 @@ WriteAddressDialog::WriteAddressDialog(PanelContext& context, std::function<void
                                        QWidget* parent)
     : QDialog(parent), context_(context), written_(std::move(written))
 {
-    setWindowTitle(QStringLiteral("字符叠加器字库编辑程序"));
+    setWindowTitle(Text::tr("字符叠加器字库编辑程序"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("输入十进制0-254地址码："), this));
+    layout->addWidget(new QLabel(Text::tr("输入十进制0-254地址码："), this));
     address_ = new QLineEdit(QStringLiteral("0"), this);
     address_->setObjectName(QStringLiteral("writeAddressBox"));
     layout->addWidget(address_);
-    write_ = new QPushButton(QStringLiteral("写入地址"), this);
+    write_ = new QPushButton(Text::tr("写入地址"), this);
     write_->setAutoDefault(false);
     layout->addWidget(write_);
     connect(write_, &QPushButton::clicked, this, &WriteAddressDialog::writeAddress);
