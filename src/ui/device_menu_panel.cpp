@@ -74,7 +74,7 @@ DeviceMenuPanel::DeviceMenuPanel(PanelContext& context, QWidget* parent) : QWidg
     for (const DeviceMenuItem& item : DeviceMenuItems()) {
         const DeviceMenuItem* entry = &item;
         auto* label = new MenuItemLabel(
-            item.caption, [this, entry] { click(*entry); }, [this, entry] { hover(entry->number); },
+            Text::tr(item.caption), [this, entry] { click(*entry); }, [this, entry] { hover(entry->number); },
             [this, entry] { leave(entry->number); }, menuColumn_);
         labels_.append({item.number, label});
         menu->addWidget(label);

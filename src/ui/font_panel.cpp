@@ -261,7 +261,9 @@ QString FontPanel::caption() const
 
 void FontPanel::showCaption()
 {
-    captionLabel_->setText(document_.caption());
+    // The caption is kept in selectZK as it reads in Chinese; the four of the program are
+    // shown in the operator's language, a file's own name as it is.
+    captionLabel_->setText(Text::tr(document_.caption().toUtf8().constData()));
     trust_->showTableFingerprint(document_.table());
 }
 
