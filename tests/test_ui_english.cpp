@@ -124,6 +124,11 @@ TEST_F(EnglishWindow, EveryPanelOpensWithNoChineseOfItsOwn)
     window->show();
     window->otherFunctionsToggle()->unfold();
     QApplication::processEvents();
+    // The longer English captions still leave the window room on a 1280 x 720 screen.
+    const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
+    EXPECT_LE(minimum.width(), 1280);
+    EXPECT_LE(minimum.height(), 720);
+    EXPECT_EQ(window->size(), QSize(1280, 720));
     // Each Chinese text once, with the first view that showed it.
     QStringList found;
     QSet<QString> seen;

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>（没有终端，视为“否”；用 --yes 回答“是”）</source>
-        <translation>(no terminal, taken as "No"; answer "Yes" with --yes)</translation>
+        <translation>(no terminal, taken as &quot;No&quot;; answer &quot;Yes&quot; with --yes)</translation>
     </message>
     <message>
         <source>%1：文件类型应为.bin、.mcm或.png</source>
@@ -143,7 +143,7 @@
         <source>这个操作将读出设备的波特率、地址码及版本号，不能有多台设备连接
 
                          确认只有单台设备连接吗？</source>
-        <translation>This reads the unit's baud rate, address and version; only one unit may be connected.
+        <translation>This reads the unit&apos;s baud rate, address and version; only one unit may be connected.
 
 Is only one unit connected?</translation>
     </message>
@@ -195,7 +195,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>向设备写入地址码</source>
-        <translation>Write the unit's address</translation>
+        <translation>Write the unit&apos;s address</translation>
     </message>
     <message>
         <source>编辑滚动信息</source>
@@ -227,7 +227,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>字符“%1”无法以GBK编码保存</source>
-        <translation>the character "%1" cannot be saved in GBK encoding</translation>
+        <translation>the character &quot;%1&quot; cannot be saved in GBK encoding</translation>
     </message>
     <message>
         <source>%1，发送后无法记下这段文字，所以没有发送；请删除或替换该字符</source>
@@ -451,15 +451,15 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>字符“%1”(%2)没有设备字符代码，无法发送，请删除或替换该字符</source>
-        <translation>The character "%1" (%2) has no unit character code and cannot be sent. Delete or replace the character</translation>
+        <translation>The character &quot;%1&quot; (%2) has no unit character code and cannot be sent. Delete or replace the character</translation>
     </message>
     <message>
         <source>⒈ 修改设备地址</source>
-        <translation>⒈ Change the unit's address</translation>
+        <translation>⒈ Change the unit&apos;s address</translation>
     </message>
     <message>
         <source>⒋ 读出设备参数</source>
-        <translation>⒋ Read the unit's settings</translation>
+        <translation>⒋ Read the unit&apos;s settings</translation>
     </message>
     <message>
         <source>⒌ 删除开机显示</source>
@@ -582,8 +582,8 @@ Is only one unit connected?</translation>
         <translation>Enter decimal numbers no greater than 255</translation>
     </message>
     <message>
-        <source>输入必须是十进制数值0～255,字符代码之间用","隔开</source>
-        <translation>Enter decimal numbers 0-255, character codes separated by ","</translation>
+        <source>输入必须是十进制数值0～255,字符代码之间用&quot;,&quot;隔开</source>
+        <translation>Enter decimal numbers 0-255, character codes separated by &quot;,&quot;</translation>
     </message>
     <message>
         <source>当前输入的字符代码太多，这个测试只限制在同一行显示</source>
@@ -1151,11 +1151,11 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>等待叠加器应答</source>
-        <translation>Waiting for the unit's reply</translation>
+        <translation>Waiting for the unit&apos;s reply</translation>
     </message>
     <message>
         <source>正在等待叠加器应答（秒）</source>
-        <translation>Waiting for the unit's reply (seconds)</translation>
+        <translation>Waiting for the unit&apos;s reply (seconds)</translation>
     </message>
     <message>
         <source>返回错误1</source>
@@ -1175,7 +1175,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>文件头应为“MAX7456”</source>
-        <translation>The file must start with "MAX7456"</translation>
+        <translation>The file must start with &quot;MAX7456&quot;</translation>
     </message>
     <message>
         <source>文件不完整：共%1行，应为%2行</source>
@@ -1187,7 +1187,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>应为8位二进制数字（0或1），实为“%1”</source>
-        <translation>8 binary digits (0 or 1) expected, found "%1"</translation>
+        <translation>8 binary digits (0 or 1) expected, found &quot;%1&quot;</translation>
     </message>
     <message>
         <source>无法读取图片</source>
@@ -1231,7 +1231,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>没有权限打开串口%1：请把当前用户加入拥有该设备的用户组（Linux 上通常是 dialout，可用 ls -l 查看设备所属的组），重新登录后再试</source>
-        <translation>No permission to open serial port %1: add the current user to the group that owns the device (on Linux usually dialout; ls -l shows the device's group), then log in again and retry</translation>
+        <translation>No permission to open serial port %1: add the current user to the group that owns the device (on Linux usually dialout; ls -l shows the device&apos;s group), then log in again and retry</translation>
     </message>
     <message>
         <source>串口%1发送超时：数据没有在规定时间内送出，请检查串口及连接线</source>
@@ -1343,7 +1343,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>  串 口：%1  波特率：%2</source>
-        <translation>  Serial port: %1  Baud rate: %2</translation>
+        <translation>  Port: %1  Baud: %2</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -1363,7 +1363,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>你选择了“按地址队列”发送方式，但尚未编辑设备地址，或没有选择对象地址！</source>
-        <translation>You chose to send by "Address queue", but no device address has been edited or no address is selected!</translation>
+        <translation>You chose to send by &quot;Address queue&quot;, but no device address has been edited or no address is selected!</translation>
     </message>
     <message>
         <source>这个操作不能为广播地址，只能指定特定设备，请修改指定地址码！</source>
@@ -1459,7 +1459,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>图文显示参数的选择项超出范围</source>
-        <translation>A picture display setting's choice is out of range</translation>
+        <translation>A picture display setting&apos;s choice is out of range</translation>
     </message>
     <message>
         <source>%1上移</source>
@@ -1575,7 +1575,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>字符转换成图片后图片太大了，图片的最大像素不能大于65536像素</source>
-        <translation>The text's picture is too large: a picture has at most 65536 pixels</translation>
+        <translation>The text&apos;s picture is too large: a picture has at most 65536 pixels</translation>
     </message>
     <message>
         <source>这张图片太大了，图片的最大像素不能大于133120像素</source>
@@ -1631,7 +1631,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>静止显示参数的选择项超出范围</source>
-        <translation>A static display setting's choice is out of range</translation>
+        <translation>A static display setting&apos;s choice is out of range</translation>
     </message>
     <message>
         <source>先选择要发送的信息</source>
@@ -1643,7 +1643,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>输入的字符加上行距所占的点阵数据超出设备缓存容量，请调整输入字符或行距</source>
-        <translation>The characters and line spacing need more dot-matrix data than the unit's buffer holds. Change the characters or the line spacing</translation>
+        <translation>The characters and line spacing need more dot-matrix data than the unit&apos;s buffer holds. Change the characters or the line spacing</translation>
     </message>
     <message>
         <source>字符原形最大点阵不能超过360*360，最大像素不能超过133120</source>
@@ -1651,7 +1651,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>单行字符长度过长，每行转换成图片的后的宽度不能大于816像素</source>
-        <translation>A line is too long: each line's picture must not be wider than 816 pixels</translation>
+        <translation>A line is too long: each line&apos;s picture must not be wider than 816 pixels</translation>
     </message>
     <message>
         <source>图片的高度不能大于520线</source>
@@ -1659,15 +1659,15 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>字符转换成图片后，尺寸太大了，图片的最大像素不能大于133120像素，请减小行距或减少字符数</source>
-        <translation>The text's picture is too large: a picture has at most 133120 pixels. Reduce the line spacing or use fewer characters</translation>
+        <translation>The text&apos;s picture is too large: a picture has at most 133120 pixels. Reduce the line spacing or use fewer characters</translation>
     </message>
     <message>
         <source>单行字符转换成图片后宽度太大，不能大于816像素</source>
-        <translation>A line's picture is too wide: it must not be wider than 816 pixels</translation>
+        <translation>A line&apos;s picture is too wide: it must not be wider than 816 pixels</translation>
     </message>
     <message>
         <source>字符转换成图片后图片的高度不能大于520线</source>
-        <translation>The text's picture must not be higher than 520 lines</translation>
+        <translation>The text&apos;s picture must not be higher than 520 lines</translation>
     </message>
     <message>
         <source>没有要发送的字符，请输入</source>
@@ -1719,11 +1719,11 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>滚动垂直位置的参数不能为空</source>
-        <translation>The scroll's vertical position must not be empty</translation>
+        <translation>The scroll&apos;s vertical position must not be empty</translation>
     </message>
     <message>
         <source>滚动参数的选择项超出范围</source>
-        <translation>A scroll setting's choice is out of range</translation>
+        <translation>A scroll setting&apos;s choice is out of range</translation>
     </message>
     <message>
         <source>这个操作只能制定特定设备</source>
@@ -1779,19 +1779,19 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>刷新发送滚动信息，使用设备内置大号字库</source>
-        <translation>sent a new scroll text in the unit's large built-in font</translation>
+        <translation>sent a new scroll text in the unit&apos;s large built-in font</translation>
     </message>
     <message>
         <source>刷新发送滚动信息，使用设备内置小号字库</source>
-        <translation>sent a new scroll text in the unit's small built-in font</translation>
+        <translation>sent a new scroll text in the unit&apos;s small built-in font</translation>
     </message>
     <message>
         <source>追加发送滚动信息，使用设备内置大号字库</source>
-        <translation>appended scroll text in the unit's large built-in font</translation>
+        <translation>appended scroll text in the unit&apos;s large built-in font</translation>
     </message>
     <message>
         <source>追加发送滚动信息，使用设备内置小号字库</source>
-        <translation>appended scroll text in the unit's small built-in font</translation>
+        <translation>appended scroll text in the unit&apos;s small built-in font</translation>
     </message>
     <message>
         <source>刷新发送滚动信息，调用大号图文短信，序号为：%1</source>
@@ -2191,7 +2191,7 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>← 字符在字库中的代码</source>
-        <translation>← Character's code in the font</translation>
+        <translation>← Character&apos;s code in the font</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -2559,15 +2559,15 @@ Is only one unit connected?</translation>
     </message>
     <message>
         <source>把本机的串口设备对应到 COM1 … COM12</source>
-        <translation>Map this computer's serial devices to COM1 … COM12</translation>
+        <translation>Map this computer&apos;s serial devices to COM1 … COM12</translation>
     </message>
     <message>
         <source>当前串口：</source>
-        <translation>Serial port:</translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>波特率：</source>
-        <translation>Baud rate:</translation>
+        <translation>Baud:</translation>
     </message>
     <message>
         <source>插入字符</source>

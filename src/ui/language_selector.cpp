@@ -6,7 +6,7 @@
 #include "text/operator_text.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 
@@ -19,8 +19,11 @@ constexpr Language kItems[] = {Language::Chinese, Language::English};
 
 LanguageSelector::LanguageSelector(PanelContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
-    auto* layout = new QHBoxLayout(this);
+    // The caption above the choice, as "产品型号" stands above its own, keeps the top strip
+    // narrow enough for a 1280-pixel screen.
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
     combo_ = new QComboBox(this);
     combo_->setObjectName(QStringLiteral("languageCombo"));
     combo_->addItem(QStringLiteral("中文"));

@@ -40,7 +40,7 @@ SerialStrip::SerialStrip(PanelContext& context, QWidget* parent) : QWidget(paren
     status_ = new QLineEdit(this);
     status_->setObjectName(QStringLiteral("statusPane"));
     status_->setReadOnly(true);
-    status_->setMinimumWidth(300);
+    status_->setMinimumWidth(270);
 
     auto* mapButton = new QPushButton(Text::tr("串口对应…"), this);
     mapButton->setToolTip(Text::tr("把本机的串口设备对应到 COM1 … COM12"));
