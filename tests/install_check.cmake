@@ -38,7 +38,9 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${FOLDER}/hebingf.bin 
                 RESULT_VARIABLE status)
 check("the installed kvctl did not take the shipped default font" status EQUAL 0)
 foreach(name ${HELP_NAMES})
-  check("the installed kvctl did not provide help/${name}" EXISTS ${FOLDER}/help/${name})
+  foreach(help help help/en)
+    check("the installed kvctl did not provide ${help}/${name}" EXISTS ${FOLDER}/${help}/${name})
+  endforeach()
 endforeach()
 
 # The Debian package: its file list and its dependencies, without installing it.
@@ -53,7 +55,7 @@ check("dpkg-deb -c failed" status EQUAL 0)
 set(expected ./usr/bin/kvtool ./usr/bin/kvctl ./usr/bin/kvsim ./usr/share/kvtool/hebingf.bin
              ./usr/share/applications/kvtool.desktop ./usr/share/icons/hicolor/scalable/apps/kvtool.svg)
 foreach(name ${HELP_NAMES})
-  list(APPEND expected ./usr/share/kvtool/help/${name})
+  list(APPEND expected ./usr/share/kvtool/help/${name} ./usr/share/kvtool/help/en/${name})
 endforeach()
 foreach(file ${expected})
   string(FIND "${contents}" " ${file}\n" at)

@@ -4,6 +4,9 @@
 #include "admin_panels.h"
 #include "app/device_model.h"
 #include "app/help_topics.h"
+#include "base/help_file.h"
+#include "base/language.h"
+#include "text/operator_text.h"
 #include "base/send_modes.h"
 #include "control_panels.h"
 #include "device_menu_panel.h"
@@ -22,6 +25,7 @@
 #include "scroll_panels.h"
 #include "scroll_params_panel.h"
 #include "serial_strip.h"
+#include "shown_language.h"
 #include "static_send_inputs.h"
 #include "target_panel.h"
 #include "window_fixture.h"
@@ -223,99 +227,114 @@ QSet<QString> shownCaptions(ui::MainWindow& window, QWidget& panel)
 
 // Each help text explains one panel, in the send modes or page kinds it is shown for,
 // and the controls around it that the explanation leads the operator to. A caption it
-// quotes is one of those; a caption of another mode, or of another panel that happens
-// to have a control of that name, would send the operator looking for what is not
-// there.
+// quotes is one of those, as the window shows it in the text's language; a caption of
+// another mode, or of another panel that happens to have a control of that name, would
+// send the operator looking for what is not there. The texts are read as the window
+// reads them, from the help folder of the language it shows.
 TEST_F(HelpWindow, EachHelpTextQuotesOnlyCaptionsOfThePanelAndModeItDescribes)
 {
-    window = openWindow();
-    window->show();
-    ui::MainWindow& w = *window;
-    ui::ScrollEditorPanel* send = w.scrollPanels().editor;
-    ui::ScrollEditingPanels* editing = w.scrollPanels().editing;
-    ui::EditPagePanel* page = w.picturePanels().editPage;
-    const ui::AdminPanels& admin = w.adminPanels();
-    using Panels = QList<QWidget*>;
-    // Every send goes over the serial strip's port to the send target.
-    const Panels line{w.serialStrip(), admin.target};
-    const auto captionsOf = [&](const Panels& panels) {
-        QSet<QString> captions;
-        for (QWidget* panel : panels)
-            captions += shownCaptions(w, *panel);
-        return captions;
-    };
-    const auto inModes = [&](const QList<int>& modes, const Panels& panels) {
-        QSet<QString> captions;
-        for (int mode : modes) {
-            send->chooseSendMode(mode);
-            captions += captionsOf(panels);
-        }
-        return captions;
-    };
-    struct Scope {
-        QString file;
-        std::function<QSet<QString>()> captions;
-    };
-    const QList<Scope> scopes = {
-        {"gd_nzzk_readme.txt",
-         [&] { return inModes({0, 1}, line + Panels{send, w.otherFunctionsToggle(), w.controlPanels().menu}); }},
-        {"fstwdx_readme.txt", [&] { return inModes({2, 3}, line + Panels{send}); }},
-        {"fszhkj_readme.txt", [&] { return inModes({4}, line + Panels{send, editing}); }},
-        {"dytp_readme.txt", [&] { return inModes({5}, line + Panels{send}); }},
-        {"jz_user_char_readme.txt", [&] { return inModes({6}, line + Panels{send, w.modelSelector()}); }},
-        {"jz_ls_tp_readme.txt", [&] { return inModes({7}, line + Panels{send}); }},
-        {"jz_nzzk_readme.txt", [&] { return inModes({8, 9}, line + Panels{send}); }},
-        {"edit_dx_readme.txt",
-         [&] {
-             editing->pictureTextButton()->click();
-             return inModes({0, 1, 2, 3, 4}, Panels{send, editing, w.scrollPanels().params,
-                                                          w.modelSelector(), w.helpButton()});
-         }},
-        {"edit_zhkj_readme.txt",
-         [&] {
-             editing->shortcutButton()->click();
-             return inModes({4}, Panels{send, editing, w.helpButton()});
-         }},
-        {"edit_jztw_readme.txt",
-         [&] {
-             QSet<QString> captions;
-             for (int kind = 0; kind < kEditPageKinds; ++kind) {
-                 page->kindButton(EditPageKind(kind))->click();
-                 captions += captionsOf(line + Panels{page, w.modelSelector(), w.helpButton()});
-             }
-             return captions;
-         }},
-        {"edit_addr_readme.txt", [&] { return captionsOf(line + Panels{admin.queue}); }},
-        {"other_readme.txt",
-         [&] {
-             QSet<QString> captions = captionsOf(line + Panels{w.controlPanels().menu, admin.identity,
-                                                                admin.writeAddress, w.otherFunctionsToggle()});
-             w.otherFunctionsToggle()->toggle();
-             captions += captionsOf({w.otherFunctionsToggle()});
-             w.otherFunctionsToggle()->toggle();
-             return captions;
-         }},
-    };
-    QStringList described;
-    for (const Scope& scope : scopes)
-        described << scope.file;
-    described.sort();
-    QStringList shipped = HelpFileNames();
-    shipped.sort();
-    ASSERT_EQ(described, shipped);
-
     static const QRegularExpression quoted(QStringLiteral("“([^”]*)”|\"([^\"]*)\""));
-    const QDir help(QStringLiteral(KV_HELP_SOURCE_DIR));
-    for (const Scope& scope : scopes) {
-        QFile file(help.filePath(scope.file));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(scope.file);
-        const QString text = QString::fromUtf8(file.readAll());
-        EXPECT_FALSE(text.trimmed().isEmpty()) << qPrintable(scope.file);
-        const QSet<QString> captions = scope.captions();
-        for (auto match = quoted.globalMatch(text); match.hasNext();) {
-            const auto m = match.next();
-            const QString caption = m.captured(1).isNull() ? m.captured(2) : m.captured(1);
-            EXPECT_TRUE(captions.contains(caption)) << qPrintable(scope.file) << ": " << qPrintable(caption);
+    static const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{303f}\\x{3400}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    struct Shown {
+        Language language;
+        // A translation: a Chinese character in it is one left untranslated.
+        bool translated;
+    };
+    for (const Shown& shown : {Shown{Language::Chinese, false}, Shown{Language::English, true}}) {
+        SCOPED_TRACE(qPrintable(LanguageCode(shown.language)));
+        const ShownLanguage language(shown.language);
+        if (shown.language == Language::English)
+            ASSERT_TRUE(language.installed()) << "the English translation is built beside the programs";
+        window.reset();
+        window = openWindow();
+        window->show();
+        ui::MainWindow& w = *window;
+        ui::ScrollEditorPanel* send = w.scrollPanels().editor;
+        ui::ScrollEditingPanels* editing = w.scrollPanels().editing;
+        ui::EditPagePanel* page = w.picturePanels().editPage;
+        const ui::AdminPanels& admin = w.adminPanels();
+        using Panels = QList<QWidget*>;
+        // Every send goes over the serial strip's port to the send target.
+        const Panels line{w.serialStrip(), admin.target};
+        const auto captionsOf = [&](const Panels& panels) {
+            QSet<QString> captions;
+            for (QWidget* panel : panels)
+                captions += shownCaptions(w, *panel);
+            return captions;
+        };
+        const auto inModes = [&](const QList<int>& modes, const Panels& panels) {
+            QSet<QString> captions;
+            for (int mode : modes) {
+                send->chooseSendMode(mode);
+                captions += captionsOf(panels);
+            }
+            return captions;
+        };
+        struct Scope {
+            QString file;
+            std::function<QSet<QString>()> captions;
+        };
+        const QList<Scope> scopes = {
+            {"gd_nzzk_readme.txt",
+             [&] { return inModes({0, 1}, line + Panels{send, w.otherFunctionsToggle(), w.controlPanels().menu}); }},
+            {"fstwdx_readme.txt", [&] { return inModes({2, 3}, line + Panels{send}); }},
+            {"fszhkj_readme.txt", [&] { return inModes({4}, line + Panels{send, editing}); }},
+            {"dytp_readme.txt", [&] { return inModes({5}, line + Panels{send}); }},
+            {"jz_user_char_readme.txt", [&] { return inModes({6}, line + Panels{send, w.modelSelector()}); }},
+            {"jz_ls_tp_readme.txt", [&] { return inModes({7}, line + Panels{send}); }},
+            {"jz_nzzk_readme.txt", [&] { return inModes({8, 9}, line + Panels{send}); }},
+            {"edit_dx_readme.txt",
+             [&] {
+                 editing->pictureTextButton()->click();
+                 return inModes({0, 1, 2, 3, 4}, Panels{send, editing, w.scrollPanels().params,
+                                                              w.modelSelector(), w.helpButton()});
+             }},
+            {"edit_zhkj_readme.txt",
+             [&] {
+                 editing->shortcutButton()->click();
+                 return inModes({4}, Panels{send, editing, w.helpButton()});
+             }},
+            {"edit_jztw_readme.txt",
+             [&] {
+                 QSet<QString> captions;
+                 for (int kind = 0; kind < kEditPageKinds; ++kind) {
+                     page->kindButton(EditPageKind(kind))->click();
+                     captions += captionsOf(line + Panels{page, w.modelSelector(), w.helpButton()});
+                 }
+                 return captions;
+             }},
+            {"edit_addr_readme.txt", [&] { return captionsOf(line + Panels{admin.queue}); }},
+            {"other_readme.txt",
+             [&] {
+                 QSet<QString> captions = captionsOf(line + Panels{w.controlPanels().menu, admin.identity,
+                                                                    admin.writeAddress, w.otherFunctionsToggle()});
+                 w.otherFunctionsToggle()->toggle();
+                 captions += captionsOf({w.otherFunctionsToggle()});
+                 w.otherFunctionsToggle()->toggle();
+                 return captions;
+             }},
+        };
+        QStringList described;
+        for (const Scope& scope : scopes)
+            described << scope.file;
+        described.sort();
+        QStringList shipped = HelpFileNames();
+        shipped.sort();
+        ASSERT_EQ(described, shipped);
+
+        for (const Scope& scope : scopes) {
+            const QString text = ReadHelpText(w.context().folder, scope.file);
+            EXPECT_NE(text, Text::tr("帮助文件未找到")) << qPrintable(scope.file);
+            EXPECT_FALSE(text.trimmed().isEmpty()) << qPrintable(scope.file);
+            if (shown.translated)
+                EXPECT_FALSE(text.contains(chinese))
+                    << qPrintable(scope.file) << ": " << qPrintable(chinese.match(text).captured());
+            const QSet<QString> captions = scope.captions();
+            for (auto match = quoted.globalMatch(text); match.hasNext();) {
+                const auto m = match.next();
+                const QString caption = m.captured(1).isNull() ? m.captured(2) : m.captured(1);
+                EXPECT_TRUE(captions.contains(caption)) << qPrintable(scope.file) << ": " << qPrintable(caption);
+            }
         }
     }
 }
