@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSet>
@@ -178,4 +179,13 @@ TEST_F(EnglishWindow, EveryPanelOpensWithNoChineseOfItsOwn)
     look(map, QStringLiteral("port_map_dialog"));
 
     EXPECT_TRUE(found.isEmpty()) << found.size() << " Chinese texts:\n" << found.join(QLatin1Char('\n')).toStdString();
+}
+
+// Qt's own buttons speak the window's language: English, without Qt's Chinese texts.
+TEST_F(EnglishWindow, QtStandardButtonsReadEnglish)
+{
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), "OK");
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), "Yes");
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), "No");
 }

@@ -51,21 +51,13 @@ QStringList PageBackgroundItems()
 
 QStringList StaticBackgroundItems()
 {
-    static const char* const names[] = {
-        QT_TRANSLATE_NOOP("kv", "⒈蓝透明背景A"), QT_TRANSLATE_NOOP("kv", "⒉蓝透明背景B"),
-        QT_TRANSLATE_NOOP("kv", "⒊蓝透明背景C"), QT_TRANSLATE_NOOP("kv", "⒋蓝透明背景D"),
-        QT_TRANSLATE_NOOP("kv", "⒌绿透明背景A"), QT_TRANSLATE_NOOP("kv", "⒍绿透明背景B"),
-        QT_TRANSLATE_NOOP("kv", "⒎绿透明背景C"), QT_TRANSLATE_NOOP("kv", "⒏绿透明背景D"),
-        QT_TRANSLATE_NOOP("kv", "⒐灰透明背景A"), QT_TRANSLATE_NOOP("kv", "⒑灰透明背景B"),
-        QT_TRANSLATE_NOOP("kv", "⒒灰透明背景C"), QT_TRANSLATE_NOOP("kv", "⒓灰透明背景D"),
-        QT_TRANSLATE_NOOP("kv", "⒔蓝背景覆盖"),  QT_TRANSLATE_NOOP("kv", "⒕绿背景覆盖"),
-        QT_TRANSLATE_NOOP("kv", "⒖灰背景覆盖"),  QT_TRANSLATE_NOOP("kv", "⒗黑背景覆盖"),
-        QT_TRANSLATE_NOOP("kv", "⒘无背景全透明"),
+    return {
+        Text::tr("⒈蓝透明背景A"), Text::tr("⒉蓝透明背景B"), Text::tr("⒊蓝透明背景C"), Text::tr("⒋蓝透明背景D"),
+        Text::tr("⒌绿透明背景A"), Text::tr("⒍绿透明背景B"), Text::tr("⒎绿透明背景C"), Text::tr("⒏绿透明背景D"),
+        Text::tr("⒐灰透明背景A"), Text::tr("⒑灰透明背景B"), Text::tr("⒒灰透明背景C"), Text::tr("⒓灰透明背景D"),
+        Text::tr("⒔蓝背景覆盖"), Text::tr("⒕绿背景覆盖"), Text::tr("⒖灰背景覆盖"), Text::tr("⒗黑背景覆盖"),
+        Text::tr("⒘无背景全透明"),
     };
-    QStringList out;
-    for (const char* name : names)
-        out << Text::tr(name);
-    return out;
 }
 
 QStringList SlotItems()
