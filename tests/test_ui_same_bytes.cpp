@@ -2,8 +2,10 @@
 // every process: a fault that shows in some processes only (state shared between the
 // window's thread and the operation's thread, a value read before it was set) shows
 // as a difference in one of several fresh starts. Each fresh start of the window is a
-// child process of this test program.
+// child process of this test program; every other one shows the window in English,
+// which changes its texts and not a byte.
 
+#include "app/language_setup.h"
 #include "kvctl_process.h"
 #include "link/traffic.h"
 #include "scroll_editor_panel.h"
@@ -32,6 +34,8 @@ const QString kFont = QStringLiteral("Liberation Sans");
 const QString kSize = QStringLiteral("32");
 const char* const kOutVariable = "KV_WINDOW_FRAMES_OUT";
 const char* const kPictureVariable = "KV_WINDOW_FRAMES_PICTURE";
+// "en": the fresh start shows the window in English; its bytes must not change.
+const char* const kLanguageVariable = "KV_WINDOW_FRAMES_LANGUAGE";
 
 // A picture with ink that tells every bit position and both halves of the height apart.
 QString writeTestPicture(const QString& path)
@@ -95,6 +99,8 @@ TEST_F(WindowFrames, OneFreshStart)
 {
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString picture = environment.value(kPictureVariable, writeTestPicture(dir.filePath("picture.bmp")));
+    if (environment.value(kLanguageVariable) == QLatin1String("en"))
+        ASSERT_TRUE(InstallLanguage(UiApp(), Language::English));
     const QList<QByteArray> frames = sendFromTheWindow(picture);
     ASSERT_EQ(frames.size(), 2);
     for (const QByteArray& sent : frames) {
@@ -136,6 +142,8 @@ TEST(WindowAndKvctl, PutTheSameStaticPicturesOnTheLineOverFreshStarts)
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(kOutVariable, out);
         environment.insert(kPictureVariable, picture);
+        // Every other start shows the window in English.
+        environment.insert(kLanguageVariable, start % 2 ? QStringLiteral("en") : QStringLiteral("zh"));
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=WindowFrames.OneFreshStart"});
         ASSERT_TRUE(child.waitForFinished(120000));
