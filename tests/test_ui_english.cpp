@@ -4,6 +4,7 @@
 // application folder) is theirs and stays as it is.
 
 #include "app/language_setup.h"
+#include "chinese_text.h"
 #include "edit_page_panel.h"
 #include "help_viewer.h"
 #include "main_window.h"
@@ -40,8 +41,6 @@ using namespace kv::test;
 using namespace kv::ui;
 
 namespace {
-
-const QRegularExpression kChinese(QStringLiteral("[\\x{3000}-\\x{303F}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
 
 // The language selector names each language in its own words.
 const QStringList kOwnWords = {QStringLiteral("languageCombo")};
@@ -99,7 +98,7 @@ QStringList chineseTexts(QWidget& root)
         if (!w->isVisible() || kOwnWords.contains(w->objectName()))
             continue;
         for (const QString& text : ownTexts(w))
-            if (text.contains(kChinese))
+            if (text.contains(ChineseCharacter()))
                 found << w->metaObject()->className() + QStringLiteral(" ")
                              + w->objectName() + QStringLiteral(" \"") + text + QStringLiteral("\"");
     }
@@ -155,7 +154,7 @@ TEST_F(EnglishWindow, EveryPanelOpensWithNoChineseOfItsOwn)
         look(*window, QStringLiteral("mode%1").arg(mode));
     }
     for (QAction* action : editor->modeMenu()->actions())
-        if (action->text().contains(kChinese))
+        if (action->text().contains(ChineseCharacter()))
             found << QStringLiteral("send mode list: \"") + action->text() + QStringLiteral("\"");
     editor->chooseSendMode(0);
     window->scrollPanels().editing->openShortcutEditor();

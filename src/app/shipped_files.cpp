@@ -19,6 +19,24 @@ QString installedFolder()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/kvtool"));
 }
+
+// Copies the shipped texts of one help folder that the application folder lacks.
+int provideHelpFolder(const AppFolder& folder, const QString& helpFolder)
+{
+    const QDir shipped(ShippedFile(helpFolder));
+    const QDir own(folder.path(helpFolder));
+    if (shipped.absolutePath() == own.absolutePath())
+        return 0;
+    const QStringList names = shipped.entryList({QStringLiteral("*.txt")}, QDir::Files);
+    if (names.isEmpty() || !QDir().mkpath(own.absolutePath()))
+        return 0;
+    int copied = 0;
+    for (const QString& name : names) {
+        if (!QFileInfo::exists(own.filePath(name)) && QFile::copy(shipped.filePath(name), own.filePath(name)))
+            ++copied;
+    }
+    return copied;
+}
 } // namespace
 
 bool RunsInstalled()
@@ -41,24 +59,6 @@ QString PerUserAppFolder()
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("kvtool"));
 }
 
-namespace {
-int provideHelpFolder(const AppFolder& folder, const QString& helpFolder)
-{
-    const QDir shipped(ShippedFile(helpFolder));
-    const QDir own(folder.path(helpFolder));
-    if (shipped.absolutePath() == own.absolutePath())
-        return 0;
-    const QStringList names = shipped.entryList({QStringLiteral("*.txt")}, QDir::Files);
-    if (names.isEmpty() || !QDir().mkpath(own.absolutePath()))
-        return 0;
-    int copied = 0;
-    for (const QString& name : names) {
-        if (!QFileInfo::exists(own.filePath(name)) && QFile::copy(shipped.filePath(name), own.filePath(name)))
-            ++copied;
-    }
-    return copied;
-}
-} // namespace
 
 int ProvideHelpFiles(const AppFolder& folder)
 {

@@ -10,10 +10,12 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace kv::ui {
 
 namespace {
-// The combo's items in the order of the Language values.
+// The languages in the order of the combo's items.
 constexpr Language kItems[] = {Language::Chinese, Language::English};
 } // namespace
 
@@ -37,7 +39,8 @@ LanguageSelector::LanguageSelector(PanelContext& context, QWidget* parent) : QWi
 void LanguageSelector::showSaved()
 {
     const QSignalBlocker block(combo_);
-    combo_->setCurrentIndex(SavedLanguage(context_.folder) == Language::English ? 1 : 0);
+    const Language saved = SavedLanguage(context_.folder);
+    combo_->setCurrentIndex(int(std::find(std::begin(kItems), std::end(kItems), saved) - std::begin(kItems)));
 }
 
 void LanguageSelector::chosen(int index)
