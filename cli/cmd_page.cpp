@@ -78,10 +78,17 @@ int download(CliContext& ctx, const QStringList& args, EditPage page, const Reco
         || !ReadShiftOption(options, page.verticalShift))
         return usage();
     bool failed = false;
-    if (const auto text = ReadTextOption(ctx, options, &failed))
-        page.text = page.horizontal ? *text : TransposeToVertical(*text);
+    const auto text = ReadTextOption(ctx, options, &failed);
     if (failed)
         return 1;
+    if (text && page.horizontal) {
+        page.text = *text;
+    } else if (text) {
+        const auto turned = TurnForUse(*text, TurnedTextUse::CharacterDownload, ctx.prompter);
+        if (!turned)
+            return ctx.finish(turned.refusal());
+        page.text = *turned;
+    }
     if (!picture && page.text.isEmpty())
         return usage();
 

@@ -99,8 +99,12 @@ int RunSendStatic(CliContext& ctx, int mode, const QStringList& args)
     if (failed)
         return 1;
     request.fields.text = text.value_or(selection.editorText.value_or(QString()));
-    if (!request.fields.horizontal)
-        request.fields.text = TransposeToVertical(request.fields.text);
+    if (!request.fields.horizontal) {
+        const auto turned = TurnForUse(request.fields.text, TurnedTextUseOfMode(mode), ctx.prompter);
+        if (!turned)
+            return ctx.finish(turned.refusal());
+        request.fields.text = *turned;
+    }
     request.secondButton = options.isSet(QStringLiteral("append"));
     request.entryNumber = options.value(QStringLiteral("entry"));
     request.picturePath = options.value(QStringLiteral("picture"));

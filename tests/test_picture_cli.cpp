@@ -145,6 +145,11 @@ TEST_F(PictureCli, NothingToSendAndTextsFarBeyondEveryLimitAreRefusedWithTheirMe
     const QString nothing = QStringLiteral("没有要发送的字符，请输入");
     const QString tooWide = QStringLiteral("单行字符长度过长，每行转换成图片的后的宽度不能大于816像素");
     const QString tenThousandLines = QStringList(10000, QStringLiteral("测试")).join(QLatin1Char('\n'));
+    // 129 KB that turn into 2 billion characters.
+    const QString turnsIntoGigabytes =
+        QString(65000, QLatin1Char('a')) + QLatin1Char('\n') + QStringList(32000, QStringLiteral("b")).join('\n');
+    // Each is refused by its measure, long before it could take a gigabyte.
+    memoryCap = qint64(1) << 30;
     const QList<std::pair<QStringList, QString>> cases = {
         {{"send", "6", "--text", " "}, nothing},
         {{"page", "logo-text", "download", "--text", " "}, nothing},
@@ -155,6 +160,11 @@ TEST_F(PictureCli, NothingToSendAndTextsFarBeyondEveryLimitAreRefusedWithTheirMe
         {{"send", "6", "--text", QString(2000, QChar(0x4E2D)), "--size", "360"}, tooWide},
         {{"send", "6", "--text", QString(10000, QLatin1Char('W')), "--size", "364"}, tooWide},
         {{"send", "6", "--vertical", "--text", tenThousandLines}, tooWide},
+        {{"send", "6", "--vertical", "--text", turnsIntoGigabytes}, tooWide},
+        {{"send", "8", "--vertical", "--text", turnsIntoGigabytes},
+         QStringLiteral("输入的字符加上行距所占的点阵数据超出设备缓存容量，请调整输入字符或行距")},
+        {{"page", "logo-text", "download", "--vertical", "--text", turnsIntoGigabytes},
+         QStringLiteral("单行字符转换成图片后宽度太大，不能大于816像素")},
         {{"page", "logo-text", "download", "--text", QString(10000, QLatin1Char('W')), "--size", "310"},
          QStringLiteral("单行字符转换成图片后宽度太大，不能大于816像素")},
     };

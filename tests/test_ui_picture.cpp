@@ -311,6 +311,50 @@ TEST_F(PicturePanels, BuiltInFontTextTurnsLikeADrawnOne)
     EXPECT_EQ(port->writes.at(1), QByteArray::fromHex("A3C3A3C1FFA3C4A3C2"));
 }
 
+TEST_F(PicturePanels, ATextTooLargeToTurnIsRefusedWithItsUsesLimitAndStaysAsTyped)
+{
+    // 129 KB that would turn into 2 billion characters.
+    const QString huge =
+        QString(65000, QLatin1Char('a')) + QLatin1Char('\n') + QStringList(32000, QStringLiteral("b")).join('\n');
+    ScrollEditorPanel sendPanel(context);
+    EditPagePanel pagePanel(context);
+    struct Case {
+        int mode; // the send mode, -1 for the edit page
+        QString message;
+    };
+    const QList<Case> cases = {
+        {6, QStringLiteral("单行字符长度过长，每行转换成图片的后的宽度不能大于816像素")},
+        {9, QStringLiteral("输入的字符加上行距所占的点阵数据超出设备缓存容量，请调整输入字符或行距")},
+        {-1, QStringLiteral("单行字符转换成图片后宽度太大，不能大于816像素")},
+    };
+    for (const Case& c : cases) {
+        prompter.shown.clear();
+        if (c.mode >= 0)
+            sendPanel.chooseSendMode(c.mode);
+        const auto setText = [&](const QString& text) {
+            c.mode >= 0 ? sendPanel.editor()->setPlainText(text) : pagePanel.editor()->setPlainText(text);
+        };
+        const auto shownText = [&] {
+            return c.mode >= 0 ? sendPanel.editor()->toPlainText() : pagePanel.editor()->toPlainText();
+        };
+        QRadioButton* horizontal =
+            c.mode >= 0 ? sendPanel.staticInputs()->horizontalButton() : pagePanel.horizontalButton();
+        QRadioButton* vertical = c.mode >= 0 ? sendPanel.staticInputs()->verticalButton() : pagePanel.verticalButton();
+        setText(huge);
+        vertical->setChecked(true);
+        EXPECT_EQ(prompter.texts("error"), QStringList{c.message}) << c.mode;
+        EXPECT_TRUE(horizontal->isChecked()) << c.mode;
+        EXPECT_EQ(shownText(), huge) << c.mode;
+        // The text as typed is still the one to edit and to turn.
+        setText(QStringLiteral("AB\nCD"));
+        vertical->setChecked(true);
+        EXPECT_EQ(shownText(), QStringLiteral("CA\nDB")) << c.mode;
+        horizontal->setChecked(true);
+        EXPECT_EQ(shownText(), QStringLiteral("AB\nCD")) << c.mode;
+    }
+    EXPECT_TRUE(port->writes.isEmpty());
+}
+
 TEST_F(PicturePanels, EditPageScreenshot)
 {
     EditPagePanel panel(context);

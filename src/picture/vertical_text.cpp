@@ -1,9 +1,14 @@
 #include "picture/vertical_text.h"
 
+#include "base/prompter.h"
+#include "base/send_modes.h"
+#include "picture/static_text.h"
 #include "picture/text_measure.h"
+#include "picture/text_purposes.h"
 #include "picture/width_forms.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace kv {
 
@@ -12,14 +17,43 @@ bool holdsDoubleByteCharacters(const QString& line)
 {
     return std::any_of(line.begin(), line.end(), [](QChar c) { return c.unicode() >= 0x80; });
 }
+
+qsizetype longestOf(const QStringList& lines)
+{
+    qsizetype longest = 0;
+    for (const QString& line : lines)
+        longest = qMax(longest, line.size());
+    return longest;
+}
+
+int clampedToInt(qsizetype value)
+{
+    return int(qMin<qsizetype>(value, std::numeric_limits<int>::max()));
+}
+
+// The limit a turned text of these many lines, each of these many characters, meets in
+// its use. A character takes at least one column and a line at least one row, so the
+// picture is at least that large.
+QString turnedLimitMessage(TurnedTextUse use, qsizetype lines, qsizetype columns)
+{
+    const int width = clampedToInt(columns);
+    const int height = clampedToInt(lines);
+    switch (use) {
+    case TurnedTextUse::CustomFont:
+        return CustomFontLimitMessage(width, height).value_or(QString());
+    case TurnedTextUse::CharacterDownload:
+        return CharacterDownloadLimitMessage(width, height).value_or(QString());
+    case TurnedTextUse::BuiltInFont:
+        break;
+    }
+    return BufferExceededText();
+}
 } // namespace
 
 QString TransposeToVertical(const QString& text)
 {
     QStringList lines = TextBlockLines(text);
-    qsizetype longest = 0;
-    for (const QString& line : lines)
-        longest = qMax(longest, line.size());
+    const qsizetype longest = longestOf(lines);
     for (QString& line : lines) {
         line = line.leftJustified(longest, QLatin1Char(' '));
         if (holdsDoubleByteCharacters(line))
@@ -43,6 +77,23 @@ QString TransposeToVertical(const QString& text)
         out[k * pitch + count + 1] = QLatin1Char('\n');
     }
     return turned;
+}
+
+TurnedTextUse TurnedTextUseOfMode(int mode)
+{
+    return mode == kModeStaticLargeFont || mode == kModeStaticSmallFont ? TurnedTextUse::BuiltInFont
+                                                                         : TurnedTextUse::CustomFont;
+}
+
+Checked<QString> TurnForUse(const QString& text, TurnedTextUse use, Prompter& prompter)
+{
+    const QStringList lines = TextBlockLines(text);
+    const qsizetype longest = longestOf(lines);
+    // The turn has a line per character of the longest line, each as long as the text
+    // has lines (and its line break).
+    if (longest > 0 && longest * (lines.size() + 2) > kLargestTurnedText)
+        return Refuse(prompter, turnedLimitMessage(use, longest, lines.size()));
+    return TransposeToVertical(text);
 }
 
 } // namespace kv

@@ -219,7 +219,13 @@ EditPage EditPagePanel::page() const
 
 void EditPagePanel::directionChosen(bool vertical)
 {
-    editor_->setPlainText(TextForDirection(vertical, editor_->toPlainText(), horizontalText_));
+    const auto text = TextForDirection(vertical, editor_->toPlainText(), horizontalText_,
+                                       TurnedTextUse::CharacterDownload, context_.prompter);
+    if (!text) {
+        KeepHorizontal({horizontal_, vertical_});
+        return;
+    }
+    editor_->setPlainText(*text);
     ShowTurnedText(*editor_, vertical);
 }
 

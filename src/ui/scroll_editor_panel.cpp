@@ -297,7 +297,13 @@ void ScrollEditorPanel::sendStatic(bool secondButton)
 
 void ScrollEditorPanel::directionChosen(bool vertical)
 {
-    editor_->setPlainText(TextForDirection(vertical, editor_->toPlainText(), horizontalText_));
+    const auto text = TextForDirection(vertical, editor_->toPlainText(), horizontalText_, TurnedTextUseOfMode(mode_),
+                                       context_.prompter);
+    if (!text) {
+        KeepHorizontal({staticInputs_->horizontalButton(), staticInputs_->verticalButton()});
+        return;
+    }
+    editor_->setPlainText(*text);
     ShowTurnedText(*editor_, vertical);
 }
 

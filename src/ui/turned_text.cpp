@@ -1,12 +1,12 @@
 #include "turned_text.h"
 
 #include "base/unit_text.h"
-#include "picture/vertical_text.h"
 #include "text/operator_text.h"
 
 #include <QButtonGroup>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTextEdit>
 
 namespace kv::ui {
@@ -34,12 +34,21 @@ DirectionButtons MakeDirectionButtons(QWidget* parent)
     return buttons;
 }
 
-QString TextForDirection(bool vertical, const QString& shown, QString& typed)
+void KeepHorizontal(const DirectionButtons& buttons)
+{
+    const QSignalBlocker quiet(buttons.vertical);
+    buttons.horizontal->setChecked(true);
+}
+
+Checked<QString> TextForDirection(bool vertical, const QString& shown, QString& typed, TurnedTextUse use,
+                                  Prompter& prompter)
 {
     if (!vertical)
         return typed;
-    typed = shown;
-    return TransposeToVertical(WithCrLfLineBreaks(typed));
+    const auto turned = TurnForUse(WithCrLfLineBreaks(shown), use, prompter);
+    if (turned)
+        typed = shown;
+    return turned;
 }
 
 } // namespace kv::ui

@@ -15,13 +15,15 @@ class KvctlFolderTest : public ::testing::Test {
 protected:
     KvctlRun kvctl(const QStringList& args)
     {
-        return Trimmed(RunKvctl(QStringList{QStringLiteral("--dir"), dir.path()} + options + args));
+        return Trimmed(RunKvctl(QStringList{QStringLiteral("--dir"), dir.path()} + options + args, 60000, memoryCap));
     }
 
     QTemporaryDir dir;
     AppFolder folder{dir.path()};
     // Global options every run of the test gives before its own.
     QStringList options;
+    // The address space each run may take (RunKvctl), none when 0.
+    qint64 memoryCap = 0;
 };
 
 } // namespace kv::test

@@ -1,20 +1,30 @@
 #include "kvctl_process.h"
 
+#include <sys/resource.h>
+
 namespace kv::test {
 
-std::unique_ptr<QProcess> StartKvctl(const QStringList& args)
+std::unique_ptr<QProcess> StartKvctl(const QStringList& args, qint64 memoryCap)
 {
     auto process = std::make_unique<QProcess>();
     process->setProgram(QStringLiteral(KVCTL_PATH));
     process->setArguments(args);
     process->setStandardInputFile(QProcess::nullDevice());
+#ifndef __SANITIZE_ADDRESS__
+    if (memoryCap > 0) {
+        process->setChildProcessModifier([memoryCap] {
+            const rlimit cap{rlim_t(memoryCap), rlim_t(memoryCap)};
+            setrlimit(RLIMIT_AS, &cap);
+        });
+    }
+#endif
     process->start();
     return process;
 }
 
-KvctlRun RunKvctl(const QStringList& args, int boundMs)
+KvctlRun RunKvctl(const QStringList& args, int boundMs, qint64 memoryCap)
 {
-    const std::unique_ptr<QProcess> started = StartKvctl(args);
+    const std::unique_ptr<QProcess> started = StartKvctl(args, memoryCap);
     QProcess& process = *started;
     KvctlRun run;
     if (!process.waitForFinished(boundMs)) {
