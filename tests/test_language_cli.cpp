@@ -68,7 +68,7 @@ TEST(KvctlInEnglish, ChangesTheTextsAndNothingElse)
         QMap<QString, KvctlRun> runs;
         QMap<QString, QStringList> lines;
         QMap<QString, QMap<QString, QByteArray>> files;
-        for (const QString lang : {QStringLiteral("zh"), QStringLiteral("en")}) {
+        for (const QString& lang : {QStringLiteral("zh"), QStringLiteral("en")}) {
             SimProcess sim({"--unit", "1:9600"});
             ASSERT_TRUE(sim.isRunning());
             QTemporaryDir dir;
@@ -85,12 +85,14 @@ TEST(KvctlInEnglish, ChangesTheTextsAndNothingElse)
         EXPECT_EQ(en.exitCode, c.status) << en.err.toStdString();
         EXPECT_EQ(lines["en"], lines["zh"]);
         EXPECT_EQ(files["en"], files["zh"]);
-        if (c.status != 0)
+        if (c.status != 0) {
             EXPECT_FALSE(en.err.isEmpty());
+        }
         EXPECT_FALSE(en.out.contains(ChineseCharacter())) << en.out.toStdString();
         EXPECT_FALSE(en.err.contains(ChineseCharacter())) << en.err.toStdString();
-        if (c.status == 1)
+        if (c.status == 1) {
             EXPECT_TRUE(zh.err.contains(ChineseCharacter())) << zh.err.toStdString();
+        }
     }
 }
 
@@ -131,7 +133,8 @@ TEST(KvctlInEnglish, TheLanguageComesFromTheOptionTheEnvironmentOrTheSavedChoice
         qunsetenv("KV_LANG");
         EXPECT_EQ(run.exitCode, c.status) << run.err.toStdString();
         EXPECT_FALSE(run.err.isEmpty());
-        if (c.status == 1)
+        if (c.status == 1) {
             EXPECT_EQ(run.err.contains(ChineseCharacter()), !c.english) << run.err.toStdString();
+        }
     }
 }

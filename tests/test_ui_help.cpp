@@ -243,8 +243,9 @@ TEST_F(HelpWindow, EachHelpTextQuotesOnlyCaptionsOfThePanelAndModeItDescribes)
     for (const Shown& shown : {Shown{Language::Chinese, false}, Shown{Language::English, true}}) {
         SCOPED_TRACE(qPrintable(LanguageCode(shown.language)));
         const ShownLanguage language(shown.language);
-        if (shown.language == Language::English)
+        if (shown.language == Language::English) {
             ASSERT_TRUE(language.installed()) << "the English translation is built beside the programs";
+        }
         window.reset();
         window = openWindow();
         window->show();
@@ -326,9 +327,10 @@ TEST_F(HelpWindow, EachHelpTextQuotesOnlyCaptionsOfThePanelAndModeItDescribes)
             const QString text = ReadHelpText(w.context().folder, scope.file);
             EXPECT_NE(text, Text::tr("帮助文件未找到")) << qPrintable(scope.file);
             EXPECT_FALSE(text.trimmed().isEmpty()) << qPrintable(scope.file);
-            if (shown.translated)
+            if (shown.translated) {
                 EXPECT_FALSE(text.contains(ChineseCharacter()))
                     << qPrintable(scope.file) << ": " << qPrintable(ChineseCharacter().match(text).captured());
+            }
             const QSet<QString> captions = scope.captions();
             for (auto match = quoted.globalMatch(text); match.hasNext();) {
                 const auto m = match.next();

@@ -99,8 +99,9 @@ TEST_F(WindowFrames, OneFreshStart)
 {
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString picture = environment.value(kPictureVariable, writeTestPicture(dir.filePath("picture.bmp")));
-    if (environment.value(kLanguageVariable) == QLatin1String("en"))
+    if (environment.value(kLanguageVariable) == QLatin1String("en")) {
         ASSERT_TRUE(InstallLanguage(UiApp(), Language::English));
+    }
     const QList<QByteArray> frames = sendFromTheWindow(picture);
     ASSERT_EQ(frames.size(), 2);
     for (const QByteArray& sent : frames) {
