@@ -2,7 +2,6 @@
 
 #include "base/app_folder.h"
 #include "base/prompter.h"
-#include "text/operator_text.h"
 
 namespace kv {
 
@@ -35,14 +34,9 @@ std::optional<int> ReadDeviceModel(const AppFolder& folder)
 
 bool WriteDeviceModel(const AppFolder& folder, int model, Prompter& prompter)
 {
-    if (!folder.ensureSettingsFolder()) {
-        prompter.error(FileWriteErrorText(folder.settingsFolder(), Text::tr("无法创建文件夹")));
-        return false;
-    }
-    const QString path = folder.settingsPath(kModelFile);
-    QString reason;
-    if (!WriteTextFile(path, QString::number(model), &reason)) {
-        prompter.error(FileWriteErrorText(path, reason));
+    QString error;
+    if (!WriteSettingsFile(folder, kModelFile, QString::number(model), &error)) {
+        prompter.error(error);
         return false;
     }
     return true;

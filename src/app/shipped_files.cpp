@@ -59,7 +59,6 @@ QString PerUserAppFolder()
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("kvtool"));
 }
 
-
 int ProvideHelpFiles(const AppFolder& folder)
 {
     return provideHelpFolder(folder, HelpFolderName(Language::Chinese))

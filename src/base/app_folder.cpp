@@ -129,6 +129,22 @@ bool WriteTextFile(const QString& path, const QString& content, QString* error)
     return bytes && WriteBinaryFile(path, *bytes, error);
 }
 
+bool WriteSettingsFile(const AppFolder& folder, const QString& name, const QString& content, QString* error)
+{
+    QString reason;
+    if (!folder.ensureSettingsFolder()) {
+        if (error)
+            *error = FileWriteErrorText(folder.settingsFolder(), Text::tr("无法创建文件夹"));
+        return false;
+    }
+    if (!WriteTextFile(folder.settingsPath(name), content, &reason)) {
+        if (error)
+            *error = FileWriteErrorText(folder.settingsPath(name), reason);
+        return false;
+    }
+    return true;
+}
+
 int RemoveUnfinishedWrites(const AppFolder& folder)
 {
     int removed = 0;

@@ -31,6 +31,9 @@ private:
 // there but is no regular file (a FIFO, a device, a folder) is refused.
 bool WriteTextFile(const QString& path, const QString& content, QString* error = nullptr);
 bool WriteBinaryFile(const QString& path, const QByteArray& content, QString* error = nullptr);
+// WriteTextFile for a file of savefiles, the folder made first when it is missing; on
+// failure *error is the whole message (FileWriteErrorText) naming what failed.
+bool WriteSettingsFile(const AppFolder& folder, const QString& name, const QString& content, QString* error);
 
 // The bytes of a text file: the content in code page 936; nothing when a character
 // has no code there, and then *error names it.

@@ -1,7 +1,6 @@
 #include "base/language.h"
 
 #include "base/app_folder.h"
-#include "text/operator_text.h"
 
 #include <atomic>
 
@@ -36,11 +35,9 @@ Language SavedLanguage(const AppFolder& folder)
 
 Outcome SaveLanguage(const AppFolder& folder, Language language, Prompter& prompter)
 {
-    if (!folder.ensureSettingsFolder())
-        return FailWithError(prompter, FileWriteErrorText(folder.settingsFolder(), Text::tr("无法创建文件夹")));
-    QString reason;
-    if (!WriteTextFile(folder.settingsPath(kLanguageFile), LanguageCode(language), &reason))
-        return FailWithError(prompter, FileWriteErrorText(folder.settingsPath(kLanguageFile), reason));
+    QString error;
+    if (!WriteSettingsFile(folder, kLanguageFile, LanguageCode(language), &error))
+        return FailWithError(prompter, error);
     return Outcome::Done();
 }
 

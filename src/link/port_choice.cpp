@@ -100,11 +100,9 @@ void PortChoice::setStatusText(const QString& text)
 
 Outcome PortChoice::writeSetting(const QString& name, const QString& value, Prompter& prompter)
 {
-    QString reason;
-    if (!folder_.ensureSettingsFolder())
-        return FailWithError(prompter, FileWriteErrorText(folder_.settingsFolder(), Text::tr("无法创建文件夹")));
-    if (!WriteTextFile(folder_.settingsPath(name), value, &reason))
-        return FailWithError(prompter, FileWriteErrorText(folder_.settingsPath(name), reason));
+    QString error;
+    if (!WriteSettingsFile(folder_, name, value, &error))
+        return FailWithError(prompter, error);
     return Outcome::Done();
 }
 

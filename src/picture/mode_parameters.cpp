@@ -4,7 +4,6 @@
 #include "base/line_ends.h"
 #include "picture/exact_lines.h"
 #include "picture/static_send_fields.h"
-#include "text/operator_text.h"
 
 namespace kv {
 
@@ -70,19 +69,7 @@ bool LoadModeParameters(const AppFolder& folder, int mode, StaticSendFields& fie
 bool SaveModeParameters(const AppFolder& folder, int mode, const StaticSendFields& fields,
                         const QStringList& fontList, QString* error)
 {
-    const QString file = ModeParameterFile(mode);
-    if (!folder.ensureSettingsFolder()) {
-        if (error)
-            *error = FileWriteErrorText(folder.settingsFolder(), Text::tr("无法创建文件夹"));
-        return false;
-    }
-    QString reason;
-    if (!WriteTextFile(folder.settingsPath(file), JoinLines(ModeParameterLines(fields, fontList)), &reason)) {
-        if (error)
-            *error = FileWriteErrorText(folder.settingsPath(file), reason);
-        return false;
-    }
-    return true;
+    return WriteSettingsFile(folder, ModeParameterFile(mode), JoinLines(ModeParameterLines(fields, fontList)), error);
 }
 
 } // namespace kv

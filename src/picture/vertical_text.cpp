@@ -48,12 +48,10 @@ QString turnedLimitMessage(TurnedTextUse use, qsizetype lines, qsizetype columns
     }
     return BufferExceededText();
 }
-} // namespace
 
-QString TransposeToVertical(const QString& text)
+// The turn of the text's lines, the longest of them this long.
+QString transpose(QStringList lines, qsizetype longest)
 {
-    QStringList lines = TextBlockLines(text);
-    const qsizetype longest = longestOf(lines);
     for (QString& line : lines) {
         line = line.leftJustified(longest, QLatin1Char(' '));
         if (holdsDoubleByteCharacters(line))
@@ -78,6 +76,13 @@ QString TransposeToVertical(const QString& text)
     }
     return turned;
 }
+} // namespace
+
+QString TransposeToVertical(const QString& text)
+{
+    const QStringList lines = TextBlockLines(text);
+    return transpose(lines, longestOf(lines));
+}
 
 TurnedTextUse TurnedTextUseOfMode(int mode)
 {
@@ -93,7 +98,7 @@ Checked<QString> TurnForUse(const QString& text, TurnedTextUse use, Prompter& pr
     // has lines (and its line break).
     if (longest > 0 && longest * (lines.size() + 2) > kLargestTurnedText)
         return Refuse(prompter, turnedLimitMessage(use, longest, lines.size()));
-    return TransposeToVertical(text);
+    return transpose(lines, longest);
 }
 
 } // namespace kv

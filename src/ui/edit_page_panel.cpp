@@ -219,14 +219,8 @@ EditPage EditPagePanel::page() const
 
 void EditPagePanel::directionChosen(bool vertical)
 {
-    const auto text = TextForDirection(vertical, editor_->toPlainText(), horizontalText_,
-                                       TurnedTextUse::CharacterDownload, context_.prompter);
-    if (!text) {
-        KeepHorizontal({horizontal_, vertical_});
-        return;
-    }
-    editor_->setPlainText(*text);
-    ShowTurnedText(*editor_, vertical);
+    ChooseDirection(vertical, *editor_, horizontalText_, {horizontal_, vertical_}, TurnedTextUse::CharacterDownload,
+                    context_.prompter);
 }
 
 void EditPagePanel::download()

@@ -6,9 +6,9 @@
 #include "text/operator_text.h"
 
 #include <QComboBox>
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include <algorithm>
 

@@ -297,14 +297,9 @@ void ScrollEditorPanel::sendStatic(bool secondButton)
 
 void ScrollEditorPanel::directionChosen(bool vertical)
 {
-    const auto text = TextForDirection(vertical, editor_->toPlainText(), horizontalText_, TurnedTextUseOfMode(mode_),
-                                       context_.prompter);
-    if (!text) {
-        KeepHorizontal({staticInputs_->horizontalButton(), staticInputs_->verticalButton()});
-        return;
-    }
-    editor_->setPlainText(*text);
-    ShowTurnedText(*editor_, vertical);
+    ChooseDirection(vertical, *editor_, horizontalText_,
+                    {staticInputs_->horizontalButton(), staticInputs_->verticalButton()}, TurnedTextUseOfMode(mode_),
+                    context_.prompter);
 }
 
 } // namespace kv::ui

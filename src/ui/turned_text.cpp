@@ -34,21 +34,27 @@ DirectionButtons MakeDirectionButtons(QWidget* parent)
     return buttons;
 }
 
-void KeepHorizontal(const DirectionButtons& buttons)
+void ChooseDirection(bool vertical, QWidget& editor, QString& typed, const DirectionButtons& buttons,
+                     TurnedTextUse use, Prompter& prompter)
 {
-    const QSignalBlocker quiet(buttons.vertical);
-    buttons.horizontal->setChecked(true);
-}
-
-Checked<QString> TextForDirection(bool vertical, const QString& shown, QString& typed, TurnedTextUse use,
-                                  Prompter& prompter)
-{
-    if (!vertical)
-        return typed;
+    auto* plain = qobject_cast<QPlainTextEdit*>(&editor);
+    auto* rich = qobject_cast<QTextEdit*>(&editor);
+    const auto show = [&](const QString& text) { plain ? plain->setPlainText(text) : rich->setPlainText(text); };
+    if (!vertical) {
+        show(typed);
+        ShowTurnedText(editor, false);
+        return;
+    }
+    const QString shown = plain ? plain->toPlainText() : rich->toPlainText();
     const auto turned = TurnForUse(WithCrLfLineBreaks(shown), use, prompter);
-    if (turned)
-        typed = shown;
-    return turned;
+    if (!turned) {
+        const QSignalBlocker quiet(buttons.vertical);
+        buttons.horizontal->setChecked(true);
+        return;
+    }
+    typed = shown;
+    show(*turned);
+    ShowTurnedText(editor, true);
 }
 
 } // namespace kv::ui

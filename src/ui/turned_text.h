@@ -1,6 +1,5 @@
 #pragma once
 
-#include "base/checked.h"
 #include "picture/vertical_text.h"
 
 #include <QString>
@@ -14,21 +13,19 @@ namespace kv::ui {
 // operator edits the text as typed, after "文字横排".
 void ShowTurnedText(QWidget& editor, bool turned);
 
-// The text an editor shows after "文字纵排" (the typed text turned for its use) or
-// "文字横排" (the typed text back). shown is the editor's text now; typed keeps the text
-// as typed while it shows turned. A text too large to turn is refused (the message
-// shown), and typed stays as it was.
-Checked<QString> TextForDirection(bool vertical, const QString& shown, QString& typed, TurnedTextUse use,
-                                  Prompter& prompter);
-
 // The option pair "文字横排" (chosen at first) and "文字纵排", one choice of the two.
 struct DirectionButtons {
     QRadioButton* horizontal;
     QRadioButton* vertical;
 };
 DirectionButtons MakeDirectionButtons(QWidget* parent);
-// "文字横排" chosen again after a refused turn, without the choice's signal: the editor
-// still shows the text as typed.
-void KeepHorizontal(const DirectionButtons& buttons);
+
+// What the choice of a direction does to an editor (a QTextEdit or QPlainTextEdit):
+// "文字纵排" shows the typed text turned for its use, "文字横排" the typed text back.
+// typed keeps the text as typed while the editor shows it turned. A text too large to
+// turn is refused (the message shown) and "文字横排" is chosen again without its signal,
+// the editor as it was.
+void ChooseDirection(bool vertical, QWidget& editor, QString& typed, const DirectionButtons& buttons,
+                     TurnedTextUse use, Prompter& prompter);
 
 } // namespace kv::ui
