@@ -20,6 +20,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRadioButton>
 #include <QProcessEnvironment>
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -53,7 +54,8 @@ QString writeTestPicture(const QString& path)
 
 class WindowFrames : public WindowFixture {
 protected:
-    // Sends mode 6 and mode 7 from the window; returns their bytes.
+    // Sends mode 6, mode 6 turned by "文字纵排" and mode 7 from the window; returns their
+    // bytes.
     QList<QByteArray> sendFromTheWindow(const QString& picture)
     {
         auto window = openWindow();
@@ -72,9 +74,12 @@ protected:
         panel.staticInputs()->fontBox()->setCurrentText(kFont);
         panel.staticInputs()->sizeBox()->setText(kSize);
         const QByteArray rendered = send();
+        panel.staticInputs()->verticalButton()->setChecked(true);
+        const QByteArray turned = send();
+        panel.staticInputs()->horizontalButton()->setChecked(true);
         panel.chooseSendMode(7);
         prompter.files << picture;
-        return {rendered, send()};
+        return {rendered, turned, send()};
     }
 };
 
@@ -103,7 +108,8 @@ TEST_F(WindowFrames, OneFreshStart)
         ASSERT_TRUE(InstallLanguage(UiApp(), Language::English));
     }
     const QList<QByteArray> frames = sendFromTheWindow(picture);
-    ASSERT_EQ(frames.size(), 2);
+    ASSERT_EQ(frames.size(), 3);
+    EXPECT_NE(frames.at(0), frames.at(1)) << "the turned text draws another picture";
     for (const QByteArray& sent : frames) {
         ASSERT_GT(sent.size(), 14) << prompter.texts().join(" | ").toStdString();
         EXPECT_EQ(quint8(sent.at(3)), 0x88);
@@ -113,7 +119,8 @@ TEST_F(WindowFrames, OneFreshStart)
         return;
     QFile file(out);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(frames.at(0).toHex() + '\n' + frames.at(1).toHex() + '\n');
+    for (const QByteArray& sent : frames)
+        file.write(sent.toHex() + '\n');
 }
 
 TEST(WindowAndKvctl, PutTheSameStaticPicturesOnTheLineOverFreshStarts)
@@ -125,16 +132,16 @@ TEST(WindowAndKvctl, PutTheSameStaticPicturesOnTheLineOverFreshStarts)
     SimProcess sim;
     ASSERT_TRUE(sim.isRunning());
     const QStringList common = {"--dir", dir.filePath("kvctl"), "--port", sim.linkPath()};
-    const QString log6 = dir.filePath("send6.log");
-    const QString log7 = dir.filePath("send7.log");
-    const KvctlRun six = RunKvctl(common + QStringList{"--log", log6, "send", "6", "--text", kText, "--font", kFont,
-                                                      "--size", kSize});
-    ASSERT_EQ(six.exitCode, 0) << six.err.toStdString();
-    const KvctlRun seven = RunKvctl(common + QStringList{"--log", log7, "send", "7", "--picture", picture});
-    ASSERT_EQ(seven.exitCode, 0) << seven.err.toStdString();
-    const QList<QByteArray> expected = {sentBytesOfLog(log6), sentBytesOfLog(log7)};
-    ASSERT_GT(expected.at(0).size(), 14);
-    ASSERT_GT(expected.at(1).size(), 14);
+    const QStringList rendered = {"send", "6", "--text", kText, "--font", kFont, "--size", kSize};
+    const QList<QStringList> sends = {rendered, rendered + QStringList{"--vertical"}, {"send", "7", "--picture", picture}};
+    QList<QByteArray> expected;
+    for (const QStringList& send : sends) {
+        const QString log = dir.filePath(QStringLiteral("send%1.log").arg(expected.size()));
+        const KvctlRun run = RunKvctl(common + QStringList{"--log", log} + send);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        expected << sentBytesOfLog(log);
+        ASSERT_GT(expected.last().size(), 14);
+    }
 
     constexpr int kFreshStarts = 4;
     for (int start = 0; start < kFreshStarts; ++start) {
@@ -152,9 +159,10 @@ TEST(WindowAndKvctl, PutTheSameStaticPicturesOnTheLineOverFreshStarts)
         QFile file(out);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
-        ASSERT_GE(lines.size(), 2);
-        EXPECT_EQ(QByteArray::fromHex(lines.at(0)).toHex(' '), expected.at(0).toHex(' ')) << "mode 6, start " << start;
-        EXPECT_EQ(QByteArray::fromHex(lines.at(1)).toHex(' '), expected.at(1).toHex(' ')) << "mode 7, start " << start;
+        ASSERT_GE(lines.size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(QByteArray::fromHex(lines.at(i)).toHex(' '), expected.at(i).toHex(' '))
+                << sends.at(i).join(' ').toStdString() << ", start " << start;
     }
 }
 
